@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, testing and running need.
+# Runs apt-get only when something is missing.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  libxml2-dev libxslt1-dev libftdi1-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xdg-utils
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
