@@ -63,6 +63,9 @@ public:
     Q_INVOKABLE bool isSameNode(const QJSValue &other) const;
 
 private:
+    template<typename F>
+    auto guarded(F body) const -> decltype(body());
+
     ScriptHost *m_host;
     XmlNode m_node;
 };

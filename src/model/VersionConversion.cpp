@@ -1,0 +1,116 @@
+#include "VersionConversion.h"
+
+#include "ProfileNamespaces.h"
+
+namespace {
+
+const QString kProfileNs = QString::fromLatin1(vela::kProfileNamespace);
+
+// A shallow copy of a rule (the element and its attributes) in document.
+XmlNode copyRule(XmlDocument &document, const XmlNode &rule)
+{
+    XmlNode copy = document.createElement(rule.localName(), kProfileNs);
+    for (const QString &name : rule.attributeNames())
+        copy.setAttribute(name, rule.attributeOr(name));
+    return copy;
+}
+
+bool hasRuleNamed(const XmlNode &list, const QString &name)
+{
+    return !list.selectSingleNode(QStringLiteral("dfns:*[@name='%1']").arg(name)).isNull();
+}
+
+bool isRule(const XmlNode &rule, const char *kind)
+{
+    return rule.nodeName() == QLatin1String(kind);
+}
+
+} // namespace
+
+namespace VersionConversion {
+
+QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource &rules, int version)
+{
+    XmlNode root = scratch.documentElement();
+    XmlNode keep = root.appendChild(scratch.createElement(QStringLiteral("keepNode"), kProfileNs));
+    const XmlDocument &source = rules.document;
+    const QString &region = rules.regionName;
+    const QString versionPath = QStringLiteral("//dfns:CodePlugSetting/dfns:CPVer%1").arg(version);
+
+    // Without a region name only the common rules can apply.
+    const bool hasRegion = !region.isEmpty();
+    if (hasRegion) {
+        for (const XmlNode &rule : source.selectNodes(versionPath + QStringLiteral("/dfns:%1/dfns:*[@isExist='1']").arg(region)))
+            keep.appendChild(copyRule(scratch, rule));
+    }
+    // Region rules win over common rules of the same name.
+    for (const XmlNode &rule : source.selectNodes(versionPath + QStringLiteral("/dfns:RegionCommon/dfns:*[@isExist='1']"))) {
+        if (!hasRuleNamed(keep, rule.attributeOr(QStringLiteral("name"))))
+            keep.appendChild(copyRule(scratch, rule));
+    }
+
+    const QList<XmlNode> versions = source.selectNodes(QStringLiteral("//dfns:CodePlugSetting/dfns:*"));
+    XmlNode added = root.appendChild(scratch.createElement(QStringLiteral("addField_G%1").arg(version), kProfileNs));
+    auto addFrom = [&](const XmlNode &versionElement, const QString &group, bool ownVersion) {
+        const QString path = QStringLiteral("dfns:%1/dfns:*[@isExist='%2']").arg(group, ownVersion ? "0" : "1");
+        for (const XmlNode &rule : versionElement.selectNodes(path)) {
+            const QString name = rule.attributeOr(QStringLiteral("name"));
+            if (!hasRuleNamed(added, name) && !hasRuleNamed(keep, name))
+                added.appendChild(copyRule(scratch, rule));
+        }
+    };
+    // Newest version first, so the first rule met for a name wins; the first
+    // version element is never visited.
+    for (qsizetype p = versions.size() - 1; p >= 1; --p) {
+        const bool ownVersion = p + 1 == version;
+        if (hasRegion)
+            addFrom(versions[p], region, ownVersion);
+        addFrom(versions[p], QStringLiteral("RegionCommon"), ownVersion);
+    }
+    return added.selectNodes(QStringLiteral("dfns:*"));
+}
+
+void ApplyAddedFields(XmlDocument &document, const QList<XmlNode> &rules, bool elementRules)
+{
+    for (const XmlNode &rule : rules) {
+        if (isRule(rule, "CPField")) {
+            const QString name = rule.attributeOr(QStringLiteral("name"));
+            const QString fallback = rule.attributeOr(QStringLiteral("defaulvalue"));
+            const QString replaceBy = rule.attributeOr(QStringLiteral("replaceby"));
+            const QString path = QStringLiteral("//dfns:%1").arg(rule.attributeOr(QStringLiteral("nodename")));
+            for (XmlNode element : document.selectNodes(path)) {
+                QString value = fallback;
+                if (!replaceBy.isEmpty() && !element.attributeOr(replaceBy).isEmpty())
+                    value = element.attributeOr(replaceBy);
+                element.setAttribute(name, value);
+            }
+        } else if (isRule(rule, "CPTag") && elementRules) {
+            const QString name = rule.attributeOr(QStringLiteral("name"));
+            const QString path = QStringLiteral("//dfns:%1").arg(rule.attributeOr(QStringLiteral("parentNode")));
+            for (XmlNode parent : document.selectNodes(path))
+                parent.appendChild(document.createElement(name, kProfileNs));
+        }
+    }
+}
+
+void RemoveAddedFields(XmlDocument &document, const QList<XmlNode> &rules)
+{
+    for (const XmlNode &rule : rules) {
+        const QString name = rule.attributeOr(QStringLiteral("name"));
+        if (isRule(rule, "CPField")) {
+            const QString path = QStringLiteral("//dfns:%1").arg(rule.attributeOr(QStringLiteral("nodename")));
+            for (XmlNode element : document.selectNodes(path))
+                element.removeAttribute(name);
+        } else if (isRule(rule, "CPTag")) {
+            const QString path = QStringLiteral("//dfns:%1").arg(rule.attributeOr(QStringLiteral("parentNode")));
+            for (XmlNode parent : document.selectNodes(path)) {
+                for (const XmlNode &child : parent.childNodes()) {
+                    if (child.nodeName() == name)
+                        parent.removeChild(child);
+                }
+            }
+        }
+    }
+}
+
+} // namespace VersionConversion

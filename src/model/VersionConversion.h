@@ -1,0 +1,35 @@
+#pragma once
+
+#include "XmlDocument.h"
+
+#include <QList>
+#include <QString>
+
+// Codeplug-version conversion. The schema describes the newest codeplug
+// version; the up/down-grade settings document says which attributes
+// (CPField rules) and elements (CPTag rules) each version has. Fields that a
+// profile's version lacks are added with defaults before validation and
+// removed again before the profile is saved, so every profile is edited
+// against one schema and saved in its own shape.
+
+// The up/down-grade settings document and the product's region name.
+struct VersionRuleSource
+{
+    XmlDocument document;  // null document element: no rules, plain loading
+    QString regionName;
+};
+
+namespace VersionConversion {
+
+// Builds the keep list and the added-field list for codeplug version under
+// the scratch document's root and returns the added-field rules in order.
+QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource &rules, int version);
+
+// Adds the fields of rules to document: attribute rules always, element
+// rules only when elementRules is set (a profile made from a template).
+void ApplyAddedFields(XmlDocument &document, const QList<XmlNode> &rules, bool elementRules);
+
+// Removes from document every field that rules add (element rules too).
+void RemoveAddedFields(XmlDocument &document, const QList<XmlNode> &rules);
+
+} // namespace VersionConversion
