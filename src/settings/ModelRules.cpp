@@ -1,0 +1,275 @@
+#include "ModelRules.h"
+
+#include "RegistryConfig.h"
+#include "model/MessageReporter.h"
+#include "model/VelaException.h"
+
+namespace ModelRules {
+
+const char *const kRangeMessage
+    = "At least one channel frequency is out of the valid frequency range. Please correct it before programming. "
+      "If there is no valid frequency to select, please edit the frequency table first.";
+const char *const kNarrowbandNotice
+    = "This Customer Programming Software is intended for programming radios to be used in the United States of "
+      "America (USA) to ensure compliance with the narrowband mandate issued by the Federal Communications "
+      "Commission (FCC).   Programming of the radio to operate on 25 KHz channel spacing is not permitted and has "
+      "been disabled in this application in compliance with the FCC mandate effective January 1st, 2013.";
+
+namespace {
+
+constexpr qint64 kModelCodeStartFrequency = 151500000;
+
+CDataItem child(const CDataItem &root, const char *name)
+{
+    CDataItem result;
+    root.GetChildByName(QLatin1String(name), result);
+    return result;
+}
+
+qint64 number(const CDataItem &item, const char *attribute)
+{
+    return item.GetAttributeValue(QLatin1String(attribute)).toLongLong();
+}
+
+// A flag counts as set only as the exact text "1" (or a true boolean).
+bool flag(const CDataItem &item, const char *attribute)
+{
+    const QVariant value = item.GetAttributeValue(QLatin1String(attribute));
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool();
+    return value.toString() == QLatin1String("1");
+}
+
+QList<CDataItem> children(const CDataItem &parent)
+{
+    QList<CDataItem> list;
+    const int count = parent.GetChildCount();
+    for (int i = 0; i < count; ++i) {
+        CDataItem item;
+        parent.GetChildByIndex(i, item);
+        if (!item.isEmpty())
+            list << item;
+    }
+    return list;
+}
+
+QString modelCharacters(const CDataItem &root, int from, int count)
+{
+    return ModelCode(root).mid(from, count);
+}
+
+bool isFourOrFiveWattRotary(const CDataItem &root)
+{
+    const QChar power = PowerClass(root);
+    return (power == QLatin1Char('4') || power == QLatin1Char('5'))
+        && modelCharacters(root, 2, 1) == QLatin1String("R");
+}
+
+} // namespace
+
+QString ModelCode(const CDataItem &root)
+{
+    return child(root, "factory_setting").GetAttributeValue(QStringLiteral("model")).toString();
+}
+
+bool IsDisplayModel(const CDataItem &root)
+{
+    return modelCharacters(root, 2, 1).compare(QLatin1String("D"), Qt::CaseInsensitive) == 0;
+}
+
+bool IsRepeaterModel(const CDataItem &root)
+{
+    const QString region = modelCharacters(root, 6, 2);
+    return region.compare(QLatin1String("70"), Qt::CaseInsensitive) == 0
+        || region.compare(QLatin1String("73"), Qt::CaseInsensitive) == 0;
+}
+
+QChar PowerClass(const CDataItem &root)
+{
+    const QString code = ModelCode(root);
+    return code.size() > 3 ? code.at(3) : QChar();
+}
+
+int GetEnabledChannelCount(const CDataItem &root)
+{
+    try {
+        const int numberChannels = int(number(child(root, "setting"), "numberChannels"));
+        const CDataItem channels = child(root, "channels");
+        int enabled = 0;
+        for (int i = 0; i < numberChannels; ++i) {
+            CDataItem channel;
+            channels.GetChildByIndex(i, channel);
+            if (!channel.isEmpty() && !flag(channel, "disable_channel"))
+                ++enabled;
+        }
+        return enabled;
+    } catch (CVelaCPSException &exception) {
+        exception.passThrough("GetEnabledChannelCount", __LINE__);
+        throw;
+    }
+}
+
+bool CheckChannelFrequencyRange(const CDataItem &root)
+{
+    const CDataItem limit = child(root, "limit");
+    const qint64 start = number(limit, "start_freq");
+    const qint64 end = number(limit, "end_freq");
+    const int numberChannels = int(number(child(root, "setting"), "numberChannels"));
+    const CDataItem channels = child(root, "channels");
+    const CDataItem frequencies = child(root, "frequencies");
+    auto outside = [&](qint64 index) {
+        CDataItem row;
+        frequencies.GetChildByIndex(int(index), row);
+        // A channel pointing past the frequency table has no valid frequency.
+        if (row.isEmpty())
+            return true;
+        const qint64 frequency = number(row, "freq");
+        return frequency < start || frequency > end;
+    };
+    for (int i = 0; i < numberChannels; ++i) {
+        CDataItem channel;
+        channels.GetChildByIndex(i, channel);
+        if (channel.isEmpty())
+            return false;
+        if (outside(number(channel, "tx_freq_ndx")) || outside(number(channel, "rx_freq_ndx")))
+            return false;
+    }
+    return true;
+}
+
+bool CheckCustomCodes(const CDataItem &root, unsigned limit)
+{
+    const int numberChannels = int(number(child(root, "setting"), "numberChannels"));
+    const CDataItem channels = child(root, "channels");
+    for (int i = 0; i < numberChannels; ++i) {
+        CDataItem channel;
+        channels.GetChildByIndex(i, channel);
+        if (channel.isEmpty())
+            break;
+        if (number(channel, "rx_code") > limit || number(channel, "tx_code") > limit)
+            return false;
+    }
+    return true;
+}
+
+void SaveLimitValues(CDataItem &root, SavedLimitValues &saved)
+{
+    if (CRegistryConfig::tagValue() != 1)
+        return;
+    CDataItem limit = child(root, "limit");
+    saved.disableChannelEnable = int(number(limit, "disable_channel_enable"));
+    saved.talkaroundScanEnable = int(number(limit, "talkaround_scan_enable"));
+    saved.voiceChipEnable = int(number(limit, "voice_chip_enable"));
+    saved.maxCodes = int(number(limit, "maxCodes"));
+    limit.SetAttributeValue(QStringLiteral("disable_channel_enable"), 0);
+    limit.SetAttributeValue(QStringLiteral("talkaround_scan_enable"), 0);
+    limit.SetAttributeValue(QStringLiteral("voice_chip_enable"), 0);
+    if (saved.maxCodes > 213)
+        limit.SetAttributeValue(QStringLiteral("maxCodes"), 213);
+}
+
+void ApplyRepeaterFeatureRule(CDataItem &root)
+{
+    if (!isFourOrFiveWattRotary(root))
+        return;
+    try {
+        CDataItem limit = child(root, "limit");
+        limit.SetAttributeValue(QStringLiteral("disable_repeater_feature"), 0);
+    } catch (const CVelaCPSException &exception) {
+        showMessage(exception.text(), MsgStyle::IconError);
+    }
+}
+
+void ApplyModelSpecificSettingsRule(CDataItem &root)
+{
+    if (!isFourOrFiveWattRotary(root))
+        return;
+    try {
+        XmlNode factory = child(root, "factory_setting").node();
+        factory.setAttribute(QStringLiteral("Specific_Info"), QStringLiteral("4_5WNondisplay"));
+    } catch (const CVelaCPSException &exception) {
+        showMessage(exception.text(), MsgStyle::IconError);
+    } catch (const XmlError &) {
+        showMessage(CVelaCPSException(VelaError::Unknown, QString(), "ApplyModelSpecificSettingsRule", __LINE__,
+                                      QString())
+                        .text(),
+                    MsgStyle::IconError);
+    }
+}
+
+void ApplyModelCodeRule(CDataItem &root)
+{
+    const QString model = ModelCode(root);
+    if (model != QLatin1String("KXR40400") && model != QLatin1String("KXD40600"))
+        return;
+    CDataItem limit = child(root, "limit");
+    if (limit.SetAttributeValue(QStringLiteral("start_freq"), quint32(kModelCodeStartFrequency)) != 0)
+        return;
+    bool changed = false;
+    for (CDataItem &row : children(child(root, "frequencies"))) {
+        if (number(row, "freq") < kModelCodeStartFrequency) {
+            row.SetAttributeValue(QStringLiteral("freq"), quint32(kModelCodeStartFrequency));
+            changed = true;
+        }
+    }
+    if (changed)
+        showMessage(QStringLiteral("At least one frequency in the RF Frequency table is out of the valid frequency "
+                                   "range. CPS corrected it to 151.5 MHz in the profile."),
+                    MsgStyle::IconWarning);
+}
+
+void ApplyNarrowbandRule(CDataItem &root)
+{
+    const QString region = modelCharacters(root, 6, 2);
+    if (region != QLatin1String("00") && region != QLatin1String("04") && region != QLatin1String("70"))
+        return;
+    bool changed = false;
+    for (CDataItem &row : children(child(root, "frequencies"))) {
+        if (number(row, "bandwidth") != 0) {
+            row.SetAttributeValue(QStringLiteral("bandwidth"), 0);
+            changed = true;
+        }
+    }
+    for (CDataItem &channel : children(child(root, "channels"))) {
+        for (const char *bandwidth : {"rx_bw", "tx_bw"}) {
+            if (flag(channel, bandwidth)) {
+                channel.SetAttributeValue(QLatin1String(bandwidth), 0);
+                changed = true;
+            }
+        }
+    }
+    if (changed)
+        showMessage(QLatin1String(kNarrowbandNotice), MsgStyle::IconInformation);
+}
+
+void ApplyCompanderRule(CDataItem &root)
+{
+    for (CDataItem &row : children(child(root, "frequencies"))) {
+        if (number(row, "bandwidth") == 1)
+            row.SetAttributeValue(QStringLiteral("compander_lle_mode"), 3);
+    }
+}
+
+void ApplyVoiceChipRule(CDataItem &root)
+{
+    const CDataItem factory = child(root, "factory_setting");
+    const QChar power = PowerClass(root);
+    if (number(factory, "codeplug_version") == 3 && number(factory, "codeplug_dev_version") == 3
+        && (power == QLatin1Char('4') || power == QLatin1Char('5'))) {
+        CDataItem limit = child(root, "limit");
+        limit.SetAttributeValue(QStringLiteral("voice_chip_enable"), 0);
+    }
+}
+
+void RunLoadTimeRules(CDataItem &root, SavedLimitValues &saved)
+{
+    SaveLimitValues(root, saved);
+    ApplyRepeaterFeatureRule(root);
+    ApplyModelSpecificSettingsRule(root);
+    ApplyModelCodeRule(root);
+    ApplyNarrowbandRule(root);
+    ApplyCompanderRule(root);
+    ApplyVoiceChipRule(root);
+}
+
+} // namespace ModelRules
