@@ -5,13 +5,18 @@
 
 // Points the configuration store at a fresh temporary pair of machine and
 // user folders (XDG_CONFIG_DIRS / XDG_CONFIG_HOME) for the lifetime of the
-// object, and writes a machine configuration whose InstallPath is
-// installPath (the source tree's data folder by default).
+// object, and writes the installed machine configuration with InstallPath =
+// installPath (the source tree's data folder by default). Without
+// writeMachine the machine file is left empty, so nothing installed
+// elsewhere (nor the build tree's file) is read either.
 class ScopedConfig
 {
 public:
     explicit ScopedConfig(const QString &installPath = QStringLiteral(VELA_DATA_DIR), bool writeMachine = true);
     ~ScopedConfig();
+    ScopedConfig(const ScopedConfig &) = delete;
+    ScopedConfig &operator=(const ScopedConfig &) = delete;
+
     QString machineFile() const;
     QString userFile() const;
     QString root() const { return m_dir.path(); }
@@ -19,6 +24,7 @@ public:
 private:
     QTemporaryDir m_dir;
     QByteArray m_oldDirs, m_oldHome;
+    bool m_hadDirs, m_hadHome;
 };
 
 // Reads a whole file of the source tree's data folder ("lib/Region.stv").

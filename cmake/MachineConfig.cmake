@@ -1,0 +1,25 @@
+# The machine configuration: the build tree gets one pointing at the source
+# tree's data folder (found by the programs in bin/ as ../etc/xdg), an install
+# gets one pointing at the installed data.
+
+set(VELA_MACHINE_CONFIG_TEMPLATE "${VELA_DATA_DIR}/etc/Vela LX Dealer CPS.ini.in")
+set(VELA_MACHINE_CONFIG_NAME "Vela LX Dealer CPS.ini")
+
+# Writes the template to output with InstallPath = path, escaped for a quoted
+# INI string.
+function(vela_write_machine_config output path)
+  string(REPLACE "\\" "\\\\" escaped "${path}")
+  string(REPLACE "\"" "\\\"" VELA_INSTALL_PATH "${escaped}")
+  configure_file("${VELA_MACHINE_CONFIG_TEMPLATE}" "${output}" @ONLY)
+endfunction()
+
+vela_write_machine_config("${CMAKE_BINARY_DIR}/etc/xdg/Halvern/${VELA_MACHINE_CONFIG_NAME}" "${VELA_DATA_DIR}")
+
+include(GNUInstallDirs)
+set(VELA_INSTALLED_DATA_DIR "${CMAKE_INSTALL_FULL_DATADIR}/velacps")
+set(VELA_INSTALL_CONFIG "${CMAKE_BINARY_DIR}/install-config/${VELA_MACHINE_CONFIG_NAME}")
+vela_write_machine_config("${VELA_INSTALL_CONFIG}" "${VELA_INSTALLED_DATA_DIR}")
+
+install(FILES "${VELA_INSTALL_CONFIG}" DESTINATION /etc/xdg/Halvern)
+install(DIRECTORY "${VELA_DATA_DIR}/" DESTINATION "${CMAKE_INSTALL_DATADIR}/velacps"
+        PATTERN etc EXCLUDE)
