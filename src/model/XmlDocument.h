@@ -25,10 +25,14 @@ struct _xmlDoc;
 class XmlDocument;
 class XmlSchemaCollection;
 struct XmlDocumentData;
+struct XmlTree;
 
 // An error of the XML library inside an operation. Operations of the model
 // turn it into CVelaCPSException with libraryErrorDetail(message,
-// description, source).
+// description, source). message says what failed ("Invalid XPath
+// expression"), description holds the library's own messages, source names
+// the input at fault (the expression, the schema's namespace, the style
+// sheet).
 class XmlError : public std::runtime_error
 {
 public:
@@ -50,7 +54,11 @@ struct XmlParseError
 
 // A node of a document: an element, an attribute, a comment or a text node.
 // A node keeps its document alive. Nodes removed from their document stay
-// valid (they are kept with the document until it is destroyed).
+// valid (they are kept with the document until it is destroyed); nodes of a
+// tree that a later loadXml replaced stay valid too, but belong to no tree of
+// the document any more. Tree changes that would break the tree (a node
+// from another document, a node into its own subtree, an attribute as a
+// child, an invalid name) throw XmlError.
 class XmlNode
 {
 public:
@@ -73,10 +81,11 @@ public:
     QString text() const;
 
     XmlDocument ownerDocument() const;
-    XmlNode parent() const;  // for an attribute: its element
+    XmlNode parent() const;  // for an attribute: its element; null above the document element
 
-    // All child nodes (elements, comments, text) in order; white-space-only
-    // text is never kept, so in a profile these are its elements.
+    // All child nodes (elements, comments, text) of an element in order;
+    // white-space-only text is never kept, so in a profile these are its
+    // elements. Empty for other node types.
     QList<XmlNode> childNodes() const;
     int childCount() const;
     XmlNode childAt(int index) const;  // null when out of range
@@ -91,10 +100,13 @@ public:
     XmlNode attributeNode(const QString &name) const;
     // Attribute names in document order.
     QStringList attributeNames() const;
-    // Sets (creates or replaces) an attribute without namespace.
+    // Sets (creates or replaces) an attribute without namespace. An existing
+    // attribute is found by its full name; a new one needs a name without
+    // prefix.
     void setAttribute(const QString &name, const QString &value);
     void removeAttribute(const QString &name);
-    // Sets the value of an attribute or text node.
+    // Sets the value of an attribute, text or comment node; on an element it
+    // replaces all children by one text node.
     void setText(const QString &value);
 
     // Tree changes. child may come from the same document (it is moved) or be
@@ -104,8 +116,9 @@ public:
     XmlNode removeChild(const XmlNode &child);  // returns the detached child
     XmlNode cloneNode(bool deep) const;          // detached copy in the same document
 
-    // XPath 1.0 relative to this node, with the document's prefixes.
-    // Throws XmlError for an invalid expression.
+    // XPath 1.0 relative to this node, with the document's prefixes, in
+    // document order. Throws XmlError for an invalid expression, an unbound
+    // prefix or an expression that does not select nodes.
     QList<XmlNode> selectNodes(const QString &xpath) const;
     XmlNode selectSingleNode(const QString &xpath) const;
 
@@ -116,8 +129,12 @@ public:
 
 private:
     friend class XmlDocument;
-    XmlNode(std::shared_ptr<XmlDocumentData> doc, _xmlNode *node) : m_doc(std::move(doc)), m_node(node) {}
+    friend struct XmlNodeAccess;
+    XmlNode(std::shared_ptr<XmlDocumentData> doc, std::shared_ptr<XmlTree> tree, _xmlNode *node)
+        : m_doc(std::move(doc)), m_tree(std::move(tree)), m_node(node) {}
     std::shared_ptr<XmlDocumentData> m_doc;
+    // The parsed tree the node lives in; it outlives a reload of m_doc.
+    std::shared_ptr<XmlTree> m_tree;
     _xmlNode *m_node = nullptr;
 };
 
@@ -145,16 +162,22 @@ public:
 
     XmlNode documentElement() const;
     void setDocumentElement(const XmlNode &element);
+    // name may carry a prefix ("p:local"), which then needs a namespace.
     XmlNode createElement(const QString &name, const QString &namespaceUri = QString());
+    // A detached copy in this document of a node of any document.
+    XmlNode importNode(const XmlNode &node, bool deep);
 
     QList<XmlNode> selectNodes(const QString &xpath) const;
     XmlNode selectSingleNode(const QString &xpath) const;
 
-    // The whole document as text, with an XML declaration.
+    // The whole document as text, with an XML declaration; element-only
+    // content is indented, and the text parses back to the same tree.
     QString xml() const;
 
     // Applies an XSLT 1.0 style sheet (itself a parsed document) to this
-    // document and returns the result as text. Throws XmlError.
+    // document and returns the result as text. The sheet may not write files,
+    // create folders, read anything outside the two documents or use the
+    // network. Throws XmlError.
     QString transform(const XmlDocument &styleSheet) const;
 
     bool isEmpty() const { return documentElement().isNull(); }
@@ -174,8 +197,16 @@ struct XmlSchemaDeclaration
     QString typeName;       // local name of the declaration's type ("" for an anonymous type)
     // The type and its base types in order, each the first base, ending at
     // the first built-in type (local names, e.g. {"freqType", "unsignedLong"}).
+    // An anonymous type takes its place as "" ({"", "boolean"}), so the chain
+    // always starts with typeName. A declaration without type gives
+    // {"anyType"} (element) or {"anySimpleType"} (attribute); a list or union
+    // type ends in "anySimpleType".
     QStringList typeChain;
-    QString annotationXml;  // the declaration's xs:annotation as XML text, "" when none
+    // The declaration's xs:annotation as XML text with its namespace
+    // declarations, "" when none. For an element or attribute reference, the
+    // annotation of the reference if it has one, else that of the global
+    // declaration.
+    QString annotationXml;
 };
 
 // A set of compiled schemas, one per target namespace.
@@ -187,8 +218,10 @@ public:
     XmlSchemaCollection(const XmlSchemaCollection &) = delete;
     XmlSchemaCollection &operator=(const XmlSchemaCollection &) = delete;
 
-    // Adds a parsed schema document under namespaceUri. Throws XmlError when
-    // it is not a valid schema.
+    // Adds a parsed schema document under namespaceUri (replacing an earlier
+    // one), keeping its own copy. Throws XmlError when it is not a valid
+    // schema or its target namespace is not namespaceUri. A document is
+    // validated against the schema of its document element's namespace.
     void add(const QString &namespaceUri, const XmlDocument &schema);
 
     // The declaration of an element or attribute node of an instance
