@@ -132,6 +132,7 @@ int CDataItem::SetAttributeValue(const QString &name, const QVariant &value, int
 {
     msgId = 0;
     style = 0;
+    const ScriptHost::Scope scope(m_script.get());
     return guard("CDataItem::SetAttributeValue", __LINE__, [&] {
         const XmlNode attribute = m_node.attributeNode(name);
         if (attribute.isNull())
@@ -159,6 +160,7 @@ int CDataItem::SetAttributeValue(const QString &name, const QVariant &value, int
 
 bool CDataItem::CanAddChild() const
 {
+    const ScriptHost::Scope scope(m_script.get());
     return guard("CDataItem::CanAddChild", __LINE__, [&] {
         QString function;
         if (!GetScriptHandler(m_node, QStringLiteral("CanAddChild"), function))
@@ -175,6 +177,7 @@ bool CDataItem::CanAddChild() const
 bool CDataItem::AddNewChild(CDataItem &result)
 {
     result = CDataItem();
+    const ScriptHost::Scope scope(m_script.get());
     return guard("CDataItem::AddNewChild", __LINE__, [&] {
         QString function;
         if (!GetScriptHandler(m_node, QStringLiteral("OnAddNew"), function))
@@ -196,6 +199,7 @@ int CDataItem::RemoveChildByIndex(int index, int &msgId, int context, int &style
 {
     msgId = 0;
     style = 0;
+    const ScriptHost::Scope scope(m_script.get());
     return guard("CDataItem::RemoveChildByIndex", __LINE__, [&] {
         const XmlNode child = m_node.childAt(index);
         if (child.isNull())
@@ -220,6 +224,7 @@ int CDataItem::RemoveChildByIndex(int index, int &msgId, int context, int &style
 
 bool CDataItem::CanDeleteChild() const
 {
+    const ScriptHost::Scope scope(m_script.get());
     return guard("CDataItem::CanDeleteChild", __LINE__, [&] {
         QString function;
         if (!GetScriptHandler(m_node, QStringLiteral("CanDeleteChild"), function))
@@ -235,6 +240,7 @@ bool CDataItem::CanDeleteChild() const
 
 bool CDataItem::CanDeleteFrequency(unsigned index) const
 {
+    const ScriptHost::Scope scope(m_script.get());
     return guard("CDataItem::CanDeleteFrequency", __LINE__, [&] {
         QString function;
         if (!GetScriptHandler(m_node, QStringLiteral("CanDeleteChild"), function))
@@ -251,6 +257,7 @@ bool CDataItem::CanDeleteFrequency(unsigned index) const
 bool CDataItem::AddFrequency(quint32 frequency, unsigned bandwidth, unsigned powerLevel, unsigned compander,
                              int &msgId, int &style)
 {
+    const ScriptHost::Scope scope(m_script.get());
     return guard("CDataItem::AddFrequency", __LINE__, [&] {
         QString function;
         if (!GetScriptHandler(m_node, QStringLiteral("OnAddNewFrequency"), function))
@@ -272,6 +279,7 @@ int CDataItem::SetFreqAttributeValue(const QVariant &v1, const QVariant &v2, con
 {
     msgId = 0;
     style = 0;
+    const ScriptHost::Scope scope(m_script.get());
     return guard("CDataItem::SetFreqAttributeValue", __LINE__, [&] {
         QString function;
         if (!GetScriptHandler(m_node, QStringLiteral("SetFreqAttr"), function))

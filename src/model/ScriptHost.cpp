@@ -3,8 +3,31 @@
 #include "MessageReporter.h"
 #include "ScriptNode.h"
 
+#include <atomic>
+
+namespace {
+std::atomic<int> g_hookTimeLimitMs {5000};
+}
+
+int ScriptHost::hookTimeLimitMs()
+{
+    return g_hookTimeLimitMs;
+}
+
+void ScriptHost::setHookTimeLimitMs(int milliseconds)
+{
+    g_hookTimeLimitMs = milliseconds;
+}
+
 ScriptHost::ScriptHost()
 {
+    // Hooks are called through this wrapper so that any thrown value, not
+    // only an Error object, is told apart from a returned one.
+    m_caller = m_engine.evaluate(QStringLiteral(
+        "(function (hook, args) {"
+        "  try { return { failed: false, value: hook.apply(null, args) }; }"
+        "  catch (error) { return { failed: true, error: error }; }"
+        "})"));
     m_watchdog = std::thread([this] { watchdogLoop(); });
 }
 
@@ -56,12 +79,15 @@ bool ScriptHost::call(const QString &function, const QJSValueList &args, QJSValu
     const bool outermost = m_callDepth++ == 0;
     if (outermost) {
         std::lock_guard lock(m_watchMutex);
-        m_deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kHookTimeLimitMs);
+        m_deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(hookTimeLimitMs());
         m_watching = true;
     }
     if (outermost)
         m_watchWake.notify_all();
-    result = callee.call(args);
+    QJSValue argumentArray = m_engine.newArray(uint(args.size()));
+    for (int i = 0; i < args.size(); ++i)
+        argumentArray.setProperty(quint32(i), args[i]);
+    const QJSValue outcome = m_caller.call({callee, argumentArray});
     if (outermost) {
         std::lock_guard lock(m_watchMutex);
         m_watching = false;
@@ -72,17 +98,20 @@ bool ScriptHost::call(const QString &function, const QJSValueList &args, QJSValu
     if (m_engine.isInterrupted()) {
         m_engine.setInterrupted(false);
         m_engine.catchError();
-        showMessage(QStringLiteral("IActiveScriptSite::OnScriptError()\nLine: 0\nThe hook %1 ran longer than %2 seconds and was stopped.")
+        showMessage(QStringLiteral("IActiveScriptSite::OnScriptError()\nLine: 0\nThe hook %1 ran longer than %2 ms and was stopped.")
                         .arg(function)
-                        .arg(kHookTimeLimitMs / 1000),
+                        .arg(hookTimeLimitMs()),
                     MsgStyle::IconError);
         ok = false;
     } else if (m_engine.hasError()) {
         reportError(m_engine.catchError());
         ok = false;
+    } else if (outcome.property(QStringLiteral("failed")).toBool()) {
+        reportError(outcome.property(QStringLiteral("error")));
+        ok = false;
+    } else {
+        result = outcome.property(QStringLiteral("value"));
     }
-    if (outermost)
-        releaseWrappers();
     return ok;
 }
 
@@ -111,6 +140,18 @@ XmlNode ScriptHost::unwrap(const QJSValue &value)
     if (auto *wrapper = qobject_cast<ScriptNode *>(value.toQObject()))
         return wrapper->node();
     return XmlNode();
+}
+
+ScriptHost::Scope::Scope(ScriptHost *host) : m_host(host)
+{
+    if (m_host)
+        ++m_host->m_scopeDepth;
+}
+
+ScriptHost::Scope::~Scope()
+{
+    if (m_host && --m_host->m_scopeDepth == 0)
+        m_host->releaseWrappers();
 }
 
 void ScriptHost::releaseWrappers()

@@ -35,11 +35,24 @@ public:
     bool load(const QString &scriptText, const QString &fileName);
 
     // Calls the global function name with args; on success stores its result
-    // in result and returns true. Node wrappers made for the call are
-    // released afterwards.
+    // in result and returns true.
     bool call(const QString &function, const QJSValueList &args, QJSValue &result);
 
-    // The wrapper of node for the current call (one per node, so identity
+    // Node wrappers live while a Scope is open (scopes nest): open one around
+    // everything that makes arguments, calls hooks and reads their results.
+    class Scope
+    {
+    public:
+        explicit Scope(ScriptHost *host);
+        ~Scope();
+        Scope(const Scope &) = delete;
+        Scope &operator=(const Scope &) = delete;
+
+    private:
+        ScriptHost *m_host;
+    };
+
+    // The wrapper of node for the current scope (one per node, so identity
     // holds inside a call). Null node gives JavaScript null.
     QJSValue wrap(const XmlNode &node);
     // The node behind a wrapper, or a null node.
@@ -47,8 +60,10 @@ public:
 
     QJSEngine &engine() { return m_engine; }
 
-    // How long one hook may run before it is interrupted.
-    static constexpr int kHookTimeLimitMs = 5000;
+    // How long one hook may run before it is interrupted (5 s unless a
+    // test shortens it).
+    static int hookTimeLimitMs();
+    static void setHookTimeLimitMs(int milliseconds);
 
 private:
     void reportError(const QJSValue &error);
@@ -56,8 +71,10 @@ private:
     void watchdogLoop();
 
     QJSEngine m_engine;
+    QJSValue m_caller;
     QHash<void *, ScriptNode *> m_wrappers;
     int m_callDepth = 0;
+    int m_scopeDepth = 0;
 
     // Interrupts a hook that runs past its time limit.
     std::mutex m_watchMutex;

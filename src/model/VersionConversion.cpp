@@ -35,6 +35,11 @@ QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource 
     XmlNode keep = root.appendChild(scratch.createElement(QStringLiteral("keepNode"), kProfileNs));
     const XmlDocument &source = rules.document;
     const QString &region = rules.regionName;
+    XmlNode added = scratch.createElement(QStringLiteral("addField_G%1").arg(version), kProfileNs);
+    if (source.isEmpty()) {
+        root.appendChild(added);
+        return {};
+    }
     const QString versionPath = QStringLiteral("//dfns:CodePlugSetting/dfns:CPVer%1").arg(version);
 
     // Without a region name only the common rules can apply.
@@ -50,7 +55,7 @@ QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource 
     }
 
     const QList<XmlNode> versions = source.selectNodes(QStringLiteral("//dfns:CodePlugSetting/dfns:*"));
-    XmlNode added = root.appendChild(scratch.createElement(QStringLiteral("addField_G%1").arg(version), kProfileNs));
+    root.appendChild(added);
     auto addFrom = [&](const XmlNode &versionElement, const QString &group, bool ownVersion) {
         const QString path = QStringLiteral("dfns:%1/dfns:*[@isExist='%2']").arg(group, ownVersion ? "0" : "1");
         for (const XmlNode &rule : versionElement.selectNodes(path)) {
