@@ -1,0 +1,126 @@
+#include "CliCommand.h"
+#include "CliSession.h"
+#include "codeplug/DataAdaptor.h"
+#include "codeplug/VirtualCP.h"
+#include "model/MessageReporter.h"
+#include "model/ProfileDocument.h"
+#include "model/TextFile.h"
+#include "model/VelaException.h"
+
+#include <QFile>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool readImage(const QString &path, VirtualCP &image)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showMessage(QStringLiteral("Cannot read \"%1\".").arg(path), MsgStyle::IconError);
+        return false;
+    }
+    const QByteArray bytes = file.read(sizeof(VirtualCP) + 1);
+    if (bytes.size() != qsizetype(sizeof(VirtualCP))) {
+        showMessage(QStringLiteral("\"%1\" is not a codeplug image: it has %2 bytes, an image has %3.")
+                        .arg(path)
+                        .arg(file.size())
+                        .arg(sizeof(VirtualCP)),
+                    MsgStyle::IconError);
+        return false;
+    }
+    std::memcpy(&image, bytes.constData(), sizeof(VirtualCP));
+    return true;
+}
+
+bool parseIdentity(const QString &hex, RadioIdentity &identity)
+{
+    const QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
+    if (hex.size() != 2 * qsizetype(sizeof(RadioIdentity)) || bytes.size() != qsizetype(sizeof(RadioIdentity))
+        || bytes.toHex() != hex.toLower().toLatin1()) {
+        std::fprintf(stderr, "velacps-cli: --identity takes %d hexadecimal digits\n", int(2 * sizeof(RadioIdentity)));
+        return false;
+    }
+    std::memcpy(&identity, bytes.constData(), sizeof(RadioIdentity));
+    return true;
+}
+
+int toImage(const QStringList &args)
+{
+    RadioIdentity identity;
+    QStringList paths = args;
+    const qsizetype option = paths.indexOf(QStringLiteral("--identity"));
+    if (option >= 0) {
+        if (option + 1 >= paths.size() || !parseIdentity(paths[option + 1], identity))
+            return CliExit::Usage;
+        paths.remove(option, 2);
+    }
+    if (paths.size() != 2) {
+        std::fprintf(stderr, "usage: velacps-cli to-image FILE OUT [--identity HEX]\n");
+        return CliExit::Usage;
+    }
+    CliSession session;
+    if (!session.start())
+        return CliExit::Failed;
+    CProfileDocument document(session.context().versionRules());
+    if (!document.Open(paths[0]))
+        return CliExit::Failed;
+    VirtualCP image {};
+    try {
+        if (document.GetVirtualCPData(image, identity) != 1)
+            return CliExit::Failed;
+    } catch (const CVelaCPSException &exception) {
+        showMessage(exception.text(), MsgStyle::IconError);
+        return CliExit::Failed;
+    }
+    QString error;
+    if (!WriteFileSafely(paths[1], QByteArray(reinterpret_cast<const char *>(&image), sizeof image), &error)) {
+        showMessage(QStringLiteral("Cannot write \"%1\": %2").arg(paths[1], error), MsgStyle::IconError);
+        return CliExit::Failed;
+    }
+    return CliExit::Success;
+}
+
+int fromImage(const QStringList &args)
+{
+    const bool save = args.size() == 3 && args[1] == QLatin1String("--save");
+    if (args.size() != 1 && !save) {
+        std::fprintf(stderr, "usage: velacps-cli from-image IMAGE [--save OUT]\n");
+        return CliExit::Usage;
+    }
+    VirtualCP image {};
+    if (!readImage(args[0], image))
+        return CliExit::Failed;
+    if (!save) {
+        QString text;
+        try {
+            if (!CDataAdaptor::VirtualCP2XML(image, text))
+                return CliExit::Failed;
+        } catch (const CVelaCPSException &exception) {
+            showMessage(exception.text(), MsgStyle::IconError);
+            return CliExit::Failed;
+        }
+        const QByteArray utf8 = text.toUtf8();
+        std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stdout);
+        return CliExit::Success;
+    }
+    CliSession session;
+    if (!session.start())
+        return CliExit::Failed;
+    CProfileDocument document(session.context().versionRules());
+    if (!document.NewFromImage(image))
+        return CliExit::Failed;
+    document.RunLoadTimeRules();
+    return document.Save(args[2]) ? CliExit::Success : CliExit::Failed;
+}
+
+} // namespace
+
+QList<CliCommand> imageCommands()
+{
+    return {
+        {"to-image", "to-image FILE OUT [--identity HEX]", toImage},
+        {"from-image", "from-image IMAGE [--save OUT]", fromImage},
+    };
+}
