@@ -6,7 +6,12 @@
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 
+#include <libxml/SAX2.h>
+
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -22,6 +27,9 @@ struct ParseState
 {
     XmlErrorSink sink;
     bool doctypeRefused = false;
+    // Where each element's start tag ends (the offset of its ">" or "/>"),
+    // to point validation errors at the text.
+    std::unordered_map<const xmlNode *, qsizetype> startTagEnds;
 };
 
 ParseState &stateOf(void *parserContext)
@@ -48,6 +56,20 @@ void refuseDoctype(void *parserContext, const xmlChar *, const xmlChar *, const 
     record.line = ctxt->input ? ctxt->input->line : 0;
     state.sink.add(record);
     xmlStopParser(ctxt);
+}
+
+// Builds the element as usual and notes where its start tag ends: the
+// parser calls this with the input at the tag's closing ">" or "/>".
+void startElementRecordingPosition(void *parserContext, const xmlChar *localname, const xmlChar *prefix,
+                                   const xmlChar *uri, int namespaceCount, const xmlChar **namespaces,
+                                   int attributeCount, int defaultedCount, const xmlChar **attributes)
+{
+    auto *ctxt = static_cast<xmlParserCtxtPtr>(parserContext);
+    const qsizetype offset = qsizetype(ctxt->input->consumed) + (ctxt->input->cur - ctxt->input->base);
+    xmlSAX2StartElementNs(parserContext, localname, prefix, uri, namespaceCount, namespaces, attributeCount,
+                          defaultedCount, attributes);
+    if (ctxt->node)
+        stateOf(parserContext).startTagEnds.emplace(ctxt->node, offset);
 }
 
 // The parsed text as lines and as the UTF-8 bytes the parser saw.
@@ -141,7 +163,7 @@ QByteArray attributeOfValidationError(const XmlErrorRecord &record)
 
 // Points a validation error at the offending attribute when it is present
 // in the element's start tag, else at the start tag itself.
-void locateValidationError(const XmlErrorRecord &record, xmlParserCtxtPtr ctxt, const SourceText &source,
+void locateValidationError(const XmlErrorRecord &record, const ParseState &state, const SourceText &source,
                            XmlParseError &error)
 {
     xmlNodePtr element = record.node;
@@ -152,10 +174,13 @@ void locateValidationError(const XmlErrorRecord &record, xmlParserCtxtPtr ctxt, 
     if (!element || element->type != XML_ELEMENT_NODE)
         return;
     error.line = int(xmlGetLineNo(element));
-    const xmlParserNodeInfo *info = xmlParserFindNodeInfo(ctxt, element);
-    if (!info)
+    const auto end = state.startTagEnds.find(element);
+    if (end == state.startTagEnds.end())
         return;
-    qsizetype offset = qsizetype(info->begin_pos);
+    // "<" cannot occur inside a start tag, not even in attribute values.
+    qsizetype offset = source.utf8().lastIndexOf('<', end->second);
+    if (offset < 0)
+        return;
     const QByteArray attribute = attributeOfValidationError(record);
     if (!attribute.isEmpty()) {
         const qsizetype attributeOffset = findAttributeInStartTag(source.utf8(), offset, attribute);
@@ -193,7 +218,7 @@ void dropBlankText(xmlNodePtr parent, bool preserve)
 }
 
 // Validates doc; on failure fills error from the first validation error.
-bool validate(xmlDocPtr doc, xmlSchemaPtr schema, xmlParserCtxtPtr ctxt, const SourceText &source,
+bool validate(xmlDocPtr doc, xmlSchemaPtr schema, const ParseState &state, const SourceText &source,
               XmlParseError &error)
 {
     XmlErrorSink sink;
@@ -207,7 +232,7 @@ bool validate(xmlDocPtr doc, xmlSchemaPtr schema, xmlParserCtxtPtr ctxt, const S
     if (const XmlErrorRecord *record = sink.firstError()) {
         error.code = record->code;
         error.reason = record->message;
-        locateValidationError(*record, ctxt, source, error);
+        locateValidationError(*record, state, source, error);
     } else {
         error.code = result;
         error.reason = sink.description();
@@ -275,8 +300,8 @@ xmlDocPtr parseXmlText(const QString &input, const XmlSchemaCollection::Data *sc
     ctxt->_private = &state;
     ctxt->sax->serror = parserError;
     ctxt->sax->internalSubset = refuseDoctype;
-    // Start positions of elements, to point validation errors at the text.
-    ctxt->record_info = schemas ? 1 : 0;
+    if (schemas)
+        ctxt->sax->startElementNs = startElementRecordingPosition;
 
     xmlParseDocument(ctxt);
     xmlDocPtr doc = ctxt->myDoc;
@@ -294,7 +319,7 @@ xmlDocPtr parseXmlText(const QString &input, const XmlSchemaCollection::Data *sc
     if (schemas) {
         const xmlNode *root = xmlDocGetRootElement(doc);
         xmlSchemaPtr schema = schemas->schemaFor(root->ns ? fromXml(root->ns->href) : QString());
-        if (schema && !validate(doc, schema, ctxt, source, error)) {
+        if (schema && !validate(doc, schema, state, source, error)) {
             xmlFreeDoc(doc);
             doc = nullptr;
         }
