@@ -76,13 +76,21 @@ int readNumber(const QSettings &settings, const QString &key)
     return ok ? number : -1;
 }
 
+// A file with lines that do not parse keeps its format error status even
+// after a successful write (which drops those lines); only a failed access
+// is a failure.
+bool usable(const QSettings &settings)
+{
+    return settings.status() != QSettings::AccessError;
+}
+
 bool store(QSettings &settings, const QString &key, const QVariant &value)
 {
     if (!settings.isWritable())
         return false;
     settings.setValue(key, value);
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    return usable(settings);
 }
 
 // A dealer text of the user file, up to its first zero character (a
@@ -100,7 +108,7 @@ QString readDealerText(const QSettings &settings, const QString &key)
 // CR LF between the lines.
 void copyDealerDefaults(QSettings &user, const QSettings &machine, const QString &language)
 {
-    for (const QString &value : {kDealerLeft, kDealerMiddle, kDealerRight}) {
+    for (const QString &value : { kDealerLeft, kDealerMiddle, kDealerRight }) {
         const QString key = languageKey(language, value);
         if (user.contains(key))
             continue;
@@ -126,8 +134,7 @@ bool fatalRegistryError()
     return false;
 }
 
-struct LanguageLocale
-{
+struct LanguageLocale {
     const char *language;
     QLocale::Language localeLanguage;
     QLocale::Territory territory;
@@ -135,18 +142,18 @@ struct LanguageLocale
 
 // The installer's languages and the locale each one formats numbers with.
 const LanguageLocale kLanguageLocales[] = {
-    {"CaFrench", QLocale::French, QLocale::Canada},
-    {"Dutch", QLocale::Dutch, QLocale::Netherlands},
-    {"English", QLocale::English, QLocale::UnitedStates},
-    {"French", QLocale::French, QLocale::France},
-    {"German", QLocale::German, QLocale::Germany},
-    {"Italian", QLocale::Italian, QLocale::Italy},
-    {"LaPortuguese", QLocale::Portuguese, QLocale::Brazil},
-    {"LaSpanish", QLocale::Spanish, QLocale::Spain},
-    {"Polish", QLocale::Polish, QLocale::Poland},
-    {"Portuguese", QLocale::Portuguese, QLocale::Portugal},
-    {"Russian", QLocale::Russian, QLocale::Russia},
-    {"Spanish", QLocale::Spanish, QLocale::Spain},
+    { "CaFrench", QLocale::French, QLocale::Canada },
+    { "Dutch", QLocale::Dutch, QLocale::Netherlands },
+    { "English", QLocale::English, QLocale::UnitedStates },
+    { "French", QLocale::French, QLocale::France },
+    { "German", QLocale::German, QLocale::Germany },
+    { "Italian", QLocale::Italian, QLocale::Italy },
+    { "LaPortuguese", QLocale::Portuguese, QLocale::Brazil },
+    { "LaSpanish", QLocale::Spanish, QLocale::Spain },
+    { "Polish", QLocale::Polish, QLocale::Poland },
+    { "Portuguese", QLocale::Portuguese, QLocale::Portugal },
+    { "Russian", QLocale::Russian, QLocale::Russia },
+    { "Spanish", QLocale::Spanish, QLocale::Spain },
 };
 
 } // namespace
@@ -178,7 +185,7 @@ QString CRegistryConfig::userFilePath()
 bool CRegistryConfig::prepareRegistry()
 {
     QSettings user = userSettings();
-    if (user.status() != QSettings::NoError || !user.isWritable())
+    if (!usable(user) || !user.isWritable())
         return fatalRegistryError();
     const QSettings machine = machineSettings();
 
@@ -279,7 +286,7 @@ bool CRegistryConfig::dealerInfo(const QString &language, QString &left, QString
     if (language.isEmpty())
         return false;
     const QSettings user = userSettings();
-    if (user.status() != QSettings::NoError)
+    if (!usable(user))
         return false;
     const QString leftKey = languageKey(language, kDealerLeft);
     const QString middleKey = languageKey(language, kDealerMiddle);
@@ -292,8 +299,8 @@ bool CRegistryConfig::dealerInfo(const QString &language, QString &left, QString
     return true;
 }
 
-bool CRegistryConfig::setDealerInfo(const QString &language, const QString &left, const QString &right,
-                                    const QString &middle)
+bool CRegistryConfig::setDealerInfo(
+    const QString &language, const QString &left, const QString &right, const QString &middle)
 {
     if (language.isEmpty())
         return false;

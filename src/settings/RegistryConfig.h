@@ -15,8 +15,7 @@
 // A missing number reads as -1, a missing string as empty; setters answer
 // false when the value could not be stored. Every call reads the files
 // afresh, so several running copies see each other's changes.
-class CRegistryConfig
-{
+class CRegistryConfig {
 public:
     // Makes the user store usable and copies the machine defaults a first run
     // needs: current language, context-help switch and the dealer
@@ -44,17 +43,17 @@ public:
     static int tagValue();
 
     // Install path joined with the language's "HelpFileName"; empty when the
-    // language is empty or the value is missing.
+    // language is empty or either value is missing.
     static QString helpFilePath(const QString &language);
     // Install path joined with the "GUIResource" of the user's current
-    // language; empty when missing.
+    // language; empty when any of them is missing.
     static QString resourceFilePath();
 
     // The user's three dealer texts of language. The outputs are emptied
     // first; false when the language is empty or any of the three is missing.
     static bool dealerInfo(const QString &language, QString &left, QString &right, QString &middle);
-    static bool setDealerInfo(const QString &language, const QString &left, const QString &right,
-                              const QString &middle);
+    static bool setDealerInfo(
+        const QString &language, const QString &left, const QString &right, const QString &middle);
 
     // Decimal separator of the language's locale; "." for a language without
     // one.

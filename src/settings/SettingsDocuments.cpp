@@ -11,7 +11,8 @@
 
 namespace {
 
-const QString kMissingFiles = QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS.");
+const QString kMissingFiles
+    = QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS.");
 const QString kProfileTemplateFolder = QStringLiteral("profiletemplate");
 
 bool missingFiles()
@@ -38,7 +39,7 @@ void requireLoaded(const XmlDocument &document, const char *operation)
 {
     if (document.isEmpty())
         throw CVelaCPSException(VelaError::Unknown, QString(), operation, __LINE__,
-                                QStringLiteral("settings document not loaded"));
+            QStringLiteral("settings document not loaded"));
 }
 
 QList<XmlNode> select(const XmlDocument &document, const QString &xpath, const char *operation)
@@ -47,8 +48,9 @@ QList<XmlNode> select(const XmlDocument &document, const QString &xpath, const c
     try {
         return document.selectNodes(xpath);
     } catch (const XmlError &error) {
-        throw CVelaCPSException(VelaError::Unknown, libraryErrorDetail(error.message, error.description, error.source),
-                                operation, __LINE__, QStringLiteral("selectNodes failed"));
+        throw CVelaCPSException(VelaError::Unknown,
+            libraryErrorDetail(error.message, error.description, error.source), operation, __LINE__,
+            QStringLiteral("selectNodes failed"));
     }
 }
 
@@ -60,8 +62,8 @@ XmlNode selectFirst(const XmlDocument &document, const QString &xpath, const cha
 
 // One attribute of every selected child that has it, in document order.
 // Element steps in dfns never select comments.
-QStringList attributeOfChildren(const XmlDocument &document, const QString &xpath, const QString &attribute,
-                                const char *operation)
+QStringList attributeOfChildren(
+    const XmlDocument &document, const QString &xpath, const QString &attribute, const char *operation)
 {
     QStringList values;
     for (const XmlNode &child : select(document, xpath, operation)) {
@@ -93,26 +95,29 @@ std::optional<XmlDocument> LoadSettingDoc(const QString &fileName, SettingFolder
 bool CSettingsDocuments::load()
 {
     m_loaded = false;
-    struct Entry
-    {
+    struct Entry {
         const char *fileName;
         XmlDocument *document;
     };
     XmlDocument visibleSetting, buttonList, region, helpPageMap, upDownGrade;
     const Entry entries[] = {
-        {"VisibleSetting.stv", &visibleSetting}, {"ButtonList.stv", &buttonList},
-        {"Region.stv", &region},                 {"HelpPanMap.stv", &helpPageMap},
-        {"UpDownGradeSetting.stv", &upDownGrade},
+        { "VisibleSetting.stv", &visibleSetting },
+        { "ButtonList.stv", &buttonList },
+        { "Region.stv", &region },
+        { "HelpPanMap.stv", &helpPageMap },
+        { "UpDownGradeSetting.stv", &upDownGrade },
     };
     for (const Entry &entry : entries) {
-        std::optional<XmlDocument> document = LoadSettingDoc(QString::fromLatin1(entry.fileName), SettingFolder::Lib);
+        std::optional<XmlDocument> document
+            = LoadSettingDoc(QString::fromLatin1(entry.fileName), SettingFolder::Lib);
         if (!document)
             return false;
         *entry.document = *document;
     }
 
-    for (const char *fileName : {"DataProfile.js", "DataProfile.xsd"}) {
-        const QString path = CRegistryConfig::installFilePath(kProfileTemplateFolder, QString::fromLatin1(fileName));
+    for (const char *fileName : { "DataProfile.js", "DataProfile.xsd" }) {
+        const QString path
+            = CRegistryConfig::installFilePath(kProfileTemplateFolder, QString::fromLatin1(fileName));
         if (!QFileInfo(path).isFile())
             return missingFiles();
     }
@@ -136,14 +141,15 @@ QString CSettingsDocuments::readRegionName() const
 
 QString CSettingsDocuments::productVersion() const
 {
-    return selectFirst(m_region, QStringLiteral("//dfns:ProductVersion"), "CSettingsDocuments::productVersion")
+    return selectFirst(
+        m_region, QStringLiteral("//dfns:ProductVersion"), "CSettingsDocuments::productVersion")
         .attributeOr(QStringLiteral("value"));
 }
 
 QStringList CSettingsDocuments::supportedRegions() const
 {
     return attributeOfChildren(m_region, QStringLiteral("//dfns:Support/dfns:*"), QStringLiteral("num"),
-                               "CSettingsDocuments::supportedRegions");
+        "CSettingsDocuments::supportedRegions");
 }
 
 bool CSettingsDocuments::isSupportedRegion(const QString &code) const
@@ -160,16 +166,16 @@ int CSettingsDocuments::codeplugVersion() const
     bool ok = false;
     const int number = version.text().trimmed().toInt(&ok);
     if (!ok)
-        throw CVelaCPSException(VelaError::Unknown, QStringLiteral("CPVersion='%1'").arg(version.text()), operation,
-                                __LINE__, QStringLiteral("not an integer"));
+        throw CVelaCPSException(VelaError::Unknown, QStringLiteral("CPVersion='%1'").arg(version.text()),
+            operation, __LINE__, QStringLiteral("not an integer"));
     return number;
 }
 
 QMap<int, QString> CSettingsDocuments::readRegionNameTable() const
 {
     QMap<int, QString> table;
-    for (const XmlNode &region :
-         select(m_region, QStringLiteral("//dfns:ModelRegions/dfns:*"), "CSettingsDocuments::readRegionNameTable")) {
+    for (const XmlNode &region : select(m_region, QStringLiteral("//dfns:ModelRegions/dfns:*"),
+             "CSettingsDocuments::readRegionNameTable")) {
         // A code that is not a number files the name under region 0.
         const int number = region.attributeOr(QStringLiteral("code")).trimmed().toInt();
         table.insert(number, region.attributeOr(QStringLiteral("name")));
@@ -179,8 +185,8 @@ QMap<int, QString> CSettingsDocuments::readRegionNameTable() const
 
 QStringList CSettingsDocuments::supportedLanguages() const
 {
-    return attributeOfChildren(m_region, QStringLiteral("//dfns:SupportLanguages/dfns:*"), QStringLiteral("name"),
-                               "CSettingsDocuments::supportedLanguages");
+    return attributeOfChildren(m_region, QStringLiteral("//dfns:SupportLanguages/dfns:*"),
+        QStringLiteral("name"), "CSettingsDocuments::supportedLanguages");
 }
 
 QString CSettingsDocuments::languageDisplayName(const QString &name) const
@@ -188,7 +194,7 @@ QString CSettingsDocuments::languageDisplayName(const QString &name) const
     // Compared here rather than inside the XPath, so no language name can
     // change the query.
     const QList<XmlNode> languages = select(m_region, QStringLiteral("//dfns:SupportLanguages/dfns:language"),
-                                            "CSettingsDocuments::languageDisplayName");
+        "CSettingsDocuments::languageDisplayName");
     for (const XmlNode &language : languages) {
         if (language.attribute(QStringLiteral("name")) == name) {
             const QString displayName = language.attributeOr(QStringLiteral("displayName"));
@@ -204,7 +210,8 @@ QList<XmlNode> CSettingsDocuments::visibleSettings(const QString &key) const
     requireLoaded(m_visibleSetting, operation);
     if (!isElementName(m_regionName) || !isElementName(key))
         return {};
-    return select(m_visibleSetting, QStringLiteral("//dfns:%1/dfns:%2/dfns:*").arg(m_regionName, key), operation);
+    return select(
+        m_visibleSetting, QStringLiteral("//dfns:%1/dfns:%2/dfns:*").arg(m_regionName, key), operation);
 }
 
 bool CSettingsDocuments::helpPage(const QString &key, const QString &id, QString &page) const
@@ -213,7 +220,8 @@ bool CSettingsDocuments::helpPage(const QString &key, const QString &id, QString
     requireLoaded(m_helpPageMap, operation);
     if (!isElementName(key))
         return false;
-    for (const XmlNode &map : select(m_helpPageMap, QStringLiteral("//dfns:%1/dfns:map").arg(key), operation)) {
+    for (const XmlNode &map :
+        select(m_helpPageMap, QStringLiteral("//dfns:%1/dfns:map").arg(key), operation)) {
         if (map.attribute(QStringLiteral("id")) == id) {
             if (const std::optional<QString> pageName = map.attribute(QStringLiteral("pageName"))) {
                 page = *pageName;

@@ -11,8 +11,8 @@
 
 // Where a settings document lives below the install directory.
 enum class SettingFolder {
-    Lib,     // "lib": the product's settings documents
-    Report,  // "Report": the report style sheets
+    Lib, // "lib": the product's settings documents
+    Report, // "Report": the report style sheets
 };
 
 // Reads and parses one file of the install directory (install path from the
@@ -25,8 +25,7 @@ std::optional<XmlDocument> LoadSettingDoc(const QString &fileName, SettingFolder
 // life of the program, with the queries every other part asks them. The
 // queries never change a document. Asking a document that was never loaded,
 // or an error of the XML layer, raises CVelaCPSException.
-class CSettingsDocuments
-{
+class CSettingsDocuments {
 public:
     // The start-up load: the five documents in order, stopping at the first
     // that fails; then the hook script and the schema must exist in

@@ -38,11 +38,12 @@ QByteArray fileBytes(const QString &path)
 }
 
 // Sets an environment variable for one scope, restoring it afterwards.
-class ScopedEnv
-{
+class ScopedEnv {
 public:
     ScopedEnv(const char *name, const QByteArray &value)
-        : m_name(name), m_old(qgetenv(name)), m_wasSet(qEnvironmentVariableIsSet(name))
+        : m_name(name)
+        , m_old(qgetenv(name))
+        , m_wasSet(qEnvironmentVariableIsSet(name))
     {
         if (value.isNull())
             qunsetenv(name);
@@ -69,9 +70,10 @@ TEST(RegistryPrepare, FirstRunCopiesTheMachineDefaults)
 {
     ScopedConfig config;
     setMachine(config, "DefaultLanguage", "German");
-    setMachine(config, "Language/German/DealerInfoLeft", QStringList{"Radio House", "1 Quay Street, Dock 4", "Harbourtown"});
-    setMachine(config, "Language/German/DealerInfoMiddle", QStringList{"Open daily"});
-    setMachine(config, "Language/German/DealerInfoRight", QStringList{"Tel 0100", "", "Fax 0101"});
+    setMachine(config, "Language/German/DealerInfoLeft",
+        QStringList { "Radio House", "1 Quay Street, Dock 4", "Harbourtown" });
+    setMachine(config, "Language/German/DealerInfoMiddle", QStringList { "Open daily" });
+    setMachine(config, "Language/German/DealerInfoRight", QStringList { "Tel 0100", "", "Fax 0101" });
     RecordingReporter reporter;
 
     ASSERT_TRUE(CRegistryConfig::prepareRegistry());
@@ -92,7 +94,7 @@ TEST(RegistryPrepare, FirstRunCopiesTheMachineDefaults)
 
 TEST(RegistryPrepare, ContextHelpDefaultOtherThanOneBecomesZero)
 {
-    for (const auto &[machineValue, userExpected] : {std::pair{5, 0}, {0, 0}, {1, 1}, {2, 0}}) {
+    for (const auto &[machineValue, userExpected] : { std::pair { 5, 0 }, { 0, 0 }, { 1, 1 }, { 2, 0 } }) {
         ScopedConfig config;
         setMachine(config, "ShowContextHelp", machineValue);
         ASSERT_TRUE(CRegistryConfig::prepareRegistry());
@@ -113,7 +115,7 @@ TEST(RegistryPrepare, SecondRunChangesNothing)
     // New machine defaults must not override what the user already has.
     setMachine(config, "DefaultLanguage", "French");
     setMachine(config, "ShowContextHelp", 1);
-    setMachine(config, "Language/English/DealerInfoLeft", QStringList{"Other", "Dealer"});
+    setMachine(config, "Language/English/DealerInfoLeft", QStringList { "Other", "Dealer" });
     RecordingReporter reporter;
     ASSERT_TRUE(CRegistryConfig::prepareRegistry());
 
@@ -128,7 +130,7 @@ TEST(RegistryPrepare, MissingDealerValueIsCopiedOnALaterRun)
     ScopedConfig config;
     ASSERT_TRUE(CRegistryConfig::prepareRegistry());
     QSettings(config.userFile(), QSettings::IniFormat).remove("Language/English/DealerInfoMiddle");
-    setMachine(config, "Language/English/DealerInfoMiddle", QStringList{"Line 1", "Line 2"});
+    setMachine(config, "Language/English/DealerInfoMiddle", QStringList { "Line 1", "Line 2" });
     ASSERT_TRUE(CRegistryConfig::prepareRegistry());
     EXPECT_EQ(userValue(config, "Language/English/DealerInfoMiddle").toString(), "Line 1\r\nLine 2");
 }
@@ -140,7 +142,7 @@ TEST(RegistryPrepare, MissingDefaultLanguageStopsWithTheFatalMessage)
     RecordingReporter reporter;
 
     EXPECT_FALSE(CRegistryConfig::prepareRegistry());
-    EXPECT_EQ(reporter.messages, QStringList{kFatal});
+    EXPECT_EQ(reporter.messages, QStringList { kFatal });
     EXPECT_TRUE(CRegistryConfig::currentLanguage().isEmpty());
 }
 
@@ -163,7 +165,7 @@ TEST(RegistryPrepare, MissingContextHelpDefaultStopsWithTheFatalMessage)
     RecordingReporter reporter;
 
     EXPECT_FALSE(CRegistryConfig::prepareRegistry());
-    EXPECT_EQ(reporter.messages, QStringList{kFatal});
+    EXPECT_EQ(reporter.messages, QStringList { kFatal });
     EXPECT_EQ(CRegistryConfig::contextHelpSwitch(), -1);
 }
 
@@ -179,7 +181,7 @@ TEST(RegistryPrepare, UnusableUserStoreStopsWithTheFatalMessage)
     RecordingReporter reporter;
 
     EXPECT_FALSE(CRegistryConfig::prepareRegistry());
-    EXPECT_EQ(reporter.messages, QStringList{kFatal});
+    EXPECT_EQ(reporter.messages, QStringList { kFatal });
     EXPECT_FALSE(CRegistryConfig::setCurrentLanguage("English"));
     EXPECT_FALSE(CRegistryConfig::setContextHelpSwitch(true));
     EXPECT_FALSE(CRegistryConfig::setDealerInfo("English", "a", "b", "c"));
@@ -188,12 +190,30 @@ TEST(RegistryPrepare, UnusableUserStoreStopsWithTheFatalMessage)
     EXPECT_EQ(CRegistryConfig::contextHelpSwitch(), -1);
 }
 
+TEST(RegistryPrepare, DamagedUserFileKeepsWhatStillParses)
+{
+    ScopedConfig config;
+    QDir().mkpath(QFileInfo(config.userFile()).absolutePath());
+    QFile user(config.userFile());
+    ASSERT_TRUE(user.open(QIODevice::WriteOnly));
+    user.write("[General]\nCurrentLanguage=Italian\nthis line is damaged\n[Language\n");
+    user.close();
+    RecordingReporter reporter;
+
+    EXPECT_TRUE(CRegistryConfig::prepareRegistry());
+    EXPECT_TRUE(reporter.messages.isEmpty());
+    EXPECT_EQ(CRegistryConfig::currentLanguage(), "Italian");
+    EXPECT_EQ(CRegistryConfig::contextHelpSwitch(), 1);
+    EXPECT_TRUE(CRegistryConfig::setCurrentLanguage("Spanish"));
+    EXPECT_EQ(CRegistryConfig::currentLanguage(), "Spanish");
+}
+
 TEST(RegistryValues, UserReadsNeverFallBackToMachineValues)
 {
     ScopedConfig config;
     setMachine(config, "CurrentLanguage", "German");
     setMachine(config, "CablePort", "/dev/ttyS0");
-    setMachine(config, "Language/English/DealerInfoLeft", QStringList{"x"});
+    setMachine(config, "Language/English/DealerInfoLeft", QStringList { "x" });
 
     EXPECT_EQ(CRegistryConfig::contextHelpDefault(), 1);
     EXPECT_EQ(CRegistryConfig::contextHelpSwitch(), -1);
@@ -268,9 +288,10 @@ TEST(RegistryValues, HelpAndResourcePathsFollowTheirLanguages)
 TEST(RegistryValues, InstalledTemplateCoversEveryMenuLanguage)
 {
     ScopedConfig config("/usr/share/velacps");
-    for (const char *language : {"CaFrench", "Chinese", "Dutch", "English", "French", "German", "Italian",
-                                 "LaPortuguese", "LaSpanish", "Polish", "Portuguese", "Russian", "Spanish"}) {
-        EXPECT_TRUE(CRegistryConfig::helpFilePath(language).startsWith("/usr/share/velacps/help/")) << language;
+    for (const char *language : { "CaFrench", "Chinese", "Dutch", "English", "French", "German", "Italian",
+             "LaPortuguese", "LaSpanish", "Polish", "Portuguese", "Russian", "Spanish" }) {
+        EXPECT_TRUE(CRegistryConfig::helpFilePath(language).startsWith("/usr/share/velacps/help/"))
+            << language;
         ASSERT_TRUE(CRegistryConfig::setCurrentLanguage(language));
         EXPECT_TRUE(CRegistryConfig::resourceFilePath().endsWith(".qm")) << language;
     }
@@ -304,25 +325,25 @@ TEST(RegistryValues, DealerInfoRoundTripAndReadRules)
 TEST(RegistryValues, DecimalSeparatorOfTheLanguagesLocale)
 {
     EXPECT_EQ(CRegistryConfig::decimalSeparator("English"), ".");
-    for (const char *language : {"CaFrench", "Dutch", "French", "German", "Italian", "LaPortuguese", "LaSpanish",
-                                 "Polish", "Portuguese", "Russian", "Spanish"})
+    for (const char *language : { "CaFrench", "Dutch", "French", "German", "Italian", "LaPortuguese",
+             "LaSpanish", "Polish", "Portuguese", "Russian", "Spanish" })
         EXPECT_EQ(CRegistryConfig::decimalSeparator(language), ",") << language;
-    for (const char *language : {"Chinese", "", "german", "Klingon"})
+    for (const char *language : { "Chinese", "", "german", "Klingon" })
         EXPECT_EQ(CRegistryConfig::decimalSeparator(language), ".") << language;
 }
 
 TEST(RegistryValues, LanguageAvailability)
 {
-    const QStringList englishOnly{"English"};
+    const QStringList englishOnly { "English" };
     EXPECT_EQ(CRegistryConfig::languageAvailability(englishOnly, "English"), -1);
     EXPECT_EQ(CRegistryConfig::languageAvailability(englishOnly, "German"), -1);
 
-    const QStringList several{"English", "German", "CaFrench"};
+    const QStringList several { "English", "German", "CaFrench" };
     EXPECT_EQ(CRegistryConfig::languageAvailability(several, "German"), 1);
     EXPECT_EQ(CRegistryConfig::languageAvailability(several, "French"), 0);
     EXPECT_EQ(CRegistryConfig::languageAvailability(several, "german"), 0);
-    EXPECT_EQ(CRegistryConfig::languageAvailability({"German"}, "German"), 1);
-    EXPECT_EQ(CRegistryConfig::languageAvailability({"German"}, "English"), 0);
+    EXPECT_EQ(CRegistryConfig::languageAvailability({ "German" }, "German"), 1);
+    EXPECT_EQ(CRegistryConfig::languageAvailability({ "German" }, "English"), 0);
     EXPECT_EQ(CRegistryConfig::languageAvailability({}, "English"), 0);
 }
 
@@ -331,11 +352,12 @@ TEST(RegistryFiles, MachineFileIsTheFirstConfigDirThatHasIt)
     ScopedConfig config;
     QTemporaryDir empty;
     const QString configured = QFileInfo(config.machineFile()).absolutePath() + "/..";
-    const QByteArray dirs = QFile::encodeName("relative/dir:" + empty.path() + ":" + QDir::cleanPath(configured));
+    const QByteArray dirs
+        = QFile::encodeName("relative/dir:" + empty.path() + ":" + QDir::cleanPath(configured));
     ScopedEnv env("XDG_CONFIG_DIRS", dirs);
 
     EXPECT_EQ(QFileInfo(CRegistryConfig::machineFilePath()).canonicalFilePath(),
-              QFileInfo(config.machineFile()).canonicalFilePath());
+        QFileInfo(config.machineFile()).canonicalFilePath());
     EXPECT_EQ(CRegistryConfig::installPath(), VELA_DATA_DIR);
 }
 
@@ -347,7 +369,7 @@ TEST(RegistryFiles, BuildTreeMachineFileIsTheLastFallback)
 
     // The test program runs from the build tree's bin folder.
     EXPECT_EQ(CRegistryConfig::machineFilePath(),
-              QDir::cleanPath(VELA_BINARY_DIR "/etc/xdg/Halvern/Vela LX Dealer CPS.ini"));
+        QDir::cleanPath(VELA_BINARY_DIR "/etc/xdg/Halvern/Vela LX Dealer CPS.ini"));
     EXPECT_EQ(CRegistryConfig::installPath(), VELA_DATA_DIR);
     EXPECT_EQ(CRegistryConfig::defaultLanguage(), "English");
 }

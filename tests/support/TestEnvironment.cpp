@@ -26,10 +26,12 @@ void restore(const char *name, bool wasSet, const QByteArray &value)
 QByteArray machineConfiguration(const QString &installPath)
 {
     QString quoted = installPath;
-    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('"'), QStringLiteral("\\\""));
     QFile templateFile(dataPath(QStringLiteral("etc/Vela LX Dealer CPS.ini.in")));
     if (!templateFile.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot read the machine configuration template " << templateFile.fileName().toStdString();
+        ADD_FAILURE() << "cannot read the machine configuration template "
+                      << templateFile.fileName().toStdString();
         return QByteArray();
     }
     return QString::fromUtf8(templateFile.readAll())
@@ -40,8 +42,10 @@ QByteArray machineConfiguration(const QString &installPath)
 } // namespace
 
 ScopedConfig::ScopedConfig(const QString &installPath, bool writeMachine)
-    : m_oldDirs(qgetenv(kMachineDirs)), m_oldHome(qgetenv(kUserHome)),
-      m_hadDirs(qEnvironmentVariableIsSet(kMachineDirs)), m_hadHome(qEnvironmentVariableIsSet(kUserHome))
+    : m_oldDirs(qgetenv(kMachineDirs))
+    , m_oldHome(qgetenv(kUserHome))
+    , m_hadDirs(qEnvironmentVariableIsSet(kMachineDirs))
+    , m_hadHome(qEnvironmentVariableIsSet(kUserHome))
 {
     if (!m_dir.isValid())
         ADD_FAILURE() << "cannot create a temporary configuration folder";

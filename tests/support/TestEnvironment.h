@@ -9,10 +9,10 @@
 // installPath (the source tree's data folder by default). Without
 // writeMachine the machine file is left empty, so nothing installed
 // elsewhere (nor the build tree's file) is read either.
-class ScopedConfig
-{
+class ScopedConfig {
 public:
-    explicit ScopedConfig(const QString &installPath = QStringLiteral(VELA_DATA_DIR), bool writeMachine = true);
+    explicit ScopedConfig(
+        const QString &installPath = QStringLiteral(VELA_DATA_DIR), bool writeMachine = true);
     ~ScopedConfig();
     ScopedConfig(const ScopedConfig &) = delete;
     ScopedConfig &operator=(const ScopedConfig &) = delete;
