@@ -1,0 +1,187 @@
+#include "radio/CableMonitor.h"
+
+#include "radio/CablePort.h"
+#include "radio/SharedBlock.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+
+namespace {
+
+void waitForThread(QThread *thread)
+{
+    if (!thread)
+        return;
+    // Every loop of the threads wakes on the stop event, so the long wait
+    // only covers a driver call that is slow to return.
+    if (!thread->wait(QDeadlineTimer(CCableMonitor::kShutdownWaitMs)))
+        thread->wait();
+}
+
+} // namespace
+
+CCableMonitor::CCableMonitor(QObject *statusTarget, ConnectionFactory connections, const QString &directory)
+    : m_statusTarget(statusTarget),
+      m_connections(connections ? std::move(connections) : ConnectionFactory(&CablePort::createCurrent)),
+      m_directory(directory),
+      m_statusMutex(directory, QLatin1String(CableSharing::kStatusMutexName)),
+      m_cableMutex(directory, QLatin1String(CableSharing::kCableMutexName)),
+      m_pollerLock(directory, QLatin1String(CableSharing::kPollerLockName)),
+      m_transferLock(directory, QLatin1String(CableSharing::kTransferLockName))
+{
+}
+
+CCableMonitor::~CCableMonitor()
+{
+    shutdown();
+}
+
+void CCableMonitor::start()
+{
+    QMutexLocker lock(&m_threadsMutex);
+    if (m_watcher || m_shutDown)
+        return;
+    m_watcher.reset(QThread::create([this] { watchStatus(); }));
+    m_watcher->start();
+}
+
+void CCableMonitor::shutdown()
+{
+    {
+        QMutexLocker lock(&m_threadsMutex);
+        if (m_shutDown)
+            return;
+        m_shutDown = true;
+    }
+    m_stop.set();
+    // The watcher may start the poller until it ends, so it is waited for first.
+    waitForThread(m_watcher.get());
+    waitForThread(m_poller.get());
+}
+
+bool CCableMonitor::runsPoller() const
+{
+    QMutexLocker lock(&m_threadsMutex);
+    return m_poller && !m_poller->isFinished();
+}
+
+void CCableMonitor::setTransferActive(bool active)
+{
+    QMutexLocker lock(&m_transferMutex);
+    if (active == m_transferActive.load())
+        return;
+    if (active) {
+        m_transferLock.lockShared();
+        m_transferActive = true;
+    } else {
+        m_transferActive = false;
+    }
+    if (auto block = CSharedBlock::openOrCreate(m_directory))
+        block->setWord(CSharedBlock::TransferActive, active ? 1 : 0);
+    if (!active)
+        m_transferLock.unlock();
+}
+
+bool CCableMonitor::transferActiveAnywhere(CSharedBlock &block) const
+{
+    if (m_transferActive.load())
+        return true;
+    if (block.word(CSharedBlock::TransferActive) != 1)
+        return false;
+    if (m_transferLock.isHeldByOthers())
+        return true;
+    block.setWord(CSharedBlock::TransferActive, 0);
+    return false;
+}
+
+void CCableMonitor::watchStatus()
+{
+    while (!m_stop.isSet()) {
+        while (m_transferActive.load() && !m_stop.wait(kPeriodMs)) {
+        }
+        if (m_stop.isSet())
+            break;
+        {
+            CNamedLockGuard guard(m_statusMutex, m_stop);
+            if (m_stop.isSet())
+                break;
+            postStatus(readStatus());
+        }
+        m_stop.wait(kPeriodMs);
+    }
+}
+
+bool CCableMonitor::readStatus()
+{
+    auto block = CSharedBlock::openExisting(m_directory);
+    if (!block) {
+        startPollerIfNone();  // the poller makes the block
+        return false;
+    }
+    const quint32 present = block->word(CSharedBlock::CablePresent);
+    const quint32 count = block->word(CSharedBlock::CableCount);
+    m_cableCount = int(count);
+    startPollerIfNone();
+    const bool transferring = transferActiveAnywhere(*block);
+    return !transferring && present == 1 && count <= 1;
+}
+
+void CCableMonitor::startPollerIfNone()
+{
+    QMutexLocker lock(&m_threadsMutex);
+    if (m_poller || m_shutDown || !m_pollerLock.tryLock())
+        return;
+    if (auto block = CSharedBlock::openExisting(m_directory))
+        block->setWord(CSharedBlock::PollerActive, 1);
+    m_poller.reset(QThread::create([this] { pollPresence(); }));
+    m_poller->start();
+}
+
+void CCableMonitor::pollPresence()
+{
+    const std::unique_ptr<CUsbCable> connection = m_connections();
+    while (!m_stop.isSet()) {
+        auto block = CSharedBlock::openOrCreate(m_directory);
+        if (!block) {
+            m_stop.wait(kPeriodMs);
+            continue;
+        }
+        while (transferActiveAnywhere(*block) && !m_stop.wait(kPeriodMs)) {
+        }
+        if (m_stop.isSet())
+            break;
+        block->setWord(CSharedBlock::PollerActive, 1);
+        scanOnce(*connection, *block);
+        block.reset();
+        m_stop.wait(kPeriodMs);
+    }
+    // Hand polling over: another copy's watcher takes the lock within a period.
+    if (auto block = CSharedBlock::openExisting(m_directory))
+        block->setWord(CSharedBlock::PollerActive, 0);
+    m_pollerLock.unlock();
+}
+
+void CCableMonitor::scanOnce(CUsbCable &connection, CSharedBlock &block)
+{
+    bool present;
+    {
+        CNamedLockGuard guard(m_cableMutex, m_stop);
+        if (!guard.ownsLock())
+            return;
+        int first = 0;
+        const int count = connection.ScanCables(&first);
+        if (count > 0)
+            CUsbCable::setCableDeviceIndex(first);
+        block.setWord(CSharedBlock::CableCount, quint32(count));
+        connection.SetPresent(count > 0);
+        present = connection.IsPresent();
+    }
+    block.setWord(CSharedBlock::CablePresent, present ? 1 : 0);
+}
+
+void CCableMonitor::postStatus(bool connected)
+{
+    if (m_statusTarget)
+        QCoreApplication::postEvent(m_statusTarget, new CableStatusEvent(connected));
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "radio/RadioFrame.h"
+#include "radio/UsbCable.h"
+
+#include <memory>
+
+// What one reply of the radio carried.
+struct RadioReply
+{
+    quint8 opcode = 0;
+    quint32 address = 0;       // the address of an addressed reply, else 0
+    RadioFrame::Bytes data;    // the data bytes
+};
+
+// The frame engine of one radio link: framing, echo handling, the reply
+// state machine and the command set, over a cable connection it owns.
+//
+// Every primitive answers -1 at once when the connection is closed or
+// faulted. Diagnosis of the last protocol failure is kept in errorFlag() and
+// errorCode(); results never carry it.
+class CRadioProtocol
+{
+public:
+    static constexpr int kRetryCount = 2;            // attempts per command and per byte group
+    static constexpr int kFirstByteRetryCount = 20;  // reads while waiting for a reply to start
+    static constexpr int kFrameBufferSize = 80;
+    static constexpr int kReplyCapacity = 1000;      // most data bytes of a reply other than a block read
+
+    // Diagnostic error codes.
+    enum ErrorCode : int {
+        NoError = 0,
+        NoAcknowledge = -10,  // the reply did not start with 0x50
+        BadChecksum = -11,
+        WriteRefused = -12,   // the radio answered a block write with 0x85
+        MalformedReply = -13, // impossible length, more data than expected, wrong address, endless noise
+    };
+
+    explicit CRadioProtocol(std::unique_ptr<CUsbCable> cable);
+    virtual ~CRadioProtocol();
+    CRadioProtocol(const CRadioProtocol &) = delete;
+    CRadioProtocol &operator=(const CRadioProtocol &) = delete;
+
+    // The configured open: three attempts (500 ms, then 1000 ms apart), then
+    // 16406 baud, 8 data bits, one stop bit, no parity, no flow control and
+    // 120 ms time-outs. 1 on success, 0 on failure.
+    virtual int Open(int deviceIndex);
+    // 1 when the cable closed.
+    virtual int Close();
+
+    // One block read of at most 32 bytes into destination: the number of
+    // data bytes in the reply (0 when the radio sent none), or -1. A reply
+    // with another address or another number of bytes than asked is a
+    // communication failure.
+    int ReadBlock(quint32 address, int length, quint8 *destination);
+    // length bytes in blocks of 32: the total length, or the failing block's
+    // result (0 or -1). A length of 0 reads nothing and answers 0.
+    int ReadRange(quint32 address, int length, quint8 *destination);
+    // One block write of at most 32 bytes, single attempt: the reply's data
+    // byte count, or -1 (a refusal, opcode 0x85, sets WriteRefused).
+    int WriteBlock(quint32 address, const quint8 *data, int length);
+    // length bytes in blocks of 32: the reply data bytes in total (0 in
+    // practice), or -1. A length of 0 sends nothing and answers 0.
+    int WriteRange(quint32 address, const quint8 *data, int length);
+
+    // 1 when the radio acknowledged the reset, else -1.
+    int SendReset();
+    // The reply's data byte count, or -1; reply (when given) gets the reply.
+    int SendControl(quint8 p1, quint8 p2, quint8 p3, RadioReply *reply = nullptr);
+    int SendPrepare(RadioReply *reply = nullptr);
+    int QueryModel(RadioReply *reply = nullptr);
+    int QueryStatus(RadioReply *reply = nullptr);
+    int WriteFrequencyRecord(quint8 index, const quint8 (&record)[6], RadioReply *reply = nullptr);
+    int CommitFrequencies(quint8 count, quint8 flag, RadioReply *reply = nullptr);
+
+    // Sends a frame and reads back its echo: the frame's length, or -1.
+    int Send(const RadioFrame::Bytes &frame);
+    // Up to attempts cable reads of count bytes; succeeds (count) only when
+    // one read brings all of them, else -1.
+    int ReadBytes(quint8 *buffer, int count, int attempts);
+    // Reads one reply of at most capacity data bytes: the data byte count,
+    // or -1.
+    int ReceiveReply(int capacity, RadioReply &reply);
+    // Up to attempts times: purge, send, receive. The first reply that
+    // parses gives the result; -1 when none did or the send failed.
+    int Transact(const RadioFrame::Bytes &frame, int capacity, RadioReply &reply, int attempts = kRetryCount);
+
+    // Open and not faulted.
+    bool usable() const;
+    int errorFlag() const { return m_errorFlag; }
+    int errorCode() const { return m_errorCode; }
+    CUsbCable &cable() { return *m_cable; }
+
+private:
+    int fail(ErrorCode code);
+    int command(const RadioFrame::Bytes &frame, RadioReply *reply);
+
+    std::unique_ptr<CUsbCable> m_cable;
+    int m_retryCount = kRetryCount;
+    int m_firstByteRetryCount = kFirstByteRetryCount;
+    bool m_echo = true;  // the cable returns every byte sent
+    int m_errorFlag = 0;
+    int m_errorCode = NoError;
+};

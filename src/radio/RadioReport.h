@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QEvent>
+
+class QObject;
+
+// The reports of the radio engine. They are posted, never sent, to the
+// link's window as events of one type registered under the name
+// "Halvern VELA CPS", carrying (wParam, lParam):
+//   (1, percent) progress, (2, 0) finished, (3, code) failed,
+//   (4, status) the radio reports a memory status 1-31.
+namespace RadioReport {
+
+inline constexpr char kMessageName[] = "Halvern VELA CPS";
+
+enum Kind : int {
+    Progress = 1,
+    Finished = 2,
+    Failed = 3,
+    MemoryStatus = 4,
+};
+
+// Result code of a failure to open, close or talk to the radio.
+inline constexpr int kCommunicationFailure = -1;
+
+// The event type registered for kMessageName.
+QEvent::Type eventType();
+
+// Posts (wParam, lParam) to target; nothing when target is null.
+void post(QObject *target, int wParam, int lParam);
+
+} // namespace RadioReport
+
+class RadioReportEvent : public QEvent
+{
+public:
+    RadioReportEvent(int wParam, int lParam) : QEvent(RadioReport::eventType()), m_wParam(wParam), m_lParam(lParam) {}
+    int wParam() const { return m_wParam; }
+    int lParam() const { return m_lParam; }
+
+private:
+    int m_wParam;
+    int m_lParam;
+};
+
+// How an engine operation ended: its final report.
+struct RadioOutcome
+{
+    int kind = RadioReport::Finished;  // Finished, Failed or MemoryStatus
+    int value = 0;                     // 0, the failure code or the status
+
+    bool succeeded() const { return kind == RadioReport::Finished; }
+    friend bool operator==(const RadioOutcome &, const RadioOutcome &) = default;
+};
