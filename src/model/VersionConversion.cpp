@@ -56,6 +56,11 @@ QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource 
 
     const QList<XmlNode> versions = source.selectNodes(QStringLiteral("//dfns:CodePlugSetting/dfns:*"));
     root.appendChild(added);
+    // A codeplug newer than every version described (a development radio)
+    // has every field this software knows: adding them would overwrite its
+    // values with defaults on load and drop them on save.
+    if (version > versions.size())
+        return {};
     auto addFrom = [&](const XmlNode &versionElement, const QString &group, bool ownVersion) {
         const QString path = QStringLiteral("dfns:%1/dfns:*[@isExist='%2']").arg(group, ownVersion ? "0" : "1");
         for (const XmlNode &rule : versionElement.selectNodes(path)) {

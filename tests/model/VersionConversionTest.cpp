@@ -89,14 +89,21 @@ TEST(CollectAddedFields, TheFirstRuleMetForANameWinsNewestFirst)
 
 TEST(CollectAddedFields, AVersionWithoutItsElementGainsEveryExistingRule)
 {
-    EXPECT_EQ(names(collect(kThreeVersions, 7)),
+    EXPECT_EQ(names(collect(kThreeVersions, 0)),
               QStringList({"CPField:a", "CPField:b", "CPField:d", "CPTag:preset", "CPField:c"}));
+}
+
+TEST(CollectAddedFields, AVersionNewerThanAllDescribedKeepsItsFields)
+{
+    // Adding would replace the profile's own values by defaults and drop
+    // them again on save.
+    EXPECT_TRUE(collect(kThreeVersions, 4).isEmpty());
 }
 
 TEST(CollectAddedFields, OnlyOneVersionAddsNothing)
 {
     EXPECT_TRUE(collect("<CPVer1><NA><CPField nodename=\"setting\" name=\"a\" isExist=\"0\"/></NA></CPVer1>", 1).isEmpty());
-    EXPECT_TRUE(collect("<CPVer1><NA><CPField nodename=\"setting\" name=\"a\" isExist=\"1\"/></NA></CPVer1>", 5).isEmpty());
+    EXPECT_TRUE(collect("<CPVer1><NA><CPField nodename=\"setting\" name=\"a\" isExist=\"1\"/></NA></CPVer1>", 0).isEmpty());
 }
 
 TEST(CollectAddedFields, TheOwnVersionAddsWhatItSaysItLacks)
