@@ -73,17 +73,23 @@ bool CRadioDataModel::LoadProfile(const QString &source, bool isFile)
             return false;
         }
         m_mainDocument = XmlDocument();
-        auto schemas = std::make_shared<XmlSchemaCollection>();
-        XmlDocument schemaDocument;
-
         QString schemaText;
         if (!readInstallFile(QStringLiteral("DataProfile.xsd"), schemaText))
             return false;
-        if (!schemaDocument.loadXml(schemaText))
-            throw XmlError(QStringLiteral("The profile schema does not parse."), schemaDocument.parseError().reason,
-                           QStringLiteral("DataProfile.xsd"));
-        schemas->add(kProfileNs, schemaDocument);
-        m_mainDocument.attachSchemas(schemas);
+        // The schema is read at every load; it is compiled again only when
+        // its text changed, which is most of the cost of a load otherwise.
+        if (!m_schemas || schemaText != m_schemaText) {
+            m_schemas.reset();
+            auto schemas = std::make_shared<XmlSchemaCollection>();
+            XmlDocument schemaDocument;
+            if (!schemaDocument.loadXml(schemaText))
+                throw XmlError(QStringLiteral("The profile schema does not parse."),
+                               schemaDocument.parseError().reason, QStringLiteral("DataProfile.xsd"));
+            schemas->add(kProfileNs, schemaDocument);
+            m_schemas = std::move(schemas);
+            m_schemaText = schemaText;
+        }
+        m_mainDocument.attachSchemas(m_schemas);
         applyDocumentSettings(m_mainDocument, true);
 
         if (InitialOperaDoc(source, isFile)) {

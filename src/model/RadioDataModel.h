@@ -60,4 +60,6 @@ private:
     XmlDocument m_workingDocument;
     QList<XmlNode> m_addedFields;
     VersionRuleSource m_versionRules;
+    QString m_schemaText;
+    std::shared_ptr<XmlSchemaCollection> m_schemas;
 };
