@@ -2,6 +2,7 @@
 
 #include "RegistryConfig.h"
 #include "model/MessageReporter.h"
+#include "model/StringTable.h"
 #include "model/VelaException.h"
 
 namespace ModelRules {
@@ -190,10 +191,7 @@ void ApplyModelSpecificSettingsRule(CDataItem &root)
     } catch (const CVelaCPSException &exception) {
         showMessage(exception.text(), MsgStyle::IconError);
     } catch (const XmlError &) {
-        showMessage(CVelaCPSException(VelaError::Unknown, QString(), "ApplyModelSpecificSettingsRule", __LINE__,
-                                      QString())
-                        .text(),
-                    MsgStyle::IconError);
+        showMessage(StringTable::text(VelaError::Unknown), MsgStyle::IconError);
     }
 }
 
