@@ -264,10 +264,15 @@ TEST_F(ImageToProfile, AnInvalidSerialIsRefusedBeforeAnythingChanges)
 
 TEST_F(ImageToProfile, AnImageThatMakesNoXmlIsCorrupted)
 {
-    image.factory.firmware_phase = '<';
-    EXPECT_EQ(CDataAdaptor::VirtualCP2XML(image, text), 0);
-    EXPECT_EQ(reporter.messages, QStringList{QStringLiteral("Codeplug is corrupted")});
-    EXPECT_TRUE(text.contains(QStringLiteral("firmware_phase=\"<\"")));
+    // Single characters are written as they are; these make no XML.
+    for (uint8_t phase : {uint8_t('<'), uint8_t('&'), uint8_t(0)}) {
+        image.factory.firmware_phase = phase;
+        reporter.messages.clear();
+        text.clear();
+        EXPECT_EQ(CDataAdaptor::VirtualCP2XML(image, text), 0) << int(phase);
+        EXPECT_EQ(reporter.messages, QStringList{QStringLiteral("Codeplug is corrupted")});
+        EXPECT_TRUE(text.contains(QStringLiteral("firmware_phase=\"") + QChar(phase) + u'"'));
+    }
 }
 
 TEST_F(ImageToProfile, AMursFrequencyIsRefused)
