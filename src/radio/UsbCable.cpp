@@ -74,7 +74,8 @@ int CUsbCable::Read(quint8 *buffer, int count)
     if (!m_open || count < 0)
         return 0;
     int moved = 0;
-    return transferred(deviceRead(buffer, count, &moved), moved, count);
+    const CableStatus status = deviceRead(buffer, count, &moved);
+    return transferred(status, moved, count);
 }
 
 int CUsbCable::Write(const quint8 *buffer, int count)
@@ -82,7 +83,8 @@ int CUsbCable::Write(const quint8 *buffer, int count)
     if (!m_open || count < 0)
         return 0;
     int moved = 0;
-    return transferred(deviceWrite(buffer, count, &moved), moved, count);
+    const CableStatus status = deviceWrite(buffer, count, &moved);
+    return transferred(status, moved, count);
 }
 
 bool CUsbCable::isCableDescription(const char *description, int size)

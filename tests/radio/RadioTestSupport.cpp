@@ -1,0 +1,60 @@
+#include "RadioTestSupport.h"
+
+#include "radio/RadioReport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+void ensureCoreApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "test_radio";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+}
+
+ReportRecorder::ReportRecorder()
+{
+    ensureCoreApplication();
+}
+
+void ReportRecorder::collect()
+{
+    QCoreApplication::sendPostedEvents(this, RadioReport::eventType());
+}
+
+std::vector<std::pair<int, int>> ReportRecorder::pairs()
+{
+    collect();
+    std::vector<std::pair<int, int>> result;
+    for (const Report &report : reports)
+        result.emplace_back(report.wParam, report.lParam);
+    return result;
+}
+
+std::vector<int> ReportRecorder::progress()
+{
+    collect();
+    std::vector<int> result;
+    for (const Report &report : reports) {
+        if (report.wParam == RadioReport::Progress)
+            result.push_back(report.lParam);
+    }
+    return result;
+}
+
+bool ReportRecorder::event(QEvent *event)
+{
+    if (event->type() != RadioReport::eventType())
+        return QObject::event(event);
+    const auto *report = static_cast<RadioReportEvent *>(event);
+    reports.push_back({report->wParam(), report->lParam(), tag ? tag() : 0});
+    return true;
+}
+
+QString builtProgram(const QString &name)
+{
+    return QDir(QStringLiteral(VELA_BINARY_DIR "/bin")).filePath(name);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// A QCoreApplication for the whole test binary (events need one).
+void ensureCoreApplication();
+
+// Collects the engine's reports as they are delivered. tag() is asked for a
+// note to keep with each report (for example how far the radio had got).
+class ReportRecorder : public QObject
+{
+public:
+    struct Report
+    {
+        int wParam;
+        int lParam;
+        int tag;
+        bool operator==(const Report &) const = default;
+    };
+
+    ReportRecorder();
+    // Delivers the reports posted so far.
+    void collect();
+    // (wParam, lParam) pairs delivered so far.
+    std::vector<std::pair<int, int>> pairs();
+    std::vector<int> progress();
+
+    std::function<int()> tag;
+    std::vector<Report> reports;
+
+protected:
+    bool event(QEvent *event) override;
+};
+
+// Path of a program built beside the test binary.
+QString builtProgram(const QString &name);
