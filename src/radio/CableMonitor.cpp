@@ -169,10 +169,7 @@ void CCableMonitor::scanOnce(CUsbCable &connection, CSharedBlock &block)
         CNamedLockGuard guard(m_cableMutex, m_stop);
         if (!guard.ownsLock())
             return;
-        int first = 0;
-        const int count = connection.ScanCables(&first);
-        if (count > 0)
-            CUsbCable::setCableDeviceIndex(first);
+        const int count = connection.FindCables();
         block.setWord(CSharedBlock::CableCount, quint32(count));
         connection.SetPresent(count > 0);
         present = connection.IsPresent();

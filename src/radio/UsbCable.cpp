@@ -116,3 +116,12 @@ int CUsbCable::ScanCables(int *firstIndex)
     }
     return matches;
 }
+
+int CUsbCable::FindCables()
+{
+    int first = 0;
+    const int count = ScanCables(&first);
+    if (count > 0)
+        setCableDeviceIndex(first);
+    return count;
+}

@@ -75,6 +75,11 @@ public:
     // count query fails, after recording its status.
     virtual int ScanCables(int *firstIndex);
 
+    // Scans, and when a cable was found makes the first one the cable
+    // device index of the process; answers the count. The caller holds the
+    // cable mutex.
+    int FindCables();
+
     void SetPresent(bool present) { m_present = present ? 1 : 0; }
     bool IsPresent() const { return m_present != 0; }
 

@@ -130,6 +130,14 @@ TEST(UsbCable, ScanCountsMatchingCablesAndNamesTheFirst)
     int first = -1;
     EXPECT_EQ(cable.ScanCables(&first), 2);
     EXPECT_EQ(first, 2);
+
+    CUsbCable::setCableDeviceIndex(0);
+    EXPECT_EQ(cable.FindCables(), 2);
+    EXPECT_EQ(CUsbCable::cableDeviceIndex(), 2) << "connections open the first cable found";
+    cable.descriptions = {"FT232R USB UART"};
+    EXPECT_EQ(cable.FindCables(), 0);
+    EXPECT_EQ(CUsbCable::cableDeviceIndex(), 2) << "a scan without cables keeps the index";
+    CUsbCable::setCableDeviceIndex(0);
 }
 
 TEST(UsbCable, ScanWithoutCablesOrWithAFailingCountFindsNone)
