@@ -34,12 +34,10 @@ void xsltToCurrentSink(void *, const char *format, ...)
 
 // Documents come from memory only: no DTD, entity, schema import, style
 // sheet import or document() ever reaches a file or the network.
-xmlParserInputPtr refuseExternalResource(const char *url, const char *, xmlParserCtxtPtr ctxt)
+xmlParserInputPtr refuseExternalResource(const char *url, const char *, xmlParserCtxtPtr)
 {
     if (t_currentSink)
-        t_currentSink->addText(QStringLiteral("External resource refused: %1").arg(QString::fromUtf8(url ? url : "")));
-    if (ctxt)
-        ctxt->errNo = XML_IO_NETWORK_ATTEMPT;
+        t_currentSink->addText(QStringLiteral("External resource refused: %1\n").arg(QString::fromUtf8(url ? url : "")));
     return nullptr;
 }
 

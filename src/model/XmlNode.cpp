@@ -4,12 +4,20 @@
 
 namespace {
 
+// The attribute written with this full name ("prefix:local" or "local").
 xmlAttrPtr findAttribute(xmlNodePtr element, const QString &name)
 {
     if (!element || element->type != XML_ELEMENT_NODE)
         return nullptr;
+    const QByteArray utf8 = name.toUtf8();
+    const qsizetype colon = utf8.indexOf(':');
+    const QByteArray local = utf8.mid(colon + 1);
+    const QByteArray prefix = utf8.left(qMax<qsizetype>(colon, 0));
     for (xmlAttrPtr attribute = element->properties; attribute; attribute = attribute->next) {
-        if (qualifiedName(reinterpret_cast<xmlNodePtr>(attribute)) == name)
+        if (!xmlStrEqual(attribute->name, xmlText(local)))
+            continue;
+        const xmlChar *attributePrefix = attribute->ns ? attribute->ns->prefix : nullptr;
+        if (colon < 0 ? attributePrefix == nullptr : xmlStrEqual(attributePrefix, xmlText(prefix)))
             return attribute;
     }
     return nullptr;
@@ -283,7 +291,7 @@ XmlNode XmlNode::insertBefore(const XmlNode &child, const XmlNode &reference)
 
 XmlNode XmlNode::removeChild(const XmlNode &child)
 {
-    if (child.isNull() || child.type() == Type::Attribute || child.m_node->parent != m_node || !m_node)
+    if (!m_node || child.isNull() || child.type() == Type::Attribute || child.m_node->parent != m_node)
         refuseTreeChange("XmlNode::removeChild", QStringLiteral("The node is not a child of this element"));
     m_tree->detach(child.m_node);
     return child;

@@ -245,6 +245,18 @@ bool validate(xmlDocPtr doc, xmlSchemaPtr schema, const ParseState &state, const
     return false;
 }
 
+// libxml2 counts columns in characters; a QString counts a character
+// outside the Basic Multilingual Plane twice.
+int utf16Position(const QString &line, int characterPosition)
+{
+    int position = 1;
+    for (qsizetype i = 0; i < line.size() && characterPosition > 1; ++i, ++position) {
+        if (!line[i].isHighSurrogate())
+            --characterPosition;
+    }
+    return position;
+}
+
 void fillWellFormednessError(const ParseState &state, xmlParserCtxtPtr ctxt, const SourceText &source,
                              XmlParseError &error)
 {
@@ -264,6 +276,7 @@ void fillWellFormednessError(const ParseState &state, xmlParserCtxtPtr ctxt, con
     if (error.reason.isEmpty())
         error.reason = QStringLiteral("The text is not well-formed XML");
     error.srcText = source.line(error.line);
+    error.linepos = utf16Position(error.srcText, error.linepos);
     if (state.doctypeRefused) {
         const qsizetype at = error.srcText.indexOf(QLatin1String("<!DOCTYPE"));
         error.linepos = at >= 0 ? int(at) + 1 : 1;

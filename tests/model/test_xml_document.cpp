@@ -187,13 +187,17 @@ TEST(XmlParse, NonAsciiTextSurvivesRoundTripWhateverTheDeclaredEncoding)
     }
 }
 
-TEST(XmlParse, ErrorPositionCountsCharactersNotBytes)
+TEST(XmlParse, ErrorPositionCountsCharactersOfTheLine)
 {
-    XmlDocument doc;
-    ASSERT_FALSE(doc.loadXml(QStringLiteral("<root>\n<a n=\"\u00e4\u00e4\u00e4\u00e4\" <b/></root>")));
-    EXPECT_EQ(doc.parseError().line, 2);
-    EXPECT_EQ(doc.parseError().srcText, QStringLiteral("<a n=\"\u00e4\u00e4\u00e4\u00e4\" <b/></root>"));
-    EXPECT_LE(doc.parseError().linepos, doc.parseError().srcText.size() + 1);
+    for (const QString &value : {QStringLiteral("aaaa"), QStringLiteral("\u00e4\u00e4\u00e4\u00e4"),
+                                 QStringLiteral("\U0001F4FB\U0001F4FB")}) {
+        XmlDocument doc;
+        ASSERT_FALSE(doc.loadXml(QStringLiteral("<root>\n<a n=\"%1\" <b/></root>").arg(value)));
+        const XmlParseError &error = doc.parseError();
+        EXPECT_EQ(error.line, 2);
+        EXPECT_EQ(error.srcText, QStringLiteral("<a n=\"%1\" <b/></root>").arg(value));
+        EXPECT_EQ(error.linepos, error.srcText.indexOf(QStringLiteral("<b")) + 1) << value.toStdString();
+    }
 }
 
 TEST(XmlParse, ThreadsParsingAtOnceEachGetTheirOwnErrors)
@@ -289,8 +293,12 @@ TEST(XmlXPath, BadExpressionsThrowXmlError)
 
 TEST(XmlNodes, NamesTypesAndParents)
 {
-    XmlDocument doc = parsed(QStringLiteral("<x:root xmlns:x=\"urn:test:profile\" x:id=\"7\">t<!--c--><x:child/></x:root>"));
+    XmlDocument doc = parsed(
+        QStringLiteral("<x:root xmlns:x=\"urn:test:profile\" x:id=\"7\" id=\"plain\">t<!--c--><x:child/></x:root>"));
     const XmlNode root = doc.documentElement();
+    EXPECT_EQ(root.attribute(QStringLiteral("x:id")), QStringLiteral("7"));
+    EXPECT_EQ(root.attribute(QStringLiteral("id")), QStringLiteral("plain"));
+    EXPECT_EQ(root.attribute(QStringLiteral("y:id")), std::nullopt);
     EXPECT_EQ(root.nodeName(), QStringLiteral("x:root"));
     EXPECT_EQ(root.localName(), QStringLiteral("root"));
     EXPECT_EQ(root.namespaceUri(), kNs);
