@@ -26,6 +26,7 @@ CliCommand makeCommand(const char *name, const char *usage, int minArgs, int max
 // The command groups, each in its own file.
 QList<CliCommand> profileFileCommands();
 QList<CliCommand> imageCommands();
+QList<CliCommand> radioCommands();
 
 // Prints "usage: velacps-cli <usage>" to stderr and returns CliExit::Usage.
 int usageError(const CliCommand &command);

@@ -28,7 +28,7 @@ namespace {
 QList<CliCommand> allCommands()
 {
     QList<CliCommand> commands;
-    commands << profileFileCommands() << imageCommands();
+    commands << profileFileCommands() << imageCommands() << radioCommands();
     return commands;
 }
 

@@ -21,7 +21,6 @@ constexpr quint32 kCompanderMarker = 0x10C8E;
 constexpr quint32 kSynthesiserBase = 0x10D80;
 constexpr quint32 kRadioInformation = 0x10E18;
 
-constexpr quint32 kBase = 440;  // synthesiser integer part of the first UHF step
 constexpr quint32 kStepHz = 1050000;
 
 } // namespace
@@ -152,7 +151,7 @@ void SimMemory::putFrequency(int i, quint32 hertz, quint8 power, quint8 bandwidt
     // f = 1 050 000 N + F with the reference divider code R = 7 and mode 4.
     const quint32 n = hertz / kStepHz;
     const quint32 f = hertz - n * kStepHz;
-    const quint32 offset = n - kBase;
+    const quint32 offset = n - m_band.synthesiserBase;
     const quint32 fracHigh = f >> 16, fracLow = f & 0xFFFF;
     const quint32 at = kFrequencyRecords + quint32(kFrequencySize * i);
     setByte(at + 0, quint8((7 << 3) | ((offset >> 4) & 0x07)));
@@ -162,22 +161,34 @@ void SimMemory::putFrequency(int i, quint32 hertz, quint8 power, quint8 bandwidt
     putBigEndian(at + 4, fracLow, 2);
 }
 
+SimMemory::Band SimMemory::bandOf(const QString &model)
+{
+    // The second letter of the model code is the band; the synthesiser base
+    // is the integer part of the band's lowest step, as in the factory data.
+    if (model.size() > 1 && model.at(1) == QLatin1Char('X'))
+        return Band {136000000, 174000000, 128, 151625000};
+    return Band {450000000, 470000000, 420, 462562500};
+}
+
 void SimMemory::fillFactoryDefaults(const SimOptions &options)
 {
     m_bytes.fill('\0');
 
     // Radio information: serial, model, codeplug phase, version and development version.
-    const QByteArray serial("SIM0000001");
+    // The serial follows the factory's pattern, so a read of a fresh emulator
+    // gives a profile like a real radio's.
+    const QByteArray serial("117SMU0001");
     for (int i = 0; i < serial.size(); ++i)
         setByte(kRadioInformation + quint32(i), quint8(serial[i]));
     setModel(options.model);
+    m_band = bandOf(options.model);
     setByte(kRadioInformation + 18, 'R');
     setByte(kRadioInformation + 19, quint8(options.codeplugVersion));
     setByte(kRadioInformation + 20, 0);
 
-    putBigEndian(kSynthesiserBase, kBase, 2);
-    putBigEndian(kFrequencyRange, 450000000, 4);
-    putBigEndian(kFrequencyRange + 4, 470000000, 4);
+    putBigEndian(kSynthesiserBase, m_band.synthesiserBase, 2);
+    putBigEndian(kFrequencyRange, m_band.start, 4);
+    putBigEndian(kFrequencyRange + 4, m_band.end, 4);
 
     // Limit block: counts, feature flags, the repeater-disable bit set.
     setChannelCount(options.channels);
@@ -224,13 +235,14 @@ void SimMemory::fillFactoryDefaults(const SimOptions &options)
         putBigEndian(kMainBlock + kCustomDplOffset + quint32(2 * i), dpl[i], 2);
     }
     for (int i = 0; i < options.frequencies; ++i)
-        putFrequency(i, 462562500 + quint32(i) * 25000, quint8(i % 4), 1);
+        putFrequency(i, m_band.firstChannel + quint32(i) * 25000, quint8(i % 4), 1);
 }
 
 void SimMemory::applyGivenOptions(const SimOptions &options)
 {
     if (options.isGiven(QStringLiteral("model")))
         setModel(options.model);
+    m_band = bandOf(options.model);
     if (options.isGiven(QStringLiteral("codeplug-version")))
         setByte(kRadioInformation + 19, quint8(options.codeplugVersion));
     if (options.isGiven(QStringLiteral("password")))

@@ -45,5 +45,15 @@ private:
     void putChannel(int k, int frequencies);
     void putFrequency(int i, quint32 hertz, quint8 power, quint8 bandwidth);
 
+    // The factory frequency data of a band.
+    struct Band
+    {
+        quint32 start, end;        // Hz
+        quint32 synthesiserBase;   // integer part base of every frequency record
+        quint32 firstChannel;      // Hz of the first factory frequency record
+    };
+    static Band bandOf(const QString &model);
+    Band m_band = bandOf(QString());
+
     QByteArray m_bytes;
 };

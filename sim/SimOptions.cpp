@@ -56,7 +56,7 @@ bool SimOptions::parse(const QStringList &arguments, SimOptions &options, QStrin
          QStringLiteral("n")},
         {QStringLiteral("max-codes"), QStringLiteral("Highest code number the radio supports (0-255)."),
          QStringLiteral("n")},
-        {QStringLiteral("channels"), QStringLiteral("Channel records in use (0-19)."), QStringLiteral("n")},
+        {QStringLiteral("channels"), QStringLiteral("Channel records in use (0-19; default: the model's tier)."), QStringLiteral("n")},
         {QStringLiteral("frequencies"), QStringLiteral("Frequency records in use (0-99)."), QStringLiteral("n")},
         {QStringLiteral("memory"), QStringLiteral("Load the radio's memory from this file."), QStringLiteral("file")},
         {QStringLiteral("save"), QStringLiteral("Save the radio's memory to this file when stopped."),
@@ -112,6 +112,10 @@ bool SimOptions::parse(const QStringList &arguments, SimOptions &options, QStrin
             return false;
         }
     }
+    // A radio holds as many channels as its tier (model digits 2-3).
+    const int tier = options.model.mid(4, 2).toInt();
+    if (tier > 0)
+        options.channels = qMin(tier, 19);
     if (!parseNumber(parser, QStringLiteral("codeplug-version"), 0, 255, options.codeplugVersion, error)
         || !parseNumber(parser, QStringLiteral("memory-status"), 0, 31, options.memoryStatus, error)
         || !parseNumber(parser, QStringLiteral("max-codes"), 0, 255, options.maxCodes, error)

@@ -63,8 +63,13 @@ RadioOutcome CRadioOperations::runWorker(const std::function<RadioOutcome(CRadio
         // thread touches the cable meanwhile.
         CNamedLock cableMutex(CableSharing::runtimeDirectory(), QString::fromLatin1(CableSharing::kCableMutexName));
         CNamedLockGuard guard(cableMutex);
-        if (guard.ownsLock())
-            outcome = steps(link);
+        if (!guard.ownsLock())
+            return;
+        // Without a presence poller in this copy nothing has found the
+        // cable's device index yet.
+        if (m_ownMonitor)
+            m_cables()->FindCables();
+        outcome = steps(link);
     }));
     QEventLoop loop;
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
