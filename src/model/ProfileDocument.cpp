@@ -41,6 +41,7 @@ bool CProfileDocument::NewFromTemplate(const QString &templatePath)
     try {
         if (!m_model.LoadProfile(templatePath, true))
             return false;
+        m_savedLimits = SavedLimitValues {};
         takeModelDigit();
         m_fileText.clear();
         m_path.clear();
@@ -57,6 +58,7 @@ bool CProfileDocument::loadText(const QString &text)
     try {
         if (!m_model.LoadProfile(text, false))
             return false;
+        m_savedLimits = SavedLimitValues {};
         takeModelDigit();
         return true;
     } catch (const CVelaCPSException &exception) {
@@ -109,7 +111,11 @@ bool CProfileDocument::SetVirtualCPData(VirtualCP &image)
             return false;
         CDataItem::ProcessChannelName(text);
         m_fileText = text;
-        return m_model.LoadProfile(text, false);
+        if (!m_model.LoadProfile(text, false))
+            return false;
+        // The limit values kept for the replaced profile are void.
+        m_savedLimits = SavedLimitValues {};
+        return true;
     } catch (CVelaCPSException &exception) {
         exception.passThrough("CProfileDocument::SetVirtualCPData", __LINE__);
         throw;
@@ -135,7 +141,7 @@ QString CProfileDocument::RecoverXML(const QString &text) const
     if (!document.loadXml(text))
         throw CVelaCPSException(VelaError::InvalidProfile, QStringLiteral("Desc: %1").arg(document.parseError().reason),
                                 "CProfileDocument::RecoverXML", __LINE__, QStringLiteral("parse failed"));
-    if (CRegistryConfig::tagValue() == 1) {
+    if (CRegistryConfig::tagValue() == 1 && m_savedLimits.saved) {
         XmlNode limit = document.selectSingleNode(QStringLiteral("//dfns:limit"));
         if (!limit.isNull()) {
             auto flagText = [](int saved) { return saved != 0 ? QStringLiteral("1") : QStringLiteral("0"); };

@@ -35,7 +35,8 @@ public:
     // identity. Returns 1 on success.
     int GetVirtualCPData(VirtualCP &image, const RadioIdentity &identity);
 
-    // The text to save: the loaded limit values put back when "VelaTag" is 1.
+    // The text to save: the loaded limit values put back when "VelaTag" is 1
+    // and the limit-saving rule has kept them for this profile.
     QString RecoverXML(const QString &text) const;
 
     // The rules that run each time the profile is shown anew; false when the

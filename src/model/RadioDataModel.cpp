@@ -94,6 +94,7 @@ bool CRadioDataModel::LoadProfile(const QString &source, bool isFile)
 
         if (InitialOperaDoc(source, isFile)) {
             VersionConversion::ApplyAddedFields(m_workingDocument, m_addedFields, isFile);
+            VersionConversion::CompleteKeptFields(m_workingDocument, m_keptFields);
             if (m_mainDocument.loadXml(m_workingDocument.xml())) {
                 m_rootItem = CDataItem(m_mainDocument.documentElement(), m_script);
                 return true;
@@ -129,7 +130,8 @@ bool CRadioDataModel::InitialOperaDoc(const QString &source, bool isFile)
                                     "CRadioDataModel::InitialOperaDoc", __LINE__, QStringLiteral("parse failed"));
         const XmlNode factory = m_workingDocument.selectSingleNode(QStringLiteral("//dfns:factory_setting"));
         m_codeplugVersion = factory.attributeOr(QStringLiteral("codeplug_version")).trimmed().toInt();
-        m_addedFields = VersionConversion::CollectAddedFields(m_ruleScratch, m_versionRules, m_codeplugVersion);
+        m_addedFields = VersionConversion::CollectAddedFields(m_ruleScratch, m_versionRules, m_codeplugVersion,
+                                                              &m_keptFields);
         return true;
     } catch (CVelaCPSException &exception) {
         exception.passThrough("CRadioDataModel::InitialOperaDoc", __LINE__);

@@ -59,6 +59,7 @@ private:
     int m_codeplugVersion = 0;
     XmlDocument m_workingDocument;
     QList<XmlNode> m_addedFields;
+    QList<XmlNode> m_keptFields;
     VersionRuleSource m_versionRules;
     QString m_schemaText;
     std::shared_ptr<XmlSchemaCollection> m_schemas;

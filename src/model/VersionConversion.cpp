@@ -25,12 +25,30 @@ bool isRule(const XmlNode &rule, const char *kind)
     return rule.nodeName() == QLatin1String(kind);
 }
 
+// The value an attribute rule gives element: the attribute named by
+// replaceby when the element has it non-empty, else the default.
+QString ruleValue(const XmlNode &rule, const XmlNode &element)
+{
+    const QString replaceBy = rule.attributeOr(QStringLiteral("replaceby"));
+    if (!replaceBy.isEmpty() && !element.attributeOr(replaceBy).isEmpty())
+        return element.attributeOr(replaceBy);
+    return rule.attributeOr(QStringLiteral("defaulvalue"));
+}
+
+QList<XmlNode> elementsOf(const XmlDocument &document, const XmlNode &rule, const char *nameAttribute)
+{
+    return document.selectNodes(QStringLiteral("//dfns:%1").arg(rule.attributeOr(QLatin1String(nameAttribute))));
+}
+
 } // namespace
 
 namespace VersionConversion {
 
-QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource &rules, int version)
+QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource &rules, int version,
+                                  QList<XmlNode> *kept)
 {
+    if (kept)
+        kept->clear();
     XmlNode root = scratch.documentElement();
     XmlNode keep = root.appendChild(scratch.createElement(QStringLiteral("keepNode"), kProfileNs));
     const XmlDocument &source = rules.document;
@@ -56,6 +74,8 @@ QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource 
 
     const QList<XmlNode> versions = source.selectNodes(QStringLiteral("//dfns:CodePlugSetting/dfns:*"));
     root.appendChild(added);
+    if (kept)
+        *kept = keep.childElements();
     // A codeplug newer than every version described (a development radio)
     // has every field this software knows: adding them would overwrite its
     // values with defaults on load and drop them on save.
@@ -85,20 +105,25 @@ void ApplyAddedFields(XmlDocument &document, const QList<XmlNode> &rules, bool e
     for (const XmlNode &rule : rules) {
         if (isRule(rule, "CPField")) {
             const QString name = rule.attributeOr(QStringLiteral("name"));
-            const QString fallback = rule.attributeOr(QStringLiteral("defaulvalue"));
-            const QString replaceBy = rule.attributeOr(QStringLiteral("replaceby"));
-            const QString path = QStringLiteral("//dfns:%1").arg(rule.attributeOr(QStringLiteral("nodename")));
-            for (XmlNode element : document.selectNodes(path)) {
-                QString value = fallback;
-                if (!replaceBy.isEmpty() && !element.attributeOr(replaceBy).isEmpty())
-                    value = element.attributeOr(replaceBy);
-                element.setAttribute(name, value);
-            }
+            for (XmlNode element : elementsOf(document, rule, "nodename"))
+                element.setAttribute(name, ruleValue(rule, element));
         } else if (isRule(rule, "CPTag") && elementRules) {
             const QString name = rule.attributeOr(QStringLiteral("name"));
-            const QString path = QStringLiteral("//dfns:%1").arg(rule.attributeOr(QStringLiteral("parentNode")));
-            for (XmlNode parent : document.selectNodes(path))
+            for (XmlNode parent : elementsOf(document, rule, "parentNode"))
                 parent.appendChild(document.createElement(name, kProfileNs));
+        }
+    }
+}
+
+void CompleteKeptFields(XmlDocument &document, const QList<XmlNode> &keptRules)
+{
+    for (const XmlNode &rule : keptRules) {
+        if (!isRule(rule, "CPField"))
+            continue;
+        const QString name = rule.attributeOr(QStringLiteral("name"));
+        for (XmlNode element : elementsOf(document, rule, "nodename")) {
+            if (!element.hasAttribute(name))
+                element.setAttribute(name, ruleValue(rule, element));
         }
     }
 }
@@ -108,12 +133,10 @@ void RemoveAddedFields(XmlDocument &document, const QList<XmlNode> &rules)
     for (const XmlNode &rule : rules) {
         const QString name = rule.attributeOr(QStringLiteral("name"));
         if (isRule(rule, "CPField")) {
-            const QString path = QStringLiteral("//dfns:%1").arg(rule.attributeOr(QStringLiteral("nodename")));
-            for (XmlNode element : document.selectNodes(path))
+            for (XmlNode element : elementsOf(document, rule, "nodename"))
                 element.removeAttribute(name);
         } else if (isRule(rule, "CPTag")) {
-            const QString path = QStringLiteral("//dfns:%1").arg(rule.attributeOr(QStringLiteral("parentNode")));
-            for (XmlNode parent : document.selectNodes(path)) {
+            for (XmlNode parent : elementsOf(document, rule, "parentNode")) {
                 for (const XmlNode &child : parent.childNodes()) {
                     if (child.nodeName() == name)
                         parent.removeChild(child);

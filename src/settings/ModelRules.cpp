@@ -162,6 +162,7 @@ void SaveLimitValues(CDataItem &root, SavedLimitValues &saved)
     saved.talkaroundScanEnable = int(number(limit, "talkaround_scan_enable"));
     saved.voiceChipEnable = int(number(limit, "voice_chip_enable"));
     saved.maxCodes = int(number(limit, "maxCodes"));
+    saved.saved = true;
     limit.SetAttributeValue(QStringLiteral("disable_channel_enable"), 0);
     limit.SetAttributeValue(QStringLiteral("talkaround_scan_enable"), 0);
     limit.SetAttributeValue(QStringLiteral("voice_chip_enable"), 0);

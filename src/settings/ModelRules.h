@@ -14,6 +14,9 @@ struct SavedLimitValues
     int talkaroundScanEnable = 1;
     int voiceChipEnable = 1;
     int maxCodes = 219;
+    // Whether the rule has kept the values of the loaded profile; until it
+    // has, there is nothing to put back.
+    bool saved = false;
 };
 
 // Rules that follow from a profile's model code, region and codeplug

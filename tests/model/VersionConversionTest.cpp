@@ -163,6 +163,23 @@ TEST_F(ApplyAddedFields, ElementRulesApplyToTemplatesAndSaveRemovesEverything)
     EXPECT_EQ(profile.selectNodes("//dfns:setting")[0].attributeOr("a"), "5");
 }
 
+TEST_F(ApplyAddedFields, KeptFieldsTheProfileLacksGetTheirRuleValue)
+{
+    XmlDocument work = scratch();
+    QList<XmlNode> kept;
+    const QList<XmlNode> added
+        = VersionConversion::CollectAddedFields(work, VersionRuleSource {parse(rulesText(kThreeVersions)), "NA"}, 3, &kept);
+    EXPECT_TRUE(added.isEmpty());
+    VersionConversion::CompleteKeptFields(profile, kept);
+    const XmlNode limit = profile.selectSingleNode("//dfns:limit");
+    EXPECT_EQ(limit.attributeOr("c"), "old");  // present: left as it is
+    EXPECT_EQ(limit.attributeOr("d"), "7");
+    const QList<XmlNode> settings = profile.selectNodes("//dfns:setting");
+    EXPECT_EQ(settings[0].attributeOr("a"), "5");
+    EXPECT_EQ(settings[1].attributeOr("a"), "3");
+    EXPECT_TRUE(profile.selectNodes("//dfns:preset").isEmpty());  // element rules are not completed
+}
+
 TEST_F(ApplyAddedFields, SaveRemovesElementsOfTagRulesThatLoadingDidNotAdd)
 {
     XmlNode setting = profile.selectSingleNode("//dfns:setting");
