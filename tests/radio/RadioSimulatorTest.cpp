@@ -104,17 +104,17 @@ TEST(RadioSimulator, IdentifiesTheEmulatedRadio)
 
 TEST(RadioSimulator, ReadsTheWholeMemory)
 {
-    Simulator sim({QStringLiteral("--channels"), QStringLiteral("19"), QStringLiteral("--frequencies"),
+    Simulator sim({QStringLiteral("--model"), QStringLiteral("KUD51900"), QStringLiteral("--frequencies"),
                    QStringLiteral("12")});
     ReportRecorder recorder;
     VirtualCP image{};
     ASSERT_TRUE(sim.link(&recorder)->ReadCodeplug(image).succeeded());
 
-    EXPECT_EQ(text(image.factory.serial, 10), "SIM0000001");
-    EXPECT_EQ(text(image.factory.modelLetters, 3), "KXD");
+    EXPECT_EQ(text(image.factory.serial, 10), "117SMU0001");
+    EXPECT_EQ(text(image.factory.modelLetters, 3), "KUD");
     EXPECT_EQ(text(&image.factory.firmware_phase, 3), "R17");
     EXPECT_EQ(image.factory.codeplug_version, 3);
-    EXPECT_EQ(image.factory.synth_base_int_part, 440u);
+    EXPECT_EQ(image.factory.synth_base_int_part, 420u);
     EXPECT_EQ(image.limit.start_freq, 450000000u);
     EXPECT_EQ(image.limit.end_freq, 470000000u);
     EXPECT_EQ(image.limit.maxChannels, 19);
@@ -126,7 +126,7 @@ TEST(RadioSimulator, ReadsTheWholeMemory)
     EXPECT_EQ(text(image.channels[18].name, 8), "CHAN19  ");
     EXPECT_EQ(image.channels[13].rx_freq_ndx, 13 % 12);
     for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(codeplug::decodeFrequency(image.frequencies[i], 440), 462562500u + 25000u * uint32_t(i)) << i;
+        EXPECT_EQ(codeplug::decodeFrequency(image.frequencies[i], 420), 462562500u + 25000u * uint32_t(i)) << i;
     EXPECT_EQ(image.customCodes[0], 670);
     EXPECT_EQ(image.customCodes[6], 023);
     EXPECT_EQ(image.serial_clone_compatibility, 1);
@@ -139,7 +139,7 @@ TEST(RadioSimulator, KeepsWhatIsWrittenAcrossASaveAndALoad)
     const QString memoryFile = dir.filePath(QStringLiteral("radio.mem"));
     VirtualCP written{};
     {
-        Simulator sim({QStringLiteral("--save"), memoryFile});
+        Simulator sim({QStringLiteral("--model"), QStringLiteral("KUD51900"), QStringLiteral("--save"), memoryFile});
         ReportRecorder recorder;
         const auto link = sim.link(&recorder);
         ASSERT_TRUE(link->ReadCodeplug(written).succeeded());
@@ -174,7 +174,7 @@ TEST(RadioSimulator, KeepsWhatIsWrittenAcrossASaveAndALoad)
     ASSERT_TRUE(reloaded.link(&recorder)->ReadCodeplug(read).succeeded());
     EXPECT_EQ(text(read.channels[0].name, 8), "TESTCH");
     EXPECT_EQ(text(read.setting.password, 4), "9876");
-    EXPECT_EQ(codeplug::decodeFrequency(read.frequencies[0], 440), 467712500u);
+    EXPECT_EQ(codeplug::decodeFrequency(read.frequencies[0], 420), 467712500u);
     EXPECT_EQ(read.frequencies[1].compander_lle_mode, 3);
     EXPECT_EQ(std::memcmp(&read.setting, &written.setting, sizeof read.setting), 0);
 }
