@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/ProfileDocument.h"
 #include "settings/ProductContext.h"
+
+#include <memory>
 
 // The command-line tool's start-up: the same configuration and settings
 // documents as the desktop program.
@@ -11,6 +14,11 @@ public:
     bool start() { return m_context.start(); }
     const CProductContext &context() const { return m_context; }
     bool checkProfileFile(const QString &path) const;
+    // A new document on this session's version rules.
+    std::unique_ptr<CProfileDocument> newDocument() const;
+    // Runs the rules that showing a profile runs, then saves it to path as
+    // the Save command does; the exit status.
+    static int showAndSave(CProfileDocument &document, const QString &path);
 
 private:
     CProductContext m_context;

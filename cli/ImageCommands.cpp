@@ -63,12 +63,12 @@ int toImage(const QStringList &args)
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
-    CProfileDocument document(session.context().versionRules());
-    if (!document.Open(paths[0]))
+    const auto document = session.newDocument();
+    if (!document->Open(paths[0]))
         return CliExit::Failed;
     VirtualCP image {};
     try {
-        if (document.GetVirtualCPData(image, identity) != 1)
+        if (document->GetVirtualCPData(image, identity) != 1)
             return CliExit::Failed;
     } catch (const CVelaCPSException &exception) {
         showMessage(exception.text(), MsgStyle::IconError);
@@ -108,11 +108,10 @@ int fromImage(const QStringList &args)
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
-    CProfileDocument document(session.context().versionRules());
-    if (!document.NewFromImage(image))
+    const auto document = session.newDocument();
+    if (!document->NewFromImage(image))
         return CliExit::Failed;
-    document.RunLoadTimeRules();
-    return document.Save(args[2]) ? CliExit::Success : CliExit::Failed;
+    return CliSession::showAndSave(*document, args[2]);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "model/MessageReporter.h"
 #include "model/ProfileDocument.h"
 #include "model/TextFile.h"
-#include "model/VelaException.h"
 #include "settings/ProfileFileCheck.h"
 #include "settings/RegistryConfig.h"
 
@@ -57,16 +56,10 @@ int rules(const QStringList &args)
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
-    CProfileDocument document(session.context().versionRules());
-    if (!document.Open(args[0]))
+    const auto document = session.newDocument();
+    if (!document->Open(args[0]))
         return CliExit::Failed;
-    try {
-        document.RunLoadTimeRules();
-    } catch (const CVelaCPSException &exception) {
-        showMessage(exception.text(), MsgStyle::IconError);
-        return CliExit::Failed;
-    }
-    return document.Save(args[1]) ? CliExit::Success : CliExit::Failed;
+    return CliSession::showAndSave(*document, args[1]);
 }
 
 // A template named as the New Profile dialog lists it, or a path.
@@ -89,16 +82,10 @@ int newProfile(const QStringList &args)
     }
     if (!ProfileFileCheck::CheckProfileFile(path, session.context().settings()))
         return CliExit::Failed;
-    CProfileDocument document(session.context().versionRules());
-    if (!document.NewFromTemplate(path))
+    const auto document = session.newDocument();
+    if (!document->NewFromTemplate(path))
         return CliExit::Failed;
-    try {
-        document.RunLoadTimeRules();
-    } catch (const CVelaCPSException &exception) {
-        showMessage(exception.text(), MsgStyle::IconError);
-        return CliExit::Failed;
-    }
-    return document.Save(args[1]) ? CliExit::Success : CliExit::Failed;
+    return CliSession::showAndSave(*document, args[1]);
 }
 
 } // namespace

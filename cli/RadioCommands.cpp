@@ -110,7 +110,7 @@ int withOperations(const QStringList &args, int positionalCount, const char *usa
 
 int identifyRadio(const QStringList &args)
 {
-    return withOperations(args, 0, "identify [--port P]", [](CliSession &, CRadioOperations &operations, const RadioArguments &) {
+    return withOperations(args, 0, "identify [--port P]", [](CliSession &, CRadioOperations &operations, const RadioArguments &) -> int {
         if (!operations.Identify())
             return CliExit::Failed;
         printIdentity(operations.identity());
@@ -121,34 +121,33 @@ int identifyRadio(const QStringList &args)
 int readRadio(const QStringList &args)
 {
     return withOperations(args, 1, "read [--port P] OUT [--password PPPP]",
-                          [](CliSession &session, CRadioOperations &operations, const RadioArguments &arguments) {
+                          [](CliSession &session, CRadioOperations &operations, const RadioArguments &arguments) -> int {
                               if (!operations.Read())
                                   return CliExit::Failed;
-                              CProfileDocument document(session.context().versionRules());
+                              const auto document = session.newDocument();
                               VirtualCP image = operations.image();
-                              if (!document.NewFromImage(image))
+                              if (!document->NewFromImage(image))
                                   return CliExit::Failed;
-                              document.RunLoadTimeRules();
-                              return document.Save(arguments.positional[0]) ? CliExit::Success : CliExit::Failed;
+                              return CliSession::showAndSave(*document, arguments.positional[0]);
                           });
 }
 
 int writeRadio(const QStringList &args)
 {
     return withOperations(args, 1, "write [--port P] FILE [--password PPPP] [--yes]",
-                          [](CliSession &session, CRadioOperations &operations, const RadioArguments &arguments) {
-                              CProfileDocument document(session.context().versionRules());
-                              if (!document.Open(arguments.positional[0]))
+                          [](CliSession &session, CRadioOperations &operations, const RadioArguments &arguments) -> int {
+                              const auto document = session.newDocument();
+                              if (!document->Open(arguments.positional[0]))
                                   return CliExit::Failed;
                               // As when the profile is shown in the desktop program.
-                              document.RunLoadTimeRules();
-                              return operations.Write(document) ? CliExit::Success : CliExit::Failed;
+                              document->RunLoadTimeRules();
+                              return operations.Write(*document) ? CliExit::Success : CliExit::Failed;
                           });
 }
 
 int resetRadio(const QStringList &args)
 {
-    return withOperations(args, 0, "reset [--port P]", [](CliSession &, CRadioOperations &operations, const RadioArguments &) {
+    return withOperations(args, 0, "reset [--port P]", [](CliSession &, CRadioOperations &operations, const RadioArguments &) -> int {
         return operations.Reset() ? CliExit::Success : CliExit::Failed;
     });
 }

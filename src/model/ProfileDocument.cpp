@@ -201,9 +201,13 @@ bool CProfileDocument::Save(const QString &path)
 
 bool CProfileDocument::RunLoadTimeRules()
 {
-    ModelRules::RunLoadTimeRules(m_model.rootItem(), m_savedLimits);
-    if (ModelRules::CheckChannelFrequencyRange(m_model.rootItem()))
-        return true;
-    showMessage(QLatin1String(ModelRules::kRangeMessage), MsgStyle::IconWarning);
+    try {
+        ModelRules::RunLoadTimeRules(m_model.rootItem(), m_savedLimits);
+        if (ModelRules::CheckChannelFrequencyRange(m_model.rootItem()))
+            return true;
+        showMessage(QLatin1String(ModelRules::kRangeMessage), MsgStyle::IconWarning);
+    } catch (const CVelaCPSException &exception) {
+        showMessage(exception.text(), MsgStyle::IconError);
+    }
     return false;
 }

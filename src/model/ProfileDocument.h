@@ -39,8 +39,9 @@ public:
     // and the limit-saving rule has kept them for this profile.
     QString RecoverXML(const QString &text) const;
 
-    // The rules that run each time the profile is shown anew; false when the
-    // channel-frequency range check fails (its message is shown).
+    // The rules that run each time the profile is shown anew; false after
+    // the message when the channel-frequency range check fails or a rule
+    // raised an error.
     bool RunLoadTimeRules();
 
     CRadioDataModel &model() { return m_model; }
