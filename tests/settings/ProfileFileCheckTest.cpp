@@ -15,6 +15,12 @@
 
 namespace {
 
+// A list of texts, one a line, for comparisons that print well.
+std::string lines(const QStringList &texts)
+{
+    return texts.join(QLatin1Char('\n')).toStdString();
+}
+
 const QString kRegionSentence = QStringLiteral("The CPS does not support this profile's region.");
 const QString kIncompatible = QStringLiteral("Codeplug version of CPS and profile are incompatible! Please update your CPS.");
 
@@ -86,11 +92,11 @@ TEST_F(ProfileFileCheckTest, MursFrequencyIsRefusedBeforeAnythingElse)
 {
     const QString murs = setAttributeIn(templateText("KXR40400"), "frequency", "freq", "154570000");
     EXPECT_FALSE(checkText(murs));
-    EXPECT_EQ(m_reporter.messages, QStringList {"Invalid Frequency."});
+    EXPECT_EQ(lines(m_reporter.messages), lines({"Invalid Frequency."}));
 
     // Checked before the region: only the frequency message is shown.
     EXPECT_FALSE(checkText(setAttributeIn(murs, "factory_setting", "model", "KXR40410")));
-    EXPECT_EQ(m_reporter.messages, QStringList {"Invalid Frequency."});
+    EXPECT_EQ(lines(m_reporter.messages), lines({"Invalid Frequency."}));
 
     // Only the exact MURS values count.
     EXPECT_TRUE(checkText(setAttributeIn(templateText("KXR40400"), "frequency", "freq", "154570001")));
@@ -114,36 +120,33 @@ TEST_F(ProfileFileCheckTest, ProfileThatDoesNotLoadShowsTheTextOfItsCode)
 {
     const QString invalid = StringTable::text(VelaError::InvalidProfile);
     EXPECT_FALSE(checkText(setAttributeIn(templateText("KUR40800"), "channel", "rx_code", "999")));
-    EXPECT_EQ(m_reporter.messages, QStringList {invalid});
+    EXPECT_EQ(lines(m_reporter.messages), lines({invalid}));
 
     // Well-formed, free of MURS frequencies, but not a profile.
     EXPECT_FALSE(checkText(QStringLiteral("<?xml version=\"1.0\"?><Other/>")));
-    EXPECT_EQ(m_reporter.messages, QStringList {invalid});
+    EXPECT_EQ(lines(m_reporter.messages), lines({invalid}));
 }
 
 TEST_F(ProfileFileCheckTest, UnsupportedRegionNamesTheProductToUseWhenKnown)
 {
     // Region 10 has no entry in the region table; region 20 has one.
     EXPECT_FALSE(checkText(profileWith("model", "KUR40810")));
-    EXPECT_EQ(m_reporter.messages, QStringList {kRegionSentence});
+    EXPECT_EQ(lines(m_reporter.messages), lines({kRegionSentence}));
 
     EXPECT_FALSE(checkText(profileWith("model", "KUR40820")));
-    EXPECT_EQ(m_reporter.messages,
-              QStringList {kRegionSentence + " Please use the \"KVX Series Distributor CPS (Europe)\"."});
+    EXPECT_EQ(lines(m_reporter.messages), lines({kRegionSentence + " Please use the \"KVX Series Distributor CPS (Europe)\"."}));
 
     // The region is checked before the codeplug version.
     QString both = setAttributeIn(profileWith("model", "KUR40830"), "factory_setting", "codeplug_version", "9");
     EXPECT_FALSE(checkText(both));
-    EXPECT_EQ(m_reporter.messages,
-              QStringList {kRegionSentence + " Please use the \"KVX Series Distributor CPS (Asia Pacific)\"."});
+    EXPECT_EQ(lines(m_reporter.messages), lines({kRegionSentence + " Please use the \"KVX Series Distributor CPS (Asia Pacific)\"."}));
 
     // The message looks the region up by its number.
     m_reporter.messages.clear();
     ProfileFileCheck::ShowRegionMessage(m_context.settings(), 4);
     ProfileFileCheck::ShowRegionMessage(m_context.settings(), 99);
-    EXPECT_EQ(m_reporter.messages,
-              QStringList({kRegionSentence + " Please use the \"KVX Series Distributor CPS (North America)\".",
-                           kRegionSentence}));
+    EXPECT_EQ(lines(m_reporter.messages),
+              lines({kRegionSentence + " Please use the \"KVX Series Distributor CPS (North America)\".", kRegionSentence}));
 }
 
 TEST_F(ProfileFileCheckTest, NewerCodeplugVersionIsIncompatibleUnlessDevelopment)
@@ -152,7 +155,7 @@ TEST_F(ProfileFileCheckTest, NewerCodeplugVersionIsIncompatibleUnlessDevelopment
     ASSERT_GE(newest, 1);
     const QString newer = profileWith("codeplug_version", QString::number(newest + 1));
     EXPECT_FALSE(checkText(newer));
-    EXPECT_EQ(m_reporter.messages, QStringList {kIncompatible});
+    EXPECT_EQ(lines(m_reporter.messages), lines({kIncompatible}));
 
     // A development codeplug passes whatever its version.
     EXPECT_TRUE(checkText(setAttributeIn(newer, "factory_setting", "codeplug_phase", "D")));
@@ -182,7 +185,7 @@ TEST_F(ProfileFileCheckTest, WithoutAStatedCodeplugVersionOnlyVersionOneIsCompat
 
     // A template of the newest version is refused by such an install.
     EXPECT_FALSE(check(dataPath(QStringLiteral("profiletemplate/KUR40800.kv9")), settings));
-    EXPECT_EQ(m_reporter.messages, QStringList {kIncompatible});
+    EXPECT_EQ(lines(m_reporter.messages), lines({kIncompatible}));
     EXPECT_TRUE(check(writeFile("old.kv9", profileWith("codeplug_version", "1").toUtf8()), settings));
 }
 
