@@ -37,8 +37,8 @@ bool readImage(const QString &path, VirtualCP &image)
 bool parseIdentity(const QString &hex, RadioIdentity &identity)
 {
     const QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
-    if (hex.size() != 2 * qsizetype(sizeof(RadioIdentity)) || bytes.size() != qsizetype(sizeof(RadioIdentity))
-        || bytes.toHex() != hex.toLower().toLatin1()) {
+    if (hex.isEmpty() || hex.size() != 2 * qsizetype(sizeof(RadioIdentity))
+        || bytes.size() != qsizetype(sizeof(RadioIdentity)) || bytes.toHex() != hex.toLower().toLatin1()) {
         std::fprintf(stderr, "velacps-cli: --identity takes %d hexadecimal digits\n", int(2 * sizeof(RadioIdentity)));
         return false;
     }
@@ -52,7 +52,7 @@ int toImage(const QStringList &args)
     QStringList paths = args;
     const qsizetype option = paths.indexOf(QStringLiteral("--identity"));
     if (option >= 0) {
-        if (option + 1 >= paths.size() || !parseIdentity(paths[option + 1], identity))
+        if (!parseIdentity(option + 1 < paths.size() ? paths[option + 1] : QString(), identity))
             return CliExit::Usage;
         paths.remove(option, 2);
     }

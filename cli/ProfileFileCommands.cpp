@@ -43,6 +43,12 @@ int encode(const QStringList &args)
 
 int check(const QStringList &args)
 {
+    // The check refuses a file it cannot read without a word; say why here.
+    QString text;
+    if (!ReadTextFile(args[0], text)) {
+        showMessage(QStringLiteral("Cannot read \"%1\".").arg(args[0]), MsgStyle::IconError);
+        return CliExit::Failed;
+    }
     CliSession session;
     if (!session.start())
         return CliExit::Failed;

@@ -158,15 +158,19 @@ void SaveLimitValues(CDataItem &root, SavedLimitValues &saved)
     if (CRegistryConfig::tagValue() != 1)
         return;
     CDataItem limit = child(root, "limit");
-    saved.disableChannelEnable = int(number(limit, "disable_channel_enable"));
-    saved.talkaroundScanEnable = int(number(limit, "talkaround_scan_enable"));
-    saved.voiceChipEnable = int(number(limit, "voice_chip_enable"));
-    saved.maxCodes = int(number(limit, "maxCodes"));
-    saved.saved = true;
+    // Only the values of the profile as loaded count: when the profile is
+    // shown again, the values this rule switched off must not replace them.
+    if (!saved.saved) {
+        saved.disableChannelEnable = int(number(limit, "disable_channel_enable"));
+        saved.talkaroundScanEnable = int(number(limit, "talkaround_scan_enable"));
+        saved.voiceChipEnable = int(number(limit, "voice_chip_enable"));
+        saved.maxCodes = int(number(limit, "maxCodes"));
+        saved.saved = true;
+    }
     limit.SetAttributeValue(QStringLiteral("disable_channel_enable"), 0);
     limit.SetAttributeValue(QStringLiteral("talkaround_scan_enable"), 0);
     limit.SetAttributeValue(QStringLiteral("voice_chip_enable"), 0);
-    if (saved.maxCodes > 213)
+    if (number(limit, "maxCodes") > 213)
         limit.SetAttributeValue(QStringLiteral("maxCodes"), 213);
 }
 

@@ -6,6 +6,7 @@
 #include "model/RadioDataModel.h"
 #include "model/TextFile.h"
 #include "model/VelaException.h"
+#include "model/XmlDocument.h"
 
 namespace ProfileFileCheck {
 
@@ -30,7 +31,10 @@ bool CheckProfileFile(const QString &path, const CSettingsDocuments &settings)
     if (!ReadTextFile(path, text))
         return false;
     try {
-        if (!FrequencyRules::CheckMURFreq(text)) {
+        // A text that is not XML at all fails the frequency check too; it is
+        // left to the load below, whose message says what is wrong with it.
+        XmlDocument parsed;
+        if (parsed.loadXml(text) && !FrequencyRules::CheckMURFreq(text)) {
             showMessage(QStringLiteral("Invalid Frequency."), MsgStyle::IconWarning);
             return false;
         }

@@ -125,6 +125,10 @@ TEST_F(ProfileFileCheckTest, ProfileThatDoesNotLoadShowsTheTextOfItsCode)
     // Well-formed, free of MURS frequencies, but not a profile.
     EXPECT_FALSE(checkText(QStringLiteral("<?xml version=\"1.0\"?><Other/>")));
     EXPECT_EQ(lines(m_reporter.messages), lines({invalid}));
+
+    // Not XML at all: said to be an invalid profile, not an invalid frequency.
+    EXPECT_FALSE(checkText(QStringLiteral("hello")));
+    EXPECT_EQ(lines(m_reporter.messages), lines({invalid}));
 }
 
 TEST_F(ProfileFileCheckTest, UnsupportedRegionNamesTheProductToUseWhenKnown)
