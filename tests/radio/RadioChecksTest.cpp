@@ -2,6 +2,7 @@
 // makes to the image for the radio, and the texts of the engine's reports.
 
 #include "ProductFixture.h"
+#include "RadioMessages.h"
 
 #include "codeplug/CodeplugBits.h"
 #include "codeplug/VirtualCP.h"
@@ -12,18 +13,7 @@
 
 namespace {
 
-const QString kRegionRefusedForRead = QStringLiteral("The CPS does not support this radio's region.");
-const QString kRegionRefusedForWrite = QStringLiteral("The CPS does not support this radio model.");
-const QString kCodeplugIncompatible =
-    QStringLiteral("Codeplug version of CPS and radio are incompatible! Please update your CPS.");
-const QString kModelMismatch =
-    QStringLiteral("The radio being programmed does not match the model in the current profile.");
-const QString kNotCompatible = QStringLiteral("The current profile is not compatible with the radio.");
-const QString kBandMismatch = QStringLiteral("Invalid frequency: This frequency is not supported by this radio.");
-const QString kCodesLost = QStringLiteral(
-    "Some profile information is not supported by the host radio and therefore will not be transferred(PL/DPL Code). ");
-const QString kTierQuestion = QStringLiteral(
-    "When converting from high-tier radio to low-tier radio, some data may be lost. Do you want to continue?");
+using namespace RadioMessages;
 
 // A sound radio of the model: firmware R17, codeplug R3, every code, the
 // templates' clone byte, no password.
@@ -380,9 +370,7 @@ TEST_F(RadioChecksTest, OlderRadioCodeplugIsNoticedAndTheWriteGoesOn)
 
     identity.codeplugVersion = 2;
     RadioChecks::NoticeOlderRadioCodeplug(identity, 3);
-    EXPECT_EQ(m_reporter.messages,
-              QStringList {"The radio you are programing has a lower version codeplug, some new features can not "
-                           "be used after writing."});
+    EXPECT_EQ(m_reporter.messages, QStringList {kOlderRadioCodeplug});
     EXPECT_EQ(m_reporter.styles.value(0) & MsgStyle::ButtonMask, MsgStyle::Ok) << "a notice, not a question";
 }
 
@@ -418,22 +406,18 @@ TEST_F(RadioChecksTest, IdentityCopyPutsTheRadiosFirmwareModelAndCodesIntoTheIma
 
 TEST(RadioReportTexts, FailureTexts)
 {
-    EXPECT_EQ(RadioChecks::FailureText(-1), "Error: Communication Error.");
+    EXPECT_EQ(RadioChecks::FailureText(-1), kCommunicationError);
     EXPECT_EQ(RadioChecks::FailureText(0), "Error: Operation Failed (0).");
     EXPECT_EQ(RadioChecks::FailureText(-12), "Error: Operation Failed (-12).");
 }
 
 TEST(RadioReportTexts, MemoryStatusTexts)
 {
-    const QString factoryReset = QStringLiteral(
-        "Warning: Radio's memory is corrupted. Please perform factory reset to correct the error.");
-    const QString returnIt =
-        QStringLiteral("Warning: Radio's memory is corrupted. Please return to manufacture for correction.");
-    EXPECT_EQ(RadioChecks::MemoryStatusText(8), factoryReset);
+    EXPECT_EQ(RadioChecks::MemoryStatusText(8), kFactoryResetWarning);
     for (int status : {1, 7, 9, 31})
-        EXPECT_EQ(RadioChecks::MemoryStatusText(status), returnIt) << status;
+        EXPECT_EQ(RadioChecks::MemoryStatusText(status), kReturnToManufactureWarning) << status;
     for (int status : {0, 32, -1, 255})
-        EXPECT_EQ(RadioChecks::MemoryStatusText(status), "Warning: Unknown warning!") << status;
+        EXPECT_EQ(RadioChecks::MemoryStatusText(status), kUnknownWarning) << status;
 }
 
 } // namespace

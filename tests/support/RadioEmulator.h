@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// The radio emulator (velacps-radiosim, built beside the tests) running as
+// its own process for the lifetime of the object. It saves its memory when
+// stopped, so what a link wrote can be inspected afterwards.
+class RadioEmulator
+{
+public:
+    // The memory file's first address: byte i of memory() is radio address
+    // kFirstAddress + i.
+    static constexpr quint32 kFirstAddress = 0x10000;
+
+    explicit RadioEmulator(const QStringList &arguments = {});
+    ~RadioEmulator();
+    RadioEmulator(const RadioEmulator &) = delete;
+    RadioEmulator &operator=(const RadioEmulator &) = delete;
+
+    // The pseudo-terminal to open as the serial cable; empty when the
+    // emulator did not start (the failure is recorded in the test).
+    const QString &path() const { return m_path; }
+
+    // Stops the emulator with a signal, as a user would; true when it
+    // ended normally, having saved its memory.
+    bool stop();
+    // The memory the emulator held when stopped (stops it first); empty
+    // when it could not be saved.
+    QByteArray memory();
+    // A byte of memory() by radio address.
+    static quint8 byteAt(const QByteArray &memory, quint32 address);
+
+    static QString program();
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_process;
+    QString m_path;
+};
