@@ -1,0 +1,211 @@
+// A full read and a full write of the largest radio (19 channels, 99
+// frequencies, every custom code) against the radio emulator sending at the
+// cable's wire speed, each beside its floor: the bytes the operation put on
+// the wire and got back (requests and replies, counted at the cable) at ten
+// bits a byte and 16406 baud.
+//
+// Two levels: the radio operations as the programs run them (identify,
+// prepare, transfer, reset and the radio's restart wait), and the bare
+// engine transfer (ReadCodeplug, WriteCodeplug).
+
+#include "BenchProfiles.h"
+
+#include "RadioEmulator.h"
+#include "RecordingReporter.h"
+#include "TestEnvironment.h"
+#include "model/ProfileDocument.h"
+#include "radio/CableMonitor.h"
+#include "radio/RadioChecks.h"
+#include "radio/RadioLink.h"
+#include "radio/ReadWriteOperations.h"
+#include "radio/SerialCable.h"
+#include "settings/ProductContext.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+constexpr double kBitsPerByte = 10.0;  // start bit, eight data bits, stop bit
+
+// What crossed the cable: bytes written (requests) and read (their echo,
+// then the replies), and the frames sent.
+struct WireCounts
+{
+    std::atomic<qint64> written {0};
+    std::atomic<qint64> read {0};
+    std::atomic<qint64> writes {0};
+
+    void reset()
+    {
+        written = 0;
+        read = 0;
+        writes = 0;
+    }
+    // The cable returns every request byte as its echo, which travels with
+    // the request; the rest of what was read is replies.
+    qint64 requestBytes() const { return written.load(); }
+    qint64 replyBytes() const { return read.load() - written.load(); }
+    double floorSeconds() const
+    {
+        return double(requestBytes() + replyBytes()) * kBitsPerByte / double(CableLine::kBaudRate);
+    }
+};
+
+// The serial cable, counting the bytes it moves.
+class CountingSerialCable : public CSerialCable
+{
+public:
+    CountingSerialCable(const QString &path, WireCounts &counts) : CSerialCable(path), m_counts(counts) {}
+
+    int Read(quint8 *buffer, int count) override
+    {
+        const int moved = CSerialCable::Read(buffer, count);
+        m_counts.read += moved;
+        return moved;
+    }
+    int Write(const quint8 *buffer, int count) override
+    {
+        const int moved = CSerialCable::Write(buffer, count);
+        m_counts.written += moved;
+        ++m_counts.writes;
+        return moved;
+    }
+
+private:
+    WireCounts &m_counts;
+};
+
+struct Environment
+{
+    Environment()
+    {
+        // Without the limit-saving rule the profile keeps maxCodes 219, so
+        // the write carries every custom code.
+        QSettings(config.machineFile(), QSettings::IniFormat).setValue(QStringLiteral("VelaTag"), 0);
+        if (!context.start() || radio.path().isEmpty()) {
+            error = "the product or the radio emulator did not start";
+            return;
+        }
+        CUsbCable::setCableDeviceIndex(0);
+        const QString path = files.filePath(QStringLiteral("full.kv9"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(fullProfileText().toUtf8()) < 0) {
+            error = "cannot write the profile";
+            return;
+        }
+        file.close();
+        document = std::make_unique<CProfileDocument>(context.versionRules());
+        if (!document->Open(path) || !document->RunLoadTimeRules()) {
+            error = "the full profile does not load";
+            return;
+        }
+        operations = std::make_unique<CRadioOperations>(context.settings(), &monitor, [this] { return cable(); });
+        // The image a write sends, for the bare engine write.
+        if (!operations->Identify() || document->GetVirtualCPData(image, operations->identity()) != 1) {
+            error = "the radio cannot be identified";
+            return;
+        }
+        RadioChecks::CopyIdentityIntoImage(image, operations->identity());
+        if (image.limit.maxCodes != 219 || image.limit.max_valid_freqs != 99 || image.limit.maxChannels != 19)
+            error = "the profile is not the full one";
+    }
+
+    std::unique_ptr<CUsbCable> cable() { return std::make_unique<CountingSerialCable>(radio.path(), counts); }
+
+    ScopedConfig config;
+    RecordingReporter reporter;
+    CProductContext context;
+    QTemporaryDir files;
+    QTemporaryDir sharing;
+    CCableMonitor monitor {nullptr, {}, sharing.path()};
+    RadioEmulator radio {{QStringLiteral("--model"), QStringLiteral("KUD51900"), QStringLiteral("--frequencies"),
+                          QStringLiteral("99"), QStringLiteral("--pace")}};
+    WireCounts counts;
+    std::unique_ptr<CProfileDocument> document;
+    std::unique_ptr<CRadioOperations> operations;
+    VirtualCP image {};
+    const char *error = nullptr;
+};
+
+Environment &environment()
+{
+    static Environment instance;
+    return instance;
+}
+
+// Runs transfer once per iteration and reports the wire floor of what it
+// exchanged beside the time it took.
+void measure(benchmark::State &state, const std::function<bool(Environment &)> &transfer)
+{
+    Environment &env = environment();
+    if (env.error) {
+        state.SkipWithError(env.error);
+        return;
+    }
+    double elapsed = 0, floor = 0;
+    qint64 requests = 0, replies = 0, frames = 0;
+    for (auto _ : state) {
+        env.counts.reset();
+        QElapsedTimer clock;
+        clock.start();
+        const bool done = transfer(env);
+        elapsed += double(clock.nsecsElapsed()) / 1e9;
+        if (!done) {
+            state.SkipWithError(qPrintable(env.reporter.messages.join(QLatin1Char('\n'))));
+            return;
+        }
+        floor += env.counts.floorSeconds();
+        requests += env.counts.requestBytes();
+        replies += env.counts.replyBytes();
+        frames += env.counts.writes.load();
+    }
+    const double n = double(state.iterations());
+    state.counters["floor_ms"] = floor / n * 1e3;
+    state.counters["ratio"] = elapsed / floor;
+    state.counters["request_bytes"] = double(requests) / n;
+    state.counters["reply_bytes"] = double(replies) / n;
+    state.counters["frames"] = double(frames) / n;
+    // What each frame cost beyond its bytes' wire time.
+    state.counters["overhead_per_frame_ms"] = (elapsed - floor) / double(frames) * 1e3;
+}
+
+void BM_Radio_Read(benchmark::State &state)
+{
+    measure(state, [](Environment &env) { return env.operations->Read(); });
+}
+BENCHMARK(BM_Radio_Read)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_Radio_Write(benchmark::State &state)
+{
+    measure(state, [](Environment &env) { return env.operations->Write(*env.document); });
+}
+BENCHMARK(BM_Radio_Write)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_Radio_EngineReadCodeplug(benchmark::State &state)
+{
+    measure(state, [](Environment &env) {
+        CRadioLink link(nullptr, env.cable());
+        VirtualCP image {};
+        return link.ReadCodeplug(image).succeeded();
+    });
+}
+BENCHMARK(BM_Radio_EngineReadCodeplug)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_Radio_EngineWriteCodeplug(benchmark::State &state)
+{
+    measure(state, [](Environment &env) {
+        CRadioLink link(nullptr, env.cable());
+        return link.WriteCodeplug(env.image).succeeded();
+    });
+}
+BENCHMARK(BM_Radio_EngineWriteCodeplug)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+} // namespace
