@@ -210,6 +210,24 @@ TEST_F(OperationsEndToEnd, ReadRadioBecomesAProfileThatLoads)
     EXPECT_EQ(limit.node().attributeOr(QStringLiteral("start_freq")), "450000000");
 }
 
+TEST_F(OperationsEndToEnd, ReadOfARadioTheProductDoesNotSupportStopsAfterIdentify)
+{
+    const QString europe = m_context.settings().regionNames().value(20);
+    ASSERT_FALSE(europe.isEmpty());
+    {
+        RadioEmulator radio({QStringLiteral("--model"), QStringLiteral("KUR40820")});
+        EXPECT_FALSE(operationsOn(radio)->Read());
+    }
+    {
+        RadioEmulator radio({QStringLiteral("--codeplug-version"), QStringLiteral("9")});
+        EXPECT_FALSE(operationsOn(radio)->Read());
+    }
+    EXPECT_EQ(messages(), (QStringList {kRegionRefusedForRead + " Please use the \"" + europe + "\".",
+                                        kCodeplugIncompatible}));
+    EXPECT_FALSE(m_monitor.transferActive());
+    EXPECT_EQ(m_progress, (QList<int> {20, 40, 60, 80, 100, 20, 40, 60, 80, 100})) << "only the identify ran";
+}
+
 TEST_F(OperationsEndToEnd, WriteAsShownKeepsTheRadiosCustomDplCodes)
 {
     // With VelaTag 1 a shown profile offers no customised DPL codes, so the
