@@ -58,6 +58,8 @@ RadioOutcome CRadioOperations::runWorker(const std::function<RadioOutcome(CRadio
 {
     RadioOutcome outcome {RadioReport::Failed, RadioReport::kCommunicationFailure};
     CRadioLink link(this, m_cables());
+    if (m_resetSettle)
+        link.setResetSettleTime(*m_resetSettle);
     std::unique_ptr<QThread> worker(QThread::create([&] {
         // The cable mutex is held for the whole run, so no other copy or
         // thread touches the cable meanwhile.

@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <memory>
 
 class CCableMonitor;
@@ -40,6 +42,9 @@ public:
 
     void setPasswordPrompt(PasswordPrompt prompt) { m_prompt = std::move(prompt); }
     void setProgressCallback(ProgressCallback progress) { m_progress = std::move(progress); }
+    // How long a reset waits for the radio to restart (the engine's default
+    // unless set; tests against the emulator need no wait).
+    void setResetSettleTime(std::chrono::milliseconds wait) { m_resetSettle = wait; }
 
     // Identifies the radio into identity(); false after the failure message.
     bool Identify();
@@ -78,4 +83,5 @@ private:
     RadioIdentity m_identity {};
     QString m_rememberedPassword;
     int m_lastProgress = 0;
+    std::optional<std::chrono::milliseconds> m_resetSettle;
 };

@@ -68,6 +68,7 @@ CableStatus CSerialCable::deviceOpen(int deviceIndex)
         ::close(fd);
         return statusOfErrno(error);
     }
+    SerialLine::requestLowLatency(fd);  // best effort: a pty has no such setting
     ::tcflush(fd, TCIOFLUSH);
     m_fd = fd;
     return CableError::Ok;

@@ -1,6 +1,7 @@
 #include "radio/SerialLine.h"
 
 #include <asm/termbits.h>
+#include <linux/serial.h>
 #include <sys/ioctl.h>
 
 #include <cerrno>
@@ -99,6 +100,15 @@ int setFlowControl(int fd, quint16 flowControl, quint8 xon, quint8 xoff)
             return false;
         }
     });
+}
+
+int requestLowLatency(int fd)
+{
+    serial_struct serial {};
+    if (ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return errno;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    return ioctl(fd, TIOCSSERIAL, &serial) == 0 ? 0 : errno;
 }
 
 } // namespace SerialLine

@@ -17,4 +17,9 @@ int setFormat(int fd, quint8 wordLength, quint8 stopBits, quint8 parity);
 // flowControl in the cable driver's numbering: 0 none, 0x100 RTS/CTS,
 // 0x400 XON/XOFF with the given characters. EINVAL for other values.
 int setFlowControl(int fd, quint16 flowControl, quint8 xon, quint8 xoff);
+// Asks the driver to hand over received bytes at once. A USB serial bridge
+// otherwise holds them up to its latency timer (16 ms by default), which
+// would dominate a transfer of many short frames. Devices without the
+// setting (a pseudo-terminal) answer an error that callers may ignore.
+int requestLowLatency(int fd);
 } // namespace SerialLine

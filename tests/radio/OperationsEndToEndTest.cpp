@@ -56,6 +56,8 @@ protected:
     {
         auto operations = std::make_unique<CRadioOperations>(
             m_context.settings(), &m_monitor, [path = radio.path()] { return CablePort::create(path); });
+        // The emulator is ready again at once after a reset.
+        operations->setResetSettleTime(std::chrono::milliseconds(0));
         operations->setPasswordPrompt([this](QString &typed) {
             ++m_prompts;
             if (m_typed.isEmpty())
