@@ -139,8 +139,10 @@ int writeRadio(const QStringList &args)
                               const auto document = session.newDocument();
                               if (!document->Open(arguments.positional[0]))
                                   return CliExit::Failed;
-                              // As when the profile is shown in the desktop program.
-                              document->RunLoadTimeRules();
+                              // As when the profile is shown in the desktop program; a
+                              // profile that fails them (its message shown) cannot be written.
+                              if (!document->RunLoadTimeRules())
+                                  return CliExit::Failed;
                               return operations.Write(*document) ? CliExit::Success : CliExit::Failed;
                           });
 }
