@@ -38,25 +38,18 @@ void CProfileDocument::takeModelDigit()
 
 bool CProfileDocument::NewFromTemplate(const QString &templatePath)
 {
-    try {
-        if (!m_model.LoadProfile(templatePath, true))
-            return false;
-        m_savedLimits = SavedLimitValues {};
-        takeModelDigit();
-        m_fileText.clear();
-        m_path.clear();
-        m_modified = false;
-        return true;
-    } catch (const CVelaCPSException &exception) {
-        showMessage(exception.text(), MsgStyle::IconError);
+    if (!load(templatePath, true))
         return false;
-    }
+    m_fileText.clear();
+    m_path.clear();
+    m_modified = false;
+    return true;
 }
 
-bool CProfileDocument::loadText(const QString &text)
+bool CProfileDocument::load(const QString &source, bool isFile)
 {
     try {
-        if (!m_model.LoadProfile(text, false))
+        if (!m_model.LoadProfile(source, isFile))
             return false;
         m_savedLimits = SavedLimitValues {};
         takeModelDigit();
@@ -80,7 +73,7 @@ bool CProfileDocument::NewFromImage(VirtualCP &image)
         showMessage(exception.text(), MsgStyle::IconError);
         return false;
     }
-    if (!loadText(m_fileText))
+    if (!load(m_fileText, false))
         return false;
     m_path.clear();
     m_modified = true;  // it has no file yet
@@ -96,7 +89,7 @@ bool CProfileDocument::Open(const QString &path)
         return false;
     }
     m_fileText = text;
-    if (!loadText(text))
+    if (!load(text, false))
         return false;
     m_path = path;
     m_modified = false;

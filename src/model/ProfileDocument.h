@@ -55,7 +55,8 @@ public:
     SavedLimitValues &savedLimits() { return m_savedLimits; }
 
 private:
-    bool loadText(const QString &text);
+    // Loads a template file (isFile) or a profile text; false after the message.
+    bool load(const QString &source, bool isFile);
     void takeModelDigit();
     void prepareForStore();
 
