@@ -120,7 +120,6 @@ class Peer
 public:
     Peer(const QString &directory, const char *role)
     {
-        ensureCoreApplication();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QLatin1String(kPeerRole), QLatin1String(role));
         environment.insert(QLatin1String(kPeerDirectory), directory);
@@ -289,7 +288,6 @@ TEST(CableMonitor, StatusFollowsTheCablesFound)
     QTemporaryDir dir;
     auto devices = std::make_shared<ScanCable::Devices>();
     StatusRecorder recorder;
-    ensureCoreApplication();
     CCableMonitor monitor(&recorder, scanning(devices), dir.path());
     monitor.start();
     EXPECT_TRUE(eventually([&] { return !recorder.statuses.empty() && recorder.statuses.back(); }, &recorder))
@@ -368,7 +366,6 @@ TEST(CableSharing, PollingPassesOnWhenThePollingCopyIsKilled)
 
     auto devices = std::make_shared<ScanCable::Devices>();
     StatusRecorder recorder;
-    ensureCoreApplication();
     CCableMonitor monitor(&recorder, scanning(devices), dir.path());
     monitor.start();
     EXPECT_TRUE(eventually([&] { return !recorder.statuses.empty() && recorder.statuses.back(); }, &recorder))
@@ -391,7 +388,6 @@ TEST(CableSharing, TransferOfAKilledCopyDoesNotStopPolling)
 
     auto devices = std::make_shared<ScanCable::Devices>();
     StatusRecorder recorder;
-    ensureCoreApplication();
     CCableMonitor monitor(&recorder, scanning(devices), dir.path());
     monitor.start();
     letPeriodsPass();

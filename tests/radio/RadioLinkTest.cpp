@@ -166,7 +166,7 @@ TEST(RadioIdentify, FillsTheIdentityRecordAndReportsEachStep)
     bench.radio->at(0x10A9E) = 219;
 
     RadioIdentity identity;
-    std::memset(&identity, 0xEE, sizeof identity);
+    std::memset(static_cast<void *>(&identity), 0xEE, sizeof identity);  // garbage the read must replace
     const RadioOutcome outcome = bench.link->Identify(identity);
 
     EXPECT_EQ(outcome, (RadioOutcome{RadioReport::Finished, 0}));
@@ -227,7 +227,7 @@ TEST(RadioRead, ReadsTheWholeCodeplugBackAsWritten)
     ASSERT_TRUE(bench.link->WriteCodeplug(written).succeeded());
 
     VirtualCP read;
-    std::memset(&read, 0xAB, sizeof read);
+    std::memset(static_cast<void *>(&read), 0xAB, sizeof read);  // garbage the read must replace
     EXPECT_EQ(bench.link->ReadCodeplug(read), (RadioOutcome{RadioReport::Finished, 0}));
 
     EXPECT_EQ(std::memcmp(read.factory.serial, "SER0000042", 10), 0);
@@ -505,7 +505,6 @@ TEST(RadioOperations, CloseFailureTurnsTheEndIntoACommunicationFailure)
 
 TEST(RadioOperations, NoWindowMeansNothingIsPosted)
 {
-    ensureCoreApplication();
     auto owned = std::make_unique<FakeCable>();
     FakeRadio radio(*owned);
     CRadioLink link(nullptr, std::move(owned));

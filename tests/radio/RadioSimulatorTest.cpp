@@ -2,6 +2,7 @@
 // the radio independently: identify, read, write and what the radio keeps,
 // and how each fault it can show ends.
 
+#include "RadioEmulator.h"
 #include "RadioTestSupport.h"
 
 #include "codeplug/FrequencyCodec.h"
@@ -23,53 +24,14 @@ using Pairs = std::vector<std::pair<int, int>>;
 
 namespace {
 
-// velacps-radiosim running for the lifetime of the object.
-class Simulator
+// A link whose cable is the emulator's terminal.
+std::unique_ptr<CRadioLink> linkTo(const RadioEmulator &radio, QObject *window)
 {
-public:
-    explicit Simulator(const QStringList &arguments)
-    {
-        ensureCoreApplication();
-        const QString program = builtProgram(QStringLiteral("velacps-radiosim"));
-        EXPECT_TRUE(QFileInfo::exists(program)) << "build the velacps-radiosim target first";
-        m_process.setProgram(program);
-        m_process.setArguments(arguments);
-        m_process.start();
-        if (!m_process.waitForStarted(5000))
-            return;
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
-        }
-        m_path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~Simulator() { stop(); }
-
-    QString path() const { return m_path; }
-
-    // Stops the emulator as a user would (a signal); true when it ended well.
-    bool stop()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
-        m_process.terminate();
-        return m_process.waitForFinished(5000) && m_process.exitStatus() == QProcess::NormalExit
-            && m_process.exitCode() == 0;
-    }
-
-    // A link whose cable is the emulator's terminal.
-    std::unique_ptr<CRadioLink> link(QObject *window)
-    {
-        CUsbCable::setCableDeviceIndex(0);
-        auto link = std::make_unique<CRadioLink>(window, std::make_unique<CSerialCable>(m_path));
-        link->setResetSettleTime(0ms);
-        return link;
-    }
-
-    QProcess &process() { return m_process; }
-
-private:
-    QProcess m_process;
-    QString m_path;
-};
+    CUsbCable::setCableDeviceIndex(0);
+    auto link = std::make_unique<CRadioLink>(window, std::make_unique<CSerialCable>(radio.path()));
+    link->setResetSettleTime(0ms);
+    return link;
+}
 
 std::string text(const uint8_t *bytes, size_t size)
 {
@@ -80,14 +42,14 @@ std::string text(const uint8_t *bytes, size_t size)
 
 TEST(RadioSimulator, IdentifiesTheEmulatedRadio)
 {
-    Simulator sim({QStringLiteral("--model"), QStringLiteral("KVR50673"), QStringLiteral("--firmware"),
+    RadioEmulator sim({QStringLiteral("--model"), QStringLiteral("KVR50673"), QStringLiteral("--firmware"),
                    QStringLiteral("R16"), QStringLiteral("--password"), QStringLiteral("4321"),
                    QStringLiteral("--max-codes"), QStringLiteral("122"), QStringLiteral("--codeplug-version"),
                    QStringLiteral("2"), QStringLiteral("--frequencies"), QStringLiteral("5")});
     ASSERT_FALSE(sim.path().isEmpty());
     ReportRecorder recorder;
     RadioIdentity identity;
-    EXPECT_TRUE(sim.link(&recorder)->Identify(identity).succeeded());
+    EXPECT_TRUE(linkTo(sim, &recorder)->Identify(identity).succeeded());
 
     EXPECT_EQ(text(identity.modelLetters, 3), "KVR");
     EXPECT_EQ(std::vector<int>(std::begin(identity.modelDigits), std::end(identity.modelDigits)),
@@ -104,11 +66,11 @@ TEST(RadioSimulator, IdentifiesTheEmulatedRadio)
 
 TEST(RadioSimulator, ReadsTheWholeMemory)
 {
-    Simulator sim({QStringLiteral("--model"), QStringLiteral("KUD51900"), QStringLiteral("--frequencies"),
+    RadioEmulator sim({QStringLiteral("--model"), QStringLiteral("KUD51900"), QStringLiteral("--frequencies"),
                    QStringLiteral("12")});
     ReportRecorder recorder;
     VirtualCP image{};
-    ASSERT_TRUE(sim.link(&recorder)->ReadCodeplug(image).succeeded());
+    ASSERT_TRUE(linkTo(sim, &recorder)->ReadCodeplug(image).succeeded());
 
     EXPECT_EQ(text(image.factory.serial, 10), "117SMU0001");
     EXPECT_EQ(text(image.factory.modelLetters, 3), "KUD");
@@ -138,10 +100,11 @@ TEST(RadioSimulator, KeepsWhatIsWrittenAcrossASaveAndALoad)
     QTemporaryDir dir;
     const QString memoryFile = dir.filePath(QStringLiteral("radio.mem"));
     VirtualCP written{};
+    QByteArray memory;
     {
-        Simulator sim({QStringLiteral("--model"), QStringLiteral("KUD51900"), QStringLiteral("--save"), memoryFile});
+        RadioEmulator sim({QStringLiteral("--model"), QStringLiteral("KUD51900")});
         ReportRecorder recorder;
-        const auto link = sim.link(&recorder);
+        const auto link = linkTo(sim, &recorder);
         ASSERT_TRUE(link->ReadCodeplug(written).succeeded());
         std::memset(written.channels[0].name, 0, 8);
         std::memcpy(written.channels[0].name, "TESTCH", 6);
@@ -150,13 +113,14 @@ TEST(RadioSimulator, KeepsWhatIsWrittenAcrossASaveAndALoad)
         codeplug::encodeFrequency(467712500, written.factory.synth_base_int_part, written.frequencies[0]);
         written.frequencies[1].compander_lle_mode = 3;
         ASSERT_EQ(link->WriteCodeplug(written), (RadioOutcome{RadioReport::Finished, 0}));
-        ASSERT_TRUE(sim.stop()) << "the emulator saves its memory when stopped";
+        memory = sim.memory();  // saved when the emulator is stopped
     }
 
-    QFile file(memoryFile);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray memory = file.readAll();
     ASSERT_EQ(memory.size(), 0x20000);
+    QFile file(memoryFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(memory);
+    file.close();
     const auto at = [&](quint32 address) { return quint8(memory[int(address - 0x10000)]); };
     EXPECT_EQ(memory.mid(0x9, 4), QByteArray("9876"));
     ChannelPacking::Packed packed;
@@ -168,10 +132,10 @@ TEST(RadioSimulator, KeepsWhatIsWrittenAcrossASaveAndALoad)
     EXPECT_EQ(at(0x10C8E), 0x6F) << "compander marker raised";
     EXPECT_EQ(at(0x10A92), 8) << "the radio took the record count from the commit";
 
-    Simulator reloaded({QStringLiteral("--memory"), memoryFile});
+    RadioEmulator reloaded({QStringLiteral("--memory"), memoryFile});
     ReportRecorder recorder;
     VirtualCP read{};
-    ASSERT_TRUE(reloaded.link(&recorder)->ReadCodeplug(read).succeeded());
+    ASSERT_TRUE(linkTo(reloaded, &recorder)->ReadCodeplug(read).succeeded());
     EXPECT_EQ(text(read.channels[0].name, 8), "TESTCH");
     EXPECT_EQ(text(read.setting.password, 4), "9876");
     EXPECT_EQ(codeplug::decodeFrequency(read.frequencies[0], 420), 467712500u);
@@ -181,36 +145,36 @@ TEST(RadioSimulator, KeepsWhatIsWrittenAcrossASaveAndALoad)
 
 TEST(RadioSimulator, MemoryStatusStopsTheOperation)
 {
-    Simulator sim({QStringLiteral("--memory-status"), QStringLiteral("8")});
+    RadioEmulator sim({QStringLiteral("--memory-status"), QStringLiteral("8")});
     ReportRecorder recorder;
     VirtualCP image{};
-    EXPECT_EQ(sim.link(&recorder)->ReadCodeplug(image), (RadioOutcome{RadioReport::MemoryStatus, 8}));
+    EXPECT_EQ(linkTo(sim, &recorder)->ReadCodeplug(image), (RadioOutcome{RadioReport::MemoryStatus, 8}));
     EXPECT_EQ(recorder.pairs(), (Pairs{{4, 8}}));
 }
 
 TEST(RadioSimulator, ResetIsAcknowledged)
 {
-    Simulator sim({});
+    RadioEmulator sim;
     ReportRecorder recorder;
-    EXPECT_TRUE(sim.link(&recorder)->ResetRadio().succeeded());
+    EXPECT_TRUE(linkTo(sim, &recorder)->ResetRadio().succeeded());
     EXPECT_EQ(recorder.pairs(), (Pairs{{1, 100}, {2, 0}}));
 }
 
 TEST(RadioSimulatorFaults, SilentRadioIsACommunicationFailure)
 {
-    Simulator sim({QStringLiteral("--fault"), QStringLiteral("silent")});
+    RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("silent")});
     ReportRecorder recorder;
     RadioIdentity identity;
-    EXPECT_EQ(sim.link(&recorder)->Identify(identity), (RadioOutcome{RadioReport::Failed, -1}));
+    EXPECT_EQ(linkTo(sim, &recorder)->Identify(identity), (RadioOutcome{RadioReport::Failed, -1}));
     EXPECT_EQ(recorder.pairs(), (Pairs{{3, -1}}));
 }
 
 TEST(RadioSimulatorFaults, BadChecksumIsACommunicationFailure)
 {
-    Simulator sim({QStringLiteral("--fault"), QStringLiteral("bad-checksum"), QStringLiteral("--fault-after"),
+    RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("bad-checksum"), QStringLiteral("--fault-after"),
                    QStringLiteral("1")});
     ReportRecorder recorder;
-    const auto link = sim.link(&recorder);
+    const auto link = linkTo(sim, &recorder);
     RadioIdentity identity;
     EXPECT_EQ(link->Identify(identity), (RadioOutcome{RadioReport::Failed, -1}));
     EXPECT_EQ(link->protocol().errorCode(), CRadioProtocol::BadChecksum);
@@ -218,9 +182,9 @@ TEST(RadioSimulatorFaults, BadChecksumIsACommunicationFailure)
 
 TEST(RadioSimulatorFaults, RefusedWriteFailsTheWriteAndLeavesTheMemory)
 {
-    Simulator sim({QStringLiteral("--fault"), QStringLiteral("refuse-write")});
+    RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("refuse-write")});
     ReportRecorder recorder;
-    const auto link = sim.link(&recorder);
+    const auto link = linkTo(sim, &recorder);
     VirtualCP image{};
     ASSERT_TRUE(link->ReadCodeplug(image).succeeded()) << "reads are not refused";
     const VirtualCP before = image;
@@ -234,27 +198,27 @@ TEST(RadioSimulatorFaults, RefusedWriteFailsTheWriteAndLeavesTheMemory)
 
 TEST(RadioSimulatorFaults, NoiseBeforeTheLeadByteIsHarmless)
 {
-    Simulator sim({QStringLiteral("--fault"), QStringLiteral("garbage")});
+    RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("garbage")});
     ReportRecorder recorder;
     RadioIdentity identity;
-    EXPECT_TRUE(sim.link(&recorder)->Identify(identity).succeeded());
+    EXPECT_TRUE(linkTo(sim, &recorder)->Identify(identity).succeeded());
     EXPECT_EQ(text(identity.modelLetters, 3), "KXD");
 }
 
 TEST(RadioSimulatorFaults, ADroppedByteFailsUnlessTheRetryGetsAWholeReply)
 {
     {
-        Simulator sim({QStringLiteral("--fault"), QStringLiteral("drop-byte")});
+        RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("drop-byte")});
         ReportRecorder recorder;
         RadioIdentity identity;
-        EXPECT_EQ(sim.link(&recorder)->Identify(identity), (RadioOutcome{RadioReport::Failed, -1}));
+        EXPECT_EQ(linkTo(sim, &recorder)->Identify(identity), (RadioOutcome{RadioReport::Failed, -1}));
     }
     {
-        Simulator sim({QStringLiteral("--fault"), QStringLiteral("drop-byte"), QStringLiteral("--fault-once"),
+        RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("drop-byte"), QStringLiteral("--fault-once"),
                        QStringLiteral("--fault-after"), QStringLiteral("2")});
         ReportRecorder recorder;
         RadioIdentity identity;
-        EXPECT_TRUE(sim.link(&recorder)->Identify(identity).succeeded());
+        EXPECT_TRUE(linkTo(sim, &recorder)->Identify(identity).succeeded());
         EXPECT_EQ(text(&identity.firmwarePhase, 3), "R17") << "the query that lost a byte was asked again";
     }
 }
@@ -266,9 +230,10 @@ TEST(RadioSimulatorOptions, BadOptionsAreRefusedWithAMessage)
           QStringList{QStringLiteral("--memory-status"), QStringLiteral("32")},
           QStringList{QStringLiteral("--fault"), QStringLiteral("loud")},
           QStringList{QStringLiteral("--memory"), QStringLiteral("/nonexistent/radio.mem")}}) {
-        Simulator sim(arguments);
-        ASSERT_TRUE(sim.process().state() == QProcess::NotRunning || sim.process().waitForFinished(5000));
-        EXPECT_EQ(sim.process().exitCode(), 1) << arguments.join(QLatin1Char(' ')).toStdString();
-        EXPECT_TRUE(sim.process().readAllStandardError().startsWith("velacps-radiosim: "));
+        QProcess sim;
+        sim.start(RadioEmulator::program(), arguments);
+        ASSERT_TRUE(sim.waitForFinished(5000));
+        EXPECT_EQ(sim.exitCode(), 1) << arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(sim.readAllStandardError().startsWith("velacps-radiosim: "));
     }
 }

@@ -3,22 +3,6 @@
 #include "radio/RadioReport.h"
 
 #include <QCoreApplication>
-#include <QDir>
-
-void ensureCoreApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "test_radio";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication application(argc, argv);
-}
-
-ReportRecorder::ReportRecorder()
-{
-    ensureCoreApplication();
-}
 
 void ReportRecorder::collect()
 {
@@ -52,9 +36,4 @@ bool ReportRecorder::event(QEvent *event)
     const auto *report = static_cast<RadioReportEvent *>(event);
     reports.push_back({report->wParam(), report->lParam(), tag ? tag() : 0});
     return true;
-}
-
-QString builtProgram(const QString &name)
-{
-    return QDir(QStringLiteral(VELA_BINARY_DIR "/bin")).filePath(name);
 }

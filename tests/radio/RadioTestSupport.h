@@ -6,9 +6,6 @@
 #include <functional>
 #include <vector>
 
-// A QCoreApplication for the whole test binary (events need one).
-void ensureCoreApplication();
-
 // Collects the engine's reports as they are delivered. tag() is asked for a
 // note to keep with each report (for example how far the radio had got).
 class ReportRecorder : public QObject
@@ -22,7 +19,6 @@ public:
         bool operator==(const Report &) const = default;
     };
 
-    ReportRecorder();
     // Delivers the reports posted so far.
     void collect();
     // (wParam, lParam) pairs delivered so far.
@@ -35,6 +31,3 @@ public:
 protected:
     bool event(QEvent *event) override;
 };
-
-// Path of a program built beside the test binary.
-QString builtProgram(const QString &name);
