@@ -1,8 +1,8 @@
 #include "BenchProfiles.h"
 
 #include "TestEnvironment.h"
-#include "model/ProfileNamespaces.h"
-#include "model/XmlDocument.h"
+#include "base/ProfileNamespaces.h"
+#include "xml/XmlDocument.h"
 
 QString fullProfileText()
 {

@@ -6,7 +6,7 @@
 #include "TestEnvironment.h"
 #include "codeplug/DataAdaptor.h"
 #include "codeplug/VirtualCP.h"
-#include "model/ProfileDocument.h"
+#include "document/ProfileDocument.h"
 #include "settings/ProductContext.h"
 
 #include <QTemporaryDir>

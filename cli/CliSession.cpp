@@ -1,7 +1,7 @@
 #include "CliSession.h"
 
 #include "CliCommand.h"
-#include "settings/ProfileFileCheck.h"
+#include "document/ProfileFileCheck.h"
 
 bool CliSession::checkProfileFile(const QString &path) const
 {

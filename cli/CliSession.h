@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ProfileDocument.h"
+#include "document/ProfileDocument.h"
 #include "settings/ProductContext.h"
 
 #include <memory>

@@ -2,10 +2,10 @@
 #include "CliSession.h"
 #include "codeplug/DataAdaptor.h"
 #include "codeplug/VirtualCP.h"
-#include "model/MessageReporter.h"
-#include "model/ProfileDocument.h"
-#include "model/TextFile.h"
-#include "model/VelaException.h"
+#include "base/MessageReporter.h"
+#include "document/ProfileDocument.h"
+#include "base/TextFile.h"
+#include "base/VelaException.h"
 
 #include <QFile>
 

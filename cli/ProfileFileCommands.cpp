@@ -1,10 +1,10 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "model/MessageReporter.h"
-#include "model/ProfileDocument.h"
-#include "model/TextFile.h"
-#include "settings/ProfileFileCheck.h"
-#include "settings/RegistryConfig.h"
+#include "base/MessageReporter.h"
+#include "document/ProfileDocument.h"
+#include "base/TextFile.h"
+#include "document/ProfileFileCheck.h"
+#include "base/ConfigStore.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -73,7 +73,7 @@ QString templatePath(const QString &nameOrPath)
 {
     if (QFileInfo::exists(nameOrPath))
         return nameOrPath;
-    return CRegistryConfig::installFilePath(QStringLiteral("profiletemplate"), nameOrPath + QStringLiteral(".kv9"));
+    return CConfigStore::installFilePath(QStringLiteral("profiletemplate"), nameOrPath + QStringLiteral(".kv9"));
 }
 
 int newProfile(const QStringList &args)

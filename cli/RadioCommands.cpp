@@ -1,10 +1,10 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "model/MessageReporter.h"
-#include "model/ProfileDocument.h"
+#include "base/MessageReporter.h"
+#include "document/ProfileDocument.h"
 #include "radio/CablePort.h"
-#include "radio/RadioChecks.h"
-#include "radio/ReadWriteOperations.h"
+#include "operations/RadioChecks.h"
+#include "operations/ReadWriteOperations.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 #include "CliCommand.h"
-#include "model/MessageReporter.h"
+#include "base/MessageReporter.h"
 
 #include <QCoreApplication>
 

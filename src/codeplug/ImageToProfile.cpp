@@ -9,9 +9,9 @@
 #include "ProfileDom.h"
 #include "SerialNumber.h"
 
-#include "model/MessageReporter.h"
-#include "model/ProfileNamespaces.h"
-#include "settings/FrequencyRules.h"
+#include "base/MessageReporter.h"
+#include "base/ProfileNamespaces.h"
+#include "codeplug/FrequencyRules.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #include "ProfileDom.h"
 
-#include "model/ProfileNamespaces.h"
-#include "model/VelaException.h"
+#include "base/ProfileNamespaces.h"
+#include "base/VelaException.h"
 
 #include <exception>
 

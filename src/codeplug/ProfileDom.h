@@ -3,7 +3,7 @@
 // DOM set-up and error translation shared by the conversions between profile
 // text and image and by the frequency rules that work on a profile text.
 
-#include "model/XmlDocument.h"
+#include "xml/XmlDocument.h"
 
 namespace codeplug {
 

@@ -8,8 +8,8 @@
 #include "ProfileDom.h"
 #include "TextNumbers.h"
 
-#include "model/VelaException.h"
-#include "settings/FrequencyRules.h"
+#include "base/VelaException.h"
+#include "codeplug/FrequencyRules.h"
 
 #include <exception>
 

@@ -1,8 +1,8 @@
 #include "DataItem.h"
 
-#include "ProfileNamespaces.h"
+#include "base/ProfileNamespaces.h"
 #include "ScriptHost.h"
-#include "VelaException.h"
+#include "base/VelaException.h"
 
 #include <QSet>
 

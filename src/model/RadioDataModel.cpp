@@ -1,11 +1,11 @@
 #include "RadioDataModel.h"
 
-#include "MessageReporter.h"
-#include "ProfileNamespaces.h"
+#include "base/MessageReporter.h"
+#include "base/ProfileNamespaces.h"
 #include "ScriptHost.h"
-#include "TextFile.h"
-#include "VelaException.h"
-#include "settings/RegistryConfig.h"
+#include "base/TextFile.h"
+#include "base/VelaException.h"
+#include "base/ConfigStore.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ void CRadioDataModel::applyDocumentSettings(XmlDocument &document, bool mainDocu
 
 bool CRadioDataModel::readInstallFile(const QString &fileName, QString &text) const
 {
-    const QString path = CRegistryConfig::installFilePath(QStringLiteral("profiletemplate"), fileName);
+    const QString path = CConfigStore::installFilePath(QStringLiteral("profiletemplate"), fileName);
     if (path.isEmpty() || !ReadTextFile(path, text) || text.isEmpty()) {
         showMessage(kMissingInstallFiles, MsgStyle::IconError);
         return false;

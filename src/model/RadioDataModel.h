@@ -2,7 +2,7 @@
 
 #include "DataItem.h"
 #include "VersionConversion.h"
-#include "XmlDocument.h"
+#include "xml/XmlDocument.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "ScriptHost.h"
 
-#include "MessageReporter.h"
+#include "base/MessageReporter.h"
 #include "ScriptNode.h"
 
 #include <atomic>

@@ -1,6 +1,6 @@
 #include "ScriptNode.h"
 
-#include "ProfileNamespaces.h"
+#include "base/ProfileNamespaces.h"
 #include "ScriptHost.h"
 
 namespace {

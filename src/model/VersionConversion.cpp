@@ -1,6 +1,6 @@
 #include "VersionConversion.h"
 
-#include "ProfileNamespaces.h"
+#include "base/ProfileNamespaces.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "radio/FtdiCable.h"
 #include "radio/SerialCable.h"
-#include "settings/RegistryConfig.h"
+#include "base/ConfigStore.h"
 
 #include <QMutex>
 
@@ -30,7 +30,7 @@ QString current()
         if (!portOfThisRun.isEmpty())
             return portOfThisRun;
     }
-    return CRegistryConfig::cablePort();
+    return CConfigStore::cablePort();
 }
 
 void setForThisRun(const QString &port)

@@ -1,9 +1,9 @@
 #include "ModelRules.h"
 
-#include "RegistryConfig.h"
-#include "model/MessageReporter.h"
-#include "model/StringTable.h"
-#include "model/VelaException.h"
+#include "base/ConfigStore.h"
+#include "base/MessageReporter.h"
+#include "base/StringTable.h"
+#include "base/VelaException.h"
 
 namespace ModelRules {
 
@@ -155,7 +155,7 @@ bool CheckCustomCodes(const CDataItem &root, unsigned limit)
 
 void SaveLimitValues(CDataItem &root, SavedLimitValues &saved)
 {
-    if (CRegistryConfig::tagValue() != 1)
+    if (!CConfigStore::limitSavingRuleEnabled())
         return;
     CDataItem limit = child(root, "limit");
     // Only the values of the profile as loaded count: when the profile is

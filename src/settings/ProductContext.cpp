@@ -1,12 +1,12 @@
 #include "ProductContext.h"
 
-#include "RegistryConfig.h"
+#include "base/ConfigStore.h"
 
 bool CProductContext::start()
 {
-    if (!CRegistryConfig::prepareRegistry())
+    if (!CConfigStore::prepare())
         return false;
-    m_language = CRegistryConfig::currentLanguage();
+    m_language = CConfigStore::currentLanguage();
     return m_settings.load();
 }
 

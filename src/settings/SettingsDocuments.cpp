@@ -1,10 +1,10 @@
 #include "settings/SettingsDocuments.h"
 
-#include "model/MessageReporter.h"
-#include "model/ProfileNamespaces.h"
-#include "model/TextFile.h"
-#include "model/VelaException.h"
-#include "settings/RegistryConfig.h"
+#include "base/MessageReporter.h"
+#include "base/ProfileNamespaces.h"
+#include "base/TextFile.h"
+#include "base/VelaException.h"
+#include "base/ConfigStore.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -77,7 +77,7 @@ QStringList attributeOfChildren(
 
 std::optional<XmlDocument> LoadSettingDoc(const QString &fileName, SettingFolder folder)
 {
-    const QString path = CRegistryConfig::installFilePath(folderName(folder), fileName);
+    const QString path = CConfigStore::installFilePath(folderName(folder), fileName);
     QString text;
     if (path.isEmpty() || !ReadTextFile(path, text)) {
         missingFiles();
@@ -117,7 +117,7 @@ bool CSettingsDocuments::load()
 
     for (const char *fileName : { "DataProfile.js", "DataProfile.xsd" }) {
         const QString path
-            = CRegistryConfig::installFilePath(kProfileTemplateFolder, QString::fromLatin1(fileName));
+            = CConfigStore::installFilePath(kProfileTemplateFolder, QString::fromLatin1(fileName));
         if (!QFileInfo(path).isFile())
             return missingFiles();
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/XmlDocument.h"
+#include "xml/XmlDocument.h"
 
 #include <QList>
 #include <QMap>

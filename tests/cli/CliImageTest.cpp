@@ -4,8 +4,8 @@
 #include "CliRun.h"
 
 #include "codeplug/VirtualCP.h"
-#include "model/ProfileNamespaces.h"
-#include "model/XmlDocument.h"
+#include "base/ProfileNamespaces.h"
+#include "xml/XmlDocument.h"
 
 #include <QFileInfo>
 

@@ -3,8 +3,8 @@
 
 #include "CliRun.h"
 
-#include "model/ProfileNamespaces.h"
-#include "model/XmlDocument.h"
+#include "base/ProfileNamespaces.h"
+#include "xml/XmlDocument.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,8 +4,8 @@
 #include "RecordingReporter.h"
 #include "TestEnvironment.h"
 
-#include "model/ProfileNamespaces.h"
-#include "settings/FrequencyRules.h"
+#include "base/ProfileNamespaces.h"
+#include "codeplug/FrequencyRules.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "codeplug/CodeplugBits.h"
 #include "codeplug/DataAdaptor.h"
 #include "codeplug/FrequencyCodec.h"
-#include "settings/FrequencyRules.h"
+#include "codeplug/FrequencyRules.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // Edits a profile text for a test through the XML service: set or remove
 // attributes, duplicate elements, then take the text back.
 
-#include "model/ProfileNamespaces.h"
-#include "model/XmlDocument.h"
+#include "base/ProfileNamespaces.h"
+#include "xml/XmlDocument.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include "codeplug/CodeplugBits.h"
 #include "codeplug/DataAdaptor.h"
 #include "codeplug/FrequencyCodec.h"
-#include "model/VelaException.h"
-#include "settings/FrequencyRules.h"
+#include "base/VelaException.h"
+#include "codeplug/FrequencyRules.h"
 
 #include <gtest/gtest.h>
 

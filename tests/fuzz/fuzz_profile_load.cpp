@@ -1,9 +1,9 @@
 // Feeds arbitrary file bytes through the profile reader and the model: any
 // input must end in a loaded profile or a coded error, never a crash.
-#include "model/MessageReporter.h"
+#include "base/MessageReporter.h"
 #include "model/RadioDataModel.h"
-#include "model/TextFile.h"
-#include "model/VelaException.h"
+#include "base/TextFile.h"
+#include "base/VelaException.h"
 #include "TestEnvironment.h"
 
 #include <QCoreApplication>

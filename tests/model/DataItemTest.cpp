@@ -3,7 +3,7 @@
 #include "model/DataItem.h"
 #include "model/RadioDataModel.h"
 #include "model/ScriptHost.h"
-#include "model/VelaException.h"
+#include "base/VelaException.h"
 
 namespace {
 

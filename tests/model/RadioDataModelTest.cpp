@@ -1,8 +1,8 @@
 #include "ModelFixture.h"
 
 #include "model/RadioDataModel.h"
-#include "model/TextFile.h"
-#include "model/VelaException.h"
+#include "base/TextFile.h"
+#include "base/VelaException.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "model/ProfileNamespaces.h"
+#include "base/ProfileNamespaces.h"
 #include "model/VersionConversion.h"
 
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 #include "ProductFixture.h"
 
 #include "codeplug/DataAdaptor.h"
-#include "model/ProfileNamespaces.h"
-#include "model/TextFile.h"
+#include "base/ProfileNamespaces.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QSet>

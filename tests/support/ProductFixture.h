@@ -2,7 +2,7 @@
 
 #include "RecordingReporter.h"
 #include "TestEnvironment.h"
-#include "model/ProfileDocument.h"
+#include "document/ProfileDocument.h"
 #include "settings/ProductContext.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/MessageReporter.h"
+#include "base/MessageReporter.h"
 
 #include <QStringList>
 

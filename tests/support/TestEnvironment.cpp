@@ -1,6 +1,6 @@
 #include "TestEnvironment.h"
 
-#include "model/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QFile>
