@@ -1,0 +1,117 @@
+#include "HelpSystem.h"
+
+#include "base/ConfigStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHelpEngine>
+
+namespace {
+
+// The build tree and an install both keep the generated data (the compiled
+// help) here, relative to the program's folder.
+constexpr char kGeneratedDataBesideProgram[] = "../share/velacps";
+
+} // namespace
+
+CHelpSystem &CHelpSystem::instance()
+{
+    static CHelpSystem help;
+    return help;
+}
+
+CHelpSystem::~CHelpSystem() = default;
+
+QString CHelpSystem::message(Status status)
+{
+    switch (status) {
+    case Status::NotConfigured:
+        return QCoreApplication::translate(
+            "CHelpSystem", "Error: Can not find help file information in registry!");
+    case Status::CollectionMissing:
+        return QCoreApplication::translate("CHelpSystem", "Error: Can not find the help file!");
+    case Status::CollectionUnreadable:
+        return QCoreApplication::translate("CHelpSystem", "Error: Help File format is invalid!");
+    case Status::Ready:
+        break;
+    }
+    return QString();
+}
+
+QStringList CHelpSystem::collectionCandidates(const QString &helpFilePath)
+{
+    const QString helpFolder = QFileInfo(helpFilePath).absolutePath();
+    const QString relativeFolder = QDir(CConfigStore::installPath()).relativeFilePath(helpFolder);
+    const QDir generatedData(
+        QDir(QCoreApplication::applicationDirPath()).filePath(kGeneratedDataBesideProgram));
+    return { QDir(helpFolder).filePath(kCollectionName),
+        QDir::cleanPath(generatedData.filePath(relativeFolder + QLatin1Char('/') + kCollectionName)) };
+}
+
+CHelpSystem::Status CHelpSystem::status()
+{
+    if (!m_status)
+        m_status = open();
+    return *m_status;
+}
+
+CHelpSystem::Status CHelpSystem::open()
+{
+    const QString helpFile = CConfigStore::helpFilePath(CConfigStore::currentLanguage());
+    if (helpFile.isEmpty())
+        return Status::NotConfigured;
+    QString collection;
+    for (const QString &candidate : collectionCandidates(helpFile)) {
+        if (QFileInfo(candidate).isFile()) {
+            collection = candidate;
+            break;
+        }
+    }
+    if (collection.isEmpty())
+        return Status::CollectionMissing;
+    auto engine = std::make_unique<QHelpEngine>(collection);
+    // An installed collection lies in a folder the user cannot write.
+    engine->setReadOnly(true);
+    if (!engine->setupData() || engine->registeredDocumentations().isEmpty())
+        return Status::CollectionUnreadable;
+    m_namespace = engine->registeredDocumentations().constFirst();
+    m_homePage = QFileInfo(helpFile).fileName();
+    m_engine = std::move(engine);
+    return Status::Ready;
+}
+
+QHelpEngineCore *CHelpSystem::engine()
+{
+    return helpEngine();
+}
+
+QHelpEngine *CHelpSystem::helpEngine()
+{
+    return status() == Status::Ready ? m_engine.get() : nullptr;
+}
+
+QUrl CHelpSystem::urlForHelpFile(const QString &fileNameFromHelpPanMap)
+{
+    if (fileNameFromHelpPanMap.isEmpty() || !helpEngine())
+        return QUrl();
+    // The pages sit in the collection's virtual folder under the names the
+    // help-page map uses.
+    return m_engine->findFile(
+        QUrl(QStringLiteral("qthelp://%1/%2/%3")
+                 .arg(m_namespace, QLatin1String(kVirtualFolder), fileNameFromHelpPanMap)));
+}
+
+QUrl CHelpSystem::homeUrl()
+{
+    status();
+    return urlForHelpFile(m_homePage);
+}
+
+void CHelpSystem::reset()
+{
+    m_engine.reset();
+    m_namespace.clear();
+    m_homePage.clear();
+    m_status.reset();
+}
