@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QStringList>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
 
 #include <functional>
 
@@ -9,19 +11,18 @@ namespace CliExit {
 enum : int { Success = 0, Failed = 1, Usage = 2 };
 }
 
-// One sub-command: its usage line and what runs it with the remaining
-// arguments. A command returns a CliExit status.
-struct CliCommand
-{
+// One sub-command: its usage line, what it does (for --help), its options
+// and what runs it once its command line has parsed with minArgs..maxArgs
+// positional arguments. A command returns a CliExit status.
+struct CliCommand {
     const char *name;
     const char *usage;
-    std::function<int(const QStringList &args)> run;
+    const char *summary;
+    QList<QCommandLineOption> options;
+    int minArgs;
+    int maxArgs;
+    std::function<int(const QCommandLineParser &arguments)> run;
 };
-
-// A command whose body runs only with minArgs..maxArgs arguments; other
-// counts print its usage.
-CliCommand makeCommand(const char *name, const char *usage, int minArgs, int maxArgs,
-                       std::function<int(const QStringList &)> body);
 
 // The command groups, each in its own file.
 QList<CliCommand> profileFileCommands();

@@ -7,8 +7,7 @@
 
 // The command-line tool's start-up: the same configuration and settings
 // documents as the desktop program.
-class CliSession
-{
+class CliSession {
 public:
     // False (after the message) when the product cannot start.
     bool start() { return m_context.start(); }

@@ -1,11 +1,11 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "codeplug/DataAdaptor.h"
-#include "codeplug/VirtualCP.h"
 #include "base/MessageReporter.h"
-#include "document/ProfileDocument.h"
 #include "base/TextFile.h"
 #include "base/VelaException.h"
+#include "codeplug/DataAdaptor.h"
+#include "codeplug/VirtualCP.h"
+#include "document/ProfileDocument.h"
 
 #include <QFile>
 
@@ -27,7 +27,7 @@ bool readImage(const QString &path, VirtualCP &image)
                         .arg(path)
                         .arg(file.size())
                         .arg(sizeof(VirtualCP)),
-                    MsgStyle::IconError);
+            MsgStyle::IconError);
         return false;
     }
     std::memcpy(&image, bytes.constData(), sizeof(VirtualCP));
@@ -39,27 +39,25 @@ bool parseIdentity(const QString &hex, RadioIdentity &identity)
     const QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
     if (hex.isEmpty() || hex.size() != 2 * qsizetype(sizeof(RadioIdentity))
         || bytes.size() != qsizetype(sizeof(RadioIdentity)) || bytes.toHex() != hex.toLower().toLatin1()) {
-        std::fprintf(stderr, "velacps-cli: --identity takes %d hexadecimal digits\n", int(2 * sizeof(RadioIdentity)));
+        std::fprintf(
+            stderr, "velacps-cli: --identity takes %d hexadecimal digits\n", int(2 * sizeof(RadioIdentity)));
         return false;
     }
     std::memcpy(&identity, bytes.constData(), sizeof(RadioIdentity));
     return true;
 }
 
-int toImage(const QStringList &args)
+const QCommandLineOption kIdentityOption(QStringLiteral("identity"),
+    QStringLiteral("The 21-byte identity of the radio, as 42 hexadecimal digits."), QStringLiteral("HEX"));
+const QCommandLineOption kSaveOption(QStringLiteral("save"),
+    QStringLiteral("Saves a new profile made from the image to OUT."), QStringLiteral("OUT"));
+
+int toImage(const QCommandLineParser &arguments)
 {
     RadioIdentity identity;
-    QStringList paths = args;
-    const qsizetype option = paths.indexOf(QStringLiteral("--identity"));
-    if (option >= 0) {
-        if (!parseIdentity(option + 1 < paths.size() ? paths[option + 1] : QString(), identity))
-            return CliExit::Usage;
-        paths.remove(option, 2);
-    }
-    if (paths.size() != 2) {
-        std::fprintf(stderr, "usage: velacps-cli to-image FILE OUT [--identity HEX]\n");
+    if (arguments.isSet(kIdentityOption) && !parseIdentity(arguments.value(kIdentityOption), identity))
         return CliExit::Usage;
-    }
+    const QStringList paths = arguments.positionalArguments();
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
@@ -75,20 +73,18 @@ int toImage(const QStringList &args)
         return CliExit::Failed;
     }
     QString error;
-    if (!WriteFileSafely(paths[1], QByteArray(reinterpret_cast<const char *>(&image), sizeof image), &error)) {
+    if (!WriteFileSafely(
+            paths[1], QByteArray(reinterpret_cast<const char *>(&image), sizeof image), &error)) {
         showMessage(QStringLiteral("Cannot write \"%1\": %2").arg(paths[1], error), MsgStyle::IconError);
         return CliExit::Failed;
     }
     return CliExit::Success;
 }
 
-int fromImage(const QStringList &args)
+int fromImage(const QCommandLineParser &arguments)
 {
-    const bool save = args.size() == 3 && args[1] == QLatin1String("--save");
-    if (args.size() != 1 && !save) {
-        std::fprintf(stderr, "usage: velacps-cli from-image IMAGE [--save OUT]\n");
-        return CliExit::Usage;
-    }
+    const QStringList args = arguments.positionalArguments();
+    const bool save = arguments.isSet(kSaveOption);
     VirtualCP image {};
     if (!readImage(args[0], image))
         return CliExit::Failed;
@@ -111,7 +107,7 @@ int fromImage(const QStringList &args)
     const auto document = session.newDocument();
     if (!document->NewFromImage(image))
         return CliExit::Failed;
-    return CliSession::showAndSave(*document, args[2]);
+    return CliSession::showAndSave(*document, arguments.value(kSaveOption));
 }
 
 } // namespace
@@ -119,7 +115,10 @@ int fromImage(const QStringList &args)
 QList<CliCommand> imageCommands()
 {
     return {
-        {"to-image", "to-image FILE OUT [--identity HEX]", toImage},
-        {"from-image", "from-image IMAGE [--save OUT]", fromImage},
+        { "to-image", "to-image FILE OUT [--identity HEX]",
+            "Writes the 2148-byte codeplug image of a profile to OUT.", { kIdentityOption }, 2, 2, toImage },
+        { "from-image", "from-image IMAGE [--save OUT]",
+            "Prints the profile text of a codeplug image, or saves a new profile made from it.",
+            { kSaveOption }, 1, 1, fromImage },
     };
 }

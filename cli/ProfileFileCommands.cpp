@@ -1,10 +1,10 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "base/MessageReporter.h"
-#include "document/ProfileDocument.h"
-#include "base/TextFile.h"
-#include "document/ProfileFileCheck.h"
 #include "base/ConfigStore.h"
+#include "base/MessageReporter.h"
+#include "base/TextFile.h"
+#include "document/ProfileDocument.h"
+#include "document/ProfileFileCheck.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,8 +13,9 @@
 
 namespace {
 
-int decode(const QStringList &args)
+int decode(const QCommandLineParser &arguments)
 {
+    const QStringList args = arguments.positionalArguments();
     QString text;
     if (!ReadTextFile(args[0], text)) {
         showMessage(QStringLiteral("Cannot read \"%1\".").arg(args[0]), MsgStyle::IconError);
@@ -25,8 +26,9 @@ int decode(const QStringList &args)
     return CliExit::Success;
 }
 
-int encode(const QStringList &args)
+int encode(const QCommandLineParser &arguments)
 {
+    const QStringList args = arguments.positionalArguments();
     QFile input(args[0]);
     if (!input.open(QIODevice::ReadOnly)) {
         showMessage(QStringLiteral("Cannot read \"%1\".").arg(args[0]), MsgStyle::IconError);
@@ -41,8 +43,9 @@ int encode(const QStringList &args)
     return CliExit::Success;
 }
 
-int check(const QStringList &args)
+int check(const QCommandLineParser &arguments)
 {
+    const QStringList args = arguments.positionalArguments();
     // The check refuses a file it cannot read without a word; say why here.
     QString text;
     if (!ReadTextFile(args[0], text)) {
@@ -57,8 +60,9 @@ int check(const QStringList &args)
 
 // Opens FILE as the Open command does, runs the load-time rules as showing
 // the profile does, and saves as the Save command does.
-int rules(const QStringList &args)
+int rules(const QCommandLineParser &arguments)
 {
+    const QStringList args = arguments.positionalArguments();
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
@@ -73,11 +77,13 @@ QString templatePath(const QString &nameOrPath)
 {
     if (QFileInfo::exists(nameOrPath))
         return nameOrPath;
-    return CConfigStore::installFilePath(QStringLiteral("profiletemplate"), nameOrPath + QStringLiteral(".kv9"));
+    return CConfigStore::installFilePath(
+        QStringLiteral("profiletemplate"), nameOrPath + QStringLiteral(".kv9"));
 }
 
-int newProfile(const QStringList &args)
+int newProfile(const QCommandLineParser &arguments)
 {
+    const QStringList args = arguments.positionalArguments();
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
@@ -99,10 +105,14 @@ int newProfile(const QStringList &args)
 QList<CliCommand> profileFileCommands()
 {
     return {
-        makeCommand("decode", "decode FILE", 1, 1, decode),
-        makeCommand("encode", "encode TEXTFILE OUT", 2, 2, encode),
-        makeCommand("check", "check FILE", 1, 1, check),
-        makeCommand("rules", "rules FILE OUT", 2, 2, rules),
-        makeCommand("new", "new TEMPLATE OUT", 2, 2, newProfile),
+        { "decode", "decode FILE", "Prints the text of a profile file (plain or scrambled) as UTF-8.", {}, 1,
+            1, decode },
+        { "encode", "encode TEXTFILE OUT", "Writes a UTF-8 text file as a profile file.", {}, 2, 2, encode },
+        { "check", "check FILE", "Whether FILE may be opened: frequencies, schema, region, codeplug version.",
+            {}, 1, 1, check },
+        { "rules", "rules FILE OUT",
+            "Opens FILE, runs the rules that showing a profile runs and saves it to OUT.", {}, 2, 2, rules },
+        { "new", "new TEMPLATE OUT", "A new profile from a template (its name or a path), saved to OUT.", {},
+            2, 2, newProfile },
     };
 }

@@ -66,7 +66,6 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndSayWhatIsExpected)
         {{"new", "a", "b", "c"}, "usage: velacps-cli new TEMPLATE OUT\n"},
         {{"to-image", "a"}, "usage: velacps-cli to-image FILE OUT [--identity HEX]\n"},
         {{"from-image"}, "usage: velacps-cli from-image IMAGE [--save OUT]\n"},
-        {{"from-image", "a", "--save"}, "usage: velacps-cli from-image IMAGE [--save OUT]\n"},
     };
     for (const auto &wrong : wrongCounts) {
         result = run(wrong.arguments);
