@@ -60,10 +60,8 @@ void setAttribute(benchmark::State &state, const char *section, const char *attr
     model.LoadProfile(env.profile, false);
     CDataItem item;
     model.rootItem().GetChildByName(QLatin1String(section), item);
-    for (auto _ : state) {
-        int msgId = 0, style = 0;
-        benchmark::DoNotOptimize(item.SetAttributeValue(QLatin1String(attribute), value, msgId, 0, style));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(item.SetAttributeValue(QLatin1String(attribute), value));
 }
 
 void BM_SetAttributeValue_WithoutHook(benchmark::State &state)

@@ -1,11 +1,11 @@
 #include "ProfileDocument.h"
 
+#include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/ProfileNamespaces.h"
 #include "base/TextFile.h"
 #include "base/VelaException.h"
 #include "codeplug/DataAdaptor.h"
-#include "base/ConfigStore.h"
 
 #include <QFileInfo>
 
@@ -26,14 +26,25 @@ bool repeaterFeatureDisabled(CDataItem &root)
 
 } // namespace
 
-CProfileDocument::CProfileDocument(VersionRuleSource versionRules) : m_model(std::move(versionRules)) {}
-
-void CProfileDocument::takeModelDigit()
+CProfileDocument::CProfileDocument(VersionRuleSource versionRules, QObject *parent)
+    : QObject(parent)
+    , m_model(std::move(versionRules))
 {
-    CDataItem factory;
-    m_model.rootItem().GetChildByName(QStringLiteral("factory_setting"), factory);
-    const QString model = factory.GetAttributeValue(QStringLiteral("model")).toString();
-    m_modelDigit = model.size() > 3 ? model.at(3).digitValue() : -1;
+    connect(&m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (m_recording)
+            emit modifiedChanged(!clean);
+    });
+}
+
+CProfileDocument::~CProfileDocument()
+{
+    // The stack announces its last change while it is destroyed.
+    disconnect(&m_undoStack, nullptr, this, nullptr);
+}
+
+void CProfileDocument::takePowerClass()
+{
+    m_powerClass = ModelRules::PowerClass(m_model.rootItem()).digitValue();
 }
 
 bool CProfileDocument::NewFromTemplate(const QString &templatePath)
@@ -42,7 +53,7 @@ bool CProfileDocument::NewFromTemplate(const QString &templatePath)
         return false;
     m_fileText.clear();
     m_path.clear();
-    m_modified = false;
+    setModified(false);
     return true;
 }
 
@@ -51,13 +62,20 @@ bool CProfileDocument::load(const QString &source, bool isFile)
     try {
         if (!m_model.LoadProfile(source, isFile))
             return false;
-        m_savedLimits = SavedLimitValues {};
-        takeModelDigit();
+        takePowerClass();
+        loaded();
         return true;
     } catch (const CVelaCPSException &exception) {
         showMessage(exception.text(), MsgStyle::IconError);
         return false;
     }
+}
+
+void CProfileDocument::loaded()
+{
+    m_savedLimits = SavedLimitValues {};
+    withoutUndo([this] { ModelRules::ApplyChannelCountRule(root(), ruleWriter()); });
+    emit changed(ProfileChange {});
 }
 
 bool CProfileDocument::NewFromImage(VirtualCP &image)
@@ -76,7 +94,7 @@ bool CProfileDocument::NewFromImage(VirtualCP &image)
     if (!load(m_fileText, false))
         return false;
     m_path.clear();
-    m_modified = true;  // it has no file yet
+    setModified(true); // it has no file yet
     return true;
 }
 
@@ -85,14 +103,14 @@ bool CProfileDocument::Open(const QString &path)
     QString text;
     if (!ReadTextFile(path, text)) {
         showMessage(QStringLiteral("The file \"%1\" cannot be read.").arg(QFileInfo(path).fileName()),
-                    MsgStyle::IconError);
+            MsgStyle::IconError);
         return false;
     }
     m_fileText = text;
     if (!load(text, false))
         return false;
     m_path = path;
-    m_modified = false;
+    setModified(false);
     return true;
 }
 
@@ -106,8 +124,9 @@ bool CProfileDocument::SetVirtualCPData(VirtualCP &image)
         m_fileText = text;
         if (!m_model.LoadProfile(text, false))
             return false;
-        // The limit values kept for the replaced profile are void.
-        m_savedLimits = SavedLimitValues {};
+        // The limit values kept for the replaced profile are void, and so
+        // are its undo steps.
+        loaded();
         return true;
     } catch (CVelaCPSException &exception) {
         exception.passThrough("CProfileDocument::SetVirtualCPData", __LINE__);
@@ -132,14 +151,17 @@ QString CProfileDocument::RecoverXML(const QString &text) const
     XmlDocument document;
     document.setNamespace(QStringLiteral("dfns"), QString::fromLatin1(vela::kProfileNamespace));
     if (!document.loadXml(text))
-        throw CVelaCPSException(VelaError::InvalidProfile, QStringLiteral("Desc: %1").arg(document.parseError().reason),
-                                "CProfileDocument::RecoverXML", __LINE__, QStringLiteral("parse failed"));
+        throw CVelaCPSException(VelaError::InvalidProfile,
+            QStringLiteral("Desc: %1").arg(document.parseError().reason), "CProfileDocument::RecoverXML",
+            __LINE__, QStringLiteral("parse failed"));
     if (CConfigStore::limitSavingRuleEnabled() && m_savedLimits.saved) {
         XmlNode limit = document.selectSingleNode(QStringLiteral("//dfns:limit"));
         if (!limit.isNull()) {
             auto flagText = [](int saved) { return saved != 0 ? QStringLiteral("1") : QStringLiteral("0"); };
-            limit.setAttribute(QStringLiteral("disable_channel_enable"), flagText(m_savedLimits.disableChannelEnable));
-            limit.setAttribute(QStringLiteral("talkaround_scan_enable"), flagText(m_savedLimits.talkaroundScanEnable));
+            limit.setAttribute(
+                QStringLiteral("disable_channel_enable"), flagText(m_savedLimits.disableChannelEnable));
+            limit.setAttribute(
+                QStringLiteral("talkaround_scan_enable"), flagText(m_savedLimits.talkaroundScanEnable));
             limit.setAttribute(QStringLiteral("voice_chip_enable"), flagText(m_savedLimits.voiceChipEnable));
             limit.setAttribute(QStringLiteral("maxCodes"), QString::number(m_savedLimits.maxCodes));
         }
@@ -188,14 +210,14 @@ bool CProfileDocument::Save(const QString &path)
         return false;
     }
     m_path = path;
-    m_modified = false;
+    setModified(false);
     return true;
 }
 
 bool CProfileDocument::RunLoadTimeRules()
 {
     try {
-        ModelRules::RunLoadTimeRules(m_model.rootItem(), m_savedLimits);
+        withoutUndo([this] { ModelRules::RunLoadTimeRules(root(), m_savedLimits, ruleWriter()); });
         if (ModelRules::CheckChannelFrequencyRange(m_model.rootItem()))
             return true;
         showMessage(QLatin1String(ModelRules::kRangeMessage), MsgStyle::IconWarning);

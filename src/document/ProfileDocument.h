@@ -1,21 +1,29 @@
 #pragma once
 
+#include "ProfileEdit.h"
 #include "model/RadioDataModel.h"
 #include "settings/ModelRules.h"
 
+#include <QObject>
 #include <QString>
+#include <QUndoStack>
+
+#include <functional>
 
 struct VirtualCP;
 struct RadioIdentity;
 
 // One open profile without its window: where it came from (template, file
-// or radio image), the profile file format, the save steps and the hand-over
-// to the radio link. The desktop document wraps it, and the command-line
-// tool uses it directly, so both save the same bytes.
-class CProfileDocument
-{
+// or radio image), the one path every edit takes, with undo and redo, the
+// profile file format, the save steps and the hand-over to the radio link.
+// The desktop document wraps it, and the command-line tool uses it
+// directly, so both save the same bytes.
+class CProfileDocument : public QObject {
+    Q_OBJECT
+
 public:
-    explicit CProfileDocument(VersionRuleSource versionRules = {});
+    explicit CProfileDocument(VersionRuleSource versionRules = {}, QObject *parent = nullptr);
+    ~CProfileDocument() override;
 
     // Each returns false after showing the message of what went wrong; the
     // document is then not usable.
@@ -39,31 +47,78 @@ public:
     // and the limit-saving rule has kept them for this profile.
     QString RecoverXML(const QString &text) const;
 
-    // The rules that run each time the profile is shown anew; false after
-    // the message when the channel-frequency range check fails or a rule
-    // raised an error.
+    // The rules that run each time the profile is shown anew, through the
+    // edit path but as part of showing the profile: they are no undo steps
+    // (the undo stack is emptied after them) and do not mark the document
+    // modified. False after the message when the channel-frequency range
+    // check fails or a rule raised an error.
     bool RunLoadTimeRules();
+
+    // The one way an edit changes the profile. The change is offered to its
+    // hook; an accepted one (status 0) marks the document modified, becomes
+    // one undo step named undoText and is announced by changed(). A refused
+    // one changes nothing here: the caller shows verdict.msgId with
+    // verdict.style when msgId is not 0. Data item errors (CVelaCPSException)
+    // pass to the caller.
+    HookVerdict setAttribute(CDataItem &item, const QString &attribute, const QVariant &value,
+        const QString &undoText, int context = 0);
+    AddedChild addChild(CDataItem &parent, const QString &undoText);
+    // Status 2: the hook asks for confirmation; the caller asks and, on yes,
+    // calls again with context MsgAnswer::Yes. Likewise setFrequency.
+    HookVerdict removeChild(CDataItem &parent, int index, const QString &undoText, int context = 0);
+    HookVerdict addFrequency(CDataItem &frequencies, const FrequencyRow &row, const QString &undoText);
+    HookVerdict setFrequency(
+        CDataItem &frequencies, const FrequencyRow &row, const QString &undoText, int context = 0);
+
+    // Undo and redo put back the whole profile as it was before and after
+    // the step, announced as changed(Reloaded).
+    QUndoStack *undoStack() { return &m_undoStack; }
 
     CRadioDataModel &model() { return m_model; }
     CDataItem &root() { return m_model.rootItem(); }
     const QString &fileText() const { return m_fileText; }
     const QString &path() const { return m_path; }
-    int modelDigit() const { return m_modelDigit; }
-    void setModelDigit(int digit) { m_modelDigit = digit; }
-    bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    // The power class, character 4 of the model code as a number, taken at
+    // every load; after a radio read replaced the profile, the caller sets
+    // it from the radio's identity.
+    int powerClass() const { return m_powerClass; }
+    void setPowerClass(int powerClass) { m_powerClass = powerClass; }
+    // Modified until saved; undoing back to the saved state makes it
+    // unmodified again.
+    bool isModified() const { return !m_undoStack.isClean(); }
+    void setModified(bool modified);
     SavedLimitValues &savedLimits() { return m_savedLimits; }
 
+signals:
+    void changed(const ProfileChange &change);
+    void modifiedChanged(bool modified);
+
 private:
+    friend class ProfileTextStep;
+
     // Loads a template file (isFile) or a profile text; false after the message.
     bool load(const QString &source, bool isFile);
-    void takeModelDigit();
+    // What every load ends with; its messages go to the reporter.
+    void loaded();
+    void takePowerClass();
     void prepareForStore();
+    // The edit path: edit() offers the change; an accepted one is recorded
+    // (outside the load-time rules) and announced as describe() tells.
+    HookVerdict applyEdit(const QString &undoText, const std::function<HookVerdict()> &edit,
+        const std::function<ProfileChange()> &describe);
+    // The edit path for the rules run while the profile is shown.
+    ModelRules::AttributeWriter ruleWriter();
+    // Puts back a profile text kept by an undo step.
+    void restore(const QString &text);
+    // Runs body as part of showing the profile: no undo steps, the modified
+    // flag as it was.
+    void withoutUndo(const std::function<void()> &body);
 
     CRadioDataModel m_model;
     QString m_fileText;
     QString m_path;
-    int m_modelDigit = 0;
-    bool m_modified = false;
+    int m_powerClass = 0;
     SavedLimitValues m_savedLimits;
+    QUndoStack m_undoStack;
+    bool m_recording = true;
 };

@@ -1,7 +1,7 @@
 #include "DataItem.h"
 
-#include "base/ProfileNamespaces.h"
 #include "ScriptHost.h"
+#include "base/ProfileNamespaces.h"
 #include "base/VelaException.h"
 
 #include <QSet>
@@ -13,30 +13,37 @@ namespace {
 const QString kProfileNs = QString::fromLatin1(vela::kProfileNamespace);
 
 // Runs body and turns an error of the XML layer into the data item's error.
-template<typename F>
-auto guard(const char *operation, int position, F body) -> decltype(body())
+template <typename F> auto guard(const char *operation, int position, F body) -> decltype(body())
 {
     try {
         return body();
     } catch (const XmlError &error) {
         throw CVelaCPSException(VelaError::Unknown,
-                                libraryErrorDetail(error.message, error.description, error.source), operation,
-                                position, QStringLiteral("XML error"));
+            libraryErrorDetail(error.message, error.description, error.source), operation, position,
+            QStringLiteral("XML error"));
     }
 }
 
-[[noreturn]] void hookFailed(const char *operation, int position, const QString &text)
+// The detail of a failed hook call on node.
+QString invokeFailure(const char *label, const XmlNode &node)
 {
-    throw CVelaCPSException(VelaError::Unknown, text, operation, position, QStringLiteral("Invoke script failed"));
+    return QStringLiteral("Invoke script function failed\nfunction name=%1,Node=%2")
+        .arg(QLatin1String(label), node.nodeName());
 }
 
 bool isBuiltInIntegerType(const QString &type)
 {
     static const QSet<QString> kIntegers = {
-        QStringLiteral("integer"),        QStringLiteral("int"),           QStringLiteral("short"),
-        QStringLiteral("byte"),           QStringLiteral("unsignedInt"),   QStringLiteral("unsignedShort"),
-        QStringLiteral("unsignedByte"),   QStringLiteral("nonNegativeInteger"),
-        QStringLiteral("positiveInteger"), QStringLiteral("nonPositiveInteger"),
+        QStringLiteral("integer"),
+        QStringLiteral("int"),
+        QStringLiteral("short"),
+        QStringLiteral("byte"),
+        QStringLiteral("unsignedInt"),
+        QStringLiteral("unsignedShort"),
+        QStringLiteral("unsignedByte"),
+        QStringLiteral("nonNegativeInteger"),
+        QStringLiteral("positiveInteger"),
+        QStringLiteral("nonPositiveInteger"),
         QStringLiteral("negativeInteger"),
     };
     return kIntegers.contains(type);
@@ -84,17 +91,17 @@ CDataItem::CDataItem(const XmlNode &node, std::shared_ptr<ScriptHost> script)
 CDataItem &CDataItem::GetChildByName(const QString &name, CDataItem &result) const
 {
     const XmlNode child = guard("CDataItem::GetChildByName", __LINE__,
-                                [&] { return m_node.selectSingleNode(QStringLiteral("dfns:") + name); });
+        [&] { return m_node.selectSingleNode(QStringLiteral("dfns:") + name); });
     if (child.isNull())
         throw CVelaCPSException(VelaError::NoSuchChild, QStringLiteral("Name='%1'").arg(name),
-                                "CDataItem::GetChildByName", __LINE__, QStringLiteral("no such child"));
+            "CDataItem::GetChildByName", __LINE__, QStringLiteral("no such child"));
     result = CDataItem(child, m_script);
     return result;
 }
 
 CDataItem &CDataItem::GetChildByIndex(int index, CDataItem &result) const
 {
-    result = CDataItem(m_node.childAt(index), m_script);
+    result = CDataItem(m_node.childElements().value(index), m_script);
     if (result.isEmpty())
         result.m_script.reset();
     return result;
@@ -102,16 +109,27 @@ CDataItem &CDataItem::GetChildByIndex(int index, CDataItem &result) const
 
 int CDataItem::GetChildCount() const
 {
-    return m_node.childCount();
+    return int(m_node.childElements().size());
+}
+
+int CDataItem::GetIndexInParent() const
+{
+    return int(m_node.parent().childElements().indexOf(m_node));
+}
+
+XmlNode CDataItem::requiredAttribute(const char *operation, const QString &name) const
+{
+    const XmlNode attribute = m_node.attributeNode(name);
+    if (attribute.isNull())
+        throw CVelaCPSException(VelaError::NoSuchAttribute, QStringLiteral("Name='%1'").arg(name), operation,
+            __LINE__, QStringLiteral("no such attribute"));
+    return attribute;
 }
 
 QVariant CDataItem::GetAttributeValue(const QString &name) const
 {
     return guard("CDataItem::GetAttributeValue", __LINE__, [&] {
-        const XmlNode attribute = m_node.attributeNode(name);
-        if (attribute.isNull())
-            throw CVelaCPSException(VelaError::NoSuchAttribute, QStringLiteral("Name='%1'").arg(name),
-                                    "CDataItem::GetAttributeValue", __LINE__, QStringLiteral("no such attribute"));
+        const XmlNode attribute = requiredAttribute("CDataItem::GetAttributeValue", name);
         QString builtInType;
         if (const auto schemas = m_node.ownerDocument().schemas()) {
             const XmlSchemaDeclaration declaration = schemas->declarationOf(attribute);
@@ -122,186 +140,117 @@ QVariant CDataItem::GetAttributeValue(const QString &name) const
     });
 }
 
-int CDataItem::SetAttributeValue(const QString &name, const QVariant &value)
+HookVerdict CDataItem::SetAttributeValue(const QString &name, const QVariant &value, int context)
 {
-    int msgId = 0, style = 0;
-    return SetAttributeValue(name, value, msgId, 0, style);
+    const char *operation = "CDataItem::SetAttributeValue";
+    return guard(operation, __LINE__, [&] {
+        const XmlNode attribute = requiredAttribute(operation, name);
+        const HookReply reply = callHook(
+            operation, attribute, "SetVal",
+            [&](const QJSValue &out) {
+                return QJSValueList { wrap(m_node), wrap(attribute), m_script->engine().toScriptValue(value),
+                    out, QJSValue(context) };
+            },
+            [&] {
+                return invokeFailure("SetAttributeValue", m_node)
+                    + QStringLiteral(" Attribute=%1 Value=%2").arg(name, variantText(value));
+            });
+        if (!reply.hooked)
+            writeDirectly(m_node, name, value);
+        return reply.verdict;
+    });
 }
 
-int CDataItem::SetAttributeValue(const QString &name, const QVariant &value, int &msgId, int context, int &style)
+bool CDataItem::answerOf(const char *operation, const char *kind, const QJSValueList &moreArguments) const
 {
-    msgId = 0;
-    style = 0;
-    const ScriptHost::Scope scope(m_script.get());
-    return guard("CDataItem::SetAttributeValue", __LINE__, [&] {
-        const XmlNode attribute = m_node.attributeNode(name);
-        if (attribute.isNull())
-            throw CVelaCPSException(VelaError::NoSuchAttribute, QStringLiteral("Name='%1'").arg(name),
-                                    "CDataItem::SetAttributeValue", __LINE__, QStringLiteral("no such attribute"));
-        QString function;
-        if (!GetScriptHandler(attribute, QStringLiteral("SetVal"), function)) {
-            writeDirectly(m_node, name, value);
-            return 0;
-        }
-        QJSValue out = newOutputs();
-        QJSValue result;
-        const QJSValueList args {wrap(m_node), wrap(attribute), m_script->engine().toScriptValue(value), out,
-                                 QJSValue(context)};
-        if (!callHook(function, args, result))
-            hookFailed("CDataItem::SetAttributeValue", __LINE__,
-                       QStringLiteral("Invoke script function failed\nfunction name=SetAttributeValue,Node=%1 "
-                                      "Attribute=%2 Value=%3")
-                           .arg(m_node.nodeName(), name, variantText(value)));
-        msgId = out.property(QStringLiteral("msgId")).toInt();
-        style = out.property(QStringLiteral("style")).toInt();
-        return result.toInt();
+    return guard(operation, __LINE__, [&] {
+        return callHook(
+            operation, m_node, kind,
+            [&](const QJSValue &) { return QJSValueList { wrap(m_node) } + moreArguments; },
+            [&] { return invokeFailure(kind, m_node); })
+            .answer;
     });
 }
 
 bool CDataItem::CanAddChild() const
 {
-    const ScriptHost::Scope scope(m_script.get());
-    return guard("CDataItem::CanAddChild", __LINE__, [&] {
-        QString function;
-        if (!GetScriptHandler(m_node, QStringLiteral("CanAddChild"), function))
-            return false;
-        QJSValue result;
-        if (!callHook(function, {wrap(m_node)}, result))
-            hookFailed("CDataItem::CanAddChild", __LINE__,
-                       QStringLiteral("Invoke script function failed\nfunction name=CanAddChild,Node=%1")
-                           .arg(m_node.nodeName()));
-        return result.toBool();
-    });
+    return answerOf("CDataItem::CanAddChild", "CanAddChild", {});
+}
+
+bool CDataItem::CanDeleteChild() const
+{
+    return answerOf("CDataItem::CanDeleteChild", "CanDeleteChild", {});
+}
+
+bool CDataItem::CanDeleteFrequency(unsigned index) const
+{
+    return answerOf("CDataItem::CanDeleteFrequency", "CanDeleteChild", { QJSValue(index) });
 }
 
 bool CDataItem::AddNewChild(CDataItem &result)
 {
     result = CDataItem();
-    const ScriptHost::Scope scope(m_script.get());
-    return guard("CDataItem::AddNewChild", __LINE__, [&] {
-        QString function;
-        if (!GetScriptHandler(m_node, QStringLiteral("OnAddNew"), function))
-            return false;
-        QJSValue created;
-        if (!callHook(function, {wrap(m_node)}, created))
-            hookFailed("CDataItem::AddNewChild", __LINE__,
-                       QStringLiteral("Invoke script function failed\nfunction name=OnAddNew,Node=%1")
-                           .arg(m_node.nodeName()));
-        const XmlNode node = ScriptHost::unwrap(created);
-        if (node.isNull())
-            return false;
-        result = CDataItem(node, m_script);
-        return true;
+    const char *operation = "CDataItem::AddNewChild";
+    const XmlNode created = guard(operation, __LINE__, [&] {
+        return callHook(
+            operation, m_node, "OnAddNew", [&](const QJSValue &) { return QJSValueList { wrap(m_node) }; },
+            [&] { return invokeFailure("OnAddNew", m_node); })
+            .node;
     });
+    if (created.isNull())
+        return false;
+    result = CDataItem(created, m_script);
+    return true;
 }
 
-int CDataItem::RemoveChildByIndex(int index, int &msgId, int context, int &style)
+HookVerdict CDataItem::RemoveChildByIndex(int index, int context)
 {
-    msgId = 0;
-    style = 0;
-    const ScriptHost::Scope scope(m_script.get());
-    return guard("CDataItem::RemoveChildByIndex", __LINE__, [&] {
-        const XmlNode child = m_node.childAt(index);
+    const char *operation = "CDataItem::RemoveChildByIndex";
+    return guard(operation, __LINE__, [&] {
+        const XmlNode child = m_node.childElements().value(index);
         if (child.isNull())
             throw CVelaCPSException(VelaError::NoSuchAttribute, QStringLiteral("Index='%1'").arg(index),
-                                    "CDataItem::RemoveChildByIndex", __LINE__, QStringLiteral("no such child"));
-        QString function;
-        if (!GetScriptHandler(child, QStringLiteral("OnDelete"), function)) {
+                operation, __LINE__, QStringLiteral("no such child"));
+        const HookReply reply = callHook(
+            operation, child, "OnDelete",
+            [&](const QJSValue &out) {
+                return QJSValueList { wrap(child), QJSValue(index), out, QJSValue(context) };
+            },
+            [&] { return invokeFailure("OnDelete", child); });
+        if (!reply.hooked)
             m_node.removeChild(child);
-            return 0;
-        }
-        QJSValue out = newOutputs();
-        QJSValue result;
-        if (!callHook(function, {wrap(child), QJSValue(index), out, QJSValue(context)}, result))
-            hookFailed("CDataItem::RemoveChildByIndex", __LINE__,
-                       QStringLiteral("Invoke script function failed\nfunction name=OnDelete,Node=%1")
-                           .arg(child.nodeName()));
-        msgId = out.property(QStringLiteral("msgId")).toInt();
-        style = out.property(QStringLiteral("style")).toInt();
-        return result.toInt();
+        return reply.verdict;
     });
 }
 
-bool CDataItem::CanDeleteChild() const
+HookVerdict CDataItem::AddFrequency(const FrequencyRow &row)
 {
-    const ScriptHost::Scope scope(m_script.get());
-    return guard("CDataItem::CanDeleteChild", __LINE__, [&] {
-        QString function;
-        if (!GetScriptHandler(m_node, QStringLiteral("CanDeleteChild"), function))
-            return false;
-        QJSValue result;
-        if (!callHook(function, {wrap(m_node)}, result))
-            hookFailed("CDataItem::CanDeleteChild", __LINE__,
-                       QStringLiteral("Invoke script function failed\nfunction name=CanDeleteChild,Node=%1")
-                           .arg(m_node.nodeName()));
-        return result.toBool();
+    const char *operation = "CDataItem::AddFrequency";
+    return guard(operation, __LINE__, [&] {
+        const HookReply reply = callHook(
+            operation, m_node, "OnAddNewFrequency",
+            [&](const QJSValue &out) {
+                return QJSValueList { wrap(m_node), QJSValue(double(row.frequency)), QJSValue(row.bandwidth),
+                    QJSValue(row.powerLevel), QJSValue(row.compander), out };
+            },
+            [] { return QStringLiteral("Error: AddFrequency"); });
+        return reply.hooked ? reply.verdict : HookVerdict { 1 };
     });
 }
 
-bool CDataItem::CanDeleteFrequency(unsigned index) const
+HookVerdict CDataItem::SetFreqAttributeValue(const FrequencyRow &row, int context)
 {
-    const ScriptHost::Scope scope(m_script.get());
-    return guard("CDataItem::CanDeleteFrequency", __LINE__, [&] {
-        QString function;
-        if (!GetScriptHandler(m_node, QStringLiteral("CanDeleteChild"), function))
-            return false;
-        QJSValue result;
-        if (!callHook(function, {wrap(m_node), QJSValue(index)}, result))
-            hookFailed("CDataItem::CanDeleteFrequency", __LINE__,
-                       QStringLiteral("Invoke script function failed\nfunction name=CanDeleteChild,Node=%1")
-                           .arg(m_node.nodeName()));
-        return result.toBool();
-    });
-}
-
-bool CDataItem::AddFrequency(quint32 frequency, unsigned bandwidth, unsigned powerLevel, unsigned compander,
-                             int &msgId, int &style)
-{
-    const ScriptHost::Scope scope(m_script.get());
-    return guard("CDataItem::AddFrequency", __LINE__, [&] {
-        QString function;
-        if (!GetScriptHandler(m_node, QStringLiteral("OnAddNewFrequency"), function))
-            return false;
-        QJSValue out = newOutputs();
-        QJSValue result;
-        const QJSValueList args {wrap(m_node),      QJSValue(double(frequency)), QJSValue(bandwidth),
-                                 QJSValue(powerLevel), QJSValue(compander),        out};
-        if (!callHook(function, args, result))
-            hookFailed("CDataItem::AddFrequency", __LINE__, QStringLiteral("Error: AddFrequency"));
-        msgId = out.property(QStringLiteral("msgId")).toInt();
-        style = out.property(QStringLiteral("style")).toInt();
-        return result.toInt() == 0;
-    });
-}
-
-int CDataItem::SetFreqAttributeValue(const QVariant &v1, const QVariant &v2, const QVariant &v3, const QVariant &v4,
-                                     const QVariant &v5, int &msgId, int &style, int context)
-{
-    msgId = 0;
-    style = 0;
-    const ScriptHost::Scope scope(m_script.get());
-    return guard("CDataItem::SetFreqAttributeValue", __LINE__, [&] {
-        QString function;
-        if (!GetScriptHandler(m_node, QStringLiteral("SetFreqAttr"), function))
-            return 1;
-        QJSEngine &engine = m_script->engine();
-        QJSValue out = newOutputs();
-        QJSValue result;
-        const QJSValueList args {wrap(m_node),
-                                 engine.toScriptValue(v1),
-                                 engine.toScriptValue(v2),
-                                 engine.toScriptValue(v3),
-                                 engine.toScriptValue(v4),
-                                 engine.toScriptValue(v5),
-                                 out,
-                                 QJSValue(context)};
-        if (!callHook(function, args, result))
-            hookFailed("CDataItem::SetFreqAttributeValue", __LINE__,
-                       QStringLiteral("Invoke script function failed\nfunction name=SetFreqAttributeValue,Node=%1")
-                           .arg(m_node.nodeName()));
-        msgId = out.property(QStringLiteral("msgId")).toInt();
-        style = out.property(QStringLiteral("style")).toInt();
-        return result.toInt();
+    const char *operation = "CDataItem::SetFreqAttributeValue";
+    return guard(operation, __LINE__, [&] {
+        const HookReply reply = callHook(
+            operation, m_node, "SetFreqAttr",
+            [&](const QJSValue &out) {
+                return QJSValueList { wrap(m_node), QJSValue(row.index), QJSValue(double(row.frequency)),
+                    QJSValue(row.bandwidth), QJSValue(row.powerLevel), QJSValue(row.compander), out,
+                    QJSValue(context) };
+            },
+            [&] { return invokeFailure("SetFreqAttributeValue", m_node); });
+        return reply.hooked ? reply.verdict : HookVerdict { 1 };
     });
 }
 
@@ -333,10 +282,11 @@ void CDataItem::ProcessChannelName(QString &text)
     document.setNamespace(QStringLiteral("dfns"), kProfileNs);
     if (!document.loadXml(text))
         throw CVelaCPSException(VelaError::InvalidProfile, document.parseError().reason,
-                                "CDataItem::ProcessChannelName", __LINE__, QStringLiteral("parse failed"));
+            "CDataItem::ProcessChannelName", __LINE__, QStringLiteral("parse failed"));
     guard("CDataItem::ProcessChannelName", __LINE__, [&] {
-        const XmlNode channels = document.documentElement().selectSingleNode(QStringLiteral("//dfns:channels"));
-        const QList<XmlNode> list = channels.isNull() ? QList<XmlNode>() : channels.childNodes();
+        const XmlNode channels
+            = document.documentElement().selectSingleNode(QStringLiteral("//dfns:channels"));
+        const QList<XmlNode> list = channels.isNull() ? QList<XmlNode>() : channels.childElements();
         unsigned counter = 1;
         for (XmlNode channel : list) {
             if (!channel.attributeOr(QStringLiteral("name")).isEmpty())
@@ -360,8 +310,8 @@ void CDataItem::ProcessChannelName(QString &text)
 void CDataItem::CopyReceiveToTransmit()
 {
     guard("CDataItem::CopyReceiveToTransmit", __LINE__, [&] {
-        static const std::pair<const char *, const char *> kPairs[] = {
-            {"tx_code", "rx_code"}, {"tx_freq_ndx", "rx_freq_ndx"}, {"tx_bw", "rx_bw"}};
+        static const std::pair<const char *, const char *> kPairs[]
+            = { { "tx_code", "rx_code" }, { "tx_freq_ndx", "rx_freq_ndx" }, { "tx_bw", "rx_bw" } };
         for (const XmlNode &channel : m_node.selectNodes(QStringLiteral("//dfns:channels/*"))) {
             const CDataItem item(channel, m_script);
             for (const auto &[to, from] : kPairs) {
@@ -378,22 +328,37 @@ void CDataItem::StampSubRegion()
         XmlNode factory = m_node.selectSingleNode(QStringLiteral("//dfns:factory_setting"));
         if (factory.isNull())
             throw CVelaCPSException(VelaError::NoSuchChild, QStringLiteral("Name='factory_setting'"),
-                                    "CDataItem::StampSubRegion", __LINE__, QStringLiteral("no such child"));
+                "CDataItem::StampSubRegion", __LINE__, QStringLiteral("no such child"));
         factory.setAttribute(QStringLiteral("sub_region"), QStringLiteral("2"));
     });
 }
 
-bool CDataItem::callHook(const QString &function, const QJSValueList &args, QJSValue &result) const
+CDataItem::HookReply CDataItem::callHook(const char *operation, const XmlNode &declared, const char *kind,
+    const HookArguments &arguments, const std::function<QString()> &failureDetail) const
 {
-    return m_script && m_script->call(function, args, result);
-}
-
-QJSValue CDataItem::newOutputs() const
-{
-    QJSValue out = m_script->engine().newObject();
-    out.setProperty(QStringLiteral("msgId"), 0);
-    out.setProperty(QStringLiteral("style"), 0);
-    return out;
+    HookReply reply;
+    QString function;
+    if (!GetScriptHandler(declared, QLatin1String(kind), function))
+        return reply;
+    reply.hooked = true;
+    QJSValue result;
+    // The wrappers of the arguments and of the result live while the scope
+    // is open, so the result is read inside it.
+    const ScriptHost::Scope scope(m_script.get());
+    if (m_script) {
+        QJSValue out = m_script->engine().newObject();
+        out.setProperty(QStringLiteral("msgId"), 0);
+        out.setProperty(QStringLiteral("style"), 0);
+        if (m_script->call(function, arguments(out), result)) {
+            reply.verdict = { result.toInt(), out.property(QStringLiteral("msgId")).toInt(),
+                out.property(QStringLiteral("style")).toInt() };
+            reply.answer = result.toBool();
+            reply.node = ScriptHost::unwrap(result);
+            return reply;
+        }
+    }
+    throw CVelaCPSException(
+        VelaError::Unknown, failureDetail(), operation, __LINE__, QStringLiteral("Invoke script failed"));
 }
 
 QJSValue CDataItem::wrap(const XmlNode &node) const

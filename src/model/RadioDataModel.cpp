@@ -1,26 +1,30 @@
 #include "RadioDataModel.h"
 
+#include "ScriptHost.h"
+#include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/ProfileNamespaces.h"
-#include "ScriptHost.h"
 #include "base/TextFile.h"
 #include "base/VelaException.h"
-#include "base/ConfigStore.h"
 
 namespace {
 
 const QString kProfileNs = QString::fromLatin1(vela::kProfileNamespace);
-const QString kMissingInstallFiles = QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS.");
+const QString kMissingInstallFiles
+    = QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS.");
 
 CVelaCPSException libraryFailure(int code, const XmlError &error, const char *operation, int position)
 {
-    return CVelaCPSException(code, libraryErrorDetail(error.message, error.description, error.source), operation,
-                             position, QStringLiteral("XML error"));
+    return CVelaCPSException(code, libraryErrorDetail(error.message, error.description, error.source),
+        operation, position, QStringLiteral("XML error"));
 }
 
 } // namespace
 
-CRadioDataModel::CRadioDataModel(VersionRuleSource versionRules) : m_versionRules(std::move(versionRules)) {}
+CRadioDataModel::CRadioDataModel(VersionRuleSource versionRules)
+    : m_versionRules(std::move(versionRules))
+{
+}
 
 CRadioDataModel::~CRadioDataModel()
 {
@@ -53,7 +57,7 @@ bool CRadioDataModel::Initialize()
         return false;
     if (!script->load(scriptText, QStringLiteral("DataProfile.js")))
         throw CVelaCPSException(VelaError::ScriptEngine, QStringLiteral("ParseScriptText failed"),
-                                "CRadioDataModel::Initialize", __LINE__, QStringLiteral("script did not run"));
+            "CRadioDataModel::Initialize", __LINE__, QStringLiteral("script did not run"));
     m_script = std::move(script);
     m_initialized = true;
 
@@ -84,7 +88,7 @@ bool CRadioDataModel::LoadProfile(const QString &source, bool isFile)
             XmlDocument schemaDocument;
             if (!schemaDocument.loadXml(schemaText))
                 throw XmlError(QStringLiteral("The profile schema does not parse."),
-                               schemaDocument.parseError().reason, QStringLiteral("DataProfile.xsd"));
+                    schemaDocument.parseError().reason, QStringLiteral("DataProfile.xsd"));
             schemas->add(kProfileNs, schemaDocument);
             m_schemas = std::move(schemas);
             m_schemaText = schemaText;
@@ -102,18 +106,33 @@ bool CRadioDataModel::LoadProfile(const QString &source, bool isFile)
         }
         const XmlParseError &error = m_mainDocument.parseError();
         throw CVelaCPSException(VelaError::InvalidProfile,
-                                QStringLiteral("Profile Loading Error.\r\nFile: %1\r\nDesc: %2\r\nLine: %3, Pos: %4\r\nSRC: %5")
-                                    .arg(source, error.reason)
-                                    .arg(error.line)
-                                    .arg(error.linepos)
-                                    .arg(error.srcText),
-                                "CRadioDataModel::LoadProfile", __LINE__, QStringLiteral("profile rejected"));
+            QStringLiteral("Profile Loading Error.\r\nFile: %1\r\nDesc: %2\r\nLine: %3, Pos: %4\r\nSRC: %5")
+                .arg(source, error.reason)
+                .arg(error.line)
+                .arg(error.linepos)
+                .arg(error.srcText),
+            "CRadioDataModel::LoadProfile", __LINE__, QStringLiteral("profile rejected"));
     } catch (CVelaCPSException &exception) {
         exception.passThrough("CRadioDataModel::LoadProfile", __LINE__);
         throw;
     } catch (const XmlError &error) {
         throw libraryFailure(VelaError::LoadFailed, error, "CRadioDataModel::LoadProfile", __LINE__);
     }
+}
+
+void CRadioDataModel::RestoreMainDocument(const QString &text)
+{
+    XmlDocument restored;
+    restored.attachSchemas(m_schemas);
+    applyDocumentSettings(restored, true);
+    if (!restored.loadXml(text))
+        throw CVelaCPSException(VelaError::InvalidProfile,
+            QStringLiteral("Desc: %1").arg(restored.parseError().reason),
+            "CRadioDataModel::RestoreMainDocument", __LINE__, QStringLiteral("profile rejected"));
+    m_rootItem = CDataItem();
+    m_mainDocument.attachSchemas(nullptr);
+    m_mainDocument = restored;
+    m_rootItem = CDataItem(m_mainDocument.documentElement(), m_script);
 }
 
 bool CRadioDataModel::InitialOperaDoc(const QString &source, bool isFile)
@@ -126,12 +145,12 @@ bool CRadioDataModel::InitialOperaDoc(const QString &source, bool isFile)
             return false;
         if (!m_workingDocument.loadXml(text))
             throw CVelaCPSException(VelaError::InvalidProfile,
-                                    QStringLiteral("File='%1'\nDesc: %2").arg(source, m_workingDocument.parseError().reason),
-                                    "CRadioDataModel::InitialOperaDoc", __LINE__, QStringLiteral("parse failed"));
+                QStringLiteral("File='%1'\nDesc: %2").arg(source, m_workingDocument.parseError().reason),
+                "CRadioDataModel::InitialOperaDoc", __LINE__, QStringLiteral("parse failed"));
         const XmlNode factory = m_workingDocument.selectSingleNode(QStringLiteral("//dfns:factory_setting"));
         m_codeplugVersion = factory.attributeOr(QStringLiteral("codeplug_version")).trimmed().toInt();
-        m_addedFields = VersionConversion::CollectAddedFields(m_ruleScratch, m_versionRules, m_codeplugVersion,
-                                                              &m_keptFields);
+        m_addedFields = VersionConversion::CollectAddedFields(
+            m_ruleScratch, m_versionRules, m_codeplugVersion, &m_keptFields);
         return true;
     } catch (CVelaCPSException &exception) {
         exception.passThrough("CRadioDataModel::InitialOperaDoc", __LINE__);
@@ -148,7 +167,7 @@ void CRadioDataModel::TakeOffDoc()
         applyDocumentSettings(working, false);
         if (!working.loadXml(m_mainDocument.xml()))
             throw XmlError(QStringLiteral("The profile does not parse."), working.parseError().reason,
-                           QStringLiteral("CRadioDataModel::TakeOffDoc"));
+                QStringLiteral("CRadioDataModel::TakeOffDoc"));
         VersionConversion::RemoveAddedFields(working, m_addedFields);
         m_workingDocument = working;
     } catch (const XmlError &error) {

@@ -12,8 +12,7 @@ class ScriptHost;
 // editors change, the working document in which each source is first parsed
 // and adapted to this software's codeplug version (and from which the saved
 // text is made), the hook script host, and the root data item.
-class CRadioDataModel
-{
+class CRadioDataModel {
 public:
     explicit CRadioDataModel(VersionRuleSource versionRules = {});
     ~CRadioDataModel();
@@ -32,6 +31,12 @@ public:
     // Parses source into the working document, records its codeplug version
     // and collects the added-field rules. False when a file cannot be read.
     bool InitialOperaDoc(const QString &source, bool isFile);
+
+    // Replaces the main document by text, a profile this model held before
+    // (undo and redo keep such texts), validated as at load. The working
+    // document and the version rules of the loaded source stay. Throws code
+    // 135 when the text does not validate.
+    void RestoreMainDocument(const QString &text);
 
     // The working document becomes the main document without the fields
     // that loading added (the text to save). Throws code 533 on failure.

@@ -8,12 +8,15 @@
 namespace ModelRules {
 
 const char *const kRangeMessage
-    = "At least one channel frequency is out of the valid frequency range. Please correct it before programming. "
+    = "At least one channel frequency is out of the valid frequency range. Please correct it before "
+      "programming. "
       "If there is no valid frequency to select, please edit the frequency table first.";
 const char *const kNarrowbandNotice
-    = "This Customer Programming Software is intended for programming radios to be used in the United States of "
+    = "This Customer Programming Software is intended for programming radios to be used in the United States "
+      "of "
       "America (USA) to ensure compliance with the narrowband mandate issued by the Federal Communications "
-      "Commission (FCC).   Programming of the radio to operate on 25 KHz channel spacing is not permitted and has "
+      "Commission (FCC).   Programming of the radio to operate on 25 KHz channel spacing is not permitted "
+      "and has "
       "been disabled in this application in compliance with the FCC mandate effective January 1st, 2013.";
 
 namespace {
@@ -67,6 +70,11 @@ bool isFourOrFiveWattRotary(const CDataItem &root)
 }
 
 } // namespace
+
+HookVerdict WriteThroughItem(CDataItem &item, const QString &attribute, const QVariant &value)
+{
+    return item.SetAttributeValue(attribute, value);
+}
 
 QString ModelCode(const CDataItem &root)
 {
@@ -153,7 +161,7 @@ bool CheckCustomCodes(const CDataItem &root, unsigned limit)
     return true;
 }
 
-void SaveLimitValues(CDataItem &root, SavedLimitValues &saved)
+void SaveLimitValues(CDataItem &root, SavedLimitValues &saved, const AttributeWriter &write)
 {
     if (!CConfigStore::limitSavingRuleEnabled())
         return;
@@ -167,20 +175,20 @@ void SaveLimitValues(CDataItem &root, SavedLimitValues &saved)
         saved.maxCodes = int(number(limit, "maxCodes"));
         saved.saved = true;
     }
-    limit.SetAttributeValue(QStringLiteral("disable_channel_enable"), 0);
-    limit.SetAttributeValue(QStringLiteral("talkaround_scan_enable"), 0);
-    limit.SetAttributeValue(QStringLiteral("voice_chip_enable"), 0);
+    write(limit, QStringLiteral("disable_channel_enable"), 0);
+    write(limit, QStringLiteral("talkaround_scan_enable"), 0);
+    write(limit, QStringLiteral("voice_chip_enable"), 0);
     if (number(limit, "maxCodes") > 213)
-        limit.SetAttributeValue(QStringLiteral("maxCodes"), 213);
+        write(limit, QStringLiteral("maxCodes"), 213);
 }
 
-void ApplyRepeaterFeatureRule(CDataItem &root)
+void ApplyRepeaterFeatureRule(CDataItem &root, const AttributeWriter &write)
 {
     if (!isFourOrFiveWattRotary(root))
         return;
     try {
         CDataItem limit = child(root, "limit");
-        limit.SetAttributeValue(QStringLiteral("disable_repeater_feature"), 0);
+        write(limit, QStringLiteral("disable_repeater_feature"), 0);
     } catch (const CVelaCPSException &exception) {
         showMessage(exception.text(), MsgStyle::IconError);
     }
@@ -200,28 +208,29 @@ void ApplyModelSpecificSettingsRule(CDataItem &root)
     }
 }
 
-void ApplyModelCodeRule(CDataItem &root)
+void ApplyModelCodeRule(CDataItem &root, const AttributeWriter &write)
 {
     const QString model = ModelCode(root);
     if (model != QLatin1String("KXR40400") && model != QLatin1String("KXD40600"))
         return;
     CDataItem limit = child(root, "limit");
-    if (limit.SetAttributeValue(QStringLiteral("start_freq"), quint32(kModelCodeStartFrequency)) != 0)
+    if (!write(limit, QStringLiteral("start_freq"), quint32(kModelCodeStartFrequency)).accepted())
         return;
     bool changed = false;
     for (CDataItem &row : children(child(root, "frequencies"))) {
         if (number(row, "freq") < kModelCodeStartFrequency) {
-            row.SetAttributeValue(QStringLiteral("freq"), quint32(kModelCodeStartFrequency));
+            write(row, QStringLiteral("freq"), quint32(kModelCodeStartFrequency));
             changed = true;
         }
     }
     if (changed)
-        showMessage(QStringLiteral("At least one frequency in the RF Frequency table is out of the valid frequency "
-                                   "range. CPS corrected it to 151.5 MHz in the profile."),
-                    MsgStyle::IconWarning);
+        showMessage(
+            QStringLiteral("At least one frequency in the RF Frequency table is out of the valid frequency "
+                           "range. CPS corrected it to 151.5 MHz in the profile."),
+            MsgStyle::IconWarning);
 }
 
-void ApplyNarrowbandRule(CDataItem &root)
+void ApplyNarrowbandRule(CDataItem &root, const AttributeWriter &write)
 {
     const QString region = modelCharacters(root, 6, 2);
     if (region != QLatin1String("00") && region != QLatin1String("04") && region != QLatin1String("70"))
@@ -229,14 +238,14 @@ void ApplyNarrowbandRule(CDataItem &root)
     bool changed = false;
     for (CDataItem &row : children(child(root, "frequencies"))) {
         if (number(row, "bandwidth") != 0) {
-            row.SetAttributeValue(QStringLiteral("bandwidth"), 0);
+            write(row, QStringLiteral("bandwidth"), 0);
             changed = true;
         }
     }
     for (CDataItem &channel : children(child(root, "channels"))) {
-        for (const char *bandwidth : {"rx_bw", "tx_bw"}) {
+        for (const char *bandwidth : { "rx_bw", "tx_bw" }) {
             if (flag(channel, bandwidth)) {
-                channel.SetAttributeValue(QLatin1String(bandwidth), 0);
+                write(channel, QLatin1String(bandwidth), 0);
                 changed = true;
             }
         }
@@ -245,34 +254,50 @@ void ApplyNarrowbandRule(CDataItem &root)
         showMessage(QLatin1String(kNarrowbandNotice), MsgStyle::IconInformation);
 }
 
-void ApplyCompanderRule(CDataItem &root)
+void ApplyCompanderRule(CDataItem &root, const AttributeWriter &write)
 {
     for (CDataItem &row : children(child(root, "frequencies"))) {
         if (number(row, "bandwidth") == 1)
-            row.SetAttributeValue(QStringLiteral("compander_lle_mode"), 3);
+            write(row, QStringLiteral("compander_lle_mode"), 3);
     }
 }
 
-void ApplyVoiceChipRule(CDataItem &root)
+void ApplyVoiceChipRule(CDataItem &root, const AttributeWriter &write)
 {
     const CDataItem factory = child(root, "factory_setting");
     const QChar power = PowerClass(root);
     if (number(factory, "codeplug_version") == 3 && number(factory, "codeplug_dev_version") == 3
         && (power == QLatin1Char('4') || power == QLatin1Char('5'))) {
         CDataItem limit = child(root, "limit");
-        limit.SetAttributeValue(QStringLiteral("voice_chip_enable"), 0);
+        write(limit, QStringLiteral("voice_chip_enable"), 0);
     }
 }
 
-void RunLoadTimeRules(CDataItem &root, SavedLimitValues &saved)
+void RunLoadTimeRules(CDataItem &root, SavedLimitValues &saved, const AttributeWriter &write)
 {
-    SaveLimitValues(root, saved);
-    ApplyRepeaterFeatureRule(root);
+    SaveLimitValues(root, saved, write);
+    ApplyRepeaterFeatureRule(root, write);
     ApplyModelSpecificSettingsRule(root);
-    ApplyModelCodeRule(root);
-    ApplyNarrowbandRule(root);
-    ApplyCompanderRule(root);
-    ApplyVoiceChipRule(root);
+    ApplyModelCodeRule(root, write);
+    ApplyNarrowbandRule(root, write);
+    ApplyCompanderRule(root, write);
+    ApplyVoiceChipRule(root, write);
+}
+
+void ApplyChannelCountRule(CDataItem &root, const AttributeWriter &write)
+{
+    CDataItem setting = child(root, "setting");
+    const qint64 numberChannels = number(setting, "numberChannels");
+    const int held = child(root, "channels").GetChildCount();
+    if (numberChannels <= held)
+        return;
+    write(setting, QStringLiteral("numberChannels"), held);
+    showMessage(
+        QStringLiteral("The profile names %1 channels in use but holds only %2. CPS uses the %2 channels "
+                       "it holds.")
+            .arg(numberChannels)
+            .arg(held),
+        MsgStyle::IconWarning);
 }
 
 } // namespace ModelRules

@@ -4,12 +4,13 @@
 
 #include <QString>
 
+#include <functional>
+
 class CSettingsDocuments;
 
 // The loaded limit values that the limit-saving rule keeps while the profile
 // is edited with them switched off; saving puts them back.
-struct SavedLimitValues
-{
+struct SavedLimitValues {
     int disableChannelEnable = 1;
     int talkaroundScanEnable = 1;
     int voiceChipEnable = 1;
@@ -23,6 +24,13 @@ struct SavedLimitValues
 // version. They read the profile through data items and change it with
 // SetAttributeValue, so the profile's hooks see every change.
 namespace ModelRules {
+
+// How a rule changes an attribute. A document passes its edit path, so that
+// a rule's change is offered to the hook and announced like an editor's;
+// by default the change goes to the data item alone.
+using AttributeWriter
+    = std::function<HookVerdict(CDataItem &item, const QString &attribute, const QVariant &value)>;
+HookVerdict WriteThroughItem(CDataItem &item, const QString &attribute, const QVariant &value);
 
 // Model code predicates (the model attribute of factory_setting).
 QString ModelCode(const CDataItem &root);
@@ -41,15 +49,22 @@ bool CheckCustomCodes(const CDataItem &root, unsigned limit);
 // The load-time rules in their order: limit saving (when "VelaTag" is 1),
 // repeater feature, model-specific settings, model code, narrowband,
 // frequency-table compander, voice chip. Messages go to the reporter.
-void RunLoadTimeRules(CDataItem &root, SavedLimitValues &saved);
+void RunLoadTimeRules(
+    CDataItem &root, SavedLimitValues &saved, const AttributeWriter &write = WriteThroughItem);
 // The rules one by one, for callers and tests that need them apart.
-void SaveLimitValues(CDataItem &root, SavedLimitValues &saved);
-void ApplyRepeaterFeatureRule(CDataItem &root);
+void SaveLimitValues(
+    CDataItem &root, SavedLimitValues &saved, const AttributeWriter &write = WriteThroughItem);
+void ApplyRepeaterFeatureRule(CDataItem &root, const AttributeWriter &write = WriteThroughItem);
 void ApplyModelSpecificSettingsRule(CDataItem &root);
-void ApplyModelCodeRule(CDataItem &root);
-void ApplyNarrowbandRule(CDataItem &root);
-void ApplyCompanderRule(CDataItem &root);
-void ApplyVoiceChipRule(CDataItem &root);
+void ApplyModelCodeRule(CDataItem &root, const AttributeWriter &write = WriteThroughItem);
+void ApplyNarrowbandRule(CDataItem &root, const AttributeWriter &write = WriteThroughItem);
+void ApplyCompanderRule(CDataItem &root, const AttributeWriter &write = WriteThroughItem);
+void ApplyVoiceChipRule(CDataItem &root, const AttributeWriter &write = WriteThroughItem);
+
+// Run on every profile as it is loaded: a numberChannels above the number
+// of channel elements (another tool may have written it) becomes that
+// number, with one message saying so.
+void ApplyChannelCountRule(CDataItem &root, const AttributeWriter &write = WriteThroughItem);
 
 // The messages that these rules and their callers show.
 extern const char *const kRangeMessage;

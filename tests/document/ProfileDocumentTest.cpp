@@ -4,10 +4,10 @@
 
 #include "ProductFixture.h"
 
-#include "codeplug/DataAdaptor.h"
 #include "base/ProfileNamespaces.h"
 #include "base/TextFile.h"
 #include "base/VelaException.h"
+#include "codeplug/DataAdaptor.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,8 +61,7 @@ QString savedText(const QString &path)
     return text;
 }
 
-class ProfileDocumentTest : public ProductFixture
-{
+class ProfileDocumentTest : public ProductFixture {
 protected:
     static QString mainText(CProfileDocument &document) { return document.model().mainDocument().xml(); }
     static std::string profileOf(CProfileDocument &document) { return mainText(document).toStdString(); }
@@ -71,12 +70,14 @@ protected:
     // receive ones in text.
     static bool transmitsAsItReceives(const QString &text)
     {
-        const QList<XmlNode> channels = parsed(text).selectNodes(QStringLiteral("//dfns:channels/dfns:channel"));
-        return !channels.isEmpty() && std::all_of(channels.begin(), channels.end(), [](const XmlNode &channel) {
-            return channel.attributeOr("tx_code") == channel.attributeOr("rx_code")
-                && channel.attributeOr("tx_freq_ndx") == channel.attributeOr("rx_freq_ndx")
-                && channel.attributeOr("tx_bw") == channel.attributeOr("rx_bw");
-        });
+        const QList<XmlNode> channels
+            = parsed(text).selectNodes(QStringLiteral("//dfns:channels/dfns:channel"));
+        return !channels.isEmpty()
+            && std::all_of(channels.begin(), channels.end(), [](const XmlNode &channel) {
+                   return channel.attributeOr("tx_code") == channel.attributeOr("rx_code")
+                       && channel.attributeOr("tx_freq_ndx") == channel.attributeOr("rx_freq_ndx")
+                       && channel.attributeOr("tx_bw") == channel.attributeOr("rx_bw");
+               });
     }
 
     // The template with its first channel transmitting elsewhere than it
@@ -97,7 +98,8 @@ protected:
     static std::string limitValues(const QString &text)
     {
         QStringList values;
-        for (const char *name : {"disable_channel_enable", "talkaround_scan_enable", "voice_chip_enable", "maxCodes"})
+        for (const char *name :
+            { "disable_channel_enable", "talkaround_scan_enable", "voice_chip_enable", "maxCodes" })
             values << limitValue(text, name);
         return values.join(QLatin1Char(',')).toStdString();
     }
@@ -117,7 +119,8 @@ protected:
 TEST_F(ProfileDocumentTest, SavedFileIsTheScrambledProfileText)
 {
     // A name holding the character whose code equals the scramble key.
-    auto document = fromText(setAttributeIn(templateText("KUR40800"), "channel", "name", QStringLiteral("A\u00A6B")));
+    auto document
+        = fromText(setAttributeIn(templateText("KUR40800"), "channel", "name", QStringLiteral("A\u00A6B")));
     const QString path = tempPath("saved.kv9");
     ASSERT_TRUE(document->Save(path)) << qPrintable(m_reporter.messages.join("\n"));
 
@@ -149,7 +152,8 @@ TEST_F(ProfileDocumentTest, SavedFileIsTheScrambledProfileText)
 
 TEST_F(ProfileDocumentTest, PlainUtf16AndEightBitFilesOpen)
 {
-    const QString text = setAttributeIn(templateText("KUD41600"), "channel", "name", QStringLiteral("Caf\u00E9"));
+    const QString text
+        = setAttributeIn(templateText("KUD41600"), "channel", "name", QStringLiteral("Caf\u00E9"));
     QByteArray utf16("\xFF\xFE", 2);
     for (QChar c : text)
         utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
@@ -157,7 +161,8 @@ TEST_F(ProfileDocumentTest, PlainUtf16AndEightBitFilesOpen)
     for (char &c : scrambledEightBit)
         c = char(c ^ 0xA6);
 
-    const QString utf16Path = tempPath("utf16.kv9"), eightBitPath = tempPath("8bit.kv9"), scrambledPath = tempPath("8bit-scrambled.kv9");
+    const QString utf16Path = tempPath("utf16.kv9"), eightBitPath = tempPath("8bit.kv9"),
+                  scrambledPath = tempPath("8bit-scrambled.kv9");
     ASSERT_TRUE(writeBytes(utf16Path, utf16));
     ASSERT_TRUE(writeBytes(eightBitPath, text.toUtf8()));
     ASSERT_TRUE(writeBytes(scrambledPath, scrambledEightBit));
@@ -170,7 +175,7 @@ TEST_F(ProfileDocumentTest, PlainUtf16AndEightBitFilesOpen)
     EXPECT_EQ(valueIn(mainText(fromUtf16), "//dfns:channel", "name"), QStringLiteral("Caf\u00E9"));
     EXPECT_EQ(profileOf(fromEightBit), profileOf(fromUtf16));
     EXPECT_EQ(profileOf(fromScrambled), profileOf(fromUtf16));
-    EXPECT_EQ(fromUtf16.modelDigit(), 4);
+    EXPECT_EQ(fromUtf16.powerClass(), 4);
 }
 
 TEST_F(ProfileDocumentTest, OnlyTemplatesGetTheElementsOfTheVersionRules)
@@ -193,16 +198,18 @@ TEST_F(ProfileDocumentTest, OnlyTemplatesGetTheElementsOfTheVersionRules)
   <CPVer3><Test/><RegionCommon/></CPVer3>
 </CodePlugSetting>)")
                                   .arg(kNs)));
-    const VersionRuleSource source {rules, QStringLiteral("Test")};
+    const VersionRuleSource source { rules, QStringLiteral("Test") };
     const QString templatePath = dataPath(QStringLiteral("profiletemplate/KUR40800.kv9"));
-    const int templateFrequencies = parsed(templateText("KUR40800")).selectNodes("//dfns:frequencies/*").size();
+    const int templateFrequencies
+        = parsed(templateText("KUR40800")).selectNodes("//dfns:frequencies/*").size();
 
     CProfileDocument created(source);
     ASSERT_TRUE(created.NewFromTemplate(templatePath)) << qPrintable(m_reporter.messages.join("\n"));
     const QList<XmlNode> frequencies = created.model().mainDocument().selectNodes("//dfns:frequencies/*");
     ASSERT_EQ(frequencies.size(), templateFrequencies + 1);
     EXPECT_EQ(frequencies.last().attributeOr("freq"), "460000000");
-    EXPECT_EQ(frequencies.first().attributeOr("freq"), valueIn(templateText("KUR40800"), "//dfns:frequency", "freq"));
+    EXPECT_EQ(frequencies.first().attributeOr("freq"),
+        valueIn(templateText("KUR40800"), "//dfns:frequency", "freq"));
 
     CProfileDocument opened(source);
     ASSERT_TRUE(opened.Open(templatePath)) << qPrintable(m_reporter.messages.join("\n"));
@@ -247,7 +254,7 @@ TEST_F(ProfileDocumentTest, ChannelOutOfRangeBlocksTheSave)
     m_reporter.messages.clear();
     const QString fresh = tempPath("fresh.kv9");
     EXPECT_FALSE(document->Save(fresh));
-    EXPECT_EQ(lines(m_reporter.messages), lines({QLatin1String(ModelRules::kRangeMessage)}));
+    EXPECT_EQ(lines(m_reporter.messages), lines({ QLatin1String(ModelRules::kRangeMessage) }));
     EXPECT_FALSE(QFileInfo::exists(fresh));
 
     const QString existing = tempPath("existing.kv9");
@@ -278,7 +285,7 @@ TEST_F(ProfileDocumentTest, FailedSaveLeavesThePreviousFileAndNoTemporaryFile)
     EXPECT_FALSE(document->Save(folder.filePath(longName)));
     EXPECT_EQ(m_reporter.messages.size(), 1);
     EXPECT_EQ(fileBytes(folder.filePath(longName)), QByteArray("previous"));
-    EXPECT_EQ(lines(folder.entryList(QDir::Files | QDir::Hidden)), lines({longName}));
+    EXPECT_EQ(lines(folder.entryList(QDir::Files | QDir::Hidden)), lines({ longName }));
 
     // A read-only folder, where the system enforces it (not for root).
     QDir locked(tempPath("locked"));
@@ -288,9 +295,10 @@ TEST_F(ProfileDocumentTest, FailedSaveLeavesThePreviousFileAndNoTemporaryFile)
     if (!writeBytes(locked.filePath("probe"), "x")) {
         EXPECT_FALSE(document->Save(locked.filePath("profile.kv9")));
         EXPECT_EQ(fileBytes(locked.filePath("profile.kv9")), QByteArray("previous"));
-        EXPECT_EQ(lines(locked.entryList(QDir::Files | QDir::Hidden)), lines({"profile.kv9"}));
+        EXPECT_EQ(lines(locked.entryList(QDir::Files | QDir::Hidden)), lines({ "profile.kv9" }));
     }
-    QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(
+        locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(ProfileDocumentTest, RecoverXmlPutsBackTheSavedLimitValuesOnlyWithTheTag)
@@ -298,14 +306,14 @@ TEST_F(ProfileDocumentTest, RecoverXmlPutsBackTheSavedLimitValuesOnlyWithTheTag)
     setMachineValue("VelaTag", 1);
     auto document = fromTemplate("KUD51900");
     const QString text = mainText(*document);
-    document->RunLoadTimeRules();  // keeps the loaded values
+    document->RunLoadTimeRules(); // keeps the loaded values
     SavedLimitValues &saved = document->savedLimits();
     saved.disableChannelEnable = 0;
     saved.talkaroundScanEnable = 1;
     saved.voiceChipEnable = 0;
     saved.maxCodes = 150;
     EXPECT_EQ(limitValues(document->RecoverXML(text)), "0,1,0,150");
-    saved.disableChannelEnable = 7;  // any value but zero is set
+    saved.disableChannelEnable = 7; // any value but zero is set
     saved.talkaroundScanEnable = 0;
     saved.voiceChipEnable = -1;
     EXPECT_EQ(limitValues(document->RecoverXML(text)), "1,0,1,150");
@@ -365,7 +373,7 @@ TEST_F(ProfileDocumentTest, NewFromImageIsModifiedAndNamesEveryChannel)
     EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(document.path().isEmpty());
     EXPECT_FALSE(document.fileText().isEmpty());
-    EXPECT_EQ(document.modelDigit(), 4);
+    EXPECT_EQ(document.powerClass(), 4);
 
     QStringList names;
     for (const XmlNode &channel : document.model().mainDocument().selectNodes("//dfns:channels/dfns:channel"))
@@ -380,7 +388,7 @@ TEST_F(ProfileDocumentTest, NewFromImageIsModifiedAndNamesEveryChannel)
     CProfileDocument refused(m_context.versionRules());
     m_reporter.messages.clear();
     EXPECT_FALSE(refused.NewFromImage(badSerial));
-    EXPECT_EQ(lines(m_reporter.messages), lines({"Invalid serial number"}));
+    EXPECT_EQ(lines(m_reporter.messages), lines({ "Invalid serial number" }));
     EXPECT_FALSE(refused.model().isLoaded());
 }
 
@@ -411,7 +419,8 @@ TEST_F(ProfileDocumentTest, ImageReadFromARadioReplacesTheProfile)
     VirtualCP image = imageOf("KUD51900");
     ASSERT_TRUE(document->SetVirtualCPData(image)) << qPrintable(m_reporter.messages.join("\n"));
     EXPECT_EQ(valueIn(mainText(*document), "//dfns:factory_setting", "model"), "KUD51900");
-    EXPECT_EQ(document->model().mainDocument().selectNodes("//dfns:frequencies/*").size(), image.limit.max_valid_freqs);
+    EXPECT_EQ(document->model().mainDocument().selectNodes("//dfns:frequencies/*").size(),
+        image.limit.max_valid_freqs);
     EXPECT_TRUE(document->fileText().contains(QLatin1String("KUD51900")));
 }
 

@@ -1,14 +1,14 @@
 #include "ModelFixture.h"
 
+#include "base/MessageReporter.h"
+#include "base/VelaException.h"
 #include "model/DataItem.h"
 #include "model/RadioDataModel.h"
 #include "model/ScriptHost.h"
-#include "base/VelaException.h"
 
 namespace {
 
-class DataItemTest : public ModelFixture
-{
+class DataItemTest : public ModelFixture {
 protected:
     void SetUp() override
     {
@@ -72,8 +72,7 @@ TEST_F(DataItemTest, MissingChildrenAndAttributesRaiseTheirCodes)
     EXPECT_TRUE(m_lastDetail.startsWith("Name='nothing'"));
     EXPECT_EQ(codeOf([&] { section("limit").GetAttributeValue(QStringLiteral("absent")); }), 133);
     EXPECT_EQ(codeOf([&] { section("limit").SetAttributeValue(QStringLiteral("absent"), 1); }), 133);
-    int msgId = -1, style = -1;
-    EXPECT_EQ(codeOf([&] { section("channels").RemoveChildByIndex(5, msgId, 0, style); }), 133);
+    EXPECT_EQ(codeOf([&] { section("channels").RemoveChildByIndex(5); }), 133);
     EXPECT_TRUE(m_lastDetail.startsWith("Index='5'"));
 
     CDataItem past;
@@ -85,31 +84,33 @@ TEST_F(DataItemTest, MissingChildrenAndAttributesRaiseTheirCodes)
 TEST_F(DataItemTest, ValuesWithoutHookAreWrittenDirectly)
 {
     CDataItem limit = section("limit");
-    EXPECT_EQ(limit.SetAttributeValue(QStringLiteral("disable_repeater_feature"), false), 0);
+    EXPECT_TRUE(limit.SetAttributeValue(QStringLiteral("disable_repeater_feature"), false).accepted());
     EXPECT_EQ(limit.node().attributeOr(QStringLiteral("disable_repeater_feature")), "0");
-    EXPECT_EQ(limit.SetAttributeValue(QStringLiteral("disable_repeater_feature"), true), 0);
+    EXPECT_TRUE(limit.SetAttributeValue(QStringLiteral("disable_repeater_feature"), true).accepted());
     EXPECT_EQ(limit.node().attributeOr(QStringLiteral("disable_repeater_feature")), "1");
-    EXPECT_EQ(limit.SetAttributeValue(QStringLiteral("start_freq"), quint32(151500000)), 0);
+    EXPECT_TRUE(limit.SetAttributeValue(QStringLiteral("start_freq"), quint32(151500000)).accepted());
     EXPECT_EQ(limit.node().attributeOr(QStringLiteral("start_freq")), "151500000");
 
     // A SchemaExtension that names only other kinds of hook is no hook here.
     CDataItem factory = section("factory_setting");
-    EXPECT_EQ(factory.SetAttributeValue(QStringLiteral("serial"), QStringLiteral("999AAA9999")), 0);
+    EXPECT_TRUE(factory.SetAttributeValue(QStringLiteral("serial"), QStringLiteral("999AAA9999")).accepted());
     EXPECT_EQ(factory.node().attributeOr(QStringLiteral("serial")), "999AAA9999");
 }
 
 TEST_F(DataItemTest, SetValHookAcceptsOrRefusesWithItsMessage)
 {
     CDataItem setting = section("setting");
-    int msgId = -1, style = -1;
-    EXPECT_EQ(setting.SetAttributeValue(QStringLiteral("password"), QStringLiteral("1234"), msgId, 0, style), 0);
-    EXPECT_EQ(msgId, 0);
-    EXPECT_EQ(style, 0);
+    const HookVerdict accepted
+        = setting.SetAttributeValue(QStringLiteral("password"), QStringLiteral("1234"));
+    EXPECT_EQ(accepted.status, 0);
+    EXPECT_EQ(accepted.msgId, 0);
+    EXPECT_EQ(accepted.style, 0);
     EXPECT_EQ(setting.node().attributeOr(QStringLiteral("password")), "1234");
 
-    EXPECT_EQ(setting.SetAttributeValue(QStringLiteral("password"), QStringLiteral("12a"), msgId, 0, style), 1);
-    EXPECT_EQ(msgId, 3000);
-    EXPECT_EQ(style, 0x30);
+    const HookVerdict refused = setting.SetAttributeValue(QStringLiteral("password"), QStringLiteral("12a"));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.msgId, 3000);
+    EXPECT_EQ(refused.style, 0x30);
     EXPECT_EQ(setting.node().attributeOr(QStringLiteral("password")), "1234");
 }
 
@@ -120,8 +121,8 @@ TEST_F(DataItemTest, ScriptFailuresShowTheScriptErrorAndRaiseCode131)
     ASSERT_EQ(m_reporter.messages.size(), 1);
     EXPECT_TRUE(m_reporter.messages[0].startsWith("IActiveScriptSite::OnScriptError()\nLine: "));
     EXPECT_TRUE(m_reporter.messages[0].contains("undefinedVariable"));
-    EXPECT_TRUE(m_lastDetail.startsWith(
-        "Invoke script function failed\nfunction name=SetAttributeValue,Node=setting Attribute=mode Value=b"));
+    EXPECT_TRUE(m_lastDetail.startsWith("Invoke script function failed\nfunction "
+                                        "name=SetAttributeValue,Node=setting Attribute=mode Value=b"));
 
     // A thrown value that is not an Error object fails the call as well.
     EXPECT_EQ(codeOf([&] { setting.SetAttributeValue(QStringLiteral("tone"), 3); }), 131);
@@ -134,8 +135,7 @@ TEST_F(DataItemTest, ScriptFailuresShowTheScriptErrorAndRaiseCode131)
     EXPECT_EQ(m_reporter.messages.size(), 3);
 
     // The engine still works after the failures.
-    int msgId = 0, style = 0;
-    EXPECT_EQ(setting.SetAttributeValue(QStringLiteral("password"), QStringLiteral("4321"), msgId, 0, style), 0);
+    EXPECT_TRUE(setting.SetAttributeValue(QStringLiteral("password"), QStringLiteral("4321")).accepted());
 }
 
 TEST_F(DataItemTest, AHookThatNeverReturnsIsInterrupted)
@@ -145,9 +145,8 @@ TEST_F(DataItemTest, AHookThatNeverReturnsIsInterrupted)
     ScriptHost::setHookTimeLimitMs(5000);
     ASSERT_FALSE(m_reporter.messages.isEmpty());
     EXPECT_TRUE(m_reporter.messages.last().startsWith("IActiveScriptSite::OnScriptError()"));
-    int msgId = 0, style = 0;
-    EXPECT_EQ(section("setting").SetAttributeValue(QStringLiteral("password"), QStringLiteral("1111"), msgId, 0, style),
-              0);
+    EXPECT_TRUE(
+        section("setting").SetAttributeValue(QStringLiteral("password"), QStringLiteral("1111")).accepted());
 }
 
 TEST_F(DataItemTest, ChannelsAreAddedAndDeletedThroughTheirHooks)
@@ -161,12 +160,12 @@ TEST_F(DataItemTest, ChannelsAreAddedAndDeletedThroughTheirHooks)
     EXPECT_FALSE(channels.CanAddChild());
     EXPECT_TRUE(channels.CanDeleteChild());
 
-    int msgId = 0, style = 0;
-    EXPECT_EQ(channels.RemoveChildByIndex(1, msgId, 0, style), 2);
-    EXPECT_EQ(msgId, 3000);
-    EXPECT_EQ(style, 0x34);
+    const HookVerdict asked = channels.RemoveChildByIndex(1);
+    EXPECT_TRUE(asked.needsConfirmation());
+    EXPECT_EQ(asked.msgId, 3000);
+    EXPECT_EQ(asked.style, 0x34);
     EXPECT_EQ(channels.GetChildCount(), 3);
-    EXPECT_EQ(channels.RemoveChildByIndex(1, msgId, 6, style), 0);
+    EXPECT_TRUE(channels.RemoveChildByIndex(1, MsgAnswer::Yes).accepted());
     EXPECT_EQ(channels.GetChildCount(), 2);
     EXPECT_EQ(channel(1).GetAttributeValue(QStringLiteral("name")).toString(), "NEW");
 }
@@ -180,33 +179,34 @@ TEST_F(DataItemTest, ElementsWithoutHooksAnswerNoAndRemoveDirectly)
     CDataItem added;
     EXPECT_FALSE(limit.AddNewChild(added));
     EXPECT_TRUE(added.isEmpty());
-    int msgId = 5, style = 5;
-    EXPECT_FALSE(limit.AddFrequency(151000000, 0, 0, 0, msgId, style));
-    EXPECT_EQ(msgId, 5);  // written only after a hook call
-    EXPECT_EQ(limit.SetFreqAttributeValue(0, 1, 2, 3, 4, msgId, style, 0), 1);
+    const HookVerdict unhooked = limit.AddFrequency({ -1, 151000000, 0, 0, 0 });
+    EXPECT_EQ(unhooked.status, 1);
+    EXPECT_EQ(unhooked.msgId, 0);
+    EXPECT_EQ(limit.SetFreqAttributeValue({ 0, 1, 2, 3, 4 }).status, 1);
 
     // frequency elements have no OnDelete hook.
     CDataItem frequencies = section("frequencies");
-    EXPECT_EQ(frequencies.RemoveChildByIndex(0, msgId, 0, style), 0);
+    EXPECT_TRUE(frequencies.RemoveChildByIndex(0).accepted());
     EXPECT_EQ(frequencies.GetChildCount(), 1);
 }
 
 TEST_F(DataItemTest, FrequencyHooksReceiveTheirArguments)
 {
     CDataItem frequencies = section("frequencies");
-    int msgId = 0, style = 0;
-    EXPECT_TRUE(frequencies.AddFrequency(4000000000u, 1, 2, 3, msgId, style));
+    EXPECT_TRUE(frequencies.AddFrequency({ -1, 4000000000u, 1, 2, 3 }).accepted());
     ASSERT_EQ(frequencies.GetChildCount(), 3);
     CDataItem row;
     frequencies.GetChildByIndex(2, row);
     EXPECT_EQ(row.GetAttributeValue(QStringLiteral("freq")).toUInt(), 4000000000u);
 
-    EXPECT_FALSE(frequencies.AddFrequency(1000, 0, 0, 0, msgId, style));
-    EXPECT_EQ(msgId, 3000);
-    EXPECT_EQ(style, 0x30);
+    const HookVerdict refused = frequencies.AddFrequency({ -1, 1000, 0, 0, 0 });
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.msgId, 3000);
+    EXPECT_EQ(refused.style, 0x30);
 
-    EXPECT_EQ(frequencies.SetFreqAttributeValue(1, 467000000u, 0, 0, 0, msgId, style, 0), 11);
-    EXPECT_EQ(msgId, 7);
+    const HookVerdict edited = frequencies.SetFreqAttributeValue({ 1, 467000000u, 0, 0, 0 });
+    EXPECT_EQ(edited.status, 11);
+    EXPECT_EQ(edited.msgId, 7);
     frequencies.GetChildByIndex(1, row);
     EXPECT_EQ(row.GetAttributeValue(QStringLiteral("freq")).toUInt(), 467000000u);
 
@@ -230,17 +230,17 @@ TEST_F(DataItemTest, CopyReceiveToTransmitAndStampSubRegion)
 
 TEST(ProcessChannelName, EmptyNamesGetFreeNumbersInChannelOrder)
 {
-    QString text = QStringLiteral(
-        "<VelaProfile xmlns=\"http://schemas.halvern.com/vela/profile\"><channels>"
-        "<channel name=\"CHAN 1\"/><channel name=\"\"/><channel name=\"CHAN 3\"/><channel/>"
-        "</channels></VelaProfile>");
+    QString text
+        = QStringLiteral("<VelaProfile xmlns=\"http://schemas.halvern.com/vela/profile\"><channels>"
+                         "<channel name=\"CHAN 1\"/><channel name=\"\"/><channel name=\"CHAN 3\"/><channel/>"
+                         "</channels></VelaProfile>");
     CDataItem::ProcessChannelName(text);
     XmlDocument document;
     ASSERT_TRUE(document.loadXml(text));
     QStringList names;
     for (const XmlNode &channel : document.documentElement().childElements().first().childElements())
         names << channel.attributeOr("name");
-    EXPECT_EQ(names, QStringList({"CHAN 1", "CHAN 2", "CHAN 3", "CHAN 4"}));
+    EXPECT_EQ(names, QStringList({ "CHAN 1", "CHAN 2", "CHAN 3", "CHAN 4" }));
 }
 
 TEST(ProcessChannelName, TextThatDoesNotParseRaises135)

@@ -5,10 +5,10 @@
 #include "RecordingReporter.h"
 #include "TestEnvironment.h"
 
-#include "model/DataItem.h"
-#include "model/RadioDataModel.h"
 #include "base/StringTable.h"
 #include "base/VelaException.h"
+#include "model/DataItem.h"
+#include "model/RadioDataModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,24 +54,16 @@ enum HookMsg {
     WideBandNotAllowed = 3024,
 };
 
-struct Outcome
-{
-    int status = -1;
-    int msgId = -1;
-    int style = -1;
-};
-
 QStringList templateNames()
 {
     QStringList names = QDir(dataPath(QStringLiteral("profiletemplate")))
-                            .entryList({QStringLiteral("*.kv9")}, QDir::Files, QDir::Name);
+                            .entryList({ QStringLiteral("*.kv9") }, QDir::Files, QDir::Name);
     for (QString &name : names)
         name.chop(4);
     return names;
 }
 
-class ProfileHooksTest : public ::testing::Test
-{
+class ProfileHooksTest : public ::testing::Test {
 protected:
     void TearDown() override
     {
@@ -83,7 +75,8 @@ protected:
     void load(const QString &modelCode)
     {
         m_model = std::make_unique<CRadioDataModel>();
-        ASSERT_TRUE(m_model->LoadProfile(dataPath(QStringLiteral("profiletemplate/%1.kv9").arg(modelCode)), true));
+        ASSERT_TRUE(
+            m_model->LoadProfile(dataPath(QStringLiteral("profiletemplate/%1.kv9").arg(modelCode)), true));
     }
 
     CDataItem section(const char *name)
@@ -113,40 +106,24 @@ protected:
     int setting(const char *name) { return number(section("setting"), name); }
     int channelsInUse() { return setting("numberChannels"); }
 
-    static Outcome set(CDataItem item, const char *name, const QVariant &value, int context = 0)
+    static HookVerdict set(CDataItem item, const char *name, const QVariant &value, int context = 0)
     {
-        Outcome outcome;
-        outcome.status = item.SetAttributeValue(QLatin1String(name), value, outcome.msgId, context, outcome.style);
-        return outcome;
+        return item.SetAttributeValue(QLatin1String(name), value, context);
     }
-    Outcome removeChannel(int index, int context = 0)
+    HookVerdict removeChannel(int index, int context = 0)
     {
-        Outcome outcome;
-        outcome.status = section("channels").RemoveChildByIndex(index, outcome.msgId, context, outcome.style);
-        return outcome;
+        return section("channels").RemoveChildByIndex(index, context);
     }
-    Outcome removeFrequency(int index)
+    HookVerdict removeFrequency(int index) { return section("frequencies").RemoveChildByIndex(index); }
+    HookVerdict addFrequency(quint32 freq, unsigned bandwidth = 0, unsigned power = 1, unsigned compander = 2)
     {
-        Outcome outcome;
-        outcome.status = section("frequencies").RemoveChildByIndex(index, outcome.msgId, 0, outcome.style);
-        return outcome;
+        return section("frequencies").AddFrequency({ -1, freq, bandwidth, power, compander });
     }
-    Outcome addFrequency(quint32 freq, unsigned bandwidth = 0, unsigned power = 1, unsigned compander = 2)
+    HookVerdict editFrequency(
+        int row, quint32 freq, unsigned bandwidth, unsigned power, unsigned compander, int context = 0)
     {
-        Outcome outcome;
-        outcome.status = section("frequencies").AddFrequency(freq, bandwidth, power, compander, outcome.msgId,
-                                                             outcome.style)
-                             ? 0
-                             : 1;
-        return outcome;
-    }
-    Outcome editFrequency(int row, quint32 freq, unsigned bandwidth, unsigned power, unsigned compander,
-                          int context = 0)
-    {
-        Outcome outcome;
-        outcome.status = section("frequencies").SetFreqAttributeValue(row, freq, bandwidth, power, compander,
-                                                                      outcome.msgId, outcome.style, context);
-        return outcome;
+        return section("frequencies")
+            .SetFreqAttributeValue({ row, freq, bandwidth, power, compander }, context);
     }
 
     ScopedConfig m_config;
@@ -154,7 +131,7 @@ protected:
     std::unique_ptr<CRadioDataModel> m_model;
 };
 
-void expectRefused(const Outcome &outcome, int msgId)
+void expectRefused(const HookVerdict &outcome, int msgId)
 {
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.msgId, msgId);
@@ -162,7 +139,7 @@ void expectRefused(const Outcome &outcome, int msgId)
     EXPECT_TRUE(StringTable::contains(msgId)) << msgId;
 }
 
-void expectAccepted(const Outcome &outcome)
+void expectAccepted(const HookVerdict &outcome)
 {
     EXPECT_EQ(outcome.status, 0) << "message " << outcome.msgId;
 }
@@ -171,14 +148,13 @@ void expectAccepted(const Outcome &outcome)
 
 // The order in which the image conversion writes each element's attributes;
 // optional fields of the newest codeplug version follow at the end.
-const QStringList kChannelOrder = {"rx_freq_ndx", "rx_code",        "tx_freq_ndx",    "tx_code",   "rx_bw",
-                                   "tx_bw",       "talkaround_power", "repeater_power", "repeater",  "autoScan",
-                                   "scramble_code", "name",         "disable_channel", "talkaround_scan",
-                                   "in_scanlist"};
-const QStringList kFrequencyOrder = {"freq", "bandwidth", "power_level", "compander_lle_mode"};
-const QStringList kFactoryOrder = {"serial_clone_compatibility", "firmware_phase", "firmware_version",
-                                   "firmware_revision", "codeplug_phase", "codeplug_version",
-                                   "codeplug_dev_version", "model", "serial", "synth_base_int_part", "sub_region"};
+const QStringList kChannelOrder = { "rx_freq_ndx", "rx_code", "tx_freq_ndx", "tx_code", "rx_bw", "tx_bw",
+    "talkaround_power", "repeater_power", "repeater", "autoScan", "scramble_code", "name", "disable_channel",
+    "talkaround_scan", "in_scanlist" };
+const QStringList kFrequencyOrder = { "freq", "bandwidth", "power_level", "compander_lle_mode" };
+const QStringList kFactoryOrder = { "serial_clone_compatibility", "firmware_phase", "firmware_version",
+    "firmware_revision", "codeplug_phase", "codeplug_version", "codeplug_dev_version", "model", "serial",
+    "synth_base_int_part", "sub_region" };
 
 TEST(ProfileTemplates, ThereIsATemplateForEveryKindOfModel)
 {
@@ -210,9 +186,7 @@ TEST(ProfileTemplates, TextsAreInTheCanonicalLayout)
     }
 }
 
-class TemplateConsistency : public ProfileHooksTest, public ::testing::WithParamInterface<QString>
-{
-};
+class TemplateConsistency : public ProfileHooksTest, public ::testing::WithParamInterface<QString> { };
 
 TEST_P(TemplateConsistency, LoadsAndIsAConsistentProfileOfItsModel)
 {
@@ -250,7 +224,7 @@ TEST_P(TemplateConsistency, LoadsAndIsAConsistentProfileOfItsModel)
         EXPECT_LE(freq, end);
         EXPECT_FALSE(seen.contains(freq)) << freq;
         seen.insert(freq);
-        for (quint32 murs : {151820000u, 151880000u, 151940000u, 154570000u, 154600000u})
+        for (quint32 murs : { 151820000u, 151880000u, 151940000u, 154570000u, 154600000u })
             EXPECT_NE(freq, murs);
         EXPECT_EQ(frequency(i).node().attributeNames(), kFrequencyOrder);
     }
@@ -283,7 +257,8 @@ TEST_P(TemplateConsistency, LoadsAndIsAConsistentProfileOfItsModel)
 
     // No feature on two buttons; front buttons B and C only on display models.
     QSet<int> features;
-    for (const char *button : {"side1_but", "side2_but", "upper_right_but", "lower_left_but", "lower_right_but"}) {
+    for (const char *button :
+        { "side1_but", "side2_but", "upper_right_but", "lower_left_but", "lower_right_but" }) {
         const int feature = setting(button);
         if (feature != 0) {
             EXPECT_FALSE(features.contains(feature)) << button;
@@ -301,13 +276,13 @@ TEST_P(TemplateConsistency, LoadsAndIsAConsistentProfileOfItsModel)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTemplate, TemplateConsistency, ::testing::ValuesIn(templateNames()),
-                         [](const auto &info) { return info.param.toStdString(); });
+    [](const auto &info) { return info.param.toStdString(); });
 
 // ---- Channel list ---------------------------------------------------------------------
 
 TEST_F(ProfileHooksTest, AddedChannelTakesTheFirstUnusedRecordAndCopiesTheLastChannel)
 {
-    load("KUD41600");  // 16 channel records, 8 in use
+    load("KUD41600"); // 16 channel records, 8 in use
     ASSERT_EQ(channelsInUse(), 8);
     CDataItem channels = section("channels");
     ASSERT_TRUE(channels.CanAddChild());
@@ -315,7 +290,7 @@ TEST_F(ProfileHooksTest, AddedChannelTakesTheFirstUnusedRecordAndCopiesTheLastCh
     CDataItem added;
     ASSERT_TRUE(channels.AddNewChild(added));
     EXPECT_EQ(channelsInUse(), 9);
-    EXPECT_EQ(channels.GetChildCount(), 16);  // the unused record was replaced, not appended to
+    EXPECT_EQ(channels.GetChildCount(), 16); // the unused record was replaced, not appended to
     EXPECT_EQ(channel(8).node(), added.node());
     EXPECT_EQ(text(added, "name"), "CHAN 9");
     EXPECT_EQ(number(added, "rx_freq_ndx"), number(channel(7), "rx_freq_ndx"));
@@ -350,7 +325,7 @@ TEST_F(ProfileHooksTest, ChannelsCanBeAddedUpToTheModelsRecordsOnly)
 TEST_F(ProfileHooksTest, ChannelAppendedWhenEveryRecordIsInUse)
 {
     load("KUD41600");
-    expectAccepted(removeChannel(15));  // an unused record
+    expectAccepted(removeChannel(15)); // an unused record
     expectAccepted(removeChannel(14));
     expectAccepted(removeChannel(13));
     // Still 8 in use, 13 records: adding fills records 8 to 12 and then
@@ -366,7 +341,7 @@ TEST_F(ProfileHooksTest, ChannelAppendedWhenEveryRecordIsInUse)
 
 TEST_F(ProfileHooksTest, DeletingAChannelRenumbersThePresetsAndTheCount)
 {
-    load("KUD41670");  // presets on channels 0 and 1, buttons A and B hold Preset 1 and 2
+    load("KUD41670"); // presets on channels 0 and 1, buttons A and B hold Preset 1 and 2
     expectAccepted(set(preset(1), "channel", 5));
     const QString nextName = text(channel(3), "name");
 
@@ -374,30 +349,30 @@ TEST_F(ProfileHooksTest, DeletingAChannelRenumbersThePresetsAndTheCount)
     EXPECT_EQ(channelsInUse(), 15);
     EXPECT_EQ(text(channel(2), "name"), nextName);
     EXPECT_EQ(number(preset(0), "channel"), 0);
-    EXPECT_EQ(number(preset(1), "channel"), 4);  // followed its channel
+    EXPECT_EQ(number(preset(1), "channel"), 4); // followed its channel
 }
 
 TEST_F(ProfileHooksTest, DeletingAPresetButtonsChannelAsksFirst)
 {
     load("KUD41670");
     expectAccepted(set(preset(0), "channel", 3));
-    const Outcome asked = removeChannel(3);
+    const HookVerdict asked = removeChannel(3);
     EXPECT_EQ(asked.status, 2);
     EXPECT_EQ(asked.msgId, ConfirmDeletePresetChannel);
     EXPECT_EQ(asked.style, kStyleYesNo | kStyleWarning);
-    EXPECT_EQ(channelsInUse(), 16);  // nothing deleted yet
+    EXPECT_EQ(channelsInUse(), 16); // nothing deleted yet
     EXPECT_EQ(section("channels").GetChildCount(), 16);
 
     expectAccepted(removeChannel(3, kAnswerYes));
     EXPECT_EQ(channelsInUse(), 15);
-    EXPECT_EQ(number(preset(0), "channel"), 0);  // moved to an enabled channel
+    EXPECT_EQ(number(preset(0), "channel"), 0); // moved to an enabled channel
     EXPECT_EQ(number(preset(1), "channel"), 1);
 }
 
 TEST_F(ProfileHooksTest, PresetChannelWithoutItsButtonIsDeletedWithoutAsking)
 {
     load("KUD41670");
-    expectAccepted(set(section("setting"), "upper_right_but", 0));  // nobody uses Preset 1 now
+    expectAccepted(set(section("setting"), "upper_right_but", 0)); // nobody uses Preset 1 now
     expectAccepted(removeChannel(0));
     EXPECT_EQ(channelsInUse(), 15);
     EXPECT_EQ(number(preset(0), "channel"), 0);
@@ -406,10 +381,10 @@ TEST_F(ProfileHooksTest, PresetChannelWithoutItsButtonIsDeletedWithoutAsking)
 
 TEST_F(ProfileHooksTest, TheLastEnabledChannelStays)
 {
-    load("KUR20200");  // two channels, presets on both
+    load("KUR20200"); // two channels, presets on both
     expectAccepted(set(channel(1), "disable_channel", true));
     EXPECT_EQ(text(channel(1), "disable_channel"), "1");
-    EXPECT_EQ(number(preset(1), "channel"), 0);  // a preset never names a disabled channel
+    EXPECT_EQ(number(preset(1), "channel"), 0); // a preset never names a disabled channel
 
     expectRefused(set(channel(0), "disable_channel", 1), LastEnabledChannel);
     EXPECT_EQ(text(channel(0), "disable_channel"), "0");
@@ -432,7 +407,7 @@ TEST_F(ProfileHooksTest, ChannelNamesAreUniqueAndOneToEightPrintableCharacters)
     expectAccepted(set(channel(0), "name", "  LOBBY "));
     EXPECT_EQ(text(channel(0), "name"), "LOBBY");
     expectAccepted(set(channel(0), "name", "12345678"));
-    expectAccepted(set(channel(0), "name", text(channel(0), "name")));  // its own name is no clash
+    expectAccepted(set(channel(0), "name", text(channel(0), "name"))); // its own name is no clash
 
     expectRefused(set(channel(1), "name", "12345678"), ChannelNameTaken);
     expectRefused(set(channel(1), "name", "123456789"), ChannelNameLength);
@@ -443,7 +418,7 @@ TEST_F(ProfileHooksTest, ChannelNamesAreUniqueAndOneToEightPrintableCharacters)
 
 TEST_F(ProfileHooksTest, ChannelCodesStayWithinTheModelsCodes)
 {
-    load("KXR40400");  // maxCodes 122: no customised codes
+    load("KXR40400"); // maxCodes 122: no customised codes
     expectAccepted(set(channel(0), "rx_code", 122));
     expectAccepted(set(channel(0), "tx_code", 0));
     expectRefused(set(channel(0), "rx_code", 124), CodeNotSupported);
@@ -451,7 +426,7 @@ TEST_F(ProfileHooksTest, ChannelCodesStayWithinTheModelsCodes)
     expectRefused(set(channel(0), "tx_code", "12x"), CodeNotSupported);
     EXPECT_EQ(number(channel(0), "rx_code"), 122);
 
-    load("KUD41600");  // maxCodes 219
+    load("KUD41600"); // maxCodes 219
     expectAccepted(set(channel(0), "rx_code", 219));
     expectRefused(set(channel(0), "rx_code", 220), CodeNotSupported);
 }
@@ -474,7 +449,7 @@ TEST_F(ProfileHooksTest, PasswordIsEmptyOrFourDigits)
     expectAccepted(set(settings, "password", "0815"));
     EXPECT_EQ(text(settings, "password"), "0815");
     expectAccepted(set(settings, "password", ""));
-    for (const char *bad : {"123", "12345", "12a4", " 123"})
+    for (const char *bad : { "123", "12345", "12a4", " 123" })
         expectRefused(set(settings, "password", bad), BadPassword);
     EXPECT_EQ(text(settings, "password"), "");
 }
@@ -488,7 +463,7 @@ TEST_F(ProfileHooksTest, PowerUpTextUsesTheDisplaysCharactersOnly)
     expectAccepted(set(settings, "powerupString", "*{}?&%.+"));
     expectAccepted(set(settings, "powerupString", "/\\-'ru09"));
     expectAccepted(set(settings, "powerupString", ""));
-    for (const char *bad : {"hello", "ABCDEFGHI", "A B", "A_B", "a"})
+    for (const char *bad : { "hello", "ABCDEFGHI", "A B", "A_B", "a" })
         expectRefused(set(settings, "powerupString", bad), BadPowerUpText);
     EXPECT_EQ(text(settings, "powerupString"), "");
 }
@@ -537,7 +512,7 @@ TEST_F(ProfileHooksTest, CustomTonesAndDplCodesKeepTheirRanges)
 
 TEST_F(ProfileHooksTest, AFeatureIsOnOneButtonOnly)
 {
-    load("KUD41600");  // SB1 Monitor, SB2 Scan, A Preset 1, B Preset 2, C Backlight
+    load("KUD41600"); // SB1 Monitor, SB2 Scan, A Preset 1, B Preset 2, C Backlight
     CDataItem settings = section("setting");
     expectRefused(set(settings, "upper_right_but", 1), FeatureOnOtherButton);
     EXPECT_EQ(setting("upper_right_but"), 9);
@@ -556,9 +531,9 @@ TEST_F(ProfileHooksTest, AFeatureIsOnOneButtonOnly)
 
 TEST_F(ProfileHooksTest, PresetsNameEnabledChannelsInUse)
 {
-    load("KUD41600");  // 8 channels in use
+    load("KUD41600"); // 8 channels in use
     expectAccepted(set(preset(0), "channel", 7));
-    expectRefused(set(preset(0), "channel", 8), BadPresetChannel);  // an unused record
+    expectRefused(set(preset(0), "channel", 8), BadPresetChannel); // an unused record
     expectAccepted(set(channel(5), "disable_channel", 1));
     expectRefused(set(preset(1), "channel", 5), BadPresetChannel);
     EXPECT_EQ(number(preset(0), "channel"), 7);
@@ -583,20 +558,20 @@ TEST_F(ProfileHooksTest, AddedFrequencyIsAppendedAndCounted)
 
 TEST_F(ProfileHooksTest, FrequencyTableRefusesDuplicatesMursAndFrequenciesOutOfRange)
 {
-    load("KXR40400");  // 151.5 to 174 MHz, region 00
+    load("KXR40400"); // 151.5 to 174 MHz, region 00
     const int rows = section("frequencies").GetChildCount();
     const quint32 existing = frequency(0).GetAttributeValue("freq").toUInt();
-    Outcome outcome = addFrequency(existing);
+    HookVerdict outcome = addFrequency(existing);
     expectRefused(outcome, FrequencyDuplicate);
-    for (quint32 murs : {151820000u, 151880000u, 151940000u, 154570000u, 154600000u})
+    for (quint32 murs : { 151820000u, 151880000u, 151940000u, 154570000u, 154600000u })
         expectRefused(addFrequency(murs), MursFrequency);
     expectRefused(addFrequency(151499999), FrequencyOutOfRange);
     expectRefused(addFrequency(174000001), FrequencyOutOfRange);
-    expectRefused(addFrequency(160000000, 1), WideBandNotAllowed);  // narrowband region
+    expectRefused(addFrequency(160000000, 1), WideBandNotAllowed); // narrowband region
     EXPECT_EQ(section("frequencies").GetChildCount(), rows);
 
-    expectAccepted(addFrequency(154570001));  // next to a MURS frequency is fine
-    expectAccepted(addFrequency(151500000));  // the range's ends belong to it
+    expectAccepted(addFrequency(154570001)); // next to a MURS frequency is fine
+    expectAccepted(addFrequency(151500000)); // the range's ends belong to it
     expectAccepted(addFrequency(174000000));
 }
 
@@ -629,20 +604,20 @@ TEST_F(ProfileHooksTest, UsedFrequenciesCannotBeDeleted)
 
 TEST_F(ProfileHooksTest, DeletingAFrequencyRenumbersTheChannelsAboveIt)
 {
-    load("KUR40800");  // channel i uses row i
-    ASSERT_EQ(addFrequency(455500000).status, 0);  // row 8
-    ASSERT_EQ(addFrequency(455600000).status, 0);  // row 9
+    load("KUR40800"); // channel i uses row i
+    ASSERT_EQ(addFrequency(455500000).status, 0); // row 8
+    ASSERT_EQ(addFrequency(455600000).status, 0); // row 9
     expectAccepted(set(channel(7), "rx_freq_ndx", 9));
     expectAccepted(set(channel(7), "tx_freq_ndx", 9));
     // Row 7 is free now.
     EXPECT_TRUE(section("frequencies").CanDeleteFrequency(7));
-    EXPECT_FALSE(section("frequencies").CanDeleteFrequency(10));  // no such row
+    EXPECT_FALSE(section("frequencies").CanDeleteFrequency(10)); // no such row
     expectAccepted(removeFrequency(7));
     EXPECT_EQ(number(section("limit"), "max_valid_freqs"), 9);
     EXPECT_EQ(number(channel(7), "rx_freq_ndx"), 8);
     EXPECT_EQ(number(channel(7), "tx_freq_ndx"), 8);
     EXPECT_EQ(frequency(8).GetAttributeValue("freq").toUInt(), 455600000u);
-    EXPECT_EQ(number(channel(6), "rx_freq_ndx"), 6);  // below: unchanged
+    EXPECT_EQ(number(channel(6), "rx_freq_ndx"), 6); // below: unchanged
 }
 
 TEST_F(ProfileHooksTest, EditingAFrequencyKeepsTheTableRules)
@@ -658,7 +633,7 @@ TEST_F(ProfileHooksTest, EditingAFrequencyKeepsTheTableRules)
 
     // Same rules, new frequency: the channels follow without a question.
     const quint32 own = frequency(0).GetAttributeValue("freq").toUInt();
-    expectAccepted(editFrequency(0, own, bandwidth, power, 3));  // its own frequency is no duplicate
+    expectAccepted(editFrequency(0, own, bandwidth, power, 3)); // its own frequency is no duplicate
     expectAccepted(editFrequency(0, 455025000, bandwidth, power, 3));
     EXPECT_EQ(frequency(0).GetAttributeValue("freq").toUInt(), 455025000u);
     EXPECT_EQ(number(channel(0), "rx_freq_ndx"), 0);
@@ -666,16 +641,16 @@ TEST_F(ProfileHooksTest, EditingAFrequencyKeepsTheTableRules)
 
 TEST_F(ProfileHooksTest, ChangingAUsedFrequencysRulesAsksAndThenUpdatesItsChannels)
 {
-    load("KUR51673");  // region 73: wide band allowed; channel 0 is a repeater pair on rows 0 and 1
+    load("KUR51673"); // region 73: wide band allowed; channel 0 is a repeater pair on rows 0 and 1
     ASSERT_EQ(number(channel(0), "rx_freq_ndx"), 0);
     ASSERT_EQ(number(channel(0), "tx_freq_ndx"), 1);
     const quint32 rx = frequency(0).GetAttributeValue("freq").toUInt();
 
-    const Outcome asked = editFrequency(0, rx, 1, 0, 3);
+    const HookVerdict asked = editFrequency(0, rx, 1, 0, 3);
     EXPECT_EQ(asked.status, 2);
     EXPECT_EQ(asked.msgId, ConfirmChangeUsedFrequency);
     EXPECT_EQ(asked.style, kStyleYesNo | kStyleWarning);
-    EXPECT_EQ(number(frequency(0), "bandwidth"), 0);  // unchanged until confirmed
+    EXPECT_EQ(number(frequency(0), "bandwidth"), 0); // unchanged until confirmed
 
     expectAccepted(editFrequency(0, rx, 1, 0, 3, kAnswerYes));
     EXPECT_EQ(number(frequency(0), "bandwidth"), 1);
