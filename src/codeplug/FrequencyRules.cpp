@@ -62,6 +62,11 @@ bool IsTwoWattFrequency(int64_t hz)
     return std::ranges::find(kTwoWattFrequencies, hz) != kTwoWattFrequencies.end();
 }
 
+std::span<const int64_t> TwoWattFrequencies()
+{
+    return kTwoWattFrequencies;
+}
+
 int CheckMURFreq(const QString &profileText)
 {
     try {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <span>
 
 namespace FrequencyRules {
 
@@ -18,6 +19,8 @@ bool IsMURSFrequency(int64_t hz);
 // 462 762 500 - 462 912 500 and 467 762 500 - 467 912 500 in 25 kHz steps,
 // and 467 850 000 - 467 925 000 in 25 kHz steps. Only exact values match.
 bool IsTwoWattFrequency(int64_t hz);
+// The two-watt list itself, in ascending order.
+std::span<const int64_t> TwoWattFrequencies();
 
 // 1 when no frequency element of the profile text has a MURS freq (read as
 // a signed decimal), 0 when one has or when the text does not load.
