@@ -28,6 +28,7 @@ struct CliCommand {
 QList<CliCommand> profileFileCommands();
 QList<CliCommand> imageCommands();
 QList<CliCommand> radioCommands();
+QList<CliCommand> reportCommands();
 
 // Prints "usage: velacps-cli <usage>" to stderr and returns CliExit::Usage.
 int usageError(const CliCommand &command);

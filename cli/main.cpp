@@ -19,7 +19,7 @@ const QCommandLineOption kHelpOption(
 QList<CliCommand> allCommands()
 {
     QList<CliCommand> commands;
-    commands << profileFileCommands() << imageCommands() << radioCommands();
+    commands << profileFileCommands() << imageCommands() << radioCommands() << reportCommands();
     return commands;
 }
 
