@@ -14,14 +14,15 @@
 #include "RecordingReporter.h"
 #include "TestEnvironment.h"
 #include "document/ProfileDocument.h"
-#include "radio/CableMonitor.h"
 #include "operations/RadioChecks.h"
-#include "radio/RadioLink.h"
 #include "operations/ReadWriteOperations.h"
+#include "radio/CableMonitor.h"
+#include "radio/RadioLink.h"
 #include "radio/SerialCable.h"
 #include "settings/ProductContext.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -33,15 +34,14 @@
 
 namespace {
 
-constexpr double kBitsPerByte = 10.0;  // start bit, eight data bits, stop bit
+constexpr double kBitsPerByte = 10.0; // start bit, eight data bits, stop bit
 
 // What crossed the cable: bytes written (requests) and read (their echo,
 // then the replies), and the frames sent.
-struct WireCounts
-{
-    std::atomic<qint64> written {0};
-    std::atomic<qint64> read {0};
-    std::atomic<qint64> writes {0};
+struct WireCounts {
+    std::atomic<qint64> written { 0 };
+    std::atomic<qint64> read { 0 };
+    std::atomic<qint64> writes { 0 };
 
     void reset()
     {
@@ -59,32 +59,56 @@ struct WireCounts
     }
 };
 
-// The serial cable, counting the bytes it moves.
-class CountingSerialCable : public CSerialCable
-{
+// A cable connection counting the bytes it moves through another.
+class CountingCable : public CUsbCable {
 public:
-    CountingSerialCable(const QString &path, WireCounts &counts) : CSerialCable(path), m_counts(counts) {}
-
-    int Read(quint8 *buffer, int count) override
+    CountingCable(std::unique_ptr<CUsbCable> cable, WireCounts &counts)
+        : m_cable(std::move(cable))
+        , m_counts(counts)
     {
-        const int moved = CSerialCable::Read(buffer, count);
-        m_counts.read += moved;
-        return moved;
     }
-    int Write(const quint8 *buffer, int count) override
+
+protected:
+    CableStatus devicePurge(quint32 mask) override
     {
-        const int moved = CSerialCable::Write(buffer, count);
-        m_counts.written += moved;
+        m_cable->Purge(mask);
+        return m_cable->lastStatus();
+    }
+    CableStatus deviceRead(quint8 *buffer, int count, int *moved) override
+    {
+        *moved = m_cable->Read(buffer, count);
+        m_counts.read += *moved;
+        return m_cable->lastStatus();
+    }
+    CableStatus deviceWrite(const quint8 *buffer, int count, int *moved) override
+    {
+        *moved = m_cable->Write(buffer, count);
+        m_counts.written += *moved;
         ++m_counts.writes;
-        return moved;
+        return m_cable->lastStatus();
     }
 
 private:
+    std::unique_ptr<CUsbCable> m_cable;
     WireCounts &m_counts;
 };
 
-struct Environment
+// Runs one operation to its end; whether it succeeded.
+bool runToEnd(CRadioOperations &operations, const std::function<bool()> &start)
 {
+    QEventLoop loop;
+    bool succeeded = false;
+    QObject::connect(&operations, &CRadioOperations::finished, &loop, [&](CRadioOperations::Outcome outcome) {
+        succeeded = outcome == CRadioOperations::Outcome::Succeeded;
+        loop.quit();
+    });
+    if (!start())
+        return false;
+    loop.exec();
+    return succeeded;
+}
+
+struct Environment {
     Environment()
     {
         // Without the limit-saving rule the profile keeps maxCodes 219, so
@@ -94,7 +118,6 @@ struct Environment
             error = "the product or the radio emulator did not start";
             return;
         }
-        CUsbCable::setCableDeviceIndex(0);
         const QString path = files.filePath(QStringLiteral("full.kv9"));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(fullProfileText().toUtf8()) < 0) {
@@ -107,9 +130,12 @@ struct Environment
             error = "the full profile does not load";
             return;
         }
-        operations = std::make_unique<CRadioOperations>(context.settings(), &monitor, [this] { return cable(); });
+        operations = std::make_unique<CRadioOperations>(
+            context.settings(), [this] { return cable(); }, &monitor);
+        QObject::connect(operations.get(), &CRadioOperations::message, &showWithReporter);
         // The image a write sends, for the bare engine write.
-        if (!operations->Identify() || document->GetVirtualCPData(image, operations->identity()) != 1) {
+        if (!runToEnd(*operations, [this] { return operations->startIdentify(); })
+            || document->GetVirtualCPData(image, operations->identity()) != 1) {
             error = "the radio cannot be identified";
             return;
         }
@@ -118,16 +144,22 @@ struct Environment
             error = "the profile is not the full one";
     }
 
-    std::unique_ptr<CUsbCable> cable() { return std::make_unique<CountingSerialCable>(radio.path(), counts); }
+    CableOpening cable()
+    {
+        CableOpening opening = CSerialCable::open(radio.path());
+        if (opening.cable)
+            opening.cable = std::make_unique<CountingCable>(std::move(opening.cable), counts);
+        return opening;
+    }
 
     ScopedConfig config;
     RecordingReporter reporter;
     CProductContext context;
     QTemporaryDir files;
     QTemporaryDir sharing;
-    CCableMonitor monitor {nullptr, {}, sharing.path()};
-    RadioEmulator radio {{QStringLiteral("--model"), QStringLiteral("KUD51900"), QStringLiteral("--frequencies"),
-                          QStringLiteral("99"), QStringLiteral("--pace")}};
+    CCableMonitor monitor { nullptr, {}, sharing.path() };
+    RadioEmulator radio { { QStringLiteral("--model"), QStringLiteral("KUD51900"),
+        QStringLiteral("--frequencies"), QStringLiteral("99"), QStringLiteral("--pace") } };
     WireCounts counts;
     std::unique_ptr<CProfileDocument> document;
     std::unique_ptr<CRadioOperations> operations;
@@ -179,20 +211,24 @@ void measure(benchmark::State &state, const std::function<bool(Environment &)> &
 
 void BM_Radio_Read(benchmark::State &state)
 {
-    measure(state, [](Environment &env) { return env.operations->Read(); });
+    measure(state, [](Environment &env) {
+        return runToEnd(*env.operations, [&] { return env.operations->startRead(); });
+    });
 }
 BENCHMARK(BM_Radio_Read)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 void BM_Radio_Write(benchmark::State &state)
 {
-    measure(state, [](Environment &env) { return env.operations->Write(*env.document); });
+    measure(state, [](Environment &env) {
+        return runToEnd(*env.operations, [&] { return env.operations->startWrite(*env.document); });
+    });
 }
 BENCHMARK(BM_Radio_Write)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 void BM_Radio_EngineReadCodeplug(benchmark::State &state)
 {
     measure(state, [](Environment &env) {
-        CRadioLink link(nullptr, env.cable());
+        CRadioLink link(nullptr, env.cable().cable);
         VirtualCP image {};
         return link.ReadCodeplug(image).succeeded();
     });
@@ -202,7 +238,7 @@ BENCHMARK(BM_Radio_EngineReadCodeplug)->Unit(benchmark::kMillisecond)->UseRealTi
 void BM_Radio_EngineWriteCodeplug(benchmark::State &state)
 {
     measure(state, [](Environment &env) {
-        CRadioLink link(nullptr, env.cable());
+        CRadioLink link(nullptr, env.cable().cable);
         return link.WriteCodeplug(env.image).succeeded();
     });
 }

@@ -6,13 +6,17 @@
 #include "operations/ReadWriteOperations.h"
 #include "radio/CablePort.h"
 
+#include <QEventLoop>
+
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
 // The options the radio commands share; the rest are positional.
 struct RadioArguments {
     QStringList positional;
+    QString port;
     QString password;
     bool hasPassword = false;
 };
@@ -26,9 +30,8 @@ const QCommandLineOption kYesOption(
 
 RadioArguments radioArguments(const QCommandLineParser &parser)
 {
-    if (parser.isSet(kPortOption))
-        CablePort::setForThisRun(parser.value(kPortOption));
     RadioArguments parsed;
+    parsed.port = parser.isSet(kPortOption) ? parser.value(kPortOption) : CablePort::current();
     parsed.positional = parser.positionalArguments();
     // Only the commands that take a password define its option.
     parsed.hasPassword = parser.optionNames().contains(kPasswordOption.names().constFirst());
@@ -39,23 +42,89 @@ RadioArguments radioArguments(const QCommandLineParser &parser)
 
 // The prompt of the command line: the --password value once; asked again
 // (a wrong or missing password), it shows the prompt's text and cancels.
-CRadioOperations::PasswordPrompt passwordPrompt(const RadioArguments &arguments)
+std::function<void(PasswordRequest &)> passwordPrompt(const RadioArguments &arguments)
 {
     auto offered = std::make_shared<bool>(false);
-    return [arguments, offered](QString &typed) {
+    return [arguments, offered](PasswordRequest &request) {
         if (arguments.hasPassword && !*offered) {
             *offered = true;
-            typed = arguments.password;
-            return true;
+            request.typed = arguments.password;
+            request.accepted = true;
+            return;
         }
         showMessage(QStringLiteral("Please enter the password:"), MsgStyle::IconQuestion);
-        return false;
     };
 }
 
-void printProgress(int percent)
+// The progress on stderr: on a terminal one line per stage, rewritten in
+// place as the stage advances; otherwise one line per report.
+class ProgressLines {
+public:
+    void stage(CRadioOperations::Stage stage)
+    {
+        endLine();
+        m_label = label(stage);
+        if (m_inPlace) {
+            std::fputs(m_label, stderr);
+            m_open = true;
+        }
+    }
+    void progress(int percent)
+    {
+        if (m_inPlace) {
+            std::fprintf(stderr, "\r%s %d%%", m_label, percent);
+            m_open = true;
+        } else {
+            std::fprintf(stderr, "%d%%\n", percent);
+        }
+    }
+    // Ends a line being rewritten, so a message starts a line of its own.
+    void endLine()
+    {
+        if (m_open)
+            std::fputc('\n', stderr);
+        m_open = false;
+    }
+
+private:
+    static const char *label(CRadioOperations::Stage stage)
+    {
+        switch (stage) {
+        case CRadioOperations::Stage::Identifying:
+            return "Identifying radio\u2026";
+        case CRadioOperations::Stage::Reading:
+            return "Reading radio\u2026";
+        case CRadioOperations::Stage::Writing:
+            return "Writing radio\u2026";
+        case CRadioOperations::Stage::Resetting:
+            return "Resetting radio\u2026";
+        }
+        return "";
+    }
+
+    bool m_inPlace = ::isatty(STDERR_FILENO);
+    bool m_open = false;
+    const char *m_label = "";
+};
+
+// Starts an operation and waits for its end; whether it succeeded. A cable
+// that is not there gets a hint after the operation's message.
+bool runToEnd(CRadioOperations &operations, const std::function<bool()> &start)
 {
-    std::fprintf(stderr, "%d%%\n", percent);
+    QEventLoop loop;
+    CRadioOperations::Outcome outcome = CRadioOperations::Outcome::Failed;
+    QObject::connect(&operations, &CRadioOperations::finished, &loop, [&](CRadioOperations::Outcome end) {
+        outcome = end;
+        loop.quit();
+    });
+    if (!start())
+        return false;
+    loop.exec();
+    if (operations.cableStatus() == CableError::DeviceNotFound)
+        std::fputs("Name the cable's device with --port, or try the tool without a radio: velacps-radiosim "
+                   "emulates one and prints the terminal to give to --port.\n",
+            stderr);
+    return outcome == CRadioOperations::Outcome::Succeeded;
 }
 
 QString identityCharacter(uint8_t byte)
@@ -94,9 +163,22 @@ int withOperations(const QCommandLineParser &parser,
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
-    CRadioOperations operations(session.context().settings());
-    operations.setProgressCallback(printProgress);
-    operations.setPasswordPrompt(passwordPrompt(arguments));
+    CRadioOperations operations(
+        session.context().settings(), [port = arguments.port] { return CablePort::open(port); });
+    ProgressLines lines;
+    QObject::connect(&operations, &CRadioOperations::stageStarted,
+        [&](CRadioOperations::Stage stage) { lines.stage(stage); });
+    QObject::connect(&operations, &CRadioOperations::progress, [&](int percent) { lines.progress(percent); });
+    QObject::connect(&operations, &CRadioOperations::message, [&](RadioMessage &message) {
+        lines.endLine();
+        showWithReporter(message);
+    });
+    QObject::connect(&operations, &CRadioOperations::passwordRequested,
+        [&, prompt = passwordPrompt(arguments)](PasswordRequest &request) {
+            lines.endLine();
+            prompt(request);
+        });
+    QObject::connect(&operations, &CRadioOperations::finished, [&] { lines.endLine(); });
     return body(session, operations, arguments);
 }
 
@@ -104,7 +186,7 @@ int identifyRadio(const QCommandLineParser &parser)
 {
     return withOperations(
         parser, [](CliSession &, CRadioOperations &operations, const RadioArguments &) -> int {
-            if (!operations.Identify())
+            if (!runToEnd(operations, [&] { return operations.startIdentify(); }))
                 return CliExit::Failed;
             printIdentity(operations.identity());
             return CliExit::Success;
@@ -115,7 +197,7 @@ int readRadio(const QCommandLineParser &parser)
 {
     return withOperations(parser,
         [](CliSession &session, CRadioOperations &operations, const RadioArguments &arguments) -> int {
-            if (!operations.Read())
+            if (!runToEnd(operations, [&] { return operations.startRead(); }))
                 return CliExit::Failed;
             const auto document = session.newDocument();
             VirtualCP image = operations.image();
@@ -136,7 +218,8 @@ int writeRadio(const QCommandLineParser &parser)
             // profile that fails them (its message shown) cannot be written.
             if (!document->RunLoadTimeRules())
                 return CliExit::Failed;
-            return operations.Write(*document) ? CliExit::Success : CliExit::Failed;
+            return runToEnd(operations, [&] { return operations.startWrite(*document); }) ? CliExit::Success
+                                                                                          : CliExit::Failed;
         });
 }
 
@@ -144,12 +227,12 @@ int resetRadio(const QCommandLineParser &parser)
 {
     return withOperations(
         parser, [](CliSession &, CRadioOperations &operations, const RadioArguments &) -> int {
-            return operations.Reset() ? CliExit::Success : CliExit::Failed;
+            return runToEnd(operations, [&] { return operations.startReset(); }) ? CliExit::Success
+                                                                                 : CliExit::Failed;
         });
 }
 
 } // namespace
-
 QList<CliCommand> radioCommands()
 {
     return {

@@ -1,11 +1,11 @@
 #include "operations/RadioChecks.h"
 
+#include "base/MessageReporter.h"
 #include "codeplug/CodeplugBits.h"
 #include "codeplug/VirtualCP.h"
-#include "base/MessageReporter.h"
 #include "document/ProfileDocument.h"
-#include "settings/ModelRules.h"
 #include "document/ProfileFileCheck.h"
+#include "settings/ModelRules.h"
 #include "settings/SettingsDocuments.h"
 
 #include <algorithm>
@@ -16,8 +16,8 @@ namespace RadioChecks {
 namespace {
 
 const QString kNotCompatible = QStringLiteral("The current profile is not compatible with the radio.");
-const QString kTierQuestion = QStringLiteral(
-    "When converting from high-tier radio to low-tier radio, some data may be lost. Do you want to continue?");
+const QString kTierQuestion = QStringLiteral("When converting from high-tier radio to low-tier radio, some "
+                                             "data may be lost. Do you want to continue?");
 
 int tierOf(uint8_t tens, uint8_t units)
 {
@@ -37,9 +37,9 @@ qint64 profileNumber(CProfileDocument &document, const char *section, const char
     return item.GetAttributeValue(QLatin1String(attribute)).toLongLong();
 }
 
-bool refuse(const QString &message)
+bool refuse(const Show &show, const QString &message)
 {
-    showMessage(message, MsgStyle::IconWarning);
+    show(message, MsgStyle::IconWarning);
     return false;
 }
 
@@ -69,34 +69,38 @@ QString ImagePassword(const VirtualCP &image)
     return QString::fromLatin1(text, qsizetype(strnlen(text, sizeof image.setting.password)));
 }
 
-bool CheckRegion(const RadioIdentity &identity, const CSettingsDocuments &settings, Transfer transfer)
+bool CheckRegion(
+    const RadioIdentity &identity, const CSettingsDocuments &settings, Transfer transfer, const Show &show)
 {
     const QString region = RegionCode(identity);
     if (settings.isSupportedRegion(region))
         return true;
     if (transfer == Transfer::Write)
-        return refuse(QStringLiteral("The CPS does not support this radio model."));
+        return refuse(show, QStringLiteral("The CPS does not support this radio model."));
     QString message = QStringLiteral("The CPS does not support this radio's region.");
     const QString name = settings.regionNames().value(region.toInt());
     if (!name.isEmpty())
         message += QStringLiteral(" Please use the \"%1\".").arg(name);
-    return refuse(message);
+    return refuse(show, message);
 }
 
-bool CheckCodeplugVersion(const RadioIdentity &identity, const CSettingsDocuments &settings)
+bool CheckCodeplugVersion(const RadioIdentity &identity, const CSettingsDocuments &settings, const Show &show)
 {
-    if (ProfileFileCheck::CodeplugVersionRule(settings, QChar(identity.codeplugPhase), identity.codeplugVersion))
+    if (ProfileFileCheck::CodeplugVersionRule(
+            settings, QChar(identity.codeplugPhase), identity.codeplugVersion))
         return true;
-    return refuse(QStringLiteral("Codeplug version of CPS and radio are incompatible! Please update your CPS."));
+    return refuse(
+        show, QStringLiteral("Codeplug version of CPS and radio are incompatible! Please update your CPS."));
 }
 
 bool CheckWriteCompatibility(CProfileDocument &document, const RadioIdentity &identity,
-                             const CSettingsDocuments &settings)
+    const CSettingsDocuments &settings, const Show &show)
 {
     const QString model = profileModel(document);
     if (model.right(2) != RegionCode(identity))
-        return refuse(QStringLiteral("The radio being programmed does not match the model in the current profile."));
-    if (!CheckCodeplugVersion(identity, settings))
+        return refuse(show,
+            QStringLiteral("The radio being programmed does not match the model in the current profile."));
+    if (!CheckCodeplugVersion(identity, settings, show))
         return false;
 
     const int profilePower = model.size() > 3 ? model.at(3).digitValue() : -1;
@@ -104,7 +108,7 @@ bool CheckWriteCompatibility(CProfileDocument &document, const RadioIdentity &id
     const QChar profileStyle = model.size() > 2 ? model.at(2) : QChar();
     const QChar radioStyle = QChar(identity.modelLetters[2]);
     if (isFourOrFive(profilePower) && radioPower == 2)
-        return refuse(kNotCompatible);
+        return refuse(show, kNotCompatible);
     const bool rotaryAndDisplay = (profileStyle == QLatin1Char('R') && radioStyle == QLatin1Char('D'))
         || (profileStyle == QLatin1Char('D') && radioStyle == QLatin1Char('R'));
     const bool crossModel = (profilePower == 2 && isFourOrFive(radioPower))
@@ -112,22 +116,26 @@ bool CheckWriteCompatibility(CProfileDocument &document, const RadioIdentity &id
     if (!crossModel
         && uint8_t(profileNumber(document, "factory_setting", "serial_clone_compatibility"))
             != identity.serial_clone_compatibility)
-        return refuse(kNotCompatible);
+        return refuse(show, kNotCompatible);
 
     if (model.size() < 2 || model.at(1) != QChar(identity.modelLetters[1]))
-        return refuse(QStringLiteral("Invalid frequency: This frequency is not supported by this radio."));
+        return refuse(
+            show, QStringLiteral("Invalid frequency: This frequency is not supported by this radio."));
 
-    const QString codesLost = QStringLiteral("Some profile information is not supported by the host radio and "
-                                             "therefore will not be transferred(PL/DPL Code). ");
+    const QString codesLost
+        = QStringLiteral("Some profile information is not supported by the host radio and "
+                         "therefore will not be transferred(PL/DPL Code). ");
     const qint64 profileCodes = profileNumber(document, "limit", "maxCodes");
-    if (profileCodes >= 123 && identity.maxCodes == 122 && !ModelRules::CheckCustomCodes(document.root(), 122))
-        return refuse(codesLost);
-    if (profileCodes >= 214 && identity.maxCodes == 213 && !ModelRules::CheckCustomCodes(document.root(), 213))
-        return refuse(codesLost);
+    if (profileCodes >= 123 && identity.maxCodes == 122
+        && !ModelRules::CheckCustomCodes(document.root(), 122))
+        return refuse(show, codesLost);
+    if (profileCodes >= 214 && identity.maxCodes == 213
+        && !ModelRules::CheckCustomCodes(document.root(), 213))
+        return refuse(show, codesLost);
     return true;
 }
 
-bool ConvertTier(VirtualCP &image, const RadioIdentity &identity)
+bool ConvertTier(VirtualCP &image, const RadioIdentity &identity, const Show &show)
 {
     const int profileTier = tierOf(image.factory.modelDigits[1], image.factory.modelDigits[2]);
     const int radioTier = tierOf(identity.modelDigits[1], identity.modelDigits[2]);
@@ -140,7 +148,7 @@ bool ConvertTier(VirtualCP &image, const RadioIdentity &identity)
     bool asked = false;
     if (radioTier < profileTier) {
         asked = true;
-        if (showMessage(kTierQuestion, MsgStyle::YesNo | MsgStyle::IconQuestion) != MsgAnswer::Yes)
+        if (show(kTierQuestion, MsgStyle::YesNo | MsgStyle::IconQuestion) != MsgAnswer::Yes)
             return false;
         SettingBlock &setting = image.setting;
         if (setting.numberChannels > radioTier)
@@ -154,22 +162,22 @@ bool ConvertTier(VirtualCP &image, const RadioIdentity &identity)
             setting.presetChannels[1] = 1;
     }
     if (image.factory.modelLetters[2] != 'R' && identity.modelLetters[2] == 'R') {
-        if (!asked && showMessage(kTierQuestion, MsgStyle::YesNo | MsgStyle::IconQuestion) != MsgAnswer::Yes)
+        if (!asked && show(kTierQuestion, MsgStyle::YesNo | MsgStyle::IconQuestion) != MsgAnswer::Yes)
             return false;
         // A rotary radio has only the side buttons.
-        for (unsigned slot : {codeplug::kLowerLeftButtonSlot, codeplug::kUpperRightButtonSlot,
-                              codeplug::kLowerRightButtonSlot})
+        for (unsigned slot : { codeplug::kLowerLeftButtonSlot, codeplug::kUpperRightButtonSlot,
+                 codeplug::kLowerRightButtonSlot })
             codeplug::setButtonSlot(image.setting.buttons, slot, 0);
     }
     return true;
 }
 
-void NoticeOlderRadioCodeplug(const RadioIdentity &identity, int profileCodeplugVersion)
+void NoticeOlderRadioCodeplug(const RadioIdentity &identity, int profileCodeplugVersion, const Show &show)
 {
     if (identity.codeplugVersion < profileCodeplugVersion)
-        showMessage(QStringLiteral("The radio you are programing has a lower version codeplug, some new features "
-                                   "can not be used after writing."),
-                    MsgStyle::IconInformation);
+        show(QStringLiteral("The radio you are programing has a lower version codeplug, some new features "
+                            "can not be used after writing."),
+            MsgStyle::IconInformation);
 }
 
 void CopyIdentityIntoImage(VirtualCP &image, const RadioIdentity &identity)
@@ -193,12 +201,31 @@ QString MemoryStatusText(int status)
 {
     QString text;
     if (status == 8)
-        text = QStringLiteral("Radio's memory is corrupted. Please perform factory reset to correct the error.");
+        text = QStringLiteral(
+            "Radio's memory is corrupted. Please perform factory reset to correct the error.");
     else if (status >= 1 && status <= 31)
         text = QStringLiteral("Radio's memory is corrupted. Please return to manufacture for correction.");
     else
         text = QStringLiteral("Unknown warning!");
     return QStringLiteral("%1: %2").arg(QStringLiteral("Warning"), text);
+}
+
+QString CableFailureText(CableStatus status)
+{
+    switch (status) {
+    case CableError::DeviceNotFound:
+        return QStringLiteral("No programming cable was found.");
+    case CableError::DeviceBusy:
+        return QStringLiteral("The programming cable is in use by another program.");
+    default:
+        return QString();
+    }
+}
+
+QString PartlyWrittenText()
+{
+    return QStringLiteral(
+        "The radio now holds a partly written codeplug; writing the profile again restores it.");
 }
 
 } // namespace RadioChecks

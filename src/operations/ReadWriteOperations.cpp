@@ -1,17 +1,15 @@
 #include "operations/ReadWriteOperations.h"
 
+#include "base/VelaException.h"
+#include "document/ProfileDocument.h"
+#include "operations/RadioChecks.h"
 #include "radio/CableMonitor.h"
 #include "radio/CablePort.h"
 #include "radio/NamedLock.h"
-#include "operations/RadioChecks.h"
 #include "radio/RadioLink.h"
-#include "base/MessageReporter.h"
-#include "document/ProfileDocument.h"
-#include "base/VelaException.h"
+#include "radio/StopEvent.h"
 #include "settings/ModelRules.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QThread>
 
 namespace {
@@ -26,12 +24,32 @@ RadioOutcome firstFailure(std::initializer_list<std::function<RadioOutcome()>> s
     return RadioOutcome {};
 }
 
+// The answer of a message nobody answered: Ok, or for a question No (Cancel
+// when it has no No).
+int unansweredChoice(unsigned style)
+{
+    const unsigned buttons = style & MsgStyle::ButtonMask;
+    if (buttons == MsgStyle::Ok)
+        return MsgAnswer::Ok;
+    return buttons == MsgStyle::OkCancel ? MsgAnswer::Cancel : MsgAnswer::No;
+}
+
+const RadioOutcome kCommunicationFailure { RadioReport::Failed, RadioReport::kCommunicationFailure };
+const RadioOutcome kCancelled { RadioReport::Cancelled, 0 };
+
 } // namespace
 
-CRadioOperations::CRadioOperations(const CSettingsDocuments &settings, CCableMonitor *monitor, CableFactory cables)
-    : m_settings(settings)
+void showWithReporter(RadioMessage &message)
+{
+    message.answer = showMessage(message.text, message.style);
+}
+
+CRadioOperations::CRadioOperations(
+    const CSettingsDocuments &settings, CableOpener openCable, CCableMonitor *monitor, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_openCable(openCable ? std::move(openCable) : [] { return CablePort::open(CablePort::current()); })
     , m_monitor(monitor)
-    , m_cables(cables ? std::move(cables) : CableFactory(&CablePort::createCurrent))
 {
     if (!m_monitor) {
         m_ownMonitor = std::make_unique<CCableMonitor>(nullptr);
@@ -39,7 +57,14 @@ CRadioOperations::CRadioOperations(const CSettingsDocuments &settings, CCableMon
     }
 }
 
-CRadioOperations::~CRadioOperations() = default;
+CRadioOperations::~CRadioOperations()
+{
+    cancel();
+    if (m_worker)
+        m_worker->wait();
+    if (m_running && m_transfer)
+        m_monitor->setTransferActive(false);
+}
 
 bool CRadioOperations::event(QEvent *event)
 {
@@ -48,152 +73,281 @@ bool CRadioOperations::event(QEvent *event)
     const auto *report = static_cast<RadioReportEvent *>(event);
     if (report->wParam() == RadioReport::Progress) {
         m_lastProgress = report->lParam();
-        if (m_progress)
-            m_progress(report->lParam());
+        emit progress(report->lParam());
     }
     return true;
 }
 
-RadioOutcome CRadioOperations::runWorker(const std::function<RadioOutcome(CRadioLink &)> &steps)
+bool CRadioOperations::begin(bool transfer)
 {
-    RadioOutcome outcome {RadioReport::Failed, RadioReport::kCommunicationFailure};
-    CRadioLink link(this, m_cables());
-    if (m_resetSettle)
-        link.setResetSettleTime(*m_resetSettle);
-    std::unique_ptr<QThread> worker(QThread::create([&] {
-        // The cable mutex is held for the whole run, so no other copy or
-        // thread touches the cable meanwhile.
-        CNamedLock cableMutex(CableSharing::runtimeDirectory(), QString::fromLatin1(CableSharing::kCableMutexName));
-        CNamedLockGuard guard(cableMutex);
+    if (m_running)
+        return false;
+    m_running = true;
+    m_transfer = transfer;
+    m_cancel = std::make_shared<CStopEvent>();
+    m_cableStatus = CableError::Ok;
+    m_lastProgress = 0;
+    if (transfer)
+        m_monitor->setTransferActive(true);
+    return true;
+}
+
+void CRadioOperations::runStage(Stage stage, Steps steps, Continuation then)
+{
+    m_then = std::move(then);
+    emit stageStarted(stage);
+    m_worker.reset(QThread::create([this, steps = std::move(steps), cancel = m_cancel] {
+        // The cable mutex is held for the whole stage, so no cable scan of
+        // this or another copy runs meanwhile.
+        CNamedLock cableMutex(
+            CableSharing::runtimeDirectory(), QString::fromLatin1(CableSharing::kCableMutexName));
+        CNamedLockGuard guard(cableMutex, *cancel);
         if (!guard.ownsLock())
-            return;
-        // Without a presence poller in this copy nothing has found the
-        // cable's device index yet.
-        if (m_ownMonitor)
-            m_cables()->FindCables();
-        outcome = steps(link);
+            m_stageOutcome = cancel->isSet() ? kCancelled : kCommunicationFailure;
+        else if (!m_link && !openLink())
+            m_stageOutcome = kCommunicationFailure;
+        else
+            m_stageOutcome = steps(*m_link);
     }));
-    QEventLoop loop;
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    QCoreApplication::sendPostedEvents(this);
-    return outcome;
+    // Queued: it arrives after the progress the stage posted here.
+    connect(m_worker.get(), &QThread::finished, this, &CRadioOperations::stageEnded);
+    m_worker->start();
 }
 
-bool CRadioOperations::reportOutcome(const RadioOutcome &outcome)
+bool CRadioOperations::openLink()
 {
-    if (outcome.kind == RadioReport::Failed)
-        showMessage(RadioChecks::FailureText(outcome.value), MsgStyle::IconError);
-    else if (outcome.kind == RadioReport::MemoryStatus)
-        showMessage(RadioChecks::MemoryStatusText(outcome.value), MsgStyle::IconWarning);
-    return outcome.succeeded();
+    CableOpening opening = m_openCable();
+    QMutexLocker lock(&m_linkMutex);
+    m_cableStatus = opening.status;
+    if (!opening.cable)
+        return false;
+    m_link = std::make_unique<CRadioLink>(this, std::move(opening.cable));
+    if (m_resetSettle)
+        m_link->setResetSettleTime(*m_resetSettle);
+    if (m_cancel->isSet())
+        m_link->cancel();
+    return true;
 }
 
-void CRadioOperations::setTransferActive(bool active)
+void CRadioOperations::stageEnded()
 {
-    m_monitor->setTransferActive(active);
+    m_worker->wait();
+    m_worker.reset();
+    const Continuation then = std::move(m_then);
+    then(m_stageOutcome);
 }
 
-bool CRadioOperations::Identify()
+void CRadioOperations::cancel()
+{
+    if (!m_running)
+        return;
+    m_cancel->set();
+    QMutexLocker lock(&m_linkMutex);
+    if (m_link)
+        m_link->cancel();
+}
+
+void CRadioOperations::finish(Outcome outcome)
+{
+    {
+        QMutexLocker lock(&m_linkMutex);
+        m_link.reset(); // releases the cable
+    }
+    if (m_transfer)
+        m_monitor->setTransferActive(false);
+    m_running = false;
+    m_document = nullptr;
+    m_documentOwner.clear();
+    emit finished(outcome);
+}
+
+void CRadioOperations::finishLater(Outcome outcome)
+{
+    QMetaObject::invokeMethod(
+        this, [this, outcome] { finish(outcome); }, Qt::QueuedConnection);
+}
+
+int CRadioOperations::show(const QString &text, unsigned style)
+{
+    RadioMessage shown { text, style, unansweredChoice(style) };
+    emit message(shown);
+    return shown.answer;
+}
+
+RadioChecks::Show CRadioOperations::shower()
+{
+    return [this](const QString &text, unsigned style) { return show(text, style); };
+}
+
+CRadioOperations::Outcome CRadioOperations::reportOutcome(const RadioOutcome &outcome)
+{
+    switch (outcome.kind) {
+    case RadioReport::Finished:
+        return Outcome::Succeeded;
+    case RadioReport::Cancelled:
+        if (outcome.partlyWritten)
+            show(RadioChecks::PartlyWrittenText(), MsgStyle::IconWarning);
+        return Outcome::Cancelled;
+    case RadioReport::MemoryStatus:
+        show(RadioChecks::MemoryStatusText(outcome.value), MsgStyle::IconWarning);
+        return Outcome::Failed;
+    default:
+        break;
+    }
+    QStringList text { RadioChecks::FailureText(outcome.value) };
+    text << RadioChecks::CableFailureText(m_cableStatus);
+    if (outcome.partlyWritten)
+        text << RadioChecks::PartlyWrittenText();
+    text.removeAll(QString());
+    show(text.join(QLatin1Char(' ')), MsgStyle::IconError);
+    return Outcome::Failed;
+}
+
+void CRadioOperations::identify(Continuation then)
 {
     m_identity = RadioIdentity {};
-    m_lastProgress = 0;
-    return reportOutcome(runWorker([this](CRadioLink &link) { return link.Identify(m_identity); }));
+    runStage(
+        Stage::Identifying, [this](CRadioLink &link) { return link.Identify(m_identity); }, std::move(then));
 }
 
-bool CRadioOperations::identifyForTransfer()
+bool CRadioOperations::identifiedForTransfer(const RadioOutcome &outcome)
 {
-    setTransferActive(true);
-    if (!Identify() || m_lastProgress != 100) {
-        setTransferActive(false);
-        return false;
-    }
-    m_lastProgress = 0;
-    return true;
+    const Outcome end = m_cancel->isSet() ? Outcome::Cancelled : reportOutcome(outcome);
+    if (end == Outcome::Succeeded)
+        return true;
+    finish(end);
+    return false;
 }
 
 bool CRadioOperations::passwordAccepted()
 {
     const QString radioPassword = RadioChecks::RadioPassword(m_identity);
     while (!radioPassword.isEmpty() && radioPassword != m_rememberedPassword) {
-        QString typed;
-        if (!m_prompt || !m_prompt(typed))
+        PasswordRequest request;
+        emit passwordRequested(request);
+        if (!request.accepted)
             return false;
-        m_rememberedPassword = typed;
+        m_rememberedPassword = request.typed;
     }
     return true;
 }
 
-bool CRadioOperations::Read()
+void CRadioOperations::transfer(Stage stage)
 {
-    if (!identifyForTransfer())
-        return false;
-    const bool accepted = RadioChecks::CheckRegion(m_identity, m_settings, RadioChecks::Transfer::Read)
-        && RadioChecks::CheckCodeplugVersion(m_identity, m_settings) && passwordAccepted();
-    if (!accepted) {
-        setTransferActive(false);
-        return false;
-    }
-    const RadioOutcome outcome = runWorker([this](CRadioLink &link) {
-        m_image = VirtualCP {};
-        return firstFailure({[&] { return link.Prepare(); }, [&] { return link.ReadCodeplug(m_image); },
-                             [&] { return link.ResetRadio(); }});
-    });
-    setTransferActive(false);
-    return reportOutcome(outcome);
+    if (m_cancel->isSet())
+        return finish(Outcome::Cancelled);
+    runStage(
+        stage,
+        [this, stage](CRadioLink &link) {
+            return firstFailure({ [&] { return link.Prepare(); },
+                [&] {
+                    return stage == Stage::Reading ? link.ReadCodeplug(m_image) : link.WriteCodeplug(m_image);
+                },
+                [&] { return link.ResetRadio(); } });
+        },
+        [this, stage](const RadioOutcome &outcome) {
+            if (outcome.kind == RadioReport::Cancelled)
+                return resetAfterCancel(outcome);
+            if (stage == Stage::Writing && outcome.succeeded())
+                m_rememberedPassword = RadioChecks::ImagePassword(m_image);
+            finish(reportOutcome(outcome));
+        });
 }
 
-bool CRadioOperations::Write(CProfileDocument &document)
+void CRadioOperations::resetAfterCancel(const RadioOutcome &stopped)
 {
+    runStage(
+        Stage::Resetting, [](CRadioLink &link) { return link.ResetRadio(); },
+        [this, stopped](const RadioOutcome &reset) {
+            reportOutcome(stopped);
+            reportOutcome(reset);
+            finish(Outcome::Cancelled);
+        });
+}
+
+bool CRadioOperations::startIdentify()
+{
+    if (!begin(false))
+        return false;
+    identify([this](const RadioOutcome &outcome) { finish(reportOutcome(outcome)); });
+    return true;
+}
+
+bool CRadioOperations::startRead()
+{
+    if (!begin(true))
+        return false;
+    identify([this](const RadioOutcome &outcome) {
+        if (!identifiedForTransfer(outcome))
+            return;
+        const RadioChecks::Show show = shower();
+        if (!RadioChecks::CheckRegion(m_identity, m_settings, RadioChecks::Transfer::Read, show)
+            || !RadioChecks::CheckCodeplugVersion(m_identity, m_settings, show))
+            return finish(Outcome::Failed);
+        if (!passwordAccepted())
+            return finish(Outcome::Declined);
+        transfer(Stage::Reading);
+    });
+    return true;
+}
+
+bool CRadioOperations::startWrite(CProfileDocument &document, QObject *documentOwner)
+{
+    if (!begin(true))
+        return false;
     if (!ModelRules::CheckChannelFrequencyRange(document.root())) {
-        showMessage(QLatin1String(ModelRules::kRangeMessage), MsgStyle::IconWarning);
-        return false;
-    }
-    if (!identifyForTransfer())
-        return false;
-    const bool prepared = [&] {
-        if (!RadioChecks::CheckRegion(m_identity, m_settings, RadioChecks::Transfer::Write)
-            || !RadioChecks::CheckCodeplugVersion(m_identity, m_settings))
-            return false;
-        m_image = VirtualCP {};
-        if (!RadioChecks::CheckWriteCompatibility(document, m_identity, m_settings))
-            return false;
-        try {
-            if (document.GetVirtualCPData(m_image, m_identity) != 1)
-                return false;
-        } catch (const CVelaCPSException &exception) {
-            showMessage(exception.text(), MsgStyle::IconError);
-            return false;
-        }
-        if (!RadioChecks::ConvertTier(m_image, m_identity) || !passwordAccepted())
-            return false;
-        CDataItem factory;
-        document.root().GetChildByName(QStringLiteral("factory_setting"), factory);
-        RadioChecks::NoticeOlderRadioCodeplug(m_identity,
-                                              factory.GetAttributeValue(QStringLiteral("codeplug_version")).toInt());
-        RadioChecks::CopyIdentityIntoImage(m_image, m_identity);
+        show(QLatin1String(ModelRules::kRangeMessage), MsgStyle::IconWarning);
+        finishLater(Outcome::Failed);
         return true;
-    }();
-    if (!prepared) {
-        setTransferActive(false);
-        return false;
     }
-    const RadioOutcome outcome = runWorker([this](CRadioLink &link) {
-        return firstFailure({[&] { return link.Prepare(); }, [&] { return link.WriteCodeplug(m_image); },
-                             [&] { return link.ResetRadio(); }});
+    m_document = &document;
+    m_documentOwner = documentOwner;
+    m_documentOwned = documentOwner != nullptr;
+    identify([this](const RadioOutcome &outcome) {
+        if (!identifiedForTransfer(outcome))
+            return;
+        if (m_documentOwned && !m_documentOwner)
+            return finish(Outcome::Cancelled);
+        CProfileDocument &profile = *std::exchange(m_document, nullptr);
+        if (const std::optional<Outcome> refused = takeImage(profile))
+            return finish(*refused);
+        transfer(Stage::Writing);
     });
-    setTransferActive(false);
-    if (outcome.succeeded())
-        m_rememberedPassword = RadioChecks::ImagePassword(m_image);
-    return reportOutcome(outcome);
+    return true;
 }
 
-bool CRadioOperations::Reset()
+std::optional<CRadioOperations::Outcome> CRadioOperations::takeImage(CProfileDocument &document)
 {
-    setTransferActive(true);
-    const RadioOutcome outcome = runWorker([](CRadioLink &link) { return link.ResetRadio(); });
-    setTransferActive(false);
-    return reportOutcome(outcome);
+    const RadioChecks::Show show = shower();
+    if (!RadioChecks::CheckRegion(m_identity, m_settings, RadioChecks::Transfer::Write, show)
+        || !RadioChecks::CheckCodeplugVersion(m_identity, m_settings, show))
+        return Outcome::Failed;
+    m_image = VirtualCP {};
+    if (!RadioChecks::CheckWriteCompatibility(document, m_identity, m_settings, show))
+        return Outcome::Failed;
+    try {
+        if (document.GetVirtualCPData(m_image, m_identity) != 1)
+            return Outcome::Failed;
+    } catch (const CVelaCPSException &exception) {
+        show(exception.text(), MsgStyle::IconError);
+        return Outcome::Failed;
+    }
+    if (!RadioChecks::ConvertTier(m_image, m_identity, show) || !passwordAccepted())
+        return Outcome::Declined;
+    CDataItem factory;
+    document.root().GetChildByName(QStringLiteral("factory_setting"), factory);
+    RadioChecks::NoticeOlderRadioCodeplug(
+        m_identity, factory.GetAttributeValue(QStringLiteral("codeplug_version")).toInt(), show);
+    RadioChecks::CopyIdentityIntoImage(m_image, m_identity);
+    return std::nullopt;
+}
+
+bool CRadioOperations::startReset()
+{
+    if (!begin(true))
+        return false;
+    runStage(
+        Stage::Resetting, [](CRadioLink &link) { return link.ResetRadio(); },
+        [this](const RadioOutcome &outcome) { finish(reportOutcome(outcome)); });
+    return true;
 }

@@ -1,87 +1,208 @@
 #pragma once
 
+#include "base/MessageReporter.h"
 #include "codeplug/VirtualCP.h"
+#include "operations/RadioChecks.h"
 #include "radio/RadioReport.h"
 #include "radio/UsbCable.h"
 
+#include <QMutex>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <chrono>
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 
 class CCableMonitor;
-class CRadioLink;
 class CProfileDocument;
+class CRadioLink;
 class CSettingsDocuments;
+class CStopEvent;
+class QThread;
+
+// A message or a question of a radio operation, handed to the receivers of
+// CRadioOperations::message(). A receiver shows it and, for a question, sets
+// answer before returning.
+struct RadioMessage {
+    QString text;
+    unsigned style = MsgStyle::Ok; // MsgStyle: buttons and icon, as for showMessage()
+    int answer = MsgAnswer::Ok; // MsgAnswer; a question comes preset to No (or Cancel)
+
+    bool isQuestion() const { return (style & MsgStyle::ButtonMask) != MsgStyle::Ok; }
+};
+
+// Shows message through the installed MessageReporter (a message box in the
+// desktop program, a line on stderr in the command-line tool) and takes its
+// answer: a ready receiver for CRadioOperations::message().
+void showWithReporter(RadioMessage &message);
+
+// The radio has a codeplug password other than the remembered one. A
+// receiver of CRadioOperations::passwordRequested() asks the user, stores
+// the typed text and sets accepted (OK) before returning; a request left
+// unaccepted (Cancel) ends the operation quietly as Declined. A wrong
+// password is asked for again.
+struct PasswordRequest {
+    QString typed;
+    bool accepted = false;
+};
 
 // Read, write and reset of a radio, from the command to the end of the
 // transfer: the identify step, the compatibility checks, the codeplug
 // password, the worker threads that hold the cable mutex, and the transfer
 // flag that keeps other running copies from polling the cable meanwhile.
-// Messages go through the message reporter; progress goes to the progress
-// callback. Each operation returns when the transfer has ended.
-class CRadioOperations : public QObject
-{
+//
+// The operations are asynchronous: start one, keep running the event loop,
+// and watch the signals. Talking to the radio happens on worker threads;
+// the checks run on this object's thread between them, where the receivers
+// of message() and passwordRequested() answer synchronously (direct
+// connections). One operation runs at a time. The cable is opened once per
+// operation and held, locked against every other program, until it ends.
+//
+// The signals of one operation, in order:
+//   stageStarted(Identifying) before the identify of a read, write or
+//   identify; stageStarted(Reading / Writing / Resetting) before the
+//   transfer itself (Resetting also after a cancelled transfer);
+//   progress(percent) after each step of the current stage, 10-100;
+//   message() and passwordRequested() during the checks, and message() for
+//   the failure that ends an operation;
+//   finished(outcome) last, once, always from the event loop (never from
+//   within a start function).
+class CRadioOperations : public QObject {
     Q_OBJECT
 
 public:
-    // Asks for the codeplug password; false for Cancel.
-    using PasswordPrompt = std::function<bool(QString &typed)>;
-    using ProgressCallback = std::function<void(int percent)>;
-    // Makes the cable connection of each operation.
-    using CableFactory = std::function<std::unique_ptr<CUsbCable>()>;
+    enum class Stage { Identifying, Reading, Writing, Resetting };
+    Q_ENUM(Stage)
 
+    enum class Outcome {
+        Succeeded,
+        Failed, // a check, the cable or the radio failed; its message has been sent
+        Declined, // the user answered No or cancelled the password: no message
+        Cancelled, // cancel(), or the profile's window closed before the write began
+    };
+    Q_ENUM(Outcome)
+
+    // Opens the cable for one operation; called on a worker thread.
+    using CableOpener = std::function<CableOpening()>;
+
+    // openCable: by default the cable port of this run (CablePort::current).
     // monitor may be null: the transfer flag is then kept by an own,
     // unstarted monitor.
-    CRadioOperations(const CSettingsDocuments &settings, CCableMonitor *monitor = nullptr,
-                     CableFactory cables = {});
+    explicit CRadioOperations(const CSettingsDocuments &settings, CableOpener openCable = {},
+        CCableMonitor *monitor = nullptr, QObject *parent = nullptr);
+    // Cancels an operation under way and waits for its worker.
     ~CRadioOperations() override;
 
-    void setPasswordPrompt(PasswordPrompt prompt) { m_prompt = std::move(prompt); }
-    void setProgressCallback(ProgressCallback progress) { m_progress = std::move(progress); }
+    // Each start answers false (and does nothing) while an operation runs.
+    //
+    // Identifies the radio into identity().
+    bool startIdentify();
+    // Identifies, checks, asks for the password and reads the radio into
+    // image(), then resets it.
+    bool startRead();
+    // Writes document's profile after every write check, then resets the
+    // radio. The document is used on this thread until stageStarted(Writing)
+    // and never after: the image the write sends is taken from it before the
+    // transfer starts. documentOwner, when given, is the window that owns
+    // the document; if it is destroyed before the image is taken, the write
+    // ends Cancelled without touching the document.
+    bool startWrite(CProfileDocument &document, QObject *documentOwner = nullptr);
+    bool startReset();
+
+    // Stops the operation under way at its next block (a radio that has gone
+    // silent within one read time-out). A stopped read or write resets the
+    // radio; a stopped write that had reached the radio says it is partly
+    // written. finished(Cancelled) follows.
+    void cancel();
+    bool isRunning() const { return m_running; }
+
+    // The results of the last operation; read them when none is running.
+    const VirtualCP &image() const { return m_image; }
+    const RadioIdentity &identity() const { return m_identity; }
+    // Why the last operation's cable did not open (CableError::Ok when it
+    // did): DeviceNotFound for no cable, DeviceBusy for a cable in use.
+    CableStatus cableStatus() const { return m_cableStatus; }
+    // Set by the password prompt and, after a write, to the password the
+    // radio was given.
+    const QString &rememberedPassword() const { return m_rememberedPassword; }
+
     // How long a reset waits for the radio to restart (the engine's default
     // unless set; tests against the emulator need no wait).
     void setResetSettleTime(std::chrono::milliseconds wait) { m_resetSettle = wait; }
 
-    // Identifies the radio into identity(); false after the failure message.
-    bool Identify();
-    // Reads the radio into image() after the checks and the password.
-    bool Read();
-    // Writes the document's profile after every write check. False when a
-    // check failed (its message shown), the user declined or cancelled, or
-    // the transfer failed.
-    bool Write(CProfileDocument &document);
-    bool Reset();
-
-    const VirtualCP &image() const { return m_image; }
-    const RadioIdentity &identity() const { return m_identity; }
-    const QString &rememberedPassword() const { return m_rememberedPassword; }
+signals:
+    void stageStarted(CRadioOperations::Stage stage);
+    void progress(int percent);
+    void message(RadioMessage &message);
+    void passwordRequested(PasswordRequest &request);
+    void finished(CRadioOperations::Outcome outcome);
 
 protected:
     bool event(QEvent *event) override;
 
 private:
-    // Runs steps on a worker thread holding the cable mutex, delivering its
-    // reports here, and returns the first outcome that is not a success.
-    RadioOutcome runWorker(const std::function<RadioOutcome(CRadioLink &)> &steps);
-    bool identifyForTransfer();
+    using Steps = std::function<RadioOutcome(CRadioLink &)>;
+    using Continuation = std::function<void(const RadioOutcome &)>;
+
+    // Marks an operation as running; false when one already is.
+    bool begin(bool transfer);
+    // Runs steps on a worker thread holding the cable mutex (opening the
+    // cable first when this operation has none yet), then then() here.
+    void runStage(Stage stage, Steps steps, Continuation then);
+    void stageEnded();
+    bool openLink();
+    void finish(Outcome outcome);
+    // finish() from the event loop, for an end found within a start function.
+    void finishLater(Outcome outcome);
+
+    // message() with text; the answer.
+    int show(const QString &text, unsigned style);
+    RadioChecks::Show shower();
+    // Sends the failure or status message of outcome; the Outcome it means.
+    Outcome reportOutcome(const RadioOutcome &outcome);
+
+    void identify(Continuation then);
+    // After the identify of a read or write: true when it succeeded and
+    // nothing cancelled it, else the operation has finished.
+    bool identifiedForTransfer(const RadioOutcome &outcome);
     bool passwordAccepted();
-    // Shows the failure or status text of outcome; true on success.
-    bool reportOutcome(const RadioOutcome &outcome);
-    void setTransferActive(bool active);
+    // The write checks and the image they let through; the outcome that
+    // ends the write instead.
+    std::optional<Outcome> takeImage(CProfileDocument &document);
+    // Prepare, read or write, reset.
+    void transfer(Stage stage);
+    // A stopped read or write resets the radio before it finishes.
+    void resetAfterCancel(const RadioOutcome &stopped);
 
     const CSettingsDocuments &m_settings;
+    CableOpener m_openCable;
     CCableMonitor *m_monitor;
     std::unique_ptr<CCableMonitor> m_ownMonitor;
-    CableFactory m_cables;
-    PasswordPrompt m_prompt;
-    ProgressCallback m_progress;
+
+    bool m_running = false;
+    bool m_transfer = false;
+    // Of the operation under way: set by cancel(), waited on by a worker
+    // blocked on the cable mutex.
+    std::shared_ptr<CStopEvent> m_cancel;
+    // Made by the first worker of an operation, under m_linkMutex so that
+    // cancel() reaches it; kept, with its open cable, until the end.
+    std::unique_ptr<CRadioLink> m_link;
+    QMutex m_linkMutex;
+    std::unique_ptr<QThread> m_worker;
+    Continuation m_then;
+    RadioOutcome m_stageOutcome; // written by the worker
+
+    CProfileDocument *m_document = nullptr;
+    QPointer<QObject> m_documentOwner;
+    bool m_documentOwned = false;
+
     VirtualCP m_image {};
     RadioIdentity m_identity {};
     QString m_rememberedPassword;
     int m_lastProgress = 0;
+    CableStatus m_cableStatus = CableError::Ok;
     std::optional<std::chrono::milliseconds> m_resetSettle;
 };

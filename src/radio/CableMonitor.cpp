@@ -21,14 +21,15 @@ void waitForThread(QThread *thread)
 
 } // namespace
 
-CCableMonitor::CCableMonitor(QObject *statusTarget, ConnectionFactory connections, const QString &directory)
-    : m_statusTarget(statusTarget),
-      m_connections(connections ? std::move(connections) : ConnectionFactory(&CablePort::createCurrent)),
-      m_directory(directory),
-      m_statusMutex(directory, QLatin1String(CableSharing::kStatusMutexName)),
-      m_cableMutex(directory, QLatin1String(CableSharing::kCableMutexName)),
-      m_pollerLock(directory, QLatin1String(CableSharing::kPollerLockName)),
-      m_transferLock(directory, QLatin1String(CableSharing::kTransferLockName))
+CCableMonitor::CCableMonitor(QObject *statusTarget, CableCounter countCables, const QString &directory)
+    : m_statusTarget(statusTarget)
+    , m_countCables(
+          countCables ? std::move(countCables) : [] { return CablePort::countCables(CablePort::current()); })
+    , m_directory(directory)
+    , m_statusMutex(directory, QLatin1String(CableSharing::kStatusMutexName))
+    , m_cableMutex(directory, QLatin1String(CableSharing::kCableMutexName))
+    , m_pollerLock(directory, QLatin1String(CableSharing::kPollerLockName))
+    , m_transferLock(directory, QLatin1String(CableSharing::kTransferLockName))
 {
 }
 
@@ -98,8 +99,7 @@ bool CCableMonitor::transferActiveAnywhere(CSharedBlock &block) const
 void CCableMonitor::watchStatus()
 {
     while (!m_stop.isSet()) {
-        while (m_transferActive.load() && !m_stop.wait(kPeriodMs)) {
-        }
+        while (m_transferActive.load() && !m_stop.wait(kPeriodMs)) { }
         if (m_stop.isSet())
             break;
         {
@@ -116,7 +116,7 @@ bool CCableMonitor::readStatus()
 {
     auto block = CSharedBlock::openExisting(m_directory);
     if (!block) {
-        startPollerIfNone();  // the poller makes the block
+        startPollerIfNone(); // the poller makes the block
         return false;
     }
     const quint32 present = block->word(CSharedBlock::CablePresent);
@@ -140,19 +140,17 @@ void CCableMonitor::startPollerIfNone()
 
 void CCableMonitor::pollPresence()
 {
-    const std::unique_ptr<CUsbCable> connection = m_connections();
     while (!m_stop.isSet()) {
         auto block = CSharedBlock::openOrCreate(m_directory);
         if (!block) {
             m_stop.wait(kPeriodMs);
             continue;
         }
-        while (transferActiveAnywhere(*block) && !m_stop.wait(kPeriodMs)) {
-        }
+        while (transferActiveAnywhere(*block) && !m_stop.wait(kPeriodMs)) { }
         if (m_stop.isSet())
             break;
         block->setWord(CSharedBlock::PollerActive, 1);
-        scanOnce(*connection, *block);
+        scanOnce(*block);
         block.reset();
         m_stop.wait(kPeriodMs);
     }
@@ -162,19 +160,17 @@ void CCableMonitor::pollPresence()
     m_pollerLock.unlock();
 }
 
-void CCableMonitor::scanOnce(CUsbCable &connection, CSharedBlock &block)
+void CCableMonitor::scanOnce(CSharedBlock &block)
 {
-    bool present;
+    int count;
     {
         CNamedLockGuard guard(m_cableMutex, m_stop);
         if (!guard.ownsLock())
             return;
-        const int count = connection.FindCables();
-        block.setWord(CSharedBlock::CableCount, quint32(count));
-        connection.SetPresent(count > 0);
-        present = connection.IsPresent();
+        count = m_countCables();
     }
-    block.setWord(CSharedBlock::CablePresent, present ? 1 : 0);
+    block.setWord(CSharedBlock::CableCount, quint32(count));
+    block.setWord(CSharedBlock::CablePresent, count > 0 ? 1 : 0);
 }
 
 void CCableMonitor::postStatus(bool connected)

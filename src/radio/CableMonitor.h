@@ -2,7 +2,6 @@
 
 #include "radio/NamedLock.h"
 #include "radio/StopEvent.h"
-#include "radio/UsbCable.h"
 
 #include <QEvent>
 #include <QMutex>
@@ -18,11 +17,14 @@ class CSharedBlock;
 
 // The cable status the watcher posts once a second: wParam 1 when exactly
 // one cable is present and no copy is transferring, else 0; lParam 0.
-class CableStatusEvent : public QEvent
-{
+class CableStatusEvent : public QEvent {
 public:
     static constexpr QEvent::Type kType = QEvent::Type(QEvent::User + 11);
-    explicit CableStatusEvent(bool connected) : QEvent(kType), m_connected(connected) {}
+    explicit CableStatusEvent(bool connected)
+        : QEvent(kType)
+        , m_connected(connected)
+    {
+    }
     int wParam() const { return m_connected ? 1 : 0; }
     long lParam() const { return 0; }
     bool connected() const { return m_connected; }
@@ -41,17 +43,17 @@ private:
 // dies, the lock is released and another copy's watcher takes polling over
 // within a second. A transfer holds the transfer lock (shared), so a copy
 // that dies while transferring does not keep the others from polling.
-class CCableMonitor
-{
+class CCableMonitor {
 public:
-    using ConnectionFactory = std::function<std::unique_ptr<CUsbCable>()>;
+    // Counts the attached programming cables.
+    using CableCounter = std::function<int()>;
 
     // statusTarget (may be null; it must outlive the monitor) receives a
-    // CableStatusEvent each second; connections makes the connection the
-    // poller scans with (the configured cable port by default); directory is
-    // the shared runtime folder.
-    explicit CCableMonitor(QObject *statusTarget, ConnectionFactory connections = {},
-                           const QString &directory = CableSharing::runtimeDirectory());
+    // CableStatusEvent each second; countCables is the poller's scan (of the
+    // cable port of this run by default); directory is the shared runtime
+    // folder.
+    explicit CCableMonitor(QObject *statusTarget, CableCounter countCables = {},
+        const QString &directory = CableSharing::runtimeDirectory());
     // Shuts down if that has not happened yet.
     ~CCableMonitor();
     CCableMonitor(const CCableMonitor &) = delete;
@@ -84,25 +86,25 @@ private:
     bool readStatus();
     // Starts the poller here when no copy runs one (the poller lock is free).
     void startPollerIfNone();
-    void scanOnce(CUsbCable &connection, CSharedBlock &block);
+    void scanOnce(CSharedBlock &block);
     // Whether this or another copy is transferring. A transfer flag in the
     // block without a live holder is stale (its copy died) and is cleared.
     bool transferActiveAnywhere(CSharedBlock &block) const;
     void postStatus(bool connected);
 
     QObject *m_statusTarget;
-    ConnectionFactory m_connections;
+    CableCounter m_countCables;
     QString m_directory;
 
     CStopEvent m_stop;
-    std::atomic<bool> m_transferActive{false};
-    std::atomic<int> m_cableCount{0};
+    std::atomic<bool> m_transferActive { false };
+    std::atomic<int> m_cableCount { 0 };
 
     CNamedLock m_statusMutex;
     CNamedLock m_cableMutex;
     CNamedLock m_pollerLock;
     CNamedLock m_transferLock;
-    QMutex m_transferMutex;  // serialises setTransferActive
+    QMutex m_transferMutex; // serialises setTransferActive
 
     mutable QMutex m_threadsMutex;
     std::unique_ptr<QThread> m_watcher;

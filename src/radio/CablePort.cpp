@@ -1,26 +1,55 @@
 #include "radio/CablePort.h"
 
+#include "base/ConfigStore.h"
 #include "radio/FtdiCable.h"
 #include "radio/SerialCable.h"
-#include "base/ConfigStore.h"
 
 #include <QMutex>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
 QMutex portMutex;
 QString portOfThisRun;
 
+// Waits before the second and third attempt to open the cable.
+constexpr std::chrono::milliseconds kOpenRetryDelays[]
+    = { std::chrono::milliseconds(500), std::chrono::milliseconds(1000) };
+
+bool isUsb(const QString &port)
+{
+    return port.isEmpty() || port.compare(QLatin1String(CablePort::kUsb), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 namespace CablePort {
 
-std::unique_ptr<CUsbCable> create(const QString &port)
+CableOpening openWithRetries(const std::function<CableOpening()> &attempt)
+{
+    CableOpening opening = attempt();
+    for (const auto delay : kOpenRetryDelays) {
+        if (opening.cable)
+            break;
+        std::this_thread::sleep_for(delay);
+        opening = attempt();
+    }
+    return opening;
+}
+
+CableOpening open(const QString &port)
 {
     const QString trimmed = port.trimmed();
-    if (trimmed.isEmpty() || trimmed.compare(QLatin1String(kUsb), Qt::CaseInsensitive) == 0)
-        return std::make_unique<CFtdiCable>();
-    return std::make_unique<CSerialCable>(trimmed);
+    return openWithRetries(
+        [&trimmed] { return isUsb(trimmed) ? CFtdiCable::open() : CSerialCable::open(trimmed); });
+}
+
+int countCables(const QString &port)
+{
+    const QString trimmed = port.trimmed();
+    return isUsb(trimmed) ? CFtdiCable::countCables() : CSerialCable::countCables(trimmed);
 }
 
 QString current()

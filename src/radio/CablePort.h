@@ -4,26 +4,27 @@
 
 #include <QString>
 
-#include <memory>
+#include <functional>
 
-// Which device is the programming cable: "usb" (in any case) is the FTDI
-// cable found by its description; anything else is a serial device path.
+// Which device is the programming cable: "usb" (in any case, or nothing) is
+// the FTDI cable found by its description; anything else is a serial device
+// path.
 namespace CablePort {
 
 inline constexpr char kUsb[] = "usb";
 
-// A fresh, closed connection to port.
-std::unique_ptr<CUsbCable> create(const QString &port);
+// Opens the cable at port for the radio: up to three attempts, 500 ms and
+// then 1000 ms apart, as a cable just plugged in or just released by another
+// program may need.
+CableOpening open(const QString &port);
+// The attempts of open, for any way of opening.
+CableOpening openWithRetries(const std::function<CableOpening()> &attempt);
+// The programming cables attached at port.
+int countCables(const QString &port);
 
 // The port of this run: the one set by setForThisRun (the command line's
 // --port), else the user's configuration value "CablePort".
 QString current();
 void setForThisRun(const QString &port);
-
-// A fresh connection to the current port.
-inline std::unique_ptr<CUsbCable> createCurrent()
-{
-    return create(current());
-}
 
 } // namespace CablePort

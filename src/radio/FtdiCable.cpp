@@ -15,8 +15,7 @@ constexpr quint16 kFtdiVendorId = 0x0403;
 constexpr unsigned char kMinimumLatencyMs = 1;
 
 // The attached FTDI devices, in bus order, for as long as the list lives.
-class FtdiDeviceList
-{
+class FtdiDeviceList {
 public:
     explicit FtdiDeviceList(libusb_context *context)
     {
@@ -26,8 +25,9 @@ public:
             return;
         }
         for (ssize_t i = 0; i < count; ++i) {
-            libusb_device_descriptor descriptor{};
-            if (libusb_get_device_descriptor(m_all[i], &descriptor) == 0 && descriptor.idVendor == kFtdiVendorId)
+            libusb_device_descriptor descriptor {};
+            if (libusb_get_device_descriptor(m_all[i], &descriptor) == 0
+                && descriptor.idVendor == kFtdiVendorId)
                 m_ftdi.push_back(m_all[i]);
         }
     }
@@ -41,12 +41,47 @@ public:
 
     bool valid() const { return m_all != nullptr; }
     int size() const { return int(m_ftdi.size()); }
-    libusb_device *at(int index) const { return index >= 0 && index < size() ? m_ftdi[size_t(index)] : nullptr; }
+    libusb_device *at(int index) const
+    {
+        return index >= 0 && index < size() ? m_ftdi[size_t(index)] : nullptr;
+    }
 
 private:
     libusb_device **m_all = nullptr;
     std::vector<libusb_device *> m_ftdi;
 };
+
+// libftdi's answer when the interface is claimed by another program.
+constexpr int kClaimFailed = -5;
+constexpr int kDescriptionSize = 64;
+
+// The product description of device; empty when it cannot be read.
+QByteArray descriptionOf(libusb_device *device)
+{
+    libusb_device_descriptor descriptor {};
+    if (libusb_get_device_descriptor(device, &descriptor) != 0)
+        return {};
+    libusb_device_handle *handle = nullptr;
+    if (libusb_open(device, &handle) != 0)
+        return {};
+    unsigned char text[kDescriptionSize] = {};
+    const int length
+        = libusb_get_string_descriptor_ascii(handle, descriptor.iProduct, text, kDescriptionSize - 1);
+    libusb_close(handle);
+    return length < 0 ? QByteArray() : QByteArray(reinterpret_cast<const char *>(text), length);
+}
+
+// The attached cables in bus order, valid as long as devices lives.
+QList<libusb_device *> attachedCables(const FtdiDeviceList &devices)
+{
+    QList<QByteArray> descriptions;
+    for (int index = 0; index < devices.size(); ++index)
+        descriptions << descriptionOf(devices.at(index));
+    QList<libusb_device *> cables;
+    for (int index : CFtdiCable::cableIndexes(descriptions))
+        cables << devices.at(index);
+    return cables;
+}
 
 CableStatus statusOf(int result)
 {
@@ -55,90 +90,72 @@ CableStatus statusOf(int result)
 
 } // namespace
 
-CFtdiCable::CFtdiCable() : m_ftdi(ftdi_new())
+CableOpening CFtdiCable::open()
 {
+    ftdi_context *ftdi = ftdi_new();
+    if (!ftdi)
+        return { nullptr, CableError::InsufficientResources };
+    std::unique_ptr<CFtdiCable> cable(new CFtdiCable(ftdi));
+    FtdiDeviceList devices(ftdi->usb_ctx);
+    if (!devices.valid())
+        return { nullptr, CableError::IoError };
+    const QList<libusb_device *> cables = attachedCables(devices);
+    if (cables.isEmpty())
+        return { nullptr, CableError::DeviceNotFound };
+    const int opened = ftdi_usb_open_dev(ftdi, cables.first());
+    if (opened < 0)
+        return { nullptr, opened == kClaimFailed ? CableError::DeviceBusy : CableError::DeviceNotOpened };
+    cable->m_deviceOpen = true;
+    ftdi->usb_read_timeout = int(CableLine::kTimeoutMs);
+    ftdi->usb_write_timeout = int(CableLine::kTimeoutMs);
+    if (ftdi_set_baudrate(ftdi, int(CableLine::kBaudRate)) < 0)
+        return { nullptr, CableError::InvalidBaudRate };
+    if (ftdi_set_line_property(ftdi, BITS_8, STOP_BIT_1, NONE) < 0
+        || ftdi_setflowctrl(ftdi, SIO_DISABLE_FLOW_CTRL) < 0)
+        return { nullptr, CableError::IoError };
+    ftdi_set_latency_timer(ftdi, kMinimumLatencyMs);
+    ftdi_tcioflush(ftdi);
+    return { std::move(cable), CableError::Ok };
+}
+
+int CFtdiCable::countCables()
+{
+    ftdi_context *ftdi = ftdi_new();
+    if (!ftdi)
+        return 0;
+    int count = 0;
+    {
+        FtdiDeviceList devices(ftdi->usb_ctx);
+        count = int(attachedCables(devices).size());
+    }
+    ftdi_free(ftdi);
+    return count;
+}
+
+bool CFtdiCable::isCableDescription(const QByteArray &description)
+{
+    return description == "KVX Series CPS Cable" || description == "LX CPS Cable";
+}
+
+QList<int> CFtdiCable::cableIndexes(const QList<QByteArray> &descriptions)
+{
+    QList<int> indexes;
+    for (int index = 0; index < descriptions.size(); ++index) {
+        if (isCableDescription(descriptions[index]))
+            indexes << index;
+    }
+    return indexes;
 }
 
 CFtdiCable::~CFtdiCable()
 {
-    if (!m_ftdi)
-        return;
     if (m_deviceOpen)
         ftdi_usb_close(m_ftdi);
     ftdi_free(m_ftdi);
 }
 
-CableStatus CFtdiCable::deviceOpen(int deviceIndex)
-{
-    if (!m_ftdi)
-        return CableError::InsufficientResources;
-    FtdiDeviceList devices(m_ftdi->usb_ctx);
-    libusb_device *device = devices.at(deviceIndex);
-    if (!device)
-        return CableError::DeviceNotFound;
-    if (ftdi_usb_open_dev(m_ftdi, device) < 0)
-        return CableError::DeviceNotOpened;
-    m_deviceOpen = true;
-    ftdi_set_latency_timer(m_ftdi, kMinimumLatencyMs);
-    ftdi_tcioflush(m_ftdi);
-    return CableError::Ok;
-}
-
-CableStatus CFtdiCable::deviceClose()
-{
-    if (!m_deviceOpen)
-        return CableError::InvalidHandle;
-    m_deviceOpen = false;
-    return statusOf(ftdi_usb_close(m_ftdi));
-}
-
-CableStatus CFtdiCable::deviceSetBaudRate(quint32 baudRate)
-{
-    if (!m_deviceOpen)
-        return CableError::InvalidHandle;
-    return ftdi_set_baudrate(m_ftdi, int(baudRate)) < 0 ? CableError::InvalidBaudRate : CableError::Ok;
-}
-
-CableStatus CFtdiCable::deviceSetDataCharacteristics(quint8 wordLength, quint8 stopBits, quint8 parity)
-{
-    if (!m_deviceOpen)
-        return CableError::InvalidHandle;
-    if ((wordLength != 7 && wordLength != 8) || stopBits > 2 || parity > 4)
-        return CableError::InvalidParameter;
-    return statusOf(ftdi_set_line_property(m_ftdi, ftdi_bits_type(wordLength), ftdi_stopbits_type(stopBits),
-                                           ftdi_parity_type(parity)));
-}
-
-CableStatus CFtdiCable::deviceSetFlowControl(quint16 flowControl, quint8 xon, quint8 xoff)
-{
-    if (!m_deviceOpen)
-        return CableError::InvalidHandle;
-    switch (flowControl) {
-    case SIO_DISABLE_FLOW_CTRL:
-    case SIO_RTS_CTS_HS:
-    case SIO_DTR_DSR_HS:
-        return statusOf(ftdi_setflowctrl(m_ftdi, flowControl));
-    case SIO_XON_XOFF_HS:
-        return statusOf(ftdi_setflowctrl_xonxoff(m_ftdi, xon, xoff));
-    default:
-        return CableError::InvalidParameter;
-    }
-}
-
-CableStatus CFtdiCable::deviceSetTimeouts(quint32 readMs, quint32 writeMs)
-{
-    if (!m_deviceOpen)
-        return CableError::InvalidHandle;
-    m_readTimeoutMs = readMs;
-    m_ftdi->usb_read_timeout = int(readMs);
-    m_ftdi->usb_write_timeout = int(writeMs);
-    return CableError::Ok;
-}
-
 CableStatus CFtdiCable::devicePurge(quint32 mask)
 {
-    if (!m_deviceOpen)
-        return CableError::InvalidHandle;
     const bool receive = mask & CableLine::kPurgeReceive;
     const bool transmit = mask & CableLine::kPurgeTransmit;
     if (receive && transmit)
@@ -153,8 +170,6 @@ CableStatus CFtdiCable::devicePurge(quint32 mask)
 CableStatus CFtdiCable::deviceRead(quint8 *buffer, int count, int *transferred)
 {
     *transferred = 0;
-    if (!m_deviceOpen)
-        return CableError::InvalidHandle;
     // libftdi hands back what one USB poll brought; the cable's read waits
     // for the whole count up to the read time-out.
     QElapsedTimer clock;
@@ -164,7 +179,7 @@ CableStatus CFtdiCable::deviceRead(quint8 *buffer, int count, int *transferred)
         if (got < 0)
             return CableError::IoError;
         *transferred += got;
-        if (*transferred < count && clock.elapsed() >= qint64(m_readTimeoutMs))
+        if (*transferred < count && clock.elapsed() >= qint64(CableLine::kTimeoutMs))
             break;
     }
     return CableError::Ok;
@@ -173,47 +188,9 @@ CableStatus CFtdiCable::deviceRead(quint8 *buffer, int count, int *transferred)
 CableStatus CFtdiCable::deviceWrite(const quint8 *buffer, int count, int *transferred)
 {
     *transferred = 0;
-    if (!m_deviceOpen)
-        return CableError::InvalidHandle;
     const int written = ftdi_write_data(m_ftdi, buffer, count);
     if (written < 0)
         return CableError::IoError;
     *transferred = written;
-    return CableError::Ok;
-}
-
-CableStatus CFtdiCable::deviceCount(int *count)
-{
-    *count = 0;
-    if (!m_ftdi)
-        return CableError::InsufficientResources;
-    FtdiDeviceList devices(m_ftdi->usb_ctx);
-    if (!devices.valid())
-        return CableError::IoError;
-    *count = devices.size();
-    return CableError::Ok;
-}
-
-CableStatus CFtdiCable::deviceDescription(int deviceIndex, char (&description)[kDescriptionSize])
-{
-    if (!m_ftdi)
-        return CableError::InsufficientResources;
-    FtdiDeviceList devices(m_ftdi->usb_ctx);
-    libusb_device *device = devices.at(deviceIndex);
-    if (!device)
-        return CableError::DeviceNotFound;
-    libusb_device_descriptor descriptor{};
-    if (libusb_get_device_descriptor(device, &descriptor) != 0)
-        return CableError::IoError;
-    libusb_device_handle *handle = nullptr;
-    if (libusb_open(device, &handle) != 0)
-        return CableError::DeviceNotOpened;
-    const int length = libusb_get_string_descriptor_ascii(handle, descriptor.iProduct,
-                                                          reinterpret_cast<unsigned char *>(description),
-                                                          kDescriptionSize - 1);
-    libusb_close(handle);
-    if (length < 0)
-        return CableError::IoError;
-    description[length] = '\0';
     return CableError::Ok;
 }

@@ -47,14 +47,15 @@ constexpr int kStopPollMs = 25;
 } // namespace
 
 CNamedLock::CNamedLock(const QString &directory, const QString &name)
-    : m_path(QDir(directory).filePath(name + QStringLiteral(".lock"))), m_fd(openLockFile(m_path))
+    : m_path(QDir(directory).filePath(name + QStringLiteral(".lock")))
+    , m_fd(openLockFile(m_path))
 {
 }
 
 CNamedLock::~CNamedLock()
 {
     if (m_fd >= 0)
-        ::close(m_fd);  // also drops the lock
+        ::close(m_fd); // also drops the lock
 }
 
 bool CNamedLock::acquire(int operation)

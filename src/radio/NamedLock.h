@@ -23,8 +23,7 @@ QString runtimeDirectory();
 // A lock shared by all running copies of the program, and by the threads of
 // one copy: a lock on the file "<name>.lock" in a folder. The kernel drops
 // it when its holder dies, so a crashed copy never leaves it taken.
-class CNamedLock
-{
+class CNamedLock {
 public:
     CNamedLock(const QString &directory, const QString &name);
     ~CNamedLock();
@@ -57,11 +56,18 @@ private:
 };
 
 // Holds lock for the lifetime of the guard when lock() succeeds.
-class CNamedLockGuard
-{
+class CNamedLockGuard {
 public:
-    explicit CNamedLockGuard(CNamedLock &lock) : m_lock(lock), m_owns(lock.lock()) {}
-    CNamedLockGuard(CNamedLock &lock, const CStopEvent &stop) : m_lock(lock), m_owns(lock.lock(stop)) {}
+    explicit CNamedLockGuard(CNamedLock &lock)
+        : m_lock(lock)
+        , m_owns(lock.lock())
+    {
+    }
+    CNamedLockGuard(CNamedLock &lock, const CStopEvent &stop)
+        : m_lock(lock)
+        , m_owns(lock.lock(stop))
+    {
+    }
     ~CNamedLockGuard()
     {
         if (m_owns)

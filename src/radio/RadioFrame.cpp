@@ -1,16 +1,23 @@
 #include "radio/RadioFrame.h"
 
+#include <algorithm>
 #include <cassert>
+#include <iterator>
 
 namespace RadioFrame {
 
 namespace {
 
-void appendAddress(Bytes &bytes, quint32 address)
+// head followed by size bytes of data, with room for a checksum after them.
+// Sized once: growing a vector by a range trips GCC's array-bounds check.
+Bytes joined(std::initializer_list<quint8> head, const quint8 *data, size_t size)
 {
-    bytes.push_back(quint8(address >> 16));
-    bytes.push_back(quint8(address >> 8));
-    bytes.push_back(quint8(address));
+    Bytes bytes;
+    bytes.reserve(head.size() + size + 1);
+    bytes.resize(head.size() + size);
+    std::copy(head.begin(), head.end(), bytes.begin());
+    std::copy_n(data, size, bytes.begin() + std::ptrdiff_t(head.size()));
+    return bytes;
 }
 
 void appendChecksum(Bytes &frame)
@@ -35,9 +42,9 @@ quint8 checksum(const quint8 *bytes, size_t count)
 
 Bytes longFrame(quint8 opcode, const Bytes &body)
 {
-    const size_t length = body.size() + 1;  // the checksum counts
-    Bytes frame{kLongLead, opcode, quint8(length >> 8), quint8(length)};
-    frame.insert(frame.end(), body.begin(), body.end());
+    const size_t length = body.size() + 1; // the checksum counts
+    Bytes frame
+        = joined({ kLongLead, opcode, quint8(length >> 8), quint8(length) }, body.data(), body.size());
     appendChecksum(frame);
     return frame;
 }
@@ -45,25 +52,21 @@ Bytes longFrame(quint8 opcode, const Bytes &body)
 Bytes shortFrame(quint8 opcode, const Bytes &data)
 {
     assert(data.size() <= size_t(kMaxShortData));
-    Bytes frame{quint8(kShortLeadBase + data.size() + 1), opcode};
-    frame.insert(frame.end(), data.begin(), data.end());
+    Bytes frame = joined({ quint8(kShortLeadBase + data.size() + 1), opcode }, data.data(), data.size());
     appendChecksum(frame);
     return frame;
 }
 
 Bytes readBlock(quint32 address, int length)
 {
-    Bytes body{quint8(length)};
-    appendAddress(body, address);
-    return longFrame(kOpReadBlock, body);
+    return longFrame(
+        kOpReadBlock, { quint8(length), quint8(address >> 16), quint8(address >> 8), quint8(address) });
 }
 
 Bytes writeBlock(quint32 address, const quint8 *data, int length)
 {
-    Bytes body;
-    appendAddress(body, address);
-    body.insert(body.end(), data, data + length);
-    return longFrame(kOpWriteBlock, body);
+    return longFrame(kOpWriteBlock,
+        joined({ quint8(address >> 16), quint8(address >> 8), quint8(address) }, data, size_t(length)));
 }
 
 Bytes reset()
@@ -73,34 +76,32 @@ Bytes reset()
 
 Bytes control(quint8 p1, quint8 p2, quint8 p3)
 {
-    return longFrame(kOpControl, {p1, p2, p3, 0x00});
+    return longFrame(kOpControl, { p1, p2, p3, 0x00 });
 }
 
 Bytes prepare()
 {
-    return shortFrame(kOpPrepare, {kPrepareCode});
+    return shortFrame(kOpPrepare, { kPrepareCode });
 }
 
 Bytes queryModel()
 {
-    return shortFrame(kOpQuery, {kQueryModel});
+    return shortFrame(kOpQuery, { kQueryModel });
 }
 
 Bytes queryStatus()
 {
-    return shortFrame(kOpQuery, {kQueryStatus});
+    return shortFrame(kOpQuery, { kQueryStatus });
 }
 
 Bytes writeFrequencyRecord(quint8 index, const quint8 (&record)[6])
 {
-    Bytes body{kFrequencyRecord, index};
-    body.insert(body.end(), std::begin(record), std::end(record));
-    return longFrame(kOpFrequency, body);
+    return longFrame(kOpFrequency, joined({ kFrequencyRecord, index }, record, std::size(record)));
 }
 
 Bytes commitFrequencies(quint8 count, quint8 flag)
 {
-    return shortFrame(kOpFrequency, {kFrequencyCommit, count, flag});
+    return shortFrame(kOpFrequency, { kFrequencyCommit, count, flag });
 }
 
 } // namespace RadioFrame

@@ -16,7 +16,7 @@ using Bytes = std::vector<quint8>;
 
 inline constexpr quint8 kLongLead = 0xFF;
 inline constexpr quint8 kShortLeadBase = 0xF0;
-inline constexpr quint8 kAcknowledge = 0x50;  // "P", the first byte of every reply
+inline constexpr quint8 kAcknowledge = 0x50; // "P", the first byte of every reply
 
 // Request opcodes.
 inline constexpr quint8 kOpReadBlock = 0x11;

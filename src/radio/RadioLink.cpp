@@ -1,7 +1,6 @@
 #include "radio/RadioLink.h"
 
 #include "codeplug/RadioPacking.h"
-#include "radio/CablePort.h"
 #include "radio/ChannelPacking.h"
 #include "radio/ModelParameterTables.h"
 #include "radio/RadioMemoryMap.h"
@@ -17,13 +16,11 @@ using namespace RadioMemory;
 namespace {
 
 // A step that failed, with the result the failure report carries.
-struct StepFailed
-{
+struct StepFailed {
     int code;
 };
 // The radio reported a memory status; the operation ends without touching memory.
-struct MemoryStatusReported
-{
+struct MemoryStatusReported {
     int status;
 };
 
@@ -89,11 +86,11 @@ void clearIdentity(RadioIdentity &identity)
 
 void clearImage(VirtualCP &image)
 {
-    image.factory = FactoryBlock{};
-    image.limit = LimitBlock{};
-    image.setting = SettingBlock{};
-    std::fill(std::begin(image.channels), std::end(image.channels), ChannelRecord{});
-    std::fill(std::begin(image.frequencies), std::end(image.frequencies), FrequencyRecord{});
+    image.factory = FactoryBlock {};
+    image.limit = LimitBlock {};
+    image.setting = SettingBlock {};
+    std::fill(std::begin(image.channels), std::end(image.channels), ChannelRecord {});
+    std::fill(std::begin(image.frequencies), std::end(image.frequencies), FrequencyRecord {});
     std::fill(std::begin(image.customCodes), std::end(image.customCodes), quint16(0xFFFF));
     image.serial_clone_compatibility = 0;
 }
@@ -111,7 +108,8 @@ void unpackRadioInformation(const quint8 *info, FactoryBlock &factory)
 } // namespace
 
 CRadioLink::CRadioLink(QObject *window, std::unique_ptr<CUsbCable> cable)
-    : m_window(window), m_protocol(std::make_unique<CRadioProtocol>(cable ? std::move(cable) : CablePort::createCurrent()))
+    : m_window(window)
+    , m_protocol(std::make_unique<CRadioProtocol>(std::move(cable)))
 {
 }
 
@@ -124,51 +122,50 @@ void CRadioLink::post(int wParam, int lParam)
 
 RadioOutcome CRadioLink::run(const std::function<void()> &steps)
 {
-    if (!m_protocol->Open(CUsbCable::cableDeviceIndex())) {
-        post(RadioReport::Failed, RadioReport::kCommunicationFailure);
-        return {RadioReport::Failed, RadioReport::kCommunicationFailure};
-    }
-    RadioOutcome outcome;
-    try {
-        steps();
-    } catch (const StepFailed &failure) {
-        outcome = {RadioReport::Failed, failure.code};
-    } catch (const MemoryStatusReported &report) {
-        outcome = {RadioReport::MemoryStatus, report.status};
-    }
-    if (outcome.succeeded()) {
-        if (m_protocol->Close()) {
-            post(RadioReport::Finished, 0);
-            return outcome;
+    RadioOutcome outcome { RadioReport::Failed, RadioReport::kCommunicationFailure };
+    if (m_protocol->usable()) {
+        outcome = {};
+        try {
+            steps();
+        } catch (const StepFailed &failure) {
+            outcome = { RadioReport::Failed, failure.code };
+        } catch (const MemoryStatusReported &report) {
+            outcome = { RadioReport::MemoryStatus, report.status };
         }
-        post(RadioReport::Failed, RadioReport::kCommunicationFailure);
-        return {RadioReport::Failed, RadioReport::kCommunicationFailure};
     }
+    if (outcome.kind == RadioReport::Failed && m_protocol->stopped())
+        outcome = { RadioReport::Cancelled, 0 };
     post(outcome.kind, outcome.value);
-    if (!m_protocol->Close())
-        post(RadioReport::Failed, RadioReport::kCommunicationFailure);
     return outcome;
+}
+
+void CRadioLink::cancel()
+{
+    std::lock_guard lock(m_cancelMutex);
+    m_cancelled = true;
+    if (!m_resetting)
+        m_protocol->stop();
 }
 
 void CRadioLink::readRange(quint32 address, int length, quint8 *destination)
 {
     const int result = m_protocol->ReadRange(address, length, destination);
     if (result <= 0)
-        throw StepFailed{result};
+        throw StepFailed { result };
 }
 
 void CRadioLink::writeRange(quint32 address, const quint8 *data, int length)
 {
     const int result = m_protocol->WriteRange(address, data, length);
     if (result < 0)
-        throw StepFailed{result};
+        throw StepFailed { result };
 }
 
 void CRadioLink::control(quint8 p1, quint8 p2, quint8 p3)
 {
     const int result = m_protocol->SendControl(p1, p2, p3);
     if (result < 0)
-        throw StepFailed{result};
+        throw StepFailed { result };
 }
 
 void CRadioLink::checkMemoryStatus()
@@ -176,11 +173,11 @@ void CRadioLink::checkMemoryStatus()
     RadioReply reply;
     const int result = m_protocol->QueryStatus(&reply);
     if (result <= 0)
-        throw StepFailed{result};
+        throw StepFailed { result };
     if (reply.data.size() <= kStatusByte)
-        throw StepFailed{RadioReport::kCommunicationFailure};
+        throw StepFailed { RadioReport::kCommunicationFailure };
     if (const int status = reply.data[kStatusByte] & kStatusMask)
-        throw MemoryStatusReported{status};
+        throw MemoryStatusReported { status };
 }
 
 void CRadioLink::queryFirmware(quint8 &phase, quint8 &version, quint8 &revision)
@@ -188,9 +185,9 @@ void CRadioLink::queryFirmware(quint8 &phase, quint8 &version, quint8 &revision)
     RadioReply reply;
     const int result = m_protocol->QueryModel(&reply);
     if (result <= 0)
-        throw StepFailed{result};
+        throw StepFailed { result };
     if (reply.data.size() < kFirmwareFirstByte + 3)
-        throw StepFailed{RadioReport::kCommunicationFailure};
+        throw StepFailed { RadioReport::kCommunicationFailure };
     phase = reply.data[kFirmwareFirstByte];
     version = reply.data[kFirmwareFirstByte + 1];
     revision = reply.data[kFirmwareFirstByte + 2];
@@ -201,20 +198,34 @@ RadioOutcome CRadioLink::Prepare()
     return run([this] {
         const int result = m_protocol->SendPrepare();
         if (result < 1)
-            throw StepFailed{result};
+            throw StepFailed { result };
     });
 }
 
 RadioOutcome CRadioLink::ResetRadio()
 {
     std::lock_guard engine(engineSection());
-    return run([this] {
+    bool afterStop;
+    {
+        std::lock_guard lock(m_cancelMutex);
+        m_resetting = true;
+        afterStop = m_protocol->stopped();
+        m_protocol->resume();
+    }
+    const RadioOutcome outcome = run([this, afterStop] {
+        if (afterStop)
+            m_protocol->Drain();
         const int result = m_protocol->SendReset();
         if (result < 0)
-            throw StepFailed{result};
+            throw StepFailed { result };
         std::this_thread::sleep_for(m_resetSettle);
         progress(100);
     });
+    std::lock_guard lock(m_cancelMutex);
+    m_resetting = false;
+    if (m_cancelled)
+        m_protocol->stop();
+    return outcome;
 }
 
 RadioOutcome CRadioLink::Identify(RadioIdentity &identity)
@@ -237,8 +248,8 @@ RadioOutcome CRadioLink::Identify(RadioIdentity &identity)
 
         // maxCodes sits where the codeplug read finds it for this firmware.
         quint8 maxCodes = 0;
-        if (codeplug::usesSecondLimitLayout(identity.firmwarePhase, identity.firmwareVersion,
-                                            identity.firmwareRevision)) {
+        if (codeplug::usesSecondLimitLayout(
+                identity.firmwarePhase, identity.firmwareVersion, identity.firmwareRevision)) {
             readRange(kLimitMaxCodesSecond, 1, &maxCodes);
         } else {
             readRange(kLimitMaxCodesFirst, 1, &maxCodes);
@@ -277,8 +288,8 @@ RadioOutcome CRadioLink::ReadCodeplug(VirtualCP &image)
         image.factory.synth_base_int_part = bigEndian16(base);
         progress(30);
 
-        queryFirmware(image.factory.firmware_phase, image.factory.firmware_version,
-                      image.factory.firmware_revision);
+        queryFirmware(
+            image.factory.firmware_phase, image.factory.firmware_version, image.factory.firmware_revision);
         progress(40);
 
         uint8_t limit[codeplug::kPackedLimitSize] = {};
@@ -287,7 +298,7 @@ RadioOutcome CRadioLink::ReadCodeplug(VirtualCP &image)
         // A radio claiming more records than it can hold is misread or broken.
         if (image.limit.maxChannels > codeplug::kChannelRecordCount
             || image.limit.max_valid_freqs > codeplug::kFrequencyRecordCount)
-            throw StepFailed{RadioReport::kCommunicationFailure};
+            throw StepFailed { RadioReport::kCommunicationFailure };
         if (isFourOrFiveWatt(image.factory.modelDigits[0]) && !isDisplayLetter(image.factory.modelLetters[2]))
             image.limit.disable_repeater_feature = 0;
         progress(50);
@@ -295,14 +306,15 @@ RadioOutcome CRadioLink::ReadCodeplug(VirtualCP &image)
         readRange(kSerialClone, 1, &image.serial_clone_compatibility);
         progress(60);
 
-        std::array<quint8, kMainBlockReadLength> main{};
+        std::array<quint8, kMainBlockReadLength> main {};
         readRange(kMainBlock, kMainBlockReadLength, main.data());
         uint8_t setting[codeplug::kPackedSettingSize];
         std::copy_n(main.begin(), codeplug::kPackedSettingSize, setting);
         codeplug::unpackSettingBlock(setting, image.setting);
         for (int k = 0; k < image.limit.maxChannels; ++k) {
             ChannelPacking::Packed packed;
-            std::copy_n(main.begin() + kChannelRecordsOffset + kPackedChannelSize * k, kPackedChannelSize, packed);
+            std::copy_n(
+                main.begin() + kChannelRecordsOffset + kPackedChannelSize * k, kPackedChannelSize, packed);
             ChannelPacking::unpack(packed, image.channels[k]);
         }
         const auto readCodes = [&](int offset, int firstEntry) {
@@ -316,12 +328,13 @@ RadioOutcome CRadioLink::ReadCodeplug(VirtualCP &image)
         progress(70);
 
         const int frequencies = image.limit.max_valid_freqs;
-        std::array<quint8, codeplug::kFrequencyRecordCount * codeplug::kPackedFrequencySize> packedFrequencies{};
+        std::array<quint8, codeplug::kFrequencyRecordCount * codeplug::kPackedFrequencySize>
+            packedFrequencies {};
         readRange(kFrequencyRecords, codeplug::kPackedFrequencySize * frequencies, packedFrequencies.data());
         for (int i = 0; i < frequencies; ++i) {
             uint8_t packed[codeplug::kPackedFrequencySize];
-            std::copy_n(packedFrequencies.begin() + codeplug::kPackedFrequencySize * i, codeplug::kPackedFrequencySize,
-                        packed);
+            std::copy_n(packedFrequencies.begin() + codeplug::kPackedFrequencySize * i,
+                codeplug::kPackedFrequencySize, packed);
             codeplug::unpackFrequencyRecord(packed, image.frequencies[i]);
         }
         progress(80);
@@ -337,10 +350,11 @@ RadioOutcome CRadioLink::ReadCodeplug(VirtualCP &image)
 RadioOutcome CRadioLink::WriteCodeplug(const VirtualCP &image)
 {
     std::lock_guard engine(engineSection());
-    return run([this, &image] {
+    const int blocksBefore = m_protocol->blocksWritten();
+    RadioOutcome outcome = run([this, &image] {
         checkMemoryStatus();
 
-        std::array<quint8, CRadioProtocol::kReplyCapacity> main{};
+        std::array<quint8, CRadioProtocol::kReplyCapacity> main {};
         readRange(kMainBlock, kMainBlockBaseLength, main.data());
         progress(10);
 
@@ -351,7 +365,8 @@ RadioOutcome CRadioLink::WriteCodeplug(const VirtualCP &image)
         for (int k = 0; k < channelRecordsInUse(image.limit); ++k) {
             ChannelPacking::Packed packed;
             ChannelPacking::pack(image.channels[k], packed);
-            std::copy_n(packed, kPackedChannelSize, main.begin() + kChannelRecordsOffset + kPackedChannelSize * k);
+            std::copy_n(
+                packed, kPackedChannelSize, main.begin() + kChannelRecordsOffset + kPackedChannelSize * k);
         }
         const auto writeCodes = [&](int offset, int firstEntry) {
             for (int i = 0; i < codeplug::kCustomCodesPerGroup; ++i)
@@ -386,12 +401,14 @@ RadioOutcome CRadioLink::WriteCodeplug(const VirtualCP &image)
         }
 
         progress(90);
-        const int result = m_protocol->CommitFrequencies(quint8(frequencyRecordsInUse(image.limit)),
-                                                          image.limit.programming_mode_enabled);
+        const int result = m_protocol->CommitFrequencies(
+            quint8(frequencyRecordsInUse(image.limit)), image.limit.programming_mode_enabled);
         if (result < 0)
-            throw StepFailed{result};
+            throw StepFailed { result };
         progress(100);
     });
+    outcome.partlyWritten = !outcome.succeeded() && m_protocol->blocksWritten() > blocksBefore;
+    return outcome;
 }
 
 void CRadioLink::writeModelSpecificSettings(const VirtualCP &image)
@@ -399,7 +416,8 @@ void CRadioLink::writeModelSpecificSettings(const VirtualCP &image)
     const FactoryBlock &factory = image.factory;
     const quint8 powerClass = factory.modelDigits[0];
     if (!isFourOrFiveWatt(powerClass) || isDisplayLetter(factory.modelLetters[2])
-        || factory.firmware_phase != 'R' || factory.firmware_version != '1' || factory.firmware_revision != '6')
+        || factory.firmware_phase != 'R' || factory.firmware_version != '1'
+        || factory.firmware_revision != '6')
         return;
 
     quint8 repeater = 0;
@@ -408,7 +426,7 @@ void CRadioLink::writeModelSpecificSettings(const VirtualCP &image)
     writeRange(kLimitRepeaterByte, &repeater, 1);
     control(kControlGroup, kControlBeforeModelStep, 0x00);
 
-    const quint8 zero[2] = {0, 0};
+    const quint8 zero[2] = { 0, 0 };
     writeRange(kModelSpecificWord, zero, 2);
 
     const bool vBand = factory.modelLetters[1] == 'V';
@@ -418,7 +436,7 @@ void CRadioLink::writeModelSpecificSettings(const VirtualCP &image)
     else if (!vBand && powerClass == 4)
         wanted = &ModelParameterTables::tableB();
     if (wanted) {
-        ModelParameterTables::Table current{};
+        ModelParameterTables::Table current {};
         readRange(kModelParameterTable, ModelParameterTables::kSize, current.data());
         if (current != *wanted)
             writeRange(kModelParameterTable, wanted->data(), ModelParameterTables::kSize);
@@ -437,7 +455,7 @@ void CRadioLink::writeFrequencyRecords(const VirtualCP &image, bool *companderMa
             *companderMarked = true;
         const int result = m_protocol->WriteFrequencyRecord(quint8(i), packed);
         if (result < 0)
-            throw StepFailed{result};
+            throw StepFailed { result };
         if (i == count / 4)
             progress(40);
         if (i == count / 2)

@@ -7,34 +7,41 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 class QObject;
 
-// One run of the radio engine: the five operations a radio command needs,
-// each opening the connection at the cable device index, talking to the
-// radio and closing again. Progress and the outcome are posted to the window
-// (RadioReport); the operations never show anything, and they also return
-// their outcome for callers that wait for them.
+// The radio engine on one open cable: the five operations a radio command
+// needs. Progress and the outcome are posted to the window (RadioReport);
+// the operations never show anything, and they also return their outcome
+// for callers that wait for them.
 //
 // Every operation except Prepare holds the process-wide engine section for
 // its whole run. The caller runs an operation on a worker thread holding the
 // cable mutex (CableSharing::kCableMutexName).
-class CRadioLink
-{
+class CRadioLink {
 public:
-    // window may be null: nothing is posted then. cable null: the
-    // configured cable port.
-    explicit CRadioLink(QObject *window, std::unique_ptr<CUsbCable> cable = nullptr);
+    // window may be null: nothing is posted then. cable: open, its line set
+    // (CablePort::open); the link keeps it until it is destroyed, so one
+    // command holds the radio from its identify to its reset.
+    CRadioLink(QObject *window, std::unique_ptr<CUsbCable> cable);
     ~CRadioLink();
     CRadioLink(const CRadioLink &) = delete;
     CRadioLink &operator=(const CRadioLink &) = delete;
 
     RadioOutcome Prepare();
     // Resets the radio and waits for it to restart before reporting 100.
+    // A cancelled link still resets: that is how a radio left in the middle
+    // of a transfer comes back into service.
     RadioOutcome ResetRadio();
     RadioOutcome Identify(RadioIdentity &identity);
     RadioOutcome ReadCodeplug(VirtualCP &image);
     RadioOutcome WriteCodeplug(const VirtualCP &image);
+
+    // Thread-safe: ends the operation under way, and every later one but
+    // ResetRadio, as Cancelled from its next block (or next cable read, when
+    // the radio has gone silent).
+    void cancel();
 
     CRadioProtocol &protocol() { return *m_protocol; }
     QObject *window() const { return m_window; }
@@ -45,7 +52,7 @@ public:
 private:
     void post(int wParam, int lParam);
     void progress(int percent) { post(RadioReport::Progress, percent); }
-    // Opens, runs the steps and closes, posting the final report.
+    // Runs the steps, posting the final report.
     RadioOutcome run(const std::function<void()> &steps);
 
     // Steps: each throws the failing result out of run().
@@ -59,5 +66,9 @@ private:
 
     QObject *m_window;
     std::unique_ptr<CRadioProtocol> m_protocol;
-    std::chrono::milliseconds m_resetSettle{2000};
+    std::chrono::milliseconds m_resetSettle { 2000 };
+
+    std::mutex m_cancelMutex; // orders cancel() against the start of a reset
+    bool m_cancelled = false;
+    bool m_resetting = false;
 };

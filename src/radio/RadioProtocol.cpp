@@ -1,16 +1,10 @@
 #include "radio/RadioProtocol.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 using namespace RadioFrame;
 
 namespace {
-
-// Waits before the second and third attempt to open the cable.
-constexpr std::chrono::milliseconds kOpenRetryDelays[] = {std::chrono::milliseconds(500),
-                                                          std::chrono::milliseconds(1000)};
 
 bool isLeadByte(quint8 byte)
 {
@@ -19,38 +13,26 @@ bool isLeadByte(quint8 byte)
 
 } // namespace
 
-CRadioProtocol::CRadioProtocol(std::unique_ptr<CUsbCable> cable) : m_cable(std::move(cable))
+CRadioProtocol::CRadioProtocol(std::unique_ptr<CUsbCable> cable)
+    : m_cable(std::move(cable))
 {
 }
 
 CRadioProtocol::~CRadioProtocol() = default;
 
-int CRadioProtocol::Open(int deviceIndex)
-{
-    bool opened = m_cable->Open(deviceIndex);
-    for (const auto delay : kOpenRetryDelays) {
-        if (opened)
-            break;
-        std::this_thread::sleep_for(delay);
-        opened = m_cable->Open(deviceIndex);
-    }
-    if (!opened)
-        return 0;
-    const bool configured = m_cable->SetBaudRate(CableLine::kBaudRate)
-        && m_cable->SetDataCharacteristics(CableLine::kWordLength, CableLine::kOneStopBit, CableLine::kNoParity)
-        && m_cable->SetFlowControl(CableLine::kNoFlowControl, 0, 0)
-        && m_cable->SetTimeouts(CableLine::kTimeoutMs, CableLine::kTimeoutMs);
-    return configured ? 1 : 0;
-}
-
-int CRadioProtocol::Close()
-{
-    return m_cable->Close();
-}
-
 bool CRadioProtocol::usable() const
 {
-    return m_cable->isOpen() && !m_cable->isFaulted();
+    return !m_cable->isFaulted() && !m_stopped;
+}
+
+void CRadioProtocol::Drain()
+{
+    // A radio that never falls quiet is noise; the reset after this fails.
+    quint8 dropped[kFrameBufferSize];
+    for (int reads = 0; reads < kFirstByteRetryCount && usable(); ++reads) {
+        if (m_cable->Read(dropped, kFrameBufferSize) == 0)
+            return;
+    }
 }
 
 int CRadioProtocol::fail(ErrorCode code)
@@ -113,7 +95,7 @@ int CRadioProtocol::ReceiveReply(int capacity, RadioReply &reply)
 
     int skipped = 0;
     for (;;) {
-        sum = 0;  // the checksum covers the frame from its lead byte on
+        sum = 0; // the checksum covers the frame from its lead byte on
         if (!next())
             return -1;
         if (isLeadByte(byte))
@@ -149,11 +131,11 @@ int CRadioProtocol::ReceiveReply(int capacity, RadioReply &reply)
                 }
                 length -= 3;
             }
-            dataCount = length - 1;  // the checksum counts in the length
+            dataCount = length - 1; // the checksum counts in the length
         }
     } else {
         if (shortCount < 1)
-            return fail(MalformedReply);  // no room for the opcode
+            return fail(MalformedReply); // no room for the opcode
         dataCount = shortCount - 1;
     }
     if (dataCount > capacity)
@@ -234,6 +216,7 @@ int CRadioProtocol::WriteBlock(quint32 address, const quint8 *data, int length)
         return fail(WriteRefused);
     if (reply.address != address)
         return fail(MalformedReply);
+    ++m_blocksWritten;
     return count;
 }
 
@@ -303,7 +286,10 @@ int CRadioProtocol::QueryStatus(RadioReply *reply)
 
 int CRadioProtocol::WriteFrequencyRecord(quint8 index, const quint8 (&record)[6], RadioReply *reply)
 {
-    return command(writeFrequencyRecord(index, record), reply);
+    const int result = command(writeFrequencyRecord(index, record), reply);
+    if (result >= 0)
+        ++m_blocksWritten;
+    return result;
 }
 
 int CRadioProtocol::CommitFrequencies(quint8 count, quint8 flag, RadioReply *reply)

@@ -3,50 +3,43 @@
 #include "radio/RadioFrame.h"
 #include "radio/UsbCable.h"
 
+#include <atomic>
 #include <memory>
 
 // What one reply of the radio carried.
-struct RadioReply
-{
+struct RadioReply {
     quint8 opcode = 0;
-    quint32 address = 0;       // the address of an addressed reply, else 0
-    RadioFrame::Bytes data;    // the data bytes
+    quint32 address = 0; // the address of an addressed reply, else 0
+    RadioFrame::Bytes data; // the data bytes
 };
 
 // The frame engine of one radio link: framing, echo handling, the reply
-// state machine and the command set, over a cable connection it owns.
+// state machine and the command set, over an open cable connection it owns.
 //
-// Every primitive answers -1 at once when the connection is closed or
-// faulted. Diagnosis of the last protocol failure is kept in errorFlag() and
-// errorCode(); results never carry it.
-class CRadioProtocol
-{
+// Every primitive answers -1 at once when the connection is faulted or the
+// protocol is stopped. Diagnosis of the last protocol
+// failure is kept in errorFlag() and errorCode(); results never carry it.
+class CRadioProtocol {
 public:
-    static constexpr int kRetryCount = 2;            // attempts per command and per byte group
-    static constexpr int kFirstByteRetryCount = 20;  // reads while waiting for a reply to start
+    static constexpr int kRetryCount = 2; // attempts per command and per byte group
+    static constexpr int kFirstByteRetryCount = 20; // reads while waiting for a reply to start
     static constexpr int kFrameBufferSize = 80;
-    static constexpr int kReplyCapacity = 1000;      // most data bytes of a reply other than a block read
+    static constexpr int kReplyCapacity = 1000; // most data bytes of a reply other than a block read
 
     // Diagnostic error codes.
     enum ErrorCode : int {
         NoError = 0,
-        NoAcknowledge = -10,  // the reply did not start with 0x50
+        NoAcknowledge = -10, // the reply did not start with 0x50
         BadChecksum = -11,
-        WriteRefused = -12,   // the radio answered a block write with 0x85
+        WriteRefused = -12, // the radio answered a block write with 0x85
         MalformedReply = -13, // impossible length, more data than expected, wrong address, endless noise
     };
 
+    // cable: open, its line set (CablePort::open).
     explicit CRadioProtocol(std::unique_ptr<CUsbCable> cable);
-    virtual ~CRadioProtocol();
+    ~CRadioProtocol();
     CRadioProtocol(const CRadioProtocol &) = delete;
     CRadioProtocol &operator=(const CRadioProtocol &) = delete;
-
-    // The configured open: three attempts (500 ms, then 1000 ms apart), then
-    // 16406 baud, 8 data bits, one stop bit, no parity, no flow control and
-    // 120 ms time-outs. 1 on success, 0 on failure.
-    virtual int Open(int deviceIndex);
-    // 1 when the cable closed.
-    virtual int Close();
 
     // One block read of at most 32 bytes into destination: the number of
     // data bytes in the reply (0 when the radio sent none), or -1. A reply
@@ -85,7 +78,21 @@ public:
     // parses gives the result; -1 when none did or the send failed.
     int Transact(const RadioFrame::Bytes &frame, int capacity, RadioReply &reply, int attempts = kRetryCount);
 
-    // Open and not faulted.
+    // Thread-safe. A stopped protocol refuses every primitive from the next
+    // cable read or write on, so a transfer ends within one read time-out
+    // even when the radio has gone silent; resume() lifts the stop.
+    void stop() { m_stopped = true; }
+    void resume() { m_stopped = false; }
+    bool stopped() const { return m_stopped; }
+
+    // Drops what the radio still sends (the rest of a reply cut short by a
+    // stop) until the line has been quiet for one read time-out.
+    void Drain();
+
+    // Blocks and frequency records the radio has taken so far.
+    int blocksWritten() const { return m_blocksWritten; }
+
+    // Neither faulted nor stopped.
     bool usable() const;
     int errorFlag() const { return m_errorFlag; }
     int errorCode() const { return m_errorCode; }
@@ -98,7 +105,9 @@ private:
     std::unique_ptr<CUsbCable> m_cable;
     int m_retryCount = kRetryCount;
     int m_firstByteRetryCount = kFirstByteRetryCount;
-    bool m_echo = true;  // the cable returns every byte sent
+    bool m_echo = true; // the cable returns every byte sent
     int m_errorFlag = 0;
     int m_errorCode = NoError;
+    std::atomic<bool> m_stopped { false };
+    int m_blocksWritten = 0;
 };

@@ -8,7 +8,8 @@ class QObject;
 // link's window as events of one type registered under the name
 // "Halvern VELA CPS", carrying (wParam, lParam):
 //   (1, percent) progress, (2, 0) finished, (3, code) failed,
-//   (4, status) the radio reports a memory status 1-31.
+//   (4, status) the radio reports a memory status 1-31,
+//   (5, 0) stopped by CRadioLink::cancel().
 namespace RadioReport {
 
 inline constexpr char kMessageName[] = "Halvern VELA CPS";
@@ -18,6 +19,7 @@ enum Kind : int {
     Finished = 2,
     Failed = 3,
     MemoryStatus = 4,
+    Cancelled = 5,
 };
 
 // Result code of a failure to open, close or talk to the radio.
@@ -31,10 +33,14 @@ void post(QObject *target, int wParam, int lParam);
 
 } // namespace RadioReport
 
-class RadioReportEvent : public QEvent
-{
+class RadioReportEvent : public QEvent {
 public:
-    RadioReportEvent(int wParam, int lParam) : QEvent(RadioReport::eventType()), m_wParam(wParam), m_lParam(lParam) {}
+    RadioReportEvent(int wParam, int lParam)
+        : QEvent(RadioReport::eventType())
+        , m_wParam(wParam)
+        , m_lParam(lParam)
+    {
+    }
     int wParam() const { return m_wParam; }
     int lParam() const { return m_lParam; }
 
@@ -44,10 +50,12 @@ private:
 };
 
 // How an engine operation ended: its final report.
-struct RadioOutcome
-{
-    int kind = RadioReport::Finished;  // Finished, Failed or MemoryStatus
-    int value = 0;                     // 0, the failure code or the status
+struct RadioOutcome {
+    int kind = RadioReport::Finished; // Finished, Failed, MemoryStatus or Cancelled
+    int value = 0; // 0, the failure code or the status
+    // A write that did not finish had got blocks into the radio: it now
+    // holds a partly written codeplug.
+    bool partlyWritten = false;
 
     bool succeeded() const { return kind == RadioReport::Finished; }
     friend bool operator==(const RadioOutcome &, const RadioOutcome &) = default;

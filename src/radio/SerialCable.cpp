@@ -6,9 +6,10 @@
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -24,9 +25,11 @@ CableStatus statusOfErrno(int error)
     case ENODEV:
     case ENXIO:
         return CableError::DeviceNotFound;
+    case EBUSY: // another opener set the terminal exclusive
+    case EWOULDBLOCK: // another opener holds the lock
+        return CableError::DeviceBusy;
     case EACCES:
     case EPERM:
-    case EBUSY:
         return CableError::DeviceNotOpened;
     case EINVAL:
         return CableError::InvalidParameter;
@@ -35,88 +38,55 @@ CableStatus statusOfErrno(int error)
     }
 }
 
-bool isCharacterDevice(const QString &path)
-{
-    struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode);
-}
-
 } // namespace
 
-CSerialCable::CSerialCable(const QString &devicePath) : m_path(devicePath)
+CableOpening CSerialCable::open(const QString &path)
 {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return { nullptr, statusOfErrno(errno) };
+    std::unique_ptr<CSerialCable> cable(new CSerialCable(fd));
+    if (!::isatty(fd))
+        return { nullptr, CableError::DeviceNotOpened };
+    // The lock is the device's own, so it holds whatever environment or
+    // lock folder the other program has; a plain open is kept out as well.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return { nullptr, statusOfErrno(errno) };
+    if (::ioctl(fd, TIOCEXCL) != 0)
+        return { nullptr, statusOfErrno(errno) };
+    cable->m_exclusive = true;
+    if (const int error = SerialLine::makeRaw(fd))
+        return { nullptr, statusOfErrno(error) };
+    if (SerialLine::setSpeed(fd, CableLine::kBaudRate) != 0)
+        return { nullptr, CableError::InvalidBaudRate };
+    if (const int error
+        = SerialLine::setFormat(fd, CableLine::kWordLength, CableLine::kOneStopBit, CableLine::kNoParity))
+        return { nullptr, statusOfErrno(error) };
+    if (const int error = SerialLine::setFlowControl(fd, CableLine::kNoFlowControl, 0, 0))
+        return { nullptr, statusOfErrno(error) };
+    SerialLine::requestLowLatency(fd); // best effort: a pty has no such setting
+    ::tcflush(fd, TCIOFLUSH);
+    return { std::move(cable), CableError::Ok };
+}
+
+int CSerialCable::countCables(const QString &path)
+{
+    struct stat info { };
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode) ? 1 : 0;
 }
 
 CSerialCable::~CSerialCable()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
-CableStatus CSerialCable::deviceOpen(int deviceIndex)
-{
-    if (deviceIndex != 0)
-        return CableError::DeviceNotFound;
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return statusOfErrno(errno);
-    if (!::isatty(fd)) {
-        ::close(fd);
-        return CableError::DeviceNotOpened;
-    }
-    if (const int error = SerialLine::makeRaw(fd)) {
-        ::close(fd);
-        return statusOfErrno(error);
-    }
-    SerialLine::requestLowLatency(fd);  // best effort: a pty has no such setting
-    ::tcflush(fd, TCIOFLUSH);
-    m_fd = fd;
-    return CableError::Ok;
-}
-
-CableStatus CSerialCable::deviceClose()
-{
-    if (m_fd < 0)
-        return CableError::InvalidHandle;
-    const int result = ::close(m_fd);
-    m_fd = -1;
-    return result == 0 ? CableError::Ok : statusOfErrno(errno);
-}
-
-CableStatus CSerialCable::deviceSetBaudRate(quint32 baudRate)
-{
-    if (m_fd < 0)
-        return CableError::InvalidHandle;
-    return SerialLine::setSpeed(m_fd, baudRate) == 0 ? CableError::Ok : CableError::InvalidBaudRate;
-}
-
-CableStatus CSerialCable::deviceSetDataCharacteristics(quint8 wordLength, quint8 stopBits, quint8 parity)
-{
-    if (m_fd < 0)
-        return CableError::InvalidHandle;
-    return statusOfErrno(SerialLine::setFormat(m_fd, wordLength, stopBits, parity));
-}
-
-CableStatus CSerialCable::deviceSetFlowControl(quint16 flowControl, quint8 xon, quint8 xoff)
-{
-    if (m_fd < 0)
-        return CableError::InvalidHandle;
-    return statusOfErrno(SerialLine::setFlowControl(m_fd, flowControl, xon, xoff));
-}
-
-CableStatus CSerialCable::deviceSetTimeouts(quint32 readMs, quint32 writeMs)
-{
-    if (m_fd < 0)
-        return CableError::InvalidHandle;
-    m_readTimeoutMs = readMs;
-    m_writeTimeoutMs = writeMs;
-    return CableError::Ok;
+    // The exclusive mode belongs to the terminal, not to this descriptor: a
+    // terminal another process keeps open (the emulator's) would otherwise
+    // stay closed to everyone.
+    if (m_exclusive)
+        ::ioctl(m_fd, TIOCNXCL);
+    ::close(m_fd); // also drops the lock
 }
 
 CableStatus CSerialCable::devicePurge(quint32 mask)
 {
-    if (m_fd < 0)
-        return CableError::InvalidHandle;
     const bool receive = mask & CableLine::kPurgeReceive;
     const bool transmit = mask & CableLine::kPurgeTransmit;
     if (!receive && !transmit)
@@ -125,20 +95,17 @@ CableStatus CSerialCable::devicePurge(quint32 mask)
     return ::tcflush(m_fd, queue) == 0 ? CableError::Ok : statusOfErrno(errno);
 }
 
-CableStatus CSerialCable::transfer(const quint8 *source, quint8 *destination, int count, quint32 timeoutMs,
-                                   int *transferred)
+CableStatus CSerialCable::transfer(const quint8 *source, quint8 *destination, int count, int *transferred)
 {
     const bool write = source != nullptr;
     *transferred = 0;
-    if (m_fd < 0)
-        return CableError::InvalidHandle;
     QElapsedTimer clock;
     clock.start();
     while (*transferred < count) {
-        const qint64 left = qint64(timeoutMs) - clock.elapsed();
+        const qint64 left = qint64(CableLine::kTimeoutMs) - clock.elapsed();
         if (left <= 0)
             break;
-        pollfd watch{m_fd, short(write ? POLLOUT : POLLIN), 0};
+        pollfd watch { m_fd, short(write ? POLLOUT : POLLIN), 0 };
         const int ready = ::poll(&watch, 1, int(left));
         if (ready < 0) {
             if (errno == EINTR)
@@ -158,7 +125,7 @@ CableStatus CSerialCable::transfer(const quint8 *source, quint8 *destination, in
             return statusOfErrno(errno);
         }
         if (moved == 0 && (watch.revents & POLLHUP))
-            return CableError::IoError;  // the device went away
+            return CableError::IoError; // the device went away
         *transferred += int(moved);
     }
     return CableError::Ok;
@@ -166,25 +133,10 @@ CableStatus CSerialCable::transfer(const quint8 *source, quint8 *destination, in
 
 CableStatus CSerialCable::deviceRead(quint8 *buffer, int count, int *transferred)
 {
-    return transfer(nullptr, buffer, count, m_readTimeoutMs, transferred);
+    return transfer(nullptr, buffer, count, transferred);
 }
 
 CableStatus CSerialCable::deviceWrite(const quint8 *buffer, int count, int *transferred)
 {
-    return transfer(buffer, nullptr, count, m_writeTimeoutMs, transferred);
-}
-
-CableStatus CSerialCable::deviceCount(int *count)
-{
-    *count = isCharacterDevice(m_path) ? 1 : 0;
-    return CableError::Ok;
-}
-
-CableStatus CSerialCable::deviceDescription(int deviceIndex, char (&description)[kDescriptionSize])
-{
-    if (deviceIndex != 0)
-        return CableError::DeviceNotFound;
-    // The user named this device as the cable.
-    std::strncpy(description, "KVX Series CPS Cable", kDescriptionSize - 1);
-    return CableError::Ok;
+    return transfer(buffer, nullptr, count, transferred);
 }

@@ -6,38 +6,35 @@
 
 // The programming cable seen as a serial device (a tty such as /dev/ttyUSB0
 // through the kernel's FTDI driver, or a pseudo-terminal such as the radio
-// emulator's). The device named by the user is the one cable there is: it
-// counts as present when the device node exists, at device index 0.
-class CSerialCable : public CUsbCable
-{
+// emulator's). The device named by the user is the one cable there is.
+class CSerialCable : public CUsbCable {
 public:
-    explicit CSerialCable(const QString &devicePath);
-    // Releases the device if it is still open.
+    // Opens the device at path for this connection alone and sets the line.
+    // The device itself is locked (flock, and TIOCEXCL against plain opens),
+    // so no other copy of the program, whatever its environment, can talk to
+    // the radio meanwhile: a device held elsewhere answers DeviceBusy.
+    static CableOpening open(const QString &path);
+    // 1 when path is a character device, else 0.
+    static int countCables(const QString &path);
+
+    // Releases the device.
     ~CSerialCable() override;
 
-    const QString &devicePath() const { return m_path; }
-
 protected:
-    CableStatus deviceOpen(int deviceIndex) override;
-    CableStatus deviceClose() override;
-    CableStatus deviceSetBaudRate(quint32 baudRate) override;
-    CableStatus deviceSetDataCharacteristics(quint8 wordLength, quint8 stopBits, quint8 parity) override;
-    CableStatus deviceSetFlowControl(quint16 flowControl, quint8 xon, quint8 xoff) override;
-    CableStatus deviceSetTimeouts(quint32 readMs, quint32 writeMs) override;
     CableStatus devicePurge(quint32 mask) override;
     CableStatus deviceRead(quint8 *buffer, int count, int *transferred) override;
     CableStatus deviceWrite(const quint8 *buffer, int count, int *transferred) override;
-    CableStatus deviceCount(int *count) override;
-    CableStatus deviceDescription(int deviceIndex, char (&description)[kDescriptionSize]) override;
 
 private:
-    // Writes count bytes from source, or reads them into destination (the
-    // other one null), until done or timeoutMs has passed.
-    CableStatus transfer(const quint8 *source, quint8 *destination, int count, quint32 timeoutMs,
-                         int *transferred);
+    explicit CSerialCable(int fd)
+        : m_fd(fd)
+    {
+    }
 
-    QString m_path;
-    int m_fd = -1;
-    quint32 m_readTimeoutMs = CableLine::kTimeoutMs;
-    quint32 m_writeTimeoutMs = CableLine::kTimeoutMs;
+    // Writes count bytes from source, or reads them into destination (the
+    // other one null), until done or the line's time-out has passed.
+    CableStatus transfer(const quint8 *source, quint8 *destination, int count, int *transferred);
+
+    int m_fd;
+    bool m_exclusive = false; // this connection made the terminal exclusive
 };

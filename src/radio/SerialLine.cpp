@@ -9,10 +9,9 @@
 namespace {
 
 // Reads the line settings, lets change adjust them and writes them back.
-template<typename Change>
-int updateLine(int fd, Change change)
+template <typename Change> int updateLine(int fd, Change change)
 {
-    struct termios2 line {};
+    struct termios2 line { };
     if (ioctl(fd, TCGETS2, &line) != 0)
         return errno;
     if (!change(line))
@@ -57,20 +56,40 @@ int setFormat(int fd, quint8 wordLength, quint8 stopBits, quint8 parity)
     return updateLine(fd, [=](struct termios2 &line) {
         tcflag_t size;
         switch (wordLength) {
-        case 5: size = CS5; break;
-        case 6: size = CS6; break;
-        case 7: size = CS7; break;
-        case 8: size = CS8; break;
-        default: return false;
+        case 5:
+            size = CS5;
+            break;
+        case 6:
+            size = CS6;
+            break;
+        case 7:
+            size = CS7;
+            break;
+        case 8:
+            size = CS8;
+            break;
+        default:
+            return false;
         }
         tcflag_t parityBits;
         switch (parity) {
-        case 0: parityBits = 0; break;
-        case 1: parityBits = PARENB | PARODD; break;
-        case 2: parityBits = PARENB; break;
-        case 3: parityBits = PARENB | PARODD | CMSPAR; break;
-        case 4: parityBits = PARENB | CMSPAR; break;
-        default: return false;
+        case 0:
+            parityBits = 0;
+            break;
+        case 1:
+            parityBits = PARENB | PARODD;
+            break;
+        case 2:
+            parityBits = PARENB;
+            break;
+        case 3:
+            parityBits = PARENB | PARODD | CMSPAR;
+            break;
+        case 4:
+            parityBits = PARENB | CMSPAR;
+            break;
+        default:
+            return false;
         }
         if (stopBits != 0 && stopBits != 2)
             return false;

@@ -31,7 +31,7 @@ std::unique_ptr<CSharedBlock> CSharedBlock::open(const QString &directory, bool 
     // Sizing under a lock, so no copy maps a block that another is still
     // growing (touching a page past the end of a file is fatal).
     ::flock(fd, LOCK_EX);
-    struct stat info {};
+    struct stat info { };
     bool ok = ::fstat(fd, &info) == 0;
     if (ok && info.st_size < kSize) {
         // A block that is not full size was never finished: it is new.

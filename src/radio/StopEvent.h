@@ -5,8 +5,7 @@
 
 // The shutdown signal every waiting loop of the cable threads waits on. Once
 // set it stays set, so one signal wakes every waiter at once.
-class CStopEvent
-{
+class CStopEvent {
 public:
     void set();
     bool isSet() const;

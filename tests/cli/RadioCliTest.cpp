@@ -7,11 +7,16 @@
 #include "RadioEmulator.h"
 #include "RadioMessages.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMap>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <array>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 using namespace RadioMessages;
 
@@ -20,8 +25,7 @@ namespace {
 // Radio addresses of what the tests look at in the emulator's memory.
 constexpr quint32 kPowerupString = 0x10000 + 24;
 
-class RadioCliTest : public CliTest
-{
+class RadioCliTest : public CliTest {
 protected:
     CliResult runOn(const RadioEmulator &radio, const QStringList &arguments)
     {
@@ -68,9 +72,9 @@ protected:
 
 TEST_F(RadioCliTest, IdentifyPrintsTheRadiosFieldsOnePerLine)
 {
-    RadioEmulator radio({"--model", "KUR51673", "--firmware", "R16", "--password", "4321", "--max-codes", "122",
-                         "--codeplug-version", "2", "--frequencies", "5"});
-    const CliResult result = runOn(radio, {"identify"});
+    RadioEmulator radio({ "--model", "KUR51673", "--firmware", "R16", "--password", "4321", "--max-codes",
+        "122", "--codeplug-version", "2", "--frequencies", "5" });
+    const CliResult result = runOn(radio, { "identify" });
     ASSERT_EQ(result.exitCode, 0) << result.stderrText();
     QMap<QString, QString> fields;
     static const QRegularExpression field(QStringLiteral("^([A-Za-z_]+): (.*)$"));
@@ -94,25 +98,25 @@ TEST_F(RadioCliTest, IdentifyPrintsTheRadiosFieldsOnePerLine)
 
 TEST_F(RadioCliTest, ReadMakesAProfileFileThatPassesTheCheck)
 {
-    RadioEmulator radio({"--model", "KUD41670", "--frequencies", "12"});
+    RadioEmulator radio({ "--model", "KUD41670", "--frequencies", "12" });
     const QString out = tempPath("read.kv9");
-    const CliResult result = runOn(radio, {"read", out});
+    const CliResult result = runOn(radio, { "read", out });
     ASSERT_EQ(result.exitCode, 0) << result.stderrText();
     EXPECT_EQ(progress(result).value(progress(result).size() - 1), 100);
     ASSERT_TRUE(QFileInfo::exists(out));
 
-    const CliResult check = run({"check", out});
+    const CliResult check = run({ "check", out });
     EXPECT_EQ(check.exitCode, 0) << check.stderrText();
-    const CliResult decoded = run({"decode", out});
+    const CliResult decoded = run({ "decode", out });
     ASSERT_EQ(decoded.exitCode, 0) << decoded.stderrText();
     EXPECT_TRUE(decoded.out.contains("model=\"KUD41670\""));
 }
 
 TEST_F(RadioCliTest, WriteOfAProfileFileReachesTheRadioWithProgress)
 {
-    RadioEmulator radio({"--model", "KXD40600"});
-    const QString profile = profileFile("KXD40600", {{"setting", "powerupString", "CLITEST"}});
-    const CliResult result = runOn(radio, {"write", profile});
+    RadioEmulator radio({ "--model", "KXD40600" });
+    const QString profile = profileFile("KXD40600", { { "setting", "powerupString", "CLITEST" } });
+    const CliResult result = runOn(radio, { "write", profile });
     ASSERT_EQ(result.exitCode, 0) << result.stderrText();
     const QList<int> percents = progress(result);
     ASSERT_FALSE(percents.isEmpty());
@@ -130,7 +134,7 @@ TEST_F(RadioCliTest, WriteOfAProfileFileReachesTheRadioWithProgress)
 TEST_F(RadioCliTest, ResetEndsQuietly)
 {
     RadioEmulator radio;
-    const CliResult result = runOn(radio, {"reset"});
+    const CliResult result = runOn(radio, { "reset" });
     EXPECT_EQ(result.exitCode, 0) << result.stderrText();
     EXPECT_TRUE(messages(result).isEmpty()) << result.stderrText();
     EXPECT_TRUE(result.out.isEmpty());
@@ -138,60 +142,93 @@ TEST_F(RadioCliTest, ResetEndsQuietly)
 
 TEST_F(RadioCliTest, WrongOrMissingPasswordAsksAndFails)
 {
-    RadioEmulator radio({"--password", "1234"});
+    RadioEmulator radio({ "--password", "1234" });
     const QString out = tempPath("read.kv9");
-    for (const QStringList &password : {QStringList {"--password", "9999"}, QStringList {}}) {
-        const CliResult result = runOn(radio, QStringList {"read", out} + password);
+    for (const QStringList &password : { QStringList { "--password", "9999" }, QStringList {} }) {
+        const CliResult result = runOn(radio, QStringList { "read", out } + password);
         EXPECT_EQ(result.exitCode, 1) << result.stderrText();
-        EXPECT_EQ(messages(result), QStringList {"Please enter the password:"}) << result.stderrText();
+        EXPECT_EQ(messages(result), QStringList { "Please enter the password:" }) << result.stderrText();
         EXPECT_FALSE(QFileInfo::exists(out));
     }
 
-    const CliResult right = runOn(radio, {"read", out, "--password", "1234"});
+    const CliResult right = runOn(radio, { "read", out, "--password", "1234" });
     EXPECT_EQ(right.exitCode, 0) << right.stderrText();
     EXPECT_TRUE(QFileInfo::exists(out));
 }
 
 TEST_F(RadioCliTest, TierQuestionIsDeclinedUnlessYesIsGiven)
 {
-    RadioEmulator untouched({"--model", "KUR41600"});
-    RadioEmulator radio({"--model", "KUR41600"});
+    RadioEmulator untouched({ "--model", "KUR41600" });
+    RadioEmulator radio({ "--model", "KUR41600" });
     const QString profile = profileFile("KUD41600");
 
-    const CliResult declined = runOn(radio, {"write", profile});
+    const CliResult declined = runOn(radio, { "write", profile });
     EXPECT_EQ(declined.exitCode, 1) << declined.stderrText();
-    EXPECT_EQ(messages(declined), QStringList {kTierQuestion}) << declined.stderrText();
+    EXPECT_EQ(messages(declined), QStringList { kTierQuestion }) << declined.stderrText();
 
-    const CliResult accepted = runOn(radio, {"write", profile, "--yes"});
+    const CliResult accepted = runOn(radio, { "write", profile, "--yes" });
     EXPECT_EQ(accepted.exitCode, 0) << accepted.stderrText();
-    EXPECT_EQ(messages(accepted), QStringList {kTierQuestion}) << accepted.stderrText();
+    EXPECT_EQ(messages(accepted), QStringList { kTierQuestion }) << accepted.stderrText();
     EXPECT_TRUE(radio.memory() != untouched.memory()) << "the accepted write reached the radio";
 }
 
 TEST_F(RadioCliTest, RefusedWriteLeavesTheRadioAlone)
 {
-    RadioEmulator untouched({"--model", "KUR20800"});
-    RadioEmulator radio({"--model", "KUR20800"});
-    const CliResult result = runOn(radio, {"write", profileFile("KUR40800")});
+    RadioEmulator untouched({ "--model", "KUR20800" });
+    RadioEmulator radio({ "--model", "KUR20800" });
+    const CliResult result = runOn(radio, { "write", profileFile("KUR40800") });
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(messages(result), QStringList {kNotCompatible}) << result.stderrText();
+    EXPECT_EQ(messages(result), QStringList { kNotCompatible }) << result.stderrText();
     EXPECT_TRUE(radio.memory() == untouched.memory());
 }
 
-TEST_F(RadioCliTest, CableThatIsNotThereIsACommunicationError)
+TEST_F(RadioCliTest, CableThatIsNotThereIsACommunicationErrorWithAHint)
 {
-    const CliResult result = run({"identify", "--port", tempPath("no-such-tty")});
+    const CliResult result = run({ "identify", "--port", tempPath("no-such-tty") });
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(messages(result), QStringList {kCommunicationError}) << result.stderrText();
+    const QStringList said = messages(result);
+    ASSERT_EQ(said.size(), 2) << result.stderrText();
+    EXPECT_EQ(said[0], kCommunicationError + " No programming cable was found.");
+    EXPECT_TRUE(said[1].contains("--port") && said[1].contains("velacps-radiosim")) << result.stderrText();
     EXPECT_TRUE(result.out.isEmpty());
+}
+
+TEST_F(RadioCliTest, OnATerminalEachStageIsOneLineUpdatedInPlace)
+{
+    RadioEmulator radio;
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(terminal >= 0 && ::grantpt(terminal) == 0 && ::unlockpt(terminal) == 0);
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(
+        QStringLiteral("XDG_CONFIG_DIRS"), QDir(m_config.root()).filePath(QStringLiteral("machine")));
+    environment.insert(
+        QStringLiteral("XDG_CONFIG_HOME"), QDir(m_config.root()).filePath(QStringLiteral("user")));
+    cli.setProcessEnvironment(environment);
+    cli.setStandardErrorFile(QString::fromLocal8Bit(::ptsname(terminal)));
+    cli.start(QStringLiteral(VELA_CLI_PATH), { "identify", "--port", radio.path() });
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0);
+    QByteArray shown;
+    char buffer[512];
+    for (pollfd watch { terminal, POLLIN, 0 }; ::poll(&watch, 1, 200) > 0;) {
+        const ssize_t got = ::read(terminal, buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        shown.append(buffer, got);
+    }
+    ::close(terminal);
+    EXPECT_EQ(shown,
+        "Identifying radio\u2026\rIdentifying radio\u2026 20%\rIdentifying radio\u2026 40%\r"
+        "Identifying radio\u2026 60%\rIdentifying radio\u2026 80%\rIdentifying radio\u2026 100%\r\n");
 }
 
 TEST_F(RadioCliTest, UsageErrors)
 {
-    for (const QStringList &arguments :
-         {QStringList {"identify", "extra"}, QStringList {"identify", "--bogus"}, QStringList {"reset", "--port"},
-          QStringList {"read"}, QStringList {"read", "a.kv9", "b.kv9"}, QStringList {"read", "a.kv9", "--password"},
-          QStringList {"write"}}) {
+    for (const QStringList &arguments : { QStringList { "identify", "extra" },
+             QStringList { "identify", "--bogus" }, QStringList { "reset", "--port" }, QStringList { "read" },
+             QStringList { "read", "a.kv9", "b.kv9" }, QStringList { "read", "a.kv9", "--password" },
+             QStringList { "write" } }) {
         const CliResult result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(result.err.startsWith("usage: velacps-cli " + arguments.first().toLatin1()))

@@ -41,13 +41,12 @@ bool channelIsZero(const ChannelRecord &record)
     return std::memcmp(&record, &zero, sizeof record) == 0;
 }
 
-class RadioChecksTest : public ProductFixture
-{
+class RadioChecksTest : public ProductFixture {
 protected:
     // The template's profile with attributes replaced: (element, attribute,
     // value), the first element of that name each time.
-    std::unique_ptr<CProfileDocument> profile(const QString &model,
-                                              const QList<std::array<QString, 3>> &changes = {})
+    std::unique_ptr<CProfileDocument> profile(
+        const QString &model, const QList<std::array<QString, 3>> &changes = {})
     {
         QString text = templateText(model);
         for (const auto &[element, attribute, value] : changes)
@@ -58,13 +57,13 @@ protected:
     bool writeAllowed(CProfileDocument &document, const RadioIdentity &identity)
     {
         m_reporter.messages.clear();
-        return RadioChecks::CheckWriteCompatibility(document, identity, m_context.settings());
+        return RadioChecks::CheckWriteCompatibility(document, identity, m_context.settings(), showMessage);
     }
 
     // The write checks' verdict on the template's profile and the radio:
     // the one message shown, or an empty text when the write may go on.
     QString writeRefusal(const QString &profileModel, const RadioIdentity &identity,
-                         const QList<std::array<QString, 3>> &changes = {})
+        const QList<std::array<QString, 3>> &changes = {})
     {
         auto document = profile(profileModel, changes);
         const bool allowed = writeAllowed(*document, identity);
@@ -97,7 +96,10 @@ TEST_F(RadioChecksTest, RegionCodeAndPasswordComeFromTheIdentity)
     std::memcpy(identity.password, "12\0\0", 4);
     EXPECT_EQ(RadioChecks::RadioPassword(identity), "12");
     // The first byte alone says whether there is a password.
-    std::memcpy(identity.password, "\0" "987", 4);
+    std::memcpy(identity.password,
+        "\0"
+        "987",
+        4);
     EXPECT_EQ(RadioChecks::RadioPassword(identity), "");
 
     VirtualCP image {};
@@ -108,9 +110,13 @@ TEST_F(RadioChecksTest, RegionCodeAndPasswordComeFromTheIdentity)
 
 TEST_F(RadioChecksTest, SupportedRegionPassesSilently)
 {
-    for (const char *model : {"KXD40600", "KUR51604", "KUR51670", "KUR51673"}) {
-        EXPECT_TRUE(RadioChecks::CheckRegion(radio(model), m_context.settings(), RadioChecks::Transfer::Read)) << model;
-        EXPECT_TRUE(RadioChecks::CheckRegion(radio(model), m_context.settings(), RadioChecks::Transfer::Write)) << model;
+    for (const char *model : { "KXD40600", "KUR51604", "KUR51670", "KUR51673" }) {
+        EXPECT_TRUE(RadioChecks::CheckRegion(
+            radio(model), m_context.settings(), RadioChecks::Transfer::Read, showMessage))
+            << model;
+        EXPECT_TRUE(RadioChecks::CheckRegion(
+            radio(model), m_context.settings(), RadioChecks::Transfer::Write, showMessage))
+            << model;
     }
     EXPECT_TRUE(m_reporter.messages.isEmpty()) << qPrintable(m_reporter.messages.join('\n'));
 }
@@ -119,21 +125,25 @@ TEST_F(RadioChecksTest, UnsupportedRegionOnReadNamesTheProductToUseWhenTheTableH
 {
     const QString europe = m_context.settings().regionNames().value(20);
     ASSERT_FALSE(europe.isEmpty()) << "the shipped region-name table names region 20";
-    EXPECT_FALSE(RadioChecks::CheckRegion(radio("KUR51620"), m_context.settings(), RadioChecks::Transfer::Read));
-    EXPECT_EQ(m_reporter.messages, QStringList {kRegionRefusedForRead + " Please use the \"" + europe + "\"."});
+    EXPECT_FALSE(RadioChecks::CheckRegion(
+        radio("KUR51620"), m_context.settings(), RadioChecks::Transfer::Read, showMessage));
+    EXPECT_EQ(
+        m_reporter.messages, QStringList { kRegionRefusedForRead + " Please use the \"" + europe + "\"." });
 
     m_reporter.messages.clear();
     ASSERT_TRUE(m_context.settings().regionNames().value(55).isEmpty());
-    EXPECT_FALSE(RadioChecks::CheckRegion(radio("KUR51655"), m_context.settings(), RadioChecks::Transfer::Read));
-    EXPECT_EQ(m_reporter.messages, QStringList {kRegionRefusedForRead});
+    EXPECT_FALSE(RadioChecks::CheckRegion(
+        radio("KUR51655"), m_context.settings(), RadioChecks::Transfer::Read, showMessage));
+    EXPECT_EQ(m_reporter.messages, QStringList { kRegionRefusedForRead });
 }
 
 TEST_F(RadioChecksTest, UnsupportedRegionOnWriteRefusesTheModel)
 {
-    for (const char *model : {"KUR51620", "KUR51655"}) {
+    for (const char *model : { "KUR51620", "KUR51655" }) {
         m_reporter.messages.clear();
-        EXPECT_FALSE(RadioChecks::CheckRegion(radio(model), m_context.settings(), RadioChecks::Transfer::Write));
-        EXPECT_EQ(m_reporter.messages, QStringList {kRegionRefusedForWrite}) << model;
+        EXPECT_FALSE(RadioChecks::CheckRegion(
+            radio(model), m_context.settings(), RadioChecks::Transfer::Write, showMessage));
+        EXPECT_EQ(m_reporter.messages, QStringList { kRegionRefusedForWrite }) << model;
     }
 }
 
@@ -142,24 +152,24 @@ TEST_F(RadioChecksTest, CodeplugVersionAboveTheProductsIsRefusedUnlessDevelopmen
     const int supported = m_context.settings().codeplugVersion();
     RadioIdentity identity = radio("KXD40600");
     identity.codeplugVersion = uint8_t(supported);
-    EXPECT_TRUE(RadioChecks::CheckCodeplugVersion(identity, m_context.settings()));
+    EXPECT_TRUE(RadioChecks::CheckCodeplugVersion(identity, m_context.settings(), showMessage));
     identity.codeplugVersion = 1;
-    EXPECT_TRUE(RadioChecks::CheckCodeplugVersion(identity, m_context.settings()));
+    EXPECT_TRUE(RadioChecks::CheckCodeplugVersion(identity, m_context.settings(), showMessage));
     EXPECT_TRUE(m_reporter.messages.isEmpty());
 
     identity.codeplugVersion = uint8_t(supported + 1);
-    EXPECT_FALSE(RadioChecks::CheckCodeplugVersion(identity, m_context.settings()));
-    EXPECT_EQ(m_reporter.messages, QStringList {kCodeplugIncompatible});
+    EXPECT_FALSE(RadioChecks::CheckCodeplugVersion(identity, m_context.settings(), showMessage));
+    EXPECT_EQ(m_reporter.messages, QStringList { kCodeplugIncompatible });
 
     m_reporter.messages.clear();
     identity.codeplugPhase = 'D';
-    EXPECT_TRUE(RadioChecks::CheckCodeplugVersion(identity, m_context.settings()));
+    EXPECT_TRUE(RadioChecks::CheckCodeplugVersion(identity, m_context.settings(), showMessage));
     EXPECT_TRUE(m_reporter.messages.isEmpty());
 }
 
 TEST_F(RadioChecksTest, MatchingRadioPassesEveryWriteCheck)
 {
-    for (const char *model : {"KXD40600", "KUD41600", "KUR51673", "KUR20200"})
+    for (const char *model : { "KXD40600", "KUD41600", "KUR51673", "KUR20200" })
         EXPECT_EQ(writeRefusal(QString::fromLatin1(model), radio(model)), "") << model;
 }
 
@@ -169,7 +179,7 @@ TEST_F(RadioChecksTest, WriteChecksRefuseInTheirOrder)
     // before; the earliest check's message is the one shown.
     RadioIdentity identity = radio("KUD41670");
     identity.maxCodes = 122;
-    const QList<std::array<QString, 3>> customCode = {{"channel", "rx_code", "125"}};
+    const QList<std::array<QString, 3>> customCode = { { "channel", "rx_code", "125" } };
     EXPECT_EQ(writeRefusal("KUD41670", identity, customCode), kCodesLost);
 
     identity.modelLetters[1] = 'X';
@@ -211,8 +221,9 @@ TEST_F(RadioChecksTest, CloneCompatibilityMustMatchExceptForCrossModelWrites)
     EXPECT_EQ(writeRefusal("KUR40800", otherClone(radio("KUR40800"))), kNotCompatible);
     EXPECT_EQ(writeRefusal("KUR51600", otherClone(radio("KUR41600"))), kNotCompatible);
     EXPECT_EQ(writeRefusal("KUD41600", otherClone(radio("KUD51600"))), kNotCompatible);
-    EXPECT_EQ(writeRefusal("KUR40800", radio("KUR40800"), {{"factory_setting", "serial_clone_compatibility", "3"}}),
-              kNotCompatible);
+    EXPECT_EQ(writeRefusal("KUR40800", radio("KUR40800"),
+                  { { "factory_setting", "serial_clone_compatibility", "3" } }),
+        kNotCompatible);
     // A two-watt radio taking a two-watt profile is no cross-model write.
     EXPECT_EQ(writeRefusal("KUR20200", otherClone(radio("KUR20200"))), kNotCompatible);
 
@@ -239,17 +250,20 @@ TEST_F(RadioChecksTest, CustomCodesTheRadioLacksAreRefused)
 
     // A customised PL code needs a radio above 122, a customised DPL code
     // one above 213; a transmit code counts as much as a receive code.
-    EXPECT_EQ(writeRefusal("KUD41600", plOnly, {{"channel", "rx_code", "124"}}), kCodesLost);
-    EXPECT_EQ(writeRefusal("KUD41600", plOnly, {{"channel", "tx_code", "200"}}), kCodesLost);
-    EXPECT_EQ(writeRefusal("KUD41600", plOnly, {{"channel", "rx_code", "122"}}), "");
-    EXPECT_EQ(writeRefusal("KUD41600", noCustomDpl, {{"channel", "tx_code", "214"}}), kCodesLost);
-    EXPECT_EQ(writeRefusal("KUD41600", noCustomDpl, {{"channel", "rx_code", "213"}}), "");
+    EXPECT_EQ(writeRefusal("KUD41600", plOnly, { { "channel", "rx_code", "124" } }), kCodesLost);
+    EXPECT_EQ(writeRefusal("KUD41600", plOnly, { { "channel", "tx_code", "200" } }), kCodesLost);
+    EXPECT_EQ(writeRefusal("KUD41600", plOnly, { { "channel", "rx_code", "122" } }), "");
+    EXPECT_EQ(writeRefusal("KUD41600", noCustomDpl, { { "channel", "tx_code", "214" } }), kCodesLost);
+    EXPECT_EQ(writeRefusal("KUD41600", noCustomDpl, { { "channel", "rx_code", "213" } }), "");
     EXPECT_TRUE(kCodesLost.endsWith(QStringLiteral("Code). ")));
 
     // The checks apply only when the profile has the codes the radio lacks.
-    EXPECT_EQ(writeRefusal("KUD41600", plOnly, {{"limit", "maxCodes", "122"}, {"channel", "rx_code", "125"}}), "");
-    EXPECT_EQ(writeRefusal("KUD41600", noCustomDpl, {{"limit", "maxCodes", "213"}, {"channel", "rx_code", "215"}}),
-              "");
+    EXPECT_EQ(
+        writeRefusal("KUD41600", plOnly, { { "limit", "maxCodes", "122" }, { "channel", "rx_code", "125" } }),
+        "");
+    EXPECT_EQ(writeRefusal("KUD41600", noCustomDpl,
+                  { { "limit", "maxCodes", "213" }, { "channel", "rx_code", "215" } }),
+        "");
 }
 
 TEST_F(RadioChecksTest, TierConversionTurnsCodesTheRadioLacksIntoTheFirstTone)
@@ -262,7 +276,7 @@ TEST_F(RadioChecksTest, TierConversionTurnsCodesTheRadioLacksIntoTheFirstTone)
     image.channels[18].tx_code = 219;
     image.channels[5].rx_code = 123;
 
-    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity));
+    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity, showMessage));
     EXPECT_EQ(image.channels[0].rx_code, 1);
     EXPECT_EQ(image.channels[0].tx_code, 122);
     EXPECT_EQ(image.channels[18].tx_code, 1) << "records beyond the profile's count are converted too";
@@ -281,8 +295,8 @@ TEST_F(RadioChecksTest, LowerTierRadioKeepsItsChannelsAfterYes)
     image.setting.presetChannels[0] = 12;
     image.setting.presetChannels[1] = 8;
 
-    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity));
-    EXPECT_EQ(m_reporter.messages, QStringList {kTierQuestion});
+    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity, showMessage));
+    EXPECT_EQ(m_reporter.messages, QStringList { kTierQuestion });
     EXPECT_LE(image.setting.numberChannels, 8);
     for (int k = 0; k < 8; ++k)
         EXPECT_EQ(std::memcmp(&image.channels[k], &before.channels[k], sizeof(ChannelRecord)), 0) << k;
@@ -300,7 +314,7 @@ TEST_F(RadioChecksTest, LowerTierConversionKeepsPresetsAndCountsThatFit)
     image.setting.presetChannels[0] = 7;
     image.setting.presetChannels[1] = 3;
 
-    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity));
+    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity, showMessage));
     EXPECT_EQ(image.setting.numberChannels, 5);
     EXPECT_EQ(image.setting.presetChannels[0], 7);
     EXPECT_EQ(image.setting.presetChannels[1], 3);
@@ -311,8 +325,8 @@ TEST_F(RadioChecksTest, LowerTierConversionDeclinedWithNo)
     m_reporter.answer = MsgAnswer::No;
     const RadioIdentity identity = radio("KUR50800");
     VirtualCP image = imageOf("KUR51600", identity);
-    EXPECT_FALSE(RadioChecks::ConvertTier(image, identity));
-    EXPECT_EQ(m_reporter.messages, QStringList {kTierQuestion});
+    EXPECT_FALSE(RadioChecks::ConvertTier(image, identity, showMessage));
+    EXPECT_EQ(m_reporter.messages, QStringList { kTierQuestion });
 }
 
 TEST_F(RadioChecksTest, DisplayProfileToRotaryRadioClearsTheFrontButtons)
@@ -322,11 +336,12 @@ TEST_F(RadioChecksTest, DisplayProfileToRotaryRadioClearsTheFrontButtons)
     for (unsigned slot = 0; slot < 16; ++slot)
         codeplug::setButtonSlot(image.setting.buttons, slot, uint8_t(slot == 0 ? 15 : slot));
 
-    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity));
-    EXPECT_EQ(m_reporter.messages, QStringList {kTierQuestion});
+    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity, showMessage));
+    EXPECT_EQ(m_reporter.messages, QStringList { kTierQuestion });
     for (unsigned slot = 0; slot < 16; ++slot) {
         const bool frontButton = slot == 5 || slot == 8 || slot == 9;
-        EXPECT_EQ(codeplug::buttonSlot(image.setting.buttons, slot), frontButton ? 0 : (slot == 0 ? 15 : slot))
+        EXPECT_EQ(
+            codeplug::buttonSlot(image.setting.buttons, slot), frontButton ? 0 : (slot == 0 ? 15 : slot))
             << slot;
     }
 }
@@ -337,8 +352,8 @@ TEST_F(RadioChecksTest, DisplayProfileToLowerTierRotaryRadioAsksOnce)
     VirtualCP image = imageOf("KUD41600", identity);
     codeplug::setButtonSlot(image.setting.buttons, 5, 9);
 
-    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity));
-    EXPECT_EQ(m_reporter.messages, QStringList {kTierQuestion});
+    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity, showMessage));
+    EXPECT_EQ(m_reporter.messages, QStringList { kTierQuestion });
     EXPECT_EQ(codeplug::buttonSlot(image.setting.buttons, 5), 0);
     EXPECT_TRUE(channelIsZero(image.channels[8]));
 
@@ -346,8 +361,8 @@ TEST_F(RadioChecksTest, DisplayProfileToLowerTierRotaryRadioAsksOnce)
     m_reporter.answer = MsgAnswer::No;
     VirtualCP declined = imageOf("KUD41600", radio("KUR41600"));
     codeplug::setButtonSlot(declined.setting.buttons, 5, 9);
-    EXPECT_FALSE(RadioChecks::ConvertTier(declined, radio("KUR41600")));
-    EXPECT_EQ(m_reporter.messages, QStringList {kTierQuestion});
+    EXPECT_FALSE(RadioChecks::ConvertTier(declined, radio("KUR41600"), showMessage));
+    EXPECT_EQ(m_reporter.messages, QStringList { kTierQuestion });
 }
 
 TEST_F(RadioChecksTest, RotaryProfileToDisplayRadioKeepsItsButtons)
@@ -355,7 +370,7 @@ TEST_F(RadioChecksTest, RotaryProfileToDisplayRadioKeepsItsButtons)
     const RadioIdentity identity = radio("KUD51600");
     VirtualCP image = imageOf("KUR51600", identity);
     codeplug::setButtonSlot(image.setting.buttons, 5, 9);
-    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity));
+    EXPECT_TRUE(RadioChecks::ConvertTier(image, identity, showMessage));
     EXPECT_TRUE(m_reporter.messages.isEmpty());
     EXPECT_EQ(codeplug::buttonSlot(image.setting.buttons, 5), 9);
 }
@@ -364,13 +379,13 @@ TEST_F(RadioChecksTest, OlderRadioCodeplugIsNoticedAndTheWriteGoesOn)
 {
     RadioIdentity identity = radio("KXD40600");
     identity.codeplugVersion = 3;
-    RadioChecks::NoticeOlderRadioCodeplug(identity, 3);
-    RadioChecks::NoticeOlderRadioCodeplug(identity, 2);
+    RadioChecks::NoticeOlderRadioCodeplug(identity, 3, showMessage);
+    RadioChecks::NoticeOlderRadioCodeplug(identity, 2, showMessage);
     EXPECT_TRUE(m_reporter.messages.isEmpty());
 
     identity.codeplugVersion = 2;
-    RadioChecks::NoticeOlderRadioCodeplug(identity, 3);
-    EXPECT_EQ(m_reporter.messages, QStringList {kOlderRadioCodeplug});
+    RadioChecks::NoticeOlderRadioCodeplug(identity, 3, showMessage);
+    EXPECT_EQ(m_reporter.messages, QStringList { kOlderRadioCodeplug });
     EXPECT_EQ(m_reporter.styles.value(0) & MsgStyle::ButtonMask, MsgStyle::Ok) << "a notice, not a question";
 }
 
@@ -392,7 +407,7 @@ TEST_F(RadioChecksTest, IdentityCopyPutsTheRadiosFirmwareModelAndCodesIntoTheIma
     EXPECT_EQ(image.limit.maxCodes, 122u);
     EXPECT_EQ(std::memcmp(image.factory.modelLetters, "KUR", 3), 0);
     EXPECT_EQ(std::vector<int>(std::begin(image.factory.modelDigits), std::end(image.factory.modelDigits)),
-              (std::vector<int> {4, 1, 6, 7, 3}));
+        (std::vector<int> { 4, 1, 6, 7, 3 }));
     // Nothing else of the factory block is the radio's to give.
     EXPECT_EQ(std::memcmp(image.factory.serial, before.factory.serial, sizeof image.factory.serial), 0);
     EXPECT_EQ(image.factory.codeplug_version, before.factory.codeplug_version);
@@ -414,9 +429,9 @@ TEST(RadioReportTexts, FailureTexts)
 TEST(RadioReportTexts, MemoryStatusTexts)
 {
     EXPECT_EQ(RadioChecks::MemoryStatusText(8), kFactoryResetWarning);
-    for (int status : {1, 7, 9, 31})
+    for (int status : { 1, 7, 9, 31 })
         EXPECT_EQ(RadioChecks::MemoryStatusText(status), kReturnToManufactureWarning) << status;
-    for (int status : {0, 32, -1, 255})
+    for (int status : { 0, 32, -1, 255 })
         EXPECT_EQ(RadioChecks::MemoryStatusText(status), kUnknownWarning) << status;
 }
 

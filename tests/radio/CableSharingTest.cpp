@@ -18,61 +18,24 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <unistd.h>
 
 using namespace CableSharing;
 
 namespace {
 
-// A connection whose scans find as many cables as the test says.
-class ScanCable : public CUsbCable
-{
-public:
-    struct Devices
-    {
-        std::atomic<int> cables{1};
-        std::atomic<int> scans{0};
-    };
-    explicit ScanCable(std::shared_ptr<Devices> devices) : m_devices(std::move(devices)) {}
-
-protected:
-    CableStatus deviceOpen(int) override { return CableError::Ok; }
-    CableStatus deviceClose() override { return CableError::Ok; }
-    CableStatus deviceSetBaudRate(quint32) override { return CableError::Ok; }
-    CableStatus deviceSetDataCharacteristics(quint8, quint8, quint8) override { return CableError::Ok; }
-    CableStatus deviceSetFlowControl(quint16, quint8, quint8) override { return CableError::Ok; }
-    CableStatus deviceSetTimeouts(quint32, quint32) override { return CableError::Ok; }
-    CableStatus devicePurge(quint32) override { return CableError::Ok; }
-    CableStatus deviceRead(quint8 *, int, int *transferred) override
-    {
-        *transferred = 0;
-        return CableError::Ok;
-    }
-    CableStatus deviceWrite(const quint8 *, int count, int *transferred) override
-    {
-        *transferred = count;
-        return CableError::Ok;
-    }
-    CableStatus deviceCount(int *count) override
-    {
-        ++m_devices->scans;
-        *count = m_devices->cables;
-        return CableError::Ok;
-    }
-    CableStatus deviceDescription(int, char (&description)[kDescriptionSize]) override
-    {
-        std::strcpy(description, "KVX Series CPS Cable");
-        return CableError::Ok;
-    }
-
-private:
-    std::shared_ptr<ScanCable::Devices> m_devices;
+// The attached cables as the test says, and the scans that counted them.
+struct Devices {
+    std::atomic<int> cables { 1 };
+    std::atomic<int> scans { 0 };
 };
 
-CCableMonitor::ConnectionFactory scanning(const std::shared_ptr<ScanCable::Devices> &devices)
+CCableMonitor::CableCounter scanning(const std::shared_ptr<Devices> &devices)
 {
-    return [devices] { return std::make_unique<ScanCable>(devices); };
+    return [devices] {
+        ++devices->scans;
+        return devices->cables.load();
+    };
 }
 
 // ---- The other copy -------------------------------------------------------
@@ -91,13 +54,13 @@ constexpr char kPeerDirectory[] = "VELACPS_CABLE_DIR";
         static CNamedLock lock(directory, QLatin1String(kCableMutexName));
         said = lock.lock() ? "holding" : "failed";
     } else if (role == "poll") {
-        static CCableMonitor monitor(nullptr, scanning(std::make_shared<ScanCable::Devices>()), directory);
+        static CCableMonitor monitor(nullptr, scanning(std::make_shared<Devices>()), directory);
         monitor.start();
         while (!monitor.runsPoller())
             QThread::msleep(20);
         said = "polling";
     } else if (role == "transfer") {
-        static CCableMonitor monitor(nullptr, scanning(std::make_shared<ScanCable::Devices>()), directory);
+        static CCableMonitor monitor(nullptr, scanning(std::make_shared<Devices>()), directory);
         monitor.setTransferActive(true);
         said = "transferring";
     }
@@ -115,8 +78,7 @@ const bool peerPlayed = [] {
 }();
 
 // Another copy playing role in directory, for the lifetime of the object.
-class Peer
-{
+class Peer {
 public:
     Peer(const QString &directory, const char *role)
     {
@@ -126,8 +88,7 @@ public:
         m_process.setProcessEnvironment(environment);
         m_process.start(QCoreApplication::applicationFilePath(), {});
         if (m_process.waitForStarted(5000)) {
-            while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
-            }
+            while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) { }
         }
         m_said = QString::fromLocal8Bit(m_process.readLine()).trimmed();
     }
@@ -149,8 +110,7 @@ private:
 };
 
 // Collects the cable-status events of a monitor.
-class StatusRecorder : public QObject
-{
+class StatusRecorder : public QObject {
 public:
     std::vector<bool> statuses;
 
@@ -170,8 +130,7 @@ protected:
 };
 
 // Waits (delivering posted events) until done() holds, for at most 15 s.
-template<typename Condition>
-bool eventually(Condition done, StatusRecorder *recorder = nullptr)
+template <typename Condition> bool eventually(Condition done, StatusRecorder *recorder = nullptr)
 {
     QElapsedTimer clock;
     clock.start();
@@ -243,7 +202,7 @@ TEST(StopEvent, OneSignalWakesEveryWaiterForGood)
 {
     CStopEvent stop;
     EXPECT_FALSE(stop.wait(1));
-    std::atomic<int> woken{0};
+    std::atomic<int> woken { 0 };
     QThread *waiters[2];
     for (QThread *&waiter : waiters) {
         waiter = QThread::create([&] {
@@ -286,7 +245,7 @@ TEST(SharedBlock, CreatedZeroedAndSeenByEveryMapping)
 TEST(CableMonitor, StatusFollowsTheCablesFound)
 {
     QTemporaryDir dir;
-    auto devices = std::make_shared<ScanCable::Devices>();
+    auto devices = std::make_shared<Devices>();
     StatusRecorder recorder;
     CCableMonitor monitor(&recorder, scanning(devices), dir.path());
     monitor.start();
@@ -308,7 +267,7 @@ TEST(CableMonitor, StatusFollowsTheCablesFound)
 TEST(CableMonitor, OwnTransferStopsScanningAndMarksTheBlock)
 {
     QTemporaryDir dir;
-    auto devices = std::make_shared<ScanCable::Devices>();
+    auto devices = std::make_shared<Devices>();
     CCableMonitor monitor(nullptr, scanning(devices), dir.path());
     monitor.start();
     ASSERT_TRUE(eventually([&] { return devices->scans > 0; }));
@@ -329,8 +288,8 @@ TEST(CableMonitor, OwnTransferStopsScanningAndMarksTheBlock)
 TEST(CableMonitor, PollingPassesToAnotherCopyAtShutdown)
 {
     QTemporaryDir dir;
-    auto devicesA = std::make_shared<ScanCable::Devices>();
-    auto devicesB = std::make_shared<ScanCable::Devices>();
+    auto devicesA = std::make_shared<Devices>();
+    auto devicesB = std::make_shared<Devices>();
     CCableMonitor a(nullptr, scanning(devicesA), dir.path());
     CCableMonitor b(nullptr, scanning(devicesB), dir.path());
     a.start();
@@ -364,7 +323,7 @@ TEST(CableSharing, PollingPassesOnWhenThePollingCopyIsKilled)
     Peer peer(dir.path(), "poll");
     ASSERT_EQ(peer.said(), QStringLiteral("polling"));
 
-    auto devices = std::make_shared<ScanCable::Devices>();
+    auto devices = std::make_shared<Devices>();
     StatusRecorder recorder;
     CCableMonitor monitor(&recorder, scanning(devices), dir.path());
     monitor.start();
@@ -386,7 +345,7 @@ TEST(CableSharing, TransferOfAKilledCopyDoesNotStopPolling)
     ASSERT_EQ(peer.said(), QStringLiteral("transferring"));
     ASSERT_EQ(blockWord(dir.path(), CSharedBlock::TransferActive), 1u);
 
-    auto devices = std::make_shared<ScanCable::Devices>();
+    auto devices = std::make_shared<Devices>();
     StatusRecorder recorder;
     CCableMonitor monitor(&recorder, scanning(devices), dir.path());
     monitor.start();
@@ -400,5 +359,6 @@ TEST(CableSharing, TransferOfAKilledCopyDoesNotStopPolling)
     peer.kill();
     EXPECT_TRUE(eventually([&] { return devices->scans > 0; }));
     EXPECT_EQ(blockWord(dir.path(), CSharedBlock::TransferActive), 0u);
-    EXPECT_TRUE(eventually([&] { return !recorder.statuses.empty() && recorder.statuses.back(); }, &recorder));
+    EXPECT_TRUE(
+        eventually([&] { return !recorder.statuses.empty() && recorder.statuses.back(); }, &recorder));
 }

@@ -1,32 +1,6 @@
 #include "FakeCable.h"
 
 #include <algorithm>
-#include <cstring>
-
-CableStatus FakeCable::deviceOpen(int)
-{
-    ++driverCalls;
-    ++opens;
-    if (openResults.empty())
-        return CableError::Ok;
-    const CableStatus status = openResults.front();
-    openResults.pop_front();
-    return status;
-}
-
-CableStatus FakeCable::deviceClose()
-{
-    ++driverCalls;
-    ++closes;
-    return closeStatus;
-}
-
-CableStatus FakeCable::deviceSetBaudRate(quint32 rate)
-{
-    ++driverCalls;
-    baudRate = rate;
-    return baudStatus;
-}
 
 CableStatus FakeCable::devicePurge(quint32 mask)
 {
@@ -60,21 +34,5 @@ CableStatus FakeCable::deviceWrite(const quint8 *buffer, int count, int *transfe
         incoming.insert(incoming.end(), buffer, buffer + count);
     if (onFrame)
         onFrame(frames.back());
-    return CableError::Ok;
-}
-
-CableStatus FakeCable::deviceCount(int *count)
-{
-    ++driverCalls;
-    ++scans;
-    *count = int(descriptions.size());
-    return countStatus;
-}
-
-CableStatus FakeCable::deviceDescription(int deviceIndex, char (&description)[kDescriptionSize])
-{
-    ++driverCalls;
-    const std::string &text = descriptions.at(size_t(deviceIndex));
-    std::memcpy(description, text.data(), std::min(text.size(), size_t(kDescriptionSize)));
     return CableError::Ok;
 }

@@ -11,15 +11,16 @@
 // A radio on the far end of a FakeCable, answering each request frame from
 // a memory of addresses 0x10000-0x2FFFF, for tests that watch the exact
 // requests the engine makes. It keeps a log of the requests it answered.
-class FakeRadio
-{
+class FakeRadio {
 public:
-    struct Request
-    {
+    struct Request {
         quint8 opcode;
-        std::vector<quint8> data;  // after the opcode (long form: after the length), checksum excluded
+        std::vector<quint8> data; // after the opcode (long form: after the length), checksum excluded
 
-        quint32 address() const { return (quint32(data.at(0)) << 16) | (quint32(data.at(1)) << 8) | data.at(2); }
+        quint32 address() const
+        {
+            return (quint32(data.at(0)) << 16) | (quint32(data.at(1)) << 8) | data.at(2);
+        }
     };
 
     static constexpr quint32 kFirstAddress = 0x10000;

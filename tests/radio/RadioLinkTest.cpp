@@ -24,8 +24,7 @@ namespace {
 constexpr quint32 kSynthBase = 440;
 
 // An engine on a fake cable with a radio at its end.
-struct Bench
-{
+struct Bench {
     Bench()
     {
         auto owned = std::make_unique<FakeCable>();
@@ -51,7 +50,7 @@ void setModel(uint8_t (&letters)[3], uint8_t (&digits)[5], const char *model)
 // An image as a profile would make it: nothing in it exceeds its radio field.
 VirtualCP sampleImage(const char *model, const char *firmware, int maxCodes, int channels, int frequencies)
 {
-    VirtualCP image{};
+    VirtualCP image {};
     image.factory.firmware_phase = uint8_t(firmware[0]);
     image.factory.firmware_version = uint8_t(firmware[1]);
     image.factory.firmware_revision = uint8_t(firmware[2]);
@@ -161,17 +160,18 @@ TEST(RadioIdentify, FillsTheIdentityRecordAndReportsEachStep)
     Bench bench;
     const VirtualCP image = sampleImage("KVR50673", "R17", 219, 4, 8);
     loadRadio(*bench.radio, image);
-    bench.radio->put(0x10009, {'4', '3', '2', '1'});
-    bench.radio->at(0x10A91) = 0x80 | 122;  // the older place says something else
+    bench.radio->put(0x10009, { '4', '3', '2', '1' });
+    bench.radio->at(0x10A91) = 0x80 | 122; // the older place says something else
     bench.radio->at(0x10A9E) = 219;
 
     RadioIdentity identity;
-    std::memset(static_cast<void *>(&identity), 0xEE, sizeof identity);  // garbage the read must replace
+    std::memset(static_cast<void *>(&identity), 0xEE, sizeof identity); // garbage the read must replace
     const RadioOutcome outcome = bench.link->Identify(identity);
 
-    EXPECT_EQ(outcome, (RadioOutcome{RadioReport::Finished, 0}));
+    EXPECT_EQ(outcome, (RadioOutcome { RadioReport::Finished, 0 }));
     EXPECT_EQ(std::string(reinterpret_cast<char *>(identity.modelLetters), 3), "KVR");
-    EXPECT_EQ(Bytes(std::begin(identity.modelDigits), std::end(identity.modelDigits)), (Bytes{5, 0, 6, 7, 3}));
+    EXPECT_EQ(
+        Bytes(std::begin(identity.modelDigits), std::end(identity.modelDigits)), (Bytes { 5, 0, 6, 7, 3 }));
     EXPECT_EQ(identity.firmwarePhase, 'R');
     EXPECT_EQ(identity.firmwareVersion, '1');
     EXPECT_EQ(identity.firmwareRevision, '7');
@@ -182,14 +182,15 @@ TEST(RadioIdentify, FillsTheIdentityRecordAndReportsEachStep)
     EXPECT_EQ(identity.serial_clone_compatibility, 3);
     EXPECT_EQ(identity.unused19, 0);
     EXPECT_EQ(identity.maxCodes, 219);
-    EXPECT_EQ(bench.recorder.pairs(), (Pairs{{1, 20}, {1, 40}, {1, 60}, {1, 80}, {1, 100}, {2, 0}}));
+    EXPECT_EQ(
+        bench.recorder.pairs(), (Pairs { { 1, 20 }, { 1, 40 }, { 1, 60 }, { 1, 80 }, { 1, 100 }, { 2, 0 } }));
     EXPECT_TRUE(bench.radio->blockWrites().empty()) << "identify only reads";
 }
 
 TEST(RadioIdentify, TakesMaxCodesFromWhereTheFirmwareKeepsIt)
 {
-    for (const auto &[firmware, expected] :
-         std::vector<std::pair<std::string, int>>{{"R16", 122}, {"R17", 219}, {"R21", 219}, {"D61", 122}, {"D70", 219}}) {
+    for (const auto &[firmware, expected] : std::vector<std::pair<std::string, int>> {
+             { "R16", 122 }, { "R17", 219 }, { "R21", 219 }, { "D61", 122 }, { "D70", 219 } }) {
         Bench bench;
         loadRadio(*bench.radio, sampleImage("KXD40600", firmware.c_str(), 219, 2, 2));
         bench.radio->at(0x10A91) = 0x80 | 122;
@@ -208,14 +209,13 @@ TEST(RadioOperations, MemoryStatusEndsIdentifyReadAndWriteAfterTheQuery)
         loadRadio(*bench.radio, image);
         bench.radio->memoryStatus = 8;
         RadioIdentity identity;
-        VirtualCP read{};
+        VirtualCP read {};
         const RadioOutcome outcome = operation == 0 ? bench.link->Identify(identity)
             : operation == 1                        ? bench.link->ReadCodeplug(read)
                                                     : bench.link->WriteCodeplug(image);
-        EXPECT_EQ(outcome, (RadioOutcome{RadioReport::MemoryStatus, 8}));
-        EXPECT_EQ(bench.recorder.pairs(), (Pairs{{4, 8}})) << "operation " << operation;
+        EXPECT_EQ(outcome, (RadioOutcome { RadioReport::MemoryStatus, 8 }));
+        EXPECT_EQ(bench.recorder.pairs(), (Pairs { { 4, 8 } })) << "operation " << operation;
         EXPECT_EQ(bench.radio->requests.size(), 1u) << "nothing after the status query";
-        EXPECT_EQ(bench.cable->closes, 1);
     }
 }
 
@@ -227,8 +227,8 @@ TEST(RadioRead, ReadsTheWholeCodeplugBackAsWritten)
     ASSERT_TRUE(bench.link->WriteCodeplug(written).succeeded());
 
     VirtualCP read;
-    std::memset(static_cast<void *>(&read), 0xAB, sizeof read);  // garbage the read must replace
-    EXPECT_EQ(bench.link->ReadCodeplug(read), (RadioOutcome{RadioReport::Finished, 0}));
+    std::memset(static_cast<void *>(&read), 0xAB, sizeof read); // garbage the read must replace
+    EXPECT_EQ(bench.link->ReadCodeplug(read), (RadioOutcome { RadioReport::Finished, 0 }));
 
     EXPECT_EQ(std::memcmp(read.factory.serial, "SER0000042", 10), 0);
     EXPECT_EQ(std::memcmp(read.factory.modelLetters, "KXD", 3), 0);
@@ -242,23 +242,25 @@ TEST(RadioRead, ReadsTheWholeCodeplugBackAsWritten)
     EXPECT_EQ(read.serial_clone_compatibility, 3);
     EXPECT_EQ(std::memcmp(&read.setting, &written.setting, sizeof read.setting), 0);
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(std::memcmp(&read.channels[k], &written.channels[k], offsetof(ChannelRecord, radioCheckByte)), 0)
+        EXPECT_EQ(
+            std::memcmp(&read.channels[k], &written.channels[k], offsetof(ChannelRecord, radioCheckByte)), 0)
             << "channel " << k;
         ChannelPacking::Packed packed;
         ChannelPacking::pack(written.channels[k], packed);
         EXPECT_EQ(read.channels[k].radioCheckByte, packed[13]);
     }
-    const ChannelRecord clear{};
-    EXPECT_EQ(std::memcmp(&read.channels[5], &clear, sizeof clear), 0) << "records beyond the count are clear";
+    const ChannelRecord clear {};
+    EXPECT_EQ(std::memcmp(&read.channels[5], &clear, sizeof clear), 0)
+        << "records beyond the count are clear";
     EXPECT_EQ(std::memcmp(read.customCodes, written.customCodes, sizeof read.customCodes), 0);
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(codeplug::decodeFrequency(read.frequencies[i], kSynthBase),
-                  codeplug::decodeFrequency(written.frequencies[i], kSynthBase));
+            codeplug::decodeFrequency(written.frequencies[i], kSynthBase));
         EXPECT_EQ(read.frequencies[i].power_level, written.frequencies[i].power_level);
         EXPECT_EQ(read.frequencies[i].bandwidth, written.frequencies[i].bandwidth);
     }
     EXPECT_EQ(bench.recorder.progress(),
-              (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 10, 20, 30, 40, 50, 60, 70, 80, 100}));
+        (std::vector<int> { 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 10, 20, 30, 40, 50, 60, 70, 80, 100 }));
 }
 
 TEST(RadioRead, CustomCodesStayUnsetWhenTheModelHasNone)
@@ -266,7 +268,7 @@ TEST(RadioRead, CustomCodesStayUnsetWhenTheModelHasNone)
     Bench bench;
     loadRadio(*bench.radio, sampleImage("KXD40600", "R17", 122, 2, 2));
     bench.radio->putBigEndian(0x10000 + 302, 0x1234, 2);
-    VirtualCP read{};
+    VirtualCP read {};
     ASSERT_TRUE(bench.link->ReadCodeplug(read).succeeded());
     for (uint16_t code : read.customCodes)
         EXPECT_EQ(code, 0xFFFF);
@@ -274,11 +276,11 @@ TEST(RadioRead, CustomCodesStayUnsetWhenTheModelHasNone)
 
 TEST(RadioRead, RotaryHighPowerRadiosDropTheRepeaterDisableFlag)
 {
-    for (const char *model : {"KXR40600", "KXD40600", "KXR20600"}) {
+    for (const char *model : { "KXR40600", "KXD40600", "KXR20600" }) {
         Bench bench;
         loadRadio(*bench.radio, sampleImage(model, "R17", 219, 2, 2));
         bench.radio->at(0x10A8C + 13) |= 0x80;
-        VirtualCP read{};
+        VirtualCP read {};
         ASSERT_TRUE(bench.link->ReadCodeplug(read).succeeded());
         EXPECT_EQ(read.limit.disable_repeater_feature, std::string(model) == "KXR40600" ? 0 : 1) << model;
     }
@@ -288,26 +290,28 @@ TEST(RadioRead, NoFrequencyRecordsFailsAtTheFrequencyStep)
 {
     Bench bench;
     loadRadio(*bench.radio, sampleImage("KXD40600", "R17", 219, 2, 0));
-    VirtualCP read{};
-    EXPECT_EQ(bench.link->ReadCodeplug(read), (RadioOutcome{RadioReport::Failed, 0}));
-    EXPECT_EQ(bench.recorder.pairs(), (Pairs{{1, 10}, {1, 20}, {1, 30}, {1, 40}, {1, 50}, {1, 60}, {1, 70}, {3, 0}}));
+    VirtualCP read {};
+    EXPECT_EQ(bench.link->ReadCodeplug(read), (RadioOutcome { RadioReport::Failed, 0 }));
+    EXPECT_EQ(bench.recorder.pairs(),
+        (Pairs { { 1, 10 }, { 1, 20 }, { 1, 30 }, { 1, 40 }, { 1, 50 }, { 1, 60 }, { 1, 70 }, { 3, 0 } }));
 }
 
 TEST(RadioRead, CountsBeyondTheImageAreCommunicationFailures)
 {
-    for (const auto &[byte, value] : std::vector<std::pair<int, quint8>>{{4, 20}, {6, 100}}) {
+    for (const auto &[byte, value] : std::vector<std::pair<int, quint8>> { { 4, 20 }, { 6, 100 } }) {
         Bench bench;
         loadRadio(*bench.radio, sampleImage("KXD40600", "R17", 219, 2, 2));
         bench.radio->at(0x10A8C + quint32(byte)) = value;
-        VirtualCP read{};
-        EXPECT_EQ(bench.link->ReadCodeplug(read), (RadioOutcome{RadioReport::Failed, -1}));
-        EXPECT_EQ(bench.recorder.pairs().back(), (std::pair<int, int>{3, -1}));
+        VirtualCP read {};
+        EXPECT_EQ(bench.link->ReadCodeplug(read), (RadioOutcome { RadioReport::Failed, -1 }));
+        EXPECT_EQ(bench.recorder.pairs().back(), (std::pair<int, int> { 3, -1 }));
     }
 }
 
 TEST(RadioWrite, MainBlockLengthFollowsTheCustomCodes)
 {
-    for (const auto &[maxCodes, length] : std::vector<std::pair<int, int>>{{122, 386}, {123, 398}, {213, 398}, {214, 410}}) {
+    for (const auto &[maxCodes, length] :
+        std::vector<std::pair<int, int>> { { 122, 386 }, { 123, 398 }, { 213, 398 }, { 214, 410 } }) {
         Bench bench;
         const VirtualCP image = sampleImage("KXD40600", "R17", maxCodes, 19, 2);
         loadRadio(*bench.radio, image);
@@ -328,7 +332,8 @@ TEST(RadioWrite, MainBlockLengthFollowsTheCustomCodes)
             EXPECT_EQ(main[size_t(i)], 0xCC) << "byte " << i;
         ChannelPacking::Packed last;
         ChannelPacking::pack(image.channels[18], last);
-        EXPECT_EQ(Bytes(main.begin() + 36 + 14 * 18, main.begin() + 36 + 14 * 19), Bytes(std::begin(last), std::end(last)));
+        EXPECT_EQ(Bytes(main.begin() + 36 + 14 * 18, main.begin() + 36 + 14 * 19),
+            Bytes(std::begin(last), std::end(last)));
     }
 }
 
@@ -337,10 +342,10 @@ TEST(RadioWrite, SettingBlockKeepsTheRadiosOwnBits)
     Bench bench;
     const VirtualCP image = sampleImage("KXD40600", "R17", 219, 2, 2);
     loadRadio(*bench.radio, image);
-    bench.radio->at(0x10002) = 0x55;  // bits 6-0 belong to the radio
+    bench.radio->at(0x10002) = 0x55; // bits 6-0 belong to the radio
     ASSERT_TRUE(bench.link->WriteCodeplug(image).succeeded());
     EXPECT_EQ(bench.radio->at(0x10002), 0x55);
-    EXPECT_EQ(bench.radio->get(0x10009, 4), (Bytes{'7', '3', '5', '1'}));
+    EXPECT_EQ(bench.radio->get(0x10009, 4), (Bytes { '7', '3', '5', '1' }));
 }
 
 TEST(RadioWrite, ProgressFollowsTheFrequencyRecords)
@@ -366,19 +371,23 @@ TEST(RadioWrite, ProgressFollowsTheFrequencyRecords)
             progressWithRecords.emplace_back(report.lParam, report.tag);
     }
     // 40 after record 2 (the third), 50 after record 4, 60 after record 6.
-    EXPECT_EQ(progressWithRecords, (Pairs{{10, 0}, {20, 0}, {30, 0}, {40, 3}, {50, 5}, {60, 7}, {70, 8}, {80, 8}, {90, 8}, {100, 8}}));
+    EXPECT_EQ(progressWithRecords,
+        (Pairs { { 10, 0 }, { 20, 0 }, { 30, 0 }, { 40, 3 }, { 50, 5 }, { 60, 7 }, { 70, 8 }, { 80, 8 },
+            { 90, 8 }, { 100, 8 } }));
     const auto records = bench.radio->requestsOf(0x9A, 0x04);
     ASSERT_EQ(records.size(), 8u);
     uint8_t packed[6];
     codeplug::packFrequencyRecord(image.frequencies[5], packed);
-    EXPECT_EQ(records[5].data, (Bytes{0x04, 5, packed[0], packed[1], packed[2], packed[3], packed[4], packed[5]}));
-    EXPECT_EQ(bench.radio->requestsOf(0x9A, 0x05).at(0).data, (Bytes{0x05, 8, 1})) << "count and programming mode";
+    EXPECT_EQ(records[5].data,
+        (Bytes { 0x04, 5, packed[0], packed[1], packed[2], packed[3], packed[4], packed[5] }));
+    EXPECT_EQ(bench.radio->requestsOf(0x9A, 0x05).at(0).data, (Bytes { 0x05, 8, 1 }))
+        << "count and programming mode";
 }
 
 TEST(RadioWrite, CompanderMarkerIsRaisedOnceARecordUsesModeThree)
 {
-    for (const bool modeThree : {false, true}) {
-        for (const quint8 marker : {quint8(0x2F), quint8(0x6F)}) {
+    for (const bool modeThree : { false, true }) {
+        for (const quint8 marker : { quint8(0x2F), quint8(0x6F) }) {
             Bench bench;
             VirtualCP image = sampleImage("KXD40600", "R17", 219, 2, 3);
             if (modeThree)
@@ -395,32 +404,31 @@ TEST(RadioWrite, CompanderMarkerIsRaisedOnceARecordUsesModeThree)
 
 TEST(RadioWrite, ModelSpecificStepOnRotaryHighPowerRadiosWithFirmwareR16)
 {
-    struct Case
-    {
+    struct Case {
         const char *model;
         const char *firmware;
         const ModelParameterTables::Table *table;
         bool step;
     };
     const Case cases[] = {
-        {"KVR50600", "R16", &ModelParameterTables::tableA(), true},
-        {"KXR40600", "R16", &ModelParameterTables::tableB(), true},
-        {"KVR40600", "R16", nullptr, true},
-        {"KXR50600", "R16", nullptr, true},
-        {"KVR50600", "R17", nullptr, false},
-        {"KVD50600", "R16", nullptr, false},
-        {"KVR20600", "R16", nullptr, false},
+        { "KVR50600", "R16", &ModelParameterTables::tableA(), true },
+        { "KXR40600", "R16", &ModelParameterTables::tableB(), true },
+        { "KVR40600", "R16", nullptr, true },
+        { "KXR50600", "R16", nullptr, true },
+        { "KVR50600", "R17", nullptr, false },
+        { "KVD50600", "R16", nullptr, false },
+        { "KVR20600", "R16", nullptr, false },
     };
     for (const Case &c : cases) {
         Bench bench;
         const VirtualCP image = sampleImage(c.model, c.firmware, 219, 2, 2);
         loadRadio(*bench.radio, image);
         bench.radio->at(0x10A99) = 0xFF;
-        bench.radio->put(0x20466, {0x12, 0x34});
+        bench.radio->put(0x20466, { 0x12, 0x34 });
         ASSERT_TRUE(bench.link->WriteCodeplug(image).succeeded()) << c.model;
 
         EXPECT_EQ(bench.radio->at(0x10A99), c.step ? 0x7F : 0xFF) << c.model;
-        EXPECT_EQ(bench.radio->get(0x20466, 2), c.step ? Bytes({0, 0}) : Bytes({0x12, 0x34})) << c.model;
+        EXPECT_EQ(bench.radio->get(0x20466, 2), c.step ? Bytes({ 0, 0 }) : Bytes({ 0x12, 0x34 })) << c.model;
         if (c.table)
             EXPECT_EQ(bench.radio->get(0x10C9C, 196), Bytes(c.table->begin(), c.table->end())) << c.model;
         else
@@ -429,8 +437,8 @@ TEST(RadioWrite, ModelSpecificStepOnRotaryHighPowerRadiosWithFirmwareR16)
         for (const auto &request : bench.radio->requestsOf(0x38))
             controls.push_back(request.data);
         const std::vector<Bytes> expected = c.step
-            ? std::vector<Bytes>{{0x1F, 0x03, 0, 0}, {0x1F, 0x04, 0, 0}, {0x1F, 0x00, 0, 0}}
-            : std::vector<Bytes>{{0x1F, 0x03, 0, 0}};
+            ? std::vector<Bytes> { { 0x1F, 0x03, 0, 0 }, { 0x1F, 0x04, 0, 0 }, { 0x1F, 0x00, 0, 0 } }
+            : std::vector<Bytes> { { 0x1F, 0x03, 0, 0 } };
         EXPECT_EQ(controls, expected) << c.model;
     }
 }
@@ -452,16 +460,16 @@ TEST(RadioWrite, RefusedWriteFailsTheOperation)
     const VirtualCP image = sampleImage("KXD40600", "R17", 219, 2, 2);
     loadRadio(*bench.radio, image);
     bench.radio->refuseWrites = true;
-    EXPECT_EQ(bench.link->WriteCodeplug(image), (RadioOutcome{RadioReport::Failed, -1}));
+    EXPECT_EQ(bench.link->WriteCodeplug(image), (RadioOutcome { RadioReport::Failed, -1 }));
     EXPECT_EQ(bench.link->protocol().errorCode(), CRadioProtocol::WriteRefused);
-    EXPECT_EQ(bench.recorder.pairs(), (Pairs{{1, 10}, {3, -1}}));
+    EXPECT_EQ(bench.recorder.pairs(), (Pairs { { 1, 10 }, { 3, -1 } }));
 }
 
 TEST(RadioOperations, ResetWaitsForTheRadioAndReportsCompletion)
 {
     Bench bench;
     EXPECT_TRUE(bench.link->ResetRadio().succeeded());
-    EXPECT_EQ(bench.recorder.pairs(), (Pairs{{1, 100}, {2, 0}}));
+    EXPECT_EQ(bench.recorder.pairs(), (Pairs { { 1, 100 }, { 2, 0 } }));
     ASSERT_EQ(bench.radio->requests.size(), 1u);
     EXPECT_EQ(bench.radio->requests[0].opcode, 0x10);
 }
@@ -470,37 +478,47 @@ TEST(RadioOperations, PrepareNeedsAReplyWithData)
 {
     Bench bench;
     EXPECT_TRUE(bench.link->Prepare().succeeded());
-    EXPECT_EQ(bench.radio->requests.at(0).data, (Bytes{0x16}));
+    EXPECT_EQ(bench.radio->requests.at(0).data, (Bytes { 0x16 }));
 
     Bench empty;
-    empty.cable->onFrame = [&](const Bytes &) { empty.cable->queue({0x50, 0xF1, 0xA2, quint8(~(0xF1 + 0xA2))}); };
-    EXPECT_EQ(empty.link->Prepare(), (RadioOutcome{RadioReport::Failed, 0}));
+    empty.cable->onFrame = [&](const Bytes &) {
+        empty.cable->queue({ 0x50, 0xF1, 0xA2, quint8(~(0xF1 + 0xA2)) });
+    };
+    EXPECT_EQ(empty.link->Prepare(), (RadioOutcome { RadioReport::Failed, 0 }));
 }
 
-TEST(RadioOperations, OpenFailureIsReportedOnce)
+TEST(RadioOperations, FaultedCableIsReportedOnce)
 {
     Bench bench;
-    bench.cable->openResults = {CableError::DeviceNotFound, CableError::DeviceNotFound, CableError::DeviceNotFound};
+    bench.cable->readStatus = CableError::IoError;
+    quint8 byte = 0;
+    bench.cable->Read(&byte, 1);
     RadioIdentity identity;
-    EXPECT_EQ(bench.link->Identify(identity), (RadioOutcome{RadioReport::Failed, -1}));
-    EXPECT_EQ(bench.recorder.pairs(), (Pairs{{3, -1}}));
+    EXPECT_EQ(bench.link->Identify(identity), (RadioOutcome { RadioReport::Failed, -1 }));
+    EXPECT_EQ(bench.recorder.pairs(), (Pairs { { 3, -1 } }));
     EXPECT_TRUE(bench.radio->requests.empty());
 }
 
-TEST(RadioOperations, CloseFailureTurnsTheEndIntoACommunicationFailure)
+TEST(RadioOperations, CancelEndsTheTransferBeforeItsNextBlockButLetsAResetThrough)
 {
     Bench bench;
-    bench.cable->closeStatus = CableError::IoError;
-    EXPECT_EQ(bench.link->ResetRadio(), (RadioOutcome{RadioReport::Failed, -1}));
-    EXPECT_EQ(bench.recorder.pairs(), (Pairs{{1, 100}, {3, -1}}));
+    loadRadio(*bench.radio, sampleImage("KXD40600", "R17", 219, 19, 8));
+    size_t cancelledAt = 0;
+    bench.radio->beforeRequest = [&](const FakeRadio::Request &) {
+        if (bench.radio->requestsOf(0x11).size() == 4 && !cancelledAt) {
+            bench.link->cancel();
+            cancelledAt = bench.radio->requests.size();
+        }
+    };
+    VirtualCP read {};
+    EXPECT_EQ(bench.link->ReadCodeplug(read), (RadioOutcome { RadioReport::Cancelled, 0 }));
+    EXPECT_EQ(bench.radio->requests.size(), cancelledAt + 1) << "the block under way is answered, no other";
+    EXPECT_EQ(bench.recorder.pairs().back(), (std::pair<int, int> { 5, 0 }));
 
-    Bench failing;
-    loadRadio(*failing.radio, sampleImage("KXD40600", "R17", 219, 2, 0));
-    failing.cable->closeStatus = CableError::IoError;
-    VirtualCP read{};
-    EXPECT_EQ(failing.link->ReadCodeplug(read), (RadioOutcome{RadioReport::Failed, 0}));
-    const Pairs pairs = failing.recorder.pairs();
-    EXPECT_EQ(Pairs(pairs.end() - 2, pairs.end()), (Pairs{{3, 0}, {3, -1}})) << "the failure, then the close";
+    EXPECT_TRUE(bench.link->ResetRadio().succeeded());
+    EXPECT_EQ(bench.radio->requests.back().opcode, 0x10);
+    RadioIdentity identity;
+    EXPECT_EQ(bench.link->Identify(identity).kind, RadioReport::Cancelled) << "the link stays cancelled";
 }
 
 TEST(RadioOperations, NoWindowMeansNothingIsPosted)

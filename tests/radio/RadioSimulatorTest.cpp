@@ -27,25 +27,27 @@ namespace {
 // A link whose cable is the emulator's terminal.
 std::unique_ptr<CRadioLink> linkTo(const RadioEmulator &radio, QObject *window)
 {
-    CUsbCable::setCableDeviceIndex(0);
-    auto link = std::make_unique<CRadioLink>(window, std::make_unique<CSerialCable>(radio.path()));
+    CableOpening opening = CSerialCable::open(radio.path());
+    EXPECT_NE(opening.cable, nullptr) << "status " << opening.status;
+    auto link = std::make_unique<CRadioLink>(window, std::move(opening.cable));
     link->setResetSettleTime(0ms);
     return link;
 }
 
 std::string text(const uint8_t *bytes, size_t size)
 {
-    return std::string(reinterpret_cast<const char *>(bytes), strnlen(reinterpret_cast<const char *>(bytes), size));
+    return std::string(
+        reinterpret_cast<const char *>(bytes), strnlen(reinterpret_cast<const char *>(bytes), size));
 }
 
 } // namespace
 
 TEST(RadioSimulator, IdentifiesTheEmulatedRadio)
 {
-    RadioEmulator sim({QStringLiteral("--model"), QStringLiteral("KVR50673"), QStringLiteral("--firmware"),
-                   QStringLiteral("R16"), QStringLiteral("--password"), QStringLiteral("4321"),
-                   QStringLiteral("--max-codes"), QStringLiteral("122"), QStringLiteral("--codeplug-version"),
-                   QStringLiteral("2"), QStringLiteral("--frequencies"), QStringLiteral("5")});
+    RadioEmulator sim({ QStringLiteral("--model"), QStringLiteral("KVR50673"), QStringLiteral("--firmware"),
+        QStringLiteral("R16"), QStringLiteral("--password"), QStringLiteral("4321"),
+        QStringLiteral("--max-codes"), QStringLiteral("122"), QStringLiteral("--codeplug-version"),
+        QStringLiteral("2"), QStringLiteral("--frequencies"), QStringLiteral("5") });
     ASSERT_FALSE(sim.path().isEmpty());
     ReportRecorder recorder;
     RadioIdentity identity;
@@ -53,7 +55,7 @@ TEST(RadioSimulator, IdentifiesTheEmulatedRadio)
 
     EXPECT_EQ(text(identity.modelLetters, 3), "KVR");
     EXPECT_EQ(std::vector<int>(std::begin(identity.modelDigits), std::end(identity.modelDigits)),
-              (std::vector<int>{5, 0, 6, 7, 3}));
+        (std::vector<int> { 5, 0, 6, 7, 3 }));
     EXPECT_EQ(text(&identity.firmwarePhase, 3), "R16");
     EXPECT_EQ(identity.codeplugPhase, 'R');
     EXPECT_EQ(identity.codeplugVersion, 2);
@@ -61,15 +63,15 @@ TEST(RadioSimulator, IdentifiesTheEmulatedRadio)
     EXPECT_EQ(identity.frequencyCount, 5);
     EXPECT_EQ(identity.serial_clone_compatibility, 1);
     EXPECT_EQ(identity.maxCodes, 122);
-    EXPECT_EQ(recorder.pairs(), (Pairs{{1, 20}, {1, 40}, {1, 60}, {1, 80}, {1, 100}, {2, 0}}));
+    EXPECT_EQ(recorder.pairs(), (Pairs { { 1, 20 }, { 1, 40 }, { 1, 60 }, { 1, 80 }, { 1, 100 }, { 2, 0 } }));
 }
 
 TEST(RadioSimulator, ReadsTheWholeMemory)
 {
-    RadioEmulator sim({QStringLiteral("--model"), QStringLiteral("KUD51900"), QStringLiteral("--frequencies"),
-                   QStringLiteral("12")});
+    RadioEmulator sim({ QStringLiteral("--model"), QStringLiteral("KUD51900"),
+        QStringLiteral("--frequencies"), QStringLiteral("12") });
     ReportRecorder recorder;
-    VirtualCP image{};
+    VirtualCP image {};
     ASSERT_TRUE(linkTo(sim, &recorder)->ReadCodeplug(image).succeeded());
 
     EXPECT_EQ(text(image.factory.serial, 10), "117SMU0001");
@@ -88,21 +90,22 @@ TEST(RadioSimulator, ReadsTheWholeMemory)
     EXPECT_EQ(text(image.channels[18].name, 8), "CHAN19  ");
     EXPECT_EQ(image.channels[13].rx_freq_ndx, 13 % 12);
     for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(codeplug::decodeFrequency(image.frequencies[i], 420), 462562500u + 25000u * uint32_t(i)) << i;
+        EXPECT_EQ(codeplug::decodeFrequency(image.frequencies[i], 420), 462562500u + 25000u * uint32_t(i))
+            << i;
     EXPECT_EQ(image.customCodes[0], 670);
     EXPECT_EQ(image.customCodes[6], 023);
     EXPECT_EQ(image.serial_clone_compatibility, 1);
-    EXPECT_EQ(recorder.progress(), (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 100}));
+    EXPECT_EQ(recorder.progress(), (std::vector<int> { 10, 20, 30, 40, 50, 60, 70, 80, 100 }));
 }
 
 TEST(RadioSimulator, KeepsWhatIsWrittenAcrossASaveAndALoad)
 {
     QTemporaryDir dir;
     const QString memoryFile = dir.filePath(QStringLiteral("radio.mem"));
-    VirtualCP written{};
+    VirtualCP written {};
     QByteArray memory;
     {
-        RadioEmulator sim({QStringLiteral("--model"), QStringLiteral("KUD51900")});
+        RadioEmulator sim({ QStringLiteral("--model"), QStringLiteral("KUD51900") });
         ReportRecorder recorder;
         const auto link = linkTo(sim, &recorder);
         ASSERT_TRUE(link->ReadCodeplug(written).succeeded());
@@ -112,8 +115,8 @@ TEST(RadioSimulator, KeepsWhatIsWrittenAcrossASaveAndALoad)
         std::memcpy(written.setting.password, "9876", 4);
         codeplug::encodeFrequency(467712500, written.factory.synth_base_int_part, written.frequencies[0]);
         written.frequencies[1].compander_lle_mode = 3;
-        ASSERT_EQ(link->WriteCodeplug(written), (RadioOutcome{RadioReport::Finished, 0}));
-        memory = sim.memory();  // saved when the emulator is stopped
+        ASSERT_EQ(link->WriteCodeplug(written), (RadioOutcome { RadioReport::Finished, 0 }));
+        memory = sim.memory(); // saved when the emulator is stopped
     }
 
     ASSERT_EQ(memory.size(), 0x20000);
@@ -132,9 +135,9 @@ TEST(RadioSimulator, KeepsWhatIsWrittenAcrossASaveAndALoad)
     EXPECT_EQ(at(0x10C8E), 0x6F) << "compander marker raised";
     EXPECT_EQ(at(0x10A92), 8) << "the radio took the record count from the commit";
 
-    RadioEmulator reloaded({QStringLiteral("--memory"), memoryFile});
+    RadioEmulator reloaded({ QStringLiteral("--memory"), memoryFile });
     ReportRecorder recorder;
-    VirtualCP read{};
+    VirtualCP read {};
     ASSERT_TRUE(linkTo(reloaded, &recorder)->ReadCodeplug(read).succeeded());
     EXPECT_EQ(text(read.channels[0].name, 8), "TESTCH");
     EXPECT_EQ(text(read.setting.password, 4), "9876");
@@ -145,11 +148,11 @@ TEST(RadioSimulator, KeepsWhatIsWrittenAcrossASaveAndALoad)
 
 TEST(RadioSimulator, MemoryStatusStopsTheOperation)
 {
-    RadioEmulator sim({QStringLiteral("--memory-status"), QStringLiteral("8")});
+    RadioEmulator sim({ QStringLiteral("--memory-status"), QStringLiteral("8") });
     ReportRecorder recorder;
-    VirtualCP image{};
-    EXPECT_EQ(linkTo(sim, &recorder)->ReadCodeplug(image), (RadioOutcome{RadioReport::MemoryStatus, 8}));
-    EXPECT_EQ(recorder.pairs(), (Pairs{{4, 8}}));
+    VirtualCP image {};
+    EXPECT_EQ(linkTo(sim, &recorder)->ReadCodeplug(image), (RadioOutcome { RadioReport::MemoryStatus, 8 }));
+    EXPECT_EQ(recorder.pairs(), (Pairs { { 4, 8 } }));
 }
 
 TEST(RadioSimulator, ResetIsAcknowledged)
@@ -157,48 +160,48 @@ TEST(RadioSimulator, ResetIsAcknowledged)
     RadioEmulator sim;
     ReportRecorder recorder;
     EXPECT_TRUE(linkTo(sim, &recorder)->ResetRadio().succeeded());
-    EXPECT_EQ(recorder.pairs(), (Pairs{{1, 100}, {2, 0}}));
+    EXPECT_EQ(recorder.pairs(), (Pairs { { 1, 100 }, { 2, 0 } }));
 }
 
 TEST(RadioSimulatorFaults, SilentRadioIsACommunicationFailure)
 {
-    RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("silent")});
+    RadioEmulator sim({ QStringLiteral("--fault"), QStringLiteral("silent") });
     ReportRecorder recorder;
     RadioIdentity identity;
-    EXPECT_EQ(linkTo(sim, &recorder)->Identify(identity), (RadioOutcome{RadioReport::Failed, -1}));
-    EXPECT_EQ(recorder.pairs(), (Pairs{{3, -1}}));
+    EXPECT_EQ(linkTo(sim, &recorder)->Identify(identity), (RadioOutcome { RadioReport::Failed, -1 }));
+    EXPECT_EQ(recorder.pairs(), (Pairs { { 3, -1 } }));
 }
 
 TEST(RadioSimulatorFaults, BadChecksumIsACommunicationFailure)
 {
-    RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("bad-checksum"), QStringLiteral("--fault-after"),
-                   QStringLiteral("1")});
+    RadioEmulator sim({ QStringLiteral("--fault"), QStringLiteral("bad-checksum"),
+        QStringLiteral("--fault-after"), QStringLiteral("1") });
     ReportRecorder recorder;
     const auto link = linkTo(sim, &recorder);
     RadioIdentity identity;
-    EXPECT_EQ(link->Identify(identity), (RadioOutcome{RadioReport::Failed, -1}));
+    EXPECT_EQ(link->Identify(identity), (RadioOutcome { RadioReport::Failed, -1 }));
     EXPECT_EQ(link->protocol().errorCode(), CRadioProtocol::BadChecksum);
 }
 
 TEST(RadioSimulatorFaults, RefusedWriteFailsTheWriteAndLeavesTheMemory)
 {
-    RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("refuse-write")});
+    RadioEmulator sim({ QStringLiteral("--fault"), QStringLiteral("refuse-write") });
     ReportRecorder recorder;
     const auto link = linkTo(sim, &recorder);
-    VirtualCP image{};
+    VirtualCP image {};
     ASSERT_TRUE(link->ReadCodeplug(image).succeeded()) << "reads are not refused";
     const VirtualCP before = image;
     std::memcpy(image.setting.password, "1111", 4);
-    EXPECT_EQ(link->WriteCodeplug(image), (RadioOutcome{RadioReport::Failed, -1}));
+    EXPECT_EQ(link->WriteCodeplug(image), (RadioOutcome { RadioReport::Failed, -1 }));
     EXPECT_EQ(link->protocol().errorCode(), CRadioProtocol::WriteRefused);
-    VirtualCP after{};
+    VirtualCP after {};
     ASSERT_TRUE(link->ReadCodeplug(after).succeeded());
     EXPECT_EQ(std::memcmp(after.setting.password, before.setting.password, 4), 0);
 }
 
 TEST(RadioSimulatorFaults, NoiseBeforeTheLeadByteIsHarmless)
 {
-    RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("garbage")});
+    RadioEmulator sim({ QStringLiteral("--fault"), QStringLiteral("garbage") });
     ReportRecorder recorder;
     RadioIdentity identity;
     EXPECT_TRUE(linkTo(sim, &recorder)->Identify(identity).succeeded());
@@ -208,14 +211,14 @@ TEST(RadioSimulatorFaults, NoiseBeforeTheLeadByteIsHarmless)
 TEST(RadioSimulatorFaults, ADroppedByteFailsUnlessTheRetryGetsAWholeReply)
 {
     {
-        RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("drop-byte")});
+        RadioEmulator sim({ QStringLiteral("--fault"), QStringLiteral("drop-byte") });
         ReportRecorder recorder;
         RadioIdentity identity;
-        EXPECT_EQ(linkTo(sim, &recorder)->Identify(identity), (RadioOutcome{RadioReport::Failed, -1}));
+        EXPECT_EQ(linkTo(sim, &recorder)->Identify(identity), (RadioOutcome { RadioReport::Failed, -1 }));
     }
     {
-        RadioEmulator sim({QStringLiteral("--fault"), QStringLiteral("drop-byte"), QStringLiteral("--fault-once"),
-                       QStringLiteral("--fault-after"), QStringLiteral("2")});
+        RadioEmulator sim({ QStringLiteral("--fault"), QStringLiteral("drop-byte"),
+            QStringLiteral("--fault-once"), QStringLiteral("--fault-after"), QStringLiteral("2") });
         ReportRecorder recorder;
         RadioIdentity identity;
         EXPECT_TRUE(linkTo(sim, &recorder)->Identify(identity).succeeded());
@@ -226,10 +229,10 @@ TEST(RadioSimulatorFaults, ADroppedByteFailsUnlessTheRetryGetsAWholeReply)
 TEST(RadioSimulatorOptions, BadOptionsAreRefusedWithAMessage)
 {
     for (const QStringList &arguments :
-         {QStringList{QStringLiteral("--model"), QStringLiteral("KX40600")},
-          QStringList{QStringLiteral("--memory-status"), QStringLiteral("32")},
-          QStringList{QStringLiteral("--fault"), QStringLiteral("loud")},
-          QStringList{QStringLiteral("--memory"), QStringLiteral("/nonexistent/radio.mem")}}) {
+        { QStringList { QStringLiteral("--model"), QStringLiteral("KX40600") },
+            QStringList { QStringLiteral("--memory-status"), QStringLiteral("32") },
+            QStringList { QStringLiteral("--fault"), QStringLiteral("loud") },
+            QStringList { QStringLiteral("--memory"), QStringLiteral("/nonexistent/radio.mem") } }) {
         QProcess sim;
         sim.start(RadioEmulator::program(), arguments);
         ASSERT_TRUE(sim.waitForFinished(5000));

@@ -34,6 +34,6 @@ bool ReportRecorder::event(QEvent *event)
     if (event->type() != RadioReport::eventType())
         return QObject::event(event);
     const auto *report = static_cast<RadioReportEvent *>(event);
-    reports.push_back({report->wParam(), report->lParam(), tag ? tag() : 0});
+    reports.push_back({ report->wParam(), report->lParam(), tag ? tag() : 0 });
     return true;
 }

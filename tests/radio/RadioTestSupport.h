@@ -8,11 +8,9 @@
 
 // Collects the engine's reports as they are delivered. tag() is asked for a
 // note to keep with each report (for example how far the radio had got).
-class ReportRecorder : public QObject
-{
+class ReportRecorder : public QObject {
 public:
-    struct Report
-    {
+    struct Report {
         int wParam;
         int lParam;
         int tag;
