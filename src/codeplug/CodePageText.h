@@ -2,10 +2,14 @@
 
 // Characters between the profile text (Unicode) and the image's byte fields.
 //
-// The image holds text in the "system code page" of the radio software. This
-// program fixes it to Latin-1 (ISO 8859-1) on every host, so an image means
-// the same on every machine: bytes 0x00-0xFF map to U+0000-U+00FF and a
-// character beyond Latin-1 becomes "?" when stored.
+// The image holds text in the "system code page" of the platform the profiles
+// were first written on: Windows-1252, fixed here on every host so that an
+// image means the same on every machine. Bytes 0x80-0x9F are characters such
+// as the euro sign and curly quotes. The five bytes 1252 leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) read as the C1 control of the same value and
+// are stored back as that byte, so every byte a radio holds survives a round
+// trip through the profile text. A character 1252 cannot hold (including the
+// other C1 controls and anything beyond the BMP) is stored as one "?".
 
 #include <QByteArray>
 #include <QString>

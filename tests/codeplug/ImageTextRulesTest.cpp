@@ -48,7 +48,7 @@ TEST(TextNumbers, UnsignedDecimalFollowsTheCLibrary)
     EXPECT_EQ(parseUnsigned(u"true"), 0u);
     EXPECT_EQ(parseUnsigned(u"-1"), 4294967295u);
     EXPECT_EQ(parseUnsigned(u"4294967295"), 4294967295u);
-    EXPECT_EQ(parseUnsigned(u"4294967296"), 4294967295u);  // saturates, never wraps to 0
+    EXPECT_EQ(parseUnsigned(u"4294967296"), 4294967295u); // saturates, never wraps to 0
     EXPECT_EQ(parseUnsigned(u"99999999999999999999999999"), 4294967295u);
     EXPECT_EQ(parseUnsigned(u"462562500"), 462562500u);
 }
@@ -58,7 +58,7 @@ TEST(TextNumbers, UnsignedHexadecimal)
     EXPECT_EQ(parseUnsigned(u"10", 16), 16u);
     EXPECT_EQ(parseUnsigned(u"ff", 16), 255u);
     EXPECT_EQ(parseUnsigned(u"0x1F", 16), 31u);
-    EXPECT_EQ(parseUnsigned(u"0x", 16), 0u);  // the 0 alone
+    EXPECT_EQ(parseUnsigned(u"0x", 16), 0u); // the 0 alone
     EXPECT_EQ(parseUnsigned(u"3g", 16), 3u);
 }
 
@@ -71,7 +71,7 @@ TEST(TextNumbers, SignedConversionsSaturate)
     EXPECT_EQ(parseSigned(u"-2147483648"), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(parseSigned(u"-2147483649"), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(parseSigned64(u"154570000"), 154570000);
-    EXPECT_EQ(parseSigned64(u"4449537296"), 4449537296);  // beyond 32 bits stays distinct
+    EXPECT_EQ(parseSigned64(u"4449537296"), 4449537296); // beyond 32 bits stays distinct
     EXPECT_EQ(parseSigned64(u"9223372036854775808"), std::numeric_limits<int64_t>::max());
     EXPECT_EQ(parseSigned64(u"-9223372036854775808"), std::numeric_limits<int64_t>::min());
     EXPECT_EQ(parseSigned64(u"-99999999999999999999"), std::numeric_limits<int64_t>::min());
@@ -89,35 +89,76 @@ TEST(CodePageText, StoreClearsTheFieldAndCutsAtItsWidth)
     EXPECT_EQ(std::memcmp(field, "NINECHARZZ", 10), 0);
 }
 
-TEST(CodePageText, LatinOneIsTheCodePage)
+// Characters that have a byte in Windows-1252, the same both ways: plain
+// ASCII and Latin-1, the table of 0x80-0x9F, and an undefined byte, which
+// stands for the C1 control of its own value.
+struct CodePagePair {
+    char16_t character;
+    uint8_t byte;
+};
+constexpr CodePagePair kCodePagePairs[]
+    = { { u'A', 0x41 }, { 0x00E9, 0xE9 }, { 0x00A0, 0xA0 }, { 0x00FF, 0xFF }, { 0x20AC, 0x80 },
+          { 0x201A, 0x82 }, { 0x2019, 0x92 }, { 0x2122, 0x99 }, { 0x0178, 0x9F }, { 0x0081, 0x81 },
+          { 0x008D, 0x8D }, { 0x008F, 0x8F }, { 0x0090, 0x90 }, { 0x009D, 0x9D } };
+
+TEST(CodePageText, Windows1252BothWays)
 {
-    uint8_t field[4];
-    storeText(QString::fromUtf8("\xC3\xA9\xE2\x82\xAC"), field, 4);  // e-acute, euro sign
-    EXPECT_EQ(field[0], 0xE9);
-    EXPECT_EQ(field[1], '?');
-    EXPECT_EQ(field[2], 0);
-    EXPECT_EQ(fieldText(field, 4), QString::fromUtf8("\xC3\xA9?"));
+    for (const CodePagePair &pair : kCodePagePairs) {
+        uint8_t field[2] = { 0, 'Z' };
+        storeText(QString(QChar(pair.character)), field, 1);
+        EXPECT_EQ(field[0], pair.byte) << std::hex << int(pair.character);
+        EXPECT_EQ(fieldText(&pair.byte, 1), QString(QChar(pair.character))) << std::hex << int(pair.byte);
+    }
+}
+
+TEST(CodePageText, ACharacterWithoutAByteIsStoredAsOneQuestionMark)
+{
+    const QString withoutByte[] = {
+        QString(QChar(0x0080)), // the C1 control whose byte is the euro sign
+        QString(QChar(0x009F)), // likewise for Y with diaeresis
+        QString(QChar(0x0100)), // A with macron
+        QString(QChar(0x4E2D)), // CJK
+        QString::fromUtf8("\xF0\x9F\x93\xBB"), // beyond the BMP: a surrogate pair
+        QString(QChar(0xD800)), // a lone surrogate
+    };
+    for (const QString &character : withoutByte) {
+        uint8_t field[4];
+        storeText(u'a' + character + u'b', field, 4);
+        EXPECT_EQ(std::memcmp(field, "a?b", 4), 0) << std::hex << int(character.front().unicode());
+    }
+}
+
+TEST(CodePageText, EveryByteSurvivesTheProfileText)
+{
+    for (int value = 1; value <= 0xFF; ++value) {
+        const uint8_t byte = static_cast<uint8_t>(value);
+        uint8_t stored = 0;
+        storeText(fieldText(&byte, 1), &stored, 1);
+        EXPECT_EQ(stored, byte) << std::hex << value;
+    }
 }
 
 TEST(CodePageText, FieldTextEndsAtTheFirstZeroOrTheWidth)
 {
-    const uint8_t withZero[4] = {'A', 0, 'B', 'C'};
+    const uint8_t withZero[4] = { 'A', 0, 'B', 'C' };
     EXPECT_EQ(fieldText(withZero, 4), QStringLiteral("A"));
-    const uint8_t full[4] = {'W', 'X', 'Y', 'Z'};
+    const uint8_t full[4] = { 'W', 'X', 'Y', 'Z' };
     EXPECT_EQ(fieldText(full, 4), QStringLiteral("WXYZ"));
 }
 
 TEST(CodePageText, ProfileValuesAreTrimmedAndEscaped)
 {
-    const uint8_t spaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    const uint8_t spaces[8] = { ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ' };
     EXPECT_EQ(profileTextValue(spaces, 8), QString());
-    const uint8_t padded[8] = {' ', '\t', 'A', ' ', 'B', '\r', ' ', 0};
+    const uint8_t padded[8] = { ' ', '\t', 'A', ' ', 'B', '\r', ' ', 0 };
     EXPECT_EQ(profileTextValue(padded, 8), QStringLiteral("A B"));
-    const uint8_t markup[8] = {'&', '<', '>', '"', 'x', '\'', 0, 0};
+    const uint8_t markup[8] = { '&', '<', '>', '"', 'x', '\'', 0, 0 };
     EXPECT_EQ(profileTextValue(markup, 8), QStringLiteral("&amp;&lt;&gt;&quot;x'"));
     // No-break space is a character here, not white space.
-    const uint8_t nbsp[3] = {0xA0, 'A', 0xA0};
-    EXPECT_EQ(profileTextValue(nbsp, 3), QString::fromUtf8("\xC2\xA0" "A\xC2\xA0"));
+    const uint8_t nbsp[3] = { 0xA0, 'A', 0xA0 };
+    EXPECT_EQ(profileTextValue(nbsp, 3),
+        QString::fromUtf8("\xC2\xA0"
+                          "A\xC2\xA0"));
 }
 
 TEST(CodePageText, AmpersandIsEscapedFirst)
@@ -131,9 +172,9 @@ TEST(CodePageText, AmpersandIsEscapedFirst)
 TEST(SerialNumber, AcceptsAndRefusesByPosition)
 {
     EXPECT_TRUE(serialPasses("123ABC4567"));
-    EXPECT_TRUE(serialPasses("123IBC4567"));  // I is allowed in position 4
+    EXPECT_TRUE(serialPasses("123IBC4567")); // I is allowed in position 4
     EXPECT_TRUE(serialPasses("106KXD4000"));
-    EXPECT_TRUE(serialPasses("000ZZZOBCD"));  // position 7 takes any letter
+    EXPECT_TRUE(serialPasses("000ZZZOBCD")); // position 7 takes any letter
     EXPECT_FALSE(serialPasses("123OBC4567"));
     EXPECT_FALSE(serialPasses("123AIC4567"));
     EXPECT_FALSE(serialPasses("123AOC4567"));
@@ -143,10 +184,10 @@ TEST(SerialNumber, AcceptsAndRefusesByPosition)
     EXPECT_FALSE(serialPasses("123ABC45I7"));
     EXPECT_FALSE(serialPasses("123ABC4O67"));
     EXPECT_FALSE(serialPasses("123ABC456I"));
-    EXPECT_FALSE(serialPasses("123aBC4567"));  // lower case is not upper case
+    EXPECT_FALSE(serialPasses("123aBC4567")); // lower case is not upper case
     EXPECT_FALSE(serialPasses("1234BC4567"));
     EXPECT_FALSE(serialPasses("123ABC-567"));
-    EXPECT_FALSE(serialPasses("123ABC456"));   // nine characters, zero padded
+    EXPECT_FALSE(serialPasses("123ABC456")); // nine characters, zero padded
     EXPECT_FALSE(serialPasses(""));
 }
 
@@ -154,7 +195,7 @@ TEST(SerialNumber, AcceptsAndRefusesByPosition)
 
 TEST(ChannelNameRepair, ThreeEqualNames)
 {
-    VirtualCP image{};
+    VirtualCP image {};
     image.limit.maxChannels = 3;
     for (int k = 0; k < 3; ++k)
         setName(image, k, "A");
@@ -167,7 +208,7 @@ TEST(ChannelNameRepair, ThreeEqualNames)
 
 TEST(ChannelNameRepair, SkipsNamesAlreadyTaken)
 {
-    VirtualCP image{};
+    VirtualCP image {};
     image.limit.maxChannels = 3;
     setName(image, 0, "CHAN 01");
     setName(image, 1, "X");
@@ -180,7 +221,7 @@ TEST(ChannelNameRepair, SkipsNamesAlreadyTaken)
 
 TEST(ChannelNameRepair, CounterRunsOnAcrossChannelsToTen)
 {
-    VirtualCP image{};
+    VirtualCP image {};
     image.limit.maxChannels = 14;
     for (int k = 0; k < 14; ++k)
         setName(image, k, k % 2 ? "ODD" : "EVEN");
@@ -196,13 +237,13 @@ TEST(ChannelNameRepair, CounterRunsOnAcrossChannelsToTen)
 
 TEST(ChannelNameRepair, EmptyNamesAreEqualNames)
 {
-    VirtualCP image{};
+    VirtualCP image {};
     image.limit.maxChannels = 2;
     repairDuplicateChannelNames(image);
     EXPECT_EQ(nameOf(image, 0), "");
     EXPECT_EQ(nameOf(image, 1), "CHAN 01");
 
-    VirtualCP single{};
+    VirtualCP single {};
     single.limit.maxChannels = 2;
     setName(single, 1, "B");
     repairDuplicateChannelNames(single);
@@ -212,22 +253,22 @@ TEST(ChannelNameRepair, EmptyNamesAreEqualNames)
 
 TEST(ChannelNameRepair, ComparesAllEightBytes)
 {
-    VirtualCP image{};
+    VirtualCP image {};
     image.limit.maxChannels = 2;
     setName(image, 0, "A");
-    setName(image, 1, "A       ");  // written alike, stored differently
+    setName(image, 1, "A       "); // written alike, stored differently
     repairDuplicateChannelNames(image);
     EXPECT_EQ(nameOf(image, 1), "A       ");
 }
 
 TEST(ChannelNameRepair, OnlyRecordsInUseCount)
 {
-    VirtualCP image{};
+    VirtualCP image {};
     image.limit.maxChannels = 3;
     setName(image, 0, "A");
     setName(image, 1, "A");
     setName(image, 2, "B");
-    setName(image, 5, "CHAN 01");  // beyond the records in use
+    setName(image, 5, "CHAN 01"); // beyond the records in use
     setName(image, 6, "B");
     repairDuplicateChannelNames(image);
     EXPECT_EQ(nameOf(image, 1), "CHAN 01");
@@ -236,11 +277,11 @@ TEST(ChannelNameRepair, OnlyRecordsInUseCount)
 
 TEST(ChannelNameRepair, ACountBeyondTheImageStaysWithinIt)
 {
-    VirtualCP image{};
-    image.limit.maxChannels = 31;  // as a radio may claim
+    VirtualCP image {};
+    image.limit.maxChannels = 31; // as a radio may claim
     for (int k = 0; k < kChannelRecordCount; ++k)
         setName(image, k, "SAME");
     repairDuplicateChannelNames(image);
     EXPECT_EQ(nameOf(image, 18), "CHAN 18");
-    EXPECT_EQ(image.customCodes[0], 0);  // the record after the last channel is untouched
+    EXPECT_EQ(image.customCodes[0], 0); // the record after the last channel is untouched
 }
