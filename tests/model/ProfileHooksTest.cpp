@@ -78,6 +78,16 @@ protected:
         ASSERT_TRUE(
             m_model->LoadProfile(dataPath(QStringLiteral("profiletemplate/%1.kv9").arg(modelCode)), true));
     }
+    // The template with only its first count channel records in use, as a
+    // radio read may give it.
+    void loadWithChannelsInUse(const QString &modelCode, int count)
+    {
+        m_model = std::make_unique<CRadioDataModel>();
+        const QString text = dataFileText(QStringLiteral("profiletemplate/%1.kv9").arg(modelCode))
+                                 .replace(QRegularExpression(QStringLiteral("numberChannels=\"\\d+\"")),
+                                     QStringLiteral("numberChannels=\"%1\"").arg(count));
+        ASSERT_TRUE(m_model->LoadProfile(text, false));
+    }
 
     CDataItem section(const char *name)
     {
@@ -282,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(EveryTemplate, TemplateConsistency, ::testing::ValuesIn
 
 TEST_F(ProfileHooksTest, AddedChannelTakesTheFirstUnusedRecordAndCopiesTheLastChannel)
 {
-    load("KUD41600"); // 16 channel records, 8 in use
+    loadWithChannelsInUse("KUD41600", 8); // 16 channel records, 8 in use
     ASSERT_EQ(channelsInUse(), 8);
     CDataItem channels = section("channels");
     ASSERT_TRUE(channels.CanAddChild());
@@ -301,7 +311,7 @@ TEST_F(ProfileHooksTest, AddedChannelTakesTheFirstUnusedRecordAndCopiesTheLastCh
 
 TEST_F(ProfileHooksTest, NewChannelNameIsTheFirstFreeOne)
 {
-    load("KUD41600");
+    loadWithChannelsInUse("KUD41600", 8);
     expectAccepted(set(channel(1), "name", "BASE"));
     CDataItem added;
     ASSERT_TRUE(section("channels").AddNewChild(added));
@@ -310,7 +320,7 @@ TEST_F(ProfileHooksTest, NewChannelNameIsTheFirstFreeOne)
 
 TEST_F(ProfileHooksTest, ChannelsCanBeAddedUpToTheModelsRecordsOnly)
 {
-    load("KUD41600");
+    loadWithChannelsInUse("KUD41600", 8);
     CDataItem channels = section("channels");
     CDataItem added;
     while (channels.CanAddChild())
@@ -324,7 +334,7 @@ TEST_F(ProfileHooksTest, ChannelsCanBeAddedUpToTheModelsRecordsOnly)
 
 TEST_F(ProfileHooksTest, ChannelAppendedWhenEveryRecordIsInUse)
 {
-    load("KUD41600");
+    loadWithChannelsInUse("KUD41600", 8);
     expectAccepted(removeChannel(15)); // an unused record
     expectAccepted(removeChannel(14));
     expectAccepted(removeChannel(13));
@@ -531,7 +541,7 @@ TEST_F(ProfileHooksTest, AFeatureIsOnOneButtonOnly)
 
 TEST_F(ProfileHooksTest, PresetsNameEnabledChannelsInUse)
 {
-    load("KUD41600"); // 8 channels in use
+    loadWithChannelsInUse("KUD41600", 8); // 16 channel records, 8 in use
     expectAccepted(set(preset(0), "channel", 7));
     expectRefused(set(preset(0), "channel", 8), BadPresetChannel); // an unused record
     expectAccepted(set(channel(5), "disable_channel", 1));
