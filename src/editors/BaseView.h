@@ -1,0 +1,116 @@
+#pragma once
+
+#include "ControlVisibility.h"
+#include "EditorContext.h"
+#include "FormControl.h"
+#include "model/DataItem.h"
+
+#include <QHash>
+#include <QScrollArea>
+#include <QVariant>
+
+#include <vector>
+
+class QLabel;
+struct HookVerdict;
+struct ProfileChange;
+
+// The form editor of one profile section. An editor declares its controls
+// (FormDefinition); this base makes the widgets, lays them out from the
+// design grid, hides what the product settings and the model's limits
+// switch off and closes the gaps, centres the form under its title band,
+// and runs the binding cycle for every control with a profile attribute:
+// load, change through the document's edit path, and on a refusal the
+// message and the reload of the value the profile kept.
+class CBaseView : public QScrollArea {
+    Q_OBJECT
+
+public:
+    CBaseView(const EditorContext &context, const FormDefinition &form, QWidget *parent = nullptr);
+    ~CBaseView() override;
+
+    // Builds, loads and lays out the form; once, after construction.
+    virtual void OnInitialUpdate();
+    // Stores a value still being typed in an edit box. False when it was
+    // refused: the caller's save, write or switch of editors is cancelled.
+    virtual bool CommitPendingInput();
+    // Makes the view active and selects the whole text of a refused field.
+    virtual void FocusInvalidField(int controlId);
+    // Selects the first edit box of the form, where the user types first
+    // (after a new channel was added and shown).
+    void FocusFirstField();
+
+    // Hides every control that "VisibleSetting.stv" does not show for key,
+    // then closes the gaps.
+    void SetVisibility(const QString &key);
+    // Asks the help pane for the help page of a control.
+    void ShowHelp(int controlId);
+    QRect GetCtrlRect(int controlId) const;
+
+    QWidget *control(int controlId) const { return m_widgets.value(controlId); }
+    template <class Widget> Widget *control(int controlId) const
+    {
+        return qobject_cast<Widget *>(control(controlId));
+    }
+    const FormDefinition &form() const { return m_form; }
+
+    // The widget property that carries a control's id.
+    static constexpr char kControlIdProperty[] = "controlId";
+
+signals:
+    // The help page for the focused control; empty for a blank page.
+    void helpPageRequested(const QString &pageName);
+
+protected:
+    // Fills the lists and texts the table cannot give. Base: nothing.
+    virtual void LoadRes() { }
+    // Reads the profile into the controls. Base: every control bound to an
+    // attribute.
+    virtual void LoadData();
+
+    // A fresh item of a section (Section::...); items are not kept, since
+    // an undo replaces the profile.
+    CDataItem sectionItem(const char *section) const;
+    QVariant readAttribute(const char *section, const char *attribute) const;
+    bool limitFlag(const char *attribute) const;
+    void loadControl(const FormControl &control);
+    // The binding cycle's change step for one bound control.
+    bool writeValue(const FormControl &control, const QVariant &value);
+    // Hides the controls of features the model lacks.
+    void hideControls(std::initializer_list<int> ids, bool hide = true);
+    // The decimal point replaced by the language's separator.
+    QString localDecimal(QString number) const;
+
+    const EditorContext &context() const { return m_context; }
+    CProfileDocument &document() const { return m_context.document; }
+    static QString translated(const char *sourceText);
+
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *createWidget(const FormControl &control);
+    void connectBinding(const FormControl &control, QWidget *widget);
+    void describeForAccessibility();
+    // Creates the fonts, records the design rectangles and loads the form.
+    void InitLayout();
+    void closeGaps();
+    void placeForm();
+    void refuse(const FormControl &control, const HookVerdict *verdict, const QString &errorText);
+    bool commitEdit(const FormControl &control);
+    bool editIsPending(const FormControl &control) const;
+    void onProfileChanged(const ProfileChange &change);
+    QString labelOf(const FormControl &control) const;
+    const FormControl *boundControl(int controlId) const;
+
+    EditorContext m_context;
+    const FormDefinition &m_form;
+    std::vector<LayoutEntry> m_layout;
+    QWidget *m_page;
+    QLabel *m_pageTitle = nullptr;
+    QHash<int, QWidget *> m_widgets;
+    ControlRects m_designRects;
+    ControlRects m_closedRects;
+    bool m_initialised = false;
+    bool m_loading = false;
+};
