@@ -12,11 +12,17 @@ public:
     // False (after the message) when the product cannot start.
     bool start() { return m_context.start(); }
     const CProductContext &context() const { return m_context; }
+    // Whether the profile file at path may be opened; false after the
+    // message, which says why a file cannot be read.
     bool checkProfileFile(const QString &path) const;
+    // The profile file at path opened as the Open command does; null after
+    // the message.
+    std::unique_ptr<CProfileDocument> openDocument(const QString &path) const;
     // A new document on this session's version rules.
     std::unique_ptr<CProfileDocument> newDocument() const;
     // Runs the rules that showing a profile runs, then saves it to path as
-    // the Save command does; the exit status.
+    // the Save command does; the exit status. A profile the rules refuse
+    // (their message shown) is not saved: the save would show it again.
     static int showAndSave(CProfileDocument &document, const QString &path);
 
 private:

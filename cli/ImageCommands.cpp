@@ -1,31 +1,31 @@
 #include "CliCommand.h"
+#include "CliFiles.h"
+#include "CliReporter.h"
 #include "CliSession.h"
 #include "base/MessageReporter.h"
-#include "base/TextFile.h"
 #include "base/VelaException.h"
 #include "codeplug/DataAdaptor.h"
 #include "codeplug/VirtualCP.h"
 #include "document/ProfileDocument.h"
-
-#include <QFile>
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
+// Far more than an image, so that most files of the wrong kind are named
+// by their size.
+constexpr qint64 kMaxImageFileBytes = 1024 * 1024;
+
 bool readImage(const QString &path, VirtualCP &image)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(QStringLiteral("Cannot read \"%1\".").arg(path), MsgStyle::IconError);
+    QByteArray bytes;
+    if (!readInputFile(path, kMaxImageFileBytes, bytes))
         return false;
-    }
-    const QByteArray bytes = file.read(sizeof(VirtualCP) + 1);
     if (bytes.size() != qsizetype(sizeof(VirtualCP))) {
         showMessage(QStringLiteral("\"%1\" is not a codeplug image: it has %2 bytes, an image has %3.")
                         .arg(path)
-                        .arg(file.size())
+                        .arg(bytes.size())
                         .arg(sizeof(VirtualCP)),
             MsgStyle::IconError);
         return false;
@@ -61,8 +61,8 @@ int toImage(const QCommandLineParser &arguments)
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
-    const auto document = session.newDocument();
-    if (!document->Open(paths[0]))
+    const auto document = session.openDocument(paths[0]);
+    if (!document)
         return CliExit::Failed;
     VirtualCP image {};
     try {
@@ -72,13 +72,8 @@ int toImage(const QCommandLineParser &arguments)
         showMessage(exception.text(), MsgStyle::IconError);
         return CliExit::Failed;
     }
-    QString error;
-    if (!WriteFileSafely(
-            paths[1], QByteArray(reinterpret_cast<const char *>(&image), sizeof image), &error)) {
-        showMessage(QStringLiteral("Cannot write \"%1\": %2").arg(paths[1], error), MsgStyle::IconError);
-        return CliExit::Failed;
-    }
-    return CliExit::Success;
+    const QByteArray bytes(reinterpret_cast<const char *>(&image), sizeof image);
+    return writeOutputFile(paths[1], bytes, false) ? CliExit::Success : CliExit::Failed;
 }
 
 int fromImage(const QCommandLineParser &arguments)
@@ -97,13 +92,12 @@ int fromImage(const QCommandLineParser &arguments)
             showMessage(exception.text(), MsgStyle::IconError);
             return CliExit::Failed;
         }
-        const QByteArray utf8 = text.toUtf8();
-        std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stdout);
-        return CliExit::Success;
+        return printToStandardOutput(text.toUtf8()) ? CliExit::Success : CliExit::Failed;
     }
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
+    CliReporter::setInputFile(args[0]);
     const auto document = session.newDocument();
     if (!document->NewFromImage(image))
         return CliExit::Failed;

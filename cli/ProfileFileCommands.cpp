@@ -1,61 +1,38 @@
 #include "CliCommand.h"
+#include "CliFiles.h"
 #include "CliSession.h"
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/TextFile.h"
-#include "document/ProfileDocument.h"
-#include "document/ProfileFileCheck.h"
 
-#include <QFile>
 #include <QFileInfo>
-
-#include <cstdio>
 
 namespace {
 
 int decode(const QCommandLineParser &arguments)
 {
-    const QStringList args = arguments.positionalArguments();
     QString text;
-    if (!ReadTextFile(args[0], text)) {
-        showMessage(QStringLiteral("Cannot read \"%1\".").arg(args[0]), MsgStyle::IconError);
+    if (!readInputText(arguments.positionalArguments()[0], text) || !printToStandardOutput(text.toUtf8()))
         return CliExit::Failed;
-    }
-    const QByteArray utf8 = text.toUtf8();
-    std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stdout);
     return CliExit::Success;
 }
 
 int encode(const QCommandLineParser &arguments)
 {
     const QStringList args = arguments.positionalArguments();
-    QFile input(args[0]);
-    if (!input.open(QIODevice::ReadOnly)) {
-        showMessage(QStringLiteral("Cannot read \"%1\".").arg(args[0]), MsgStyle::IconError);
+    QByteArray utf8;
+    if (!readInputFile(args[0], kMaxTextFileBytes, utf8)
+        || !writeOutputFile(args[1], EncodeProfileFile(QString::fromUtf8(utf8)), true))
         return CliExit::Failed;
-    }
-    const QString text = QString::fromUtf8(input.readAll());
-    QString error;
-    if (!WriteFileSafely(args[1], EncodeProfileFile(text), &error)) {
-        showMessage(QStringLiteral("Cannot write \"%1\": %2").arg(args[1], error), MsgStyle::IconError);
-        return CliExit::Failed;
-    }
     return CliExit::Success;
 }
 
 int check(const QCommandLineParser &arguments)
 {
-    const QStringList args = arguments.positionalArguments();
-    // The check refuses a file it cannot read without a word; say why here.
-    QString text;
-    if (!ReadTextFile(args[0], text)) {
-        showMessage(QStringLiteral("Cannot read \"%1\".").arg(args[0]), MsgStyle::IconError);
-        return CliExit::Failed;
-    }
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
-    return session.checkProfileFile(args[0]) ? CliExit::Success : CliExit::Failed;
+    return session.checkProfileFile(arguments.positionalArguments()[0]) ? CliExit::Success : CliExit::Failed;
 }
 
 // Opens FILE as the Open command does, runs the load-time rules as showing
@@ -66,10 +43,8 @@ int rules(const QCommandLineParser &arguments)
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
-    const auto document = session.newDocument();
-    if (!document->Open(args[0]))
-        return CliExit::Failed;
-    return CliSession::showAndSave(*document, args[1]);
+    const auto document = session.openDocument(args[0]);
+    return document ? CliSession::showAndSave(*document, args[1]) : CliExit::Failed;
 }
 
 // A template named as the New Profile dialog lists it, or a path.
@@ -92,7 +67,7 @@ int newProfile(const QCommandLineParser &arguments)
         showMessage(QStringLiteral("There is no profile template \"%1\".").arg(args[0]), MsgStyle::IconError);
         return CliExit::Failed;
     }
-    if (!ProfileFileCheck::CheckProfileFile(path, session.context().settings()))
+    if (!session.checkProfileFile(path))
         return CliExit::Failed;
     const auto document = session.newDocument();
     if (!document->NewFromTemplate(path))

@@ -1,5 +1,5 @@
 #include "CliCommand.h"
-#include "base/MessageReporter.h"
+#include "CliReporter.h"
 
 #include <QCoreApplication>
 
@@ -70,7 +70,7 @@ int runCommand(const CliCommand &command, const QStringList &args)
     if (count < command.minArgs || count > command.maxArgs)
         return usageError(command);
     // Questions are answered No unless the command line says --yes.
-    StderrReporter reporter(parser.optionNames().contains(QStringLiteral("yes")));
+    CliReporter reporter(parser.optionNames().contains(QStringLiteral("yes")));
     MessageReporter::install(&reporter);
     const int status = command.run(parser);
     MessageReporter::install(nullptr);

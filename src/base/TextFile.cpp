@@ -1,7 +1,5 @@
 #include "TextFile.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -9,9 +7,6 @@ namespace {
 constexpr char16_t kScrambleKey = 0xA6;
 constexpr int kUtf16ChunkBytes = 2046;
 constexpr int kEightBitChunkBytes = 1023;
-// Far above any profile, settings document or script the product ships; a
-// larger file is not one of ours and is refused before it eats memory.
-constexpr qint64 kMaxFileBytes = 8 * 1024 * 1024;
 
 char16_t scrambleUnit(char16_t unit)
 {
@@ -21,7 +16,8 @@ char16_t scrambleUnit(char16_t unit)
 // Plain texts start with one of these, compared without regard to case.
 bool startsPlain(const QString &firstChunk)
 {
-    static const char *const kPlainStarts[] = {"Option Explicit", "<?xml", "\"use strict\"", "'use strict'"};
+    static const char *const kPlainStarts[]
+        = { "Option Explicit", "<?xml", "\"use strict\"", "'use strict'" };
     for (const char *start : kPlainStarts) {
         if (firstChunk.startsWith(QLatin1String(start), Qt::CaseInsensitive))
             return true;
@@ -98,17 +94,16 @@ bool DecodeTextFile(const QByteArray &bytes, QString &text)
     return true;
 }
 
-bool ReadTextFile(const QString &path, QString &text)
+bool ReadTextFile(const QString &path, QString &text, QString *errorText)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!ReadRegularFile(path, kMaxTextFileBytes, bytes, errorText))
         return false;
-    if (file.size() > kMaxFileBytes)
-        return false;
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (bytes.size() > kMaxFileBytes || file.error() != QFileDevice::NoError)
-        return false;
-    return DecodeTextFile(bytes, text);
+    if (DecodeTextFile(bytes, text))
+        return true;
+    if (errorText)
+        *errorText = QStringLiteral("Damaged: UTF-16 text of an odd number of bytes");
+    return false;
 }
 
 QByteArray EncodeProfileFile(const QString &text)
@@ -124,14 +119,13 @@ QByteArray EncodeProfileFile(const QString &text)
     return bytes;
 }
 
-bool WriteFileSafely(const QString &path, const QByteArray &bytes, QString *errorText)
+bool WriteTextFile(const QString &path, const QByteArray &bytes, QString *errorText)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (errorText)
-            *errorText = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    if (bytes.size() <= kMaxTextFileBytes)
+        return WriteFileSafely(path, bytes, errorText);
+    if (errorText)
+        *errorText = QStringLiteral("Too large: %1 bytes, where at most %2 can be opened again")
+                         .arg(bytes.size())
+                         .arg(kMaxTextFileBytes);
+    return false;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/SafeFile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,10 +9,15 @@
 // all read by one reader: UTF-16 (with byte-order mark) or 8-bit text, each
 // plain or scrambled with a one-byte key.
 
+// The largest file read as text: far above any profile, settings document or
+// script the product ships. Profile files are written only up to it, so that
+// every file saved can be opened again.
+constexpr qint64 kMaxTextFileBytes = 8 * 1024 * 1024;
+
 // Reads the text of the file at path. False when the file cannot be opened or
-// read, is larger than a profile could ever be, or is UTF-16 with an odd
-// number of bytes (a damaged file).
-bool ReadTextFile(const QString &path, QString &text);
+// read, is not a regular file, is larger than kMaxTextFileBytes, or is UTF-16
+// with an odd number of bytes (a damaged file); errorText then says why.
+bool ReadTextFile(const QString &path, QString &text, QString *errorText = nullptr);
 
 // The same reader on bytes already in memory.
 bool DecodeTextFile(const QByteArray &bytes, QString &text);
@@ -22,7 +29,6 @@ QString ScrambleText(const QString &text);
 // terminator.
 QByteArray EncodeProfileFile(const QString &text);
 
-// Writes bytes to path so that a failure never leaves a partial or damaged
-// file: the previous content stays until the new one is complete. On failure
-// errorText says why.
-bool WriteFileSafely(const QString &path, const QByteArray &bytes, QString *errorText = nullptr);
+// Writes the bytes of a text file with WriteFileSafely, refusing more bytes
+// than ReadTextFile reads.
+bool WriteTextFile(const QString &path, const QByteArray &bytes, QString *errorText = nullptr);

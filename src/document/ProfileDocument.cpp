@@ -193,7 +193,7 @@ bool CProfileDocument::Save(const QString &path)
         }
         const QByteArray bytes = StoreToBytes();
         QString error;
-        if (!WriteFileSafely(path, bytes, &error)) {
+        if (!WriteTextFile(path, bytes, &error)) {
             showMessage(QStringLiteral("Failed to save \"%1\": %2").arg(QFileInfo(path).fileName(), error),
                         MsgStyle::IconError);
             return false;

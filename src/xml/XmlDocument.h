@@ -36,8 +36,7 @@ struct XmlTree;
 // expression"), description holds the library's own messages, source names
 // the input at fault (the expression, the schema's namespace, the style
 // sheet).
-class XmlError : public std::runtime_error
-{
+class XmlError : public std::runtime_error {
 public:
     XmlError(const QString &message, const QString &description, const QString &source);
     QString message;
@@ -46,13 +45,12 @@ public:
 };
 
 // Why the last parse failed. code is 0 after a successful parse.
-struct XmlParseError
-{
+struct XmlParseError {
     int code = 0;
     QString reason;
-    int line = 0;     // 1-based line in the parsed text
-    int linepos = 0;  // 1-based position in that line of the offending spot
-    QString srcText;  // the text of that line
+    int line = 0; // 1-based line in the parsed text
+    int linepos = 0; // 1-based position in that line of the offending spot
+    QString srcText; // the text of that line
 };
 
 // A node of a document: an element, an attribute, a comment or a text node.
@@ -62,8 +60,7 @@ struct XmlParseError
 // the document any more. Tree changes that would break the tree (a node
 // from another document, a node into its own subtree, an attribute as a
 // child, an invalid name) throw XmlError.
-class XmlNode
-{
+class XmlNode {
 public:
     enum class Type { Null, Element, Attribute, Text, Comment, Other };
 
@@ -84,14 +81,14 @@ public:
     QString text() const;
 
     XmlDocument ownerDocument() const;
-    XmlNode parent() const;  // for an attribute: its element; null above the document element
+    XmlNode parent() const; // for an attribute: its element; null above the document element
 
     // All child nodes (elements, comments, text) of an element in order;
     // white-space-only text is never kept, so in a profile these are its
     // elements. Empty for other node types.
     QList<XmlNode> childNodes() const;
     int childCount() const;
-    XmlNode childAt(int index) const;  // null when out of range
+    XmlNode childAt(int index) const; // null when out of range
     // Child elements only, in order.
     QList<XmlNode> childElements() const;
 
@@ -115,9 +112,9 @@ public:
     // Tree changes. child may come from the same document (it is moved) or be
     // a detached node of the same document (from createElement or clone).
     XmlNode appendChild(const XmlNode &child);
-    XmlNode insertBefore(const XmlNode &child, const XmlNode &reference);  // null reference appends
-    XmlNode removeChild(const XmlNode &child);  // returns the detached child
-    XmlNode cloneNode(bool deep) const;          // detached copy in the same document
+    XmlNode insertBefore(const XmlNode &child, const XmlNode &reference); // null reference appends
+    XmlNode removeChild(const XmlNode &child); // returns the detached child
+    XmlNode cloneNode(bool deep) const; // detached copy in the same document
 
     // XPath 1.0 relative to this node, with the document's prefixes, in
     // document order. Throws XmlError for an invalid expression, an unbound
@@ -134,7 +131,11 @@ private:
     friend class XmlDocument;
     friend struct XmlNodeAccess;
     XmlNode(std::shared_ptr<XmlDocumentData> doc, std::shared_ptr<XmlTree> tree, _xmlNode *node)
-        : m_doc(std::move(doc)), m_tree(std::move(tree)), m_node(node) {}
+        : m_doc(std::move(doc))
+        , m_tree(std::move(tree))
+        , m_node(node)
+    {
+    }
     std::shared_ptr<XmlDocumentData> m_doc;
     // The parsed tree the node lives in; it outlives a reload of m_doc.
     std::shared_ptr<XmlTree> m_tree;
@@ -142,16 +143,16 @@ private:
 };
 
 // A DOM document. Copies share the same document (like a counted reference).
-class XmlDocument
-{
+class XmlDocument {
 public:
     // A new empty document (no document element).
     XmlDocument();
 
     // Parses text held in memory, replacing the content. When a schema
     // collection is attached, the document is also validated; a document
-    // that is not valid is refused like one that does not parse. On failure
-    // returns false, fills parseError() and leaves the document empty.
+    // that is not valid is refused like one that does not parse, and so is a
+    // text beyond XmlTextLimits. On failure returns false, fills parseError()
+    // and leaves the document empty.
     bool loadXml(const QString &text);
     const XmlParseError &parseError() const;
 
@@ -188,16 +189,18 @@ public:
 
 private:
     friend class XmlNode;
-    explicit XmlDocument(std::shared_ptr<XmlDocumentData> data) : m_data(std::move(data)) {}
+    explicit XmlDocument(std::shared_ptr<XmlDocumentData> data)
+        : m_data(std::move(data))
+    {
+    }
     std::shared_ptr<XmlDocumentData> m_data;
 };
 
 // What the schema says about one element or attribute of an instance.
-struct XmlSchemaDeclaration
-{
+struct XmlSchemaDeclaration {
     bool found = false;
-    QString name;           // the declared name
-    QString typeName;       // local name of the declaration's type ("" for an anonymous type)
+    QString name; // the declared name
+    QString typeName; // local name of the declaration's type ("" for an anonymous type)
     // The type and its base types in order, each the first base, ending at
     // the first built-in type (local names, e.g. {"freqType", "unsignedLong"}).
     // An anonymous type takes its place as "" ({"", "boolean"}), so the chain
@@ -213,8 +216,7 @@ struct XmlSchemaDeclaration
 };
 
 // A set of compiled schemas, one per target namespace.
-class XmlSchemaCollection
-{
+class XmlSchemaCollection {
 public:
     XmlSchemaCollection();
     ~XmlSchemaCollection();

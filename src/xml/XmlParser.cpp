@@ -1,7 +1,9 @@
-// Parsing from memory: safe parser options, refusal of DOCTYPE, dropping of
-// white-space-only text, validation and the parse-error record.
+// Parsing from memory: the limits of a text, safe parser options, refusal of
+// DOCTYPE, dropping of white-space-only text, validation and the parse-error
+// record.
 
 #include "xml/XmlDocumentPrivate.h"
+#include "xml/XmlTextLimits.h"
 
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
@@ -21,10 +23,9 @@ const char *const kXsltNamespace = "http://www.w3.org/1999/XSL/Transform";
 // declared encoding is ignored because the text is always handed over as
 // UTF-8; line numbers beyond 65535 are kept.
 constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_IGNORE_ENC | XML_PARSE_BIG_LINES
-                              | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
 
-struct ParseState
-{
+struct ParseState {
     XmlErrorSink sink;
     bool doctypeRefused = false;
     // Where each element's start tag ends (the offset of its ">" or "/>"),
@@ -61,22 +62,25 @@ void refuseDoctype(void *parserContext, const xmlChar *, const xmlChar *, const 
 // Builds the element as usual and notes where its start tag ends: the
 // parser calls this with the input at the tag's closing ">" or "/>".
 void startElementRecordingPosition(void *parserContext, const xmlChar *localname, const xmlChar *prefix,
-                                   const xmlChar *uri, int namespaceCount, const xmlChar **namespaces,
-                                   int attributeCount, int defaultedCount, const xmlChar **attributes)
+    const xmlChar *uri, int namespaceCount, const xmlChar **namespaces, int attributeCount,
+    int defaultedCount, const xmlChar **attributes)
 {
     auto *ctxt = static_cast<xmlParserCtxtPtr>(parserContext);
     const qsizetype offset = qsizetype(ctxt->input->consumed) + (ctxt->input->cur - ctxt->input->base);
     xmlSAX2StartElementNs(parserContext, localname, prefix, uri, namespaceCount, namespaces, attributeCount,
-                          defaultedCount, attributes);
+        defaultedCount, attributes);
     if (ctxt->node)
         stateOf(parserContext).startTagEnds.emplace(ctxt->node, offset);
 }
 
 // The parsed text as lines and as the UTF-8 bytes the parser saw.
-class SourceText
-{
+class SourceText {
 public:
-    explicit SourceText(const QString &text) : m_text(text), m_utf8(text.toUtf8()) {}
+    explicit SourceText(const QString &text)
+        : m_text(text)
+        , m_utf8(text.toUtf8())
+    {
+    }
 
     const QByteArray &utf8() const { return m_utf8; }
 
@@ -163,8 +167,8 @@ QByteArray attributeOfValidationError(const XmlErrorRecord &record)
 
 // Points a validation error at the offending attribute when it is present
 // in the element's start tag, else at the start tag itself.
-void locateValidationError(const XmlErrorRecord &record, const ParseState &state, const SourceText &source,
-                           XmlParseError &error)
+void locateValidationError(
+    const XmlErrorRecord &record, const ParseState &state, const SourceText &source, XmlParseError &error)
 {
     xmlNodePtr element = record.node;
     if (element && element->type == XML_ATTRIBUTE_NODE)
@@ -192,7 +196,8 @@ void locateValidationError(const XmlErrorRecord &record, const ParseState &state
 
 bool isXsltText(const xmlNode *node)
 {
-    return node->ns && xmlStrEqual(node->ns->href, BAD_CAST kXsltNamespace) && xmlStrEqual(node->name, BAD_CAST "text");
+    return node->ns && xmlStrEqual(node->ns->href, BAD_CAST kXsltNamespace)
+        && xmlStrEqual(node->name, BAD_CAST "text");
 }
 
 // Drops white-space-only text nodes, except where xml:space="preserve" or
@@ -219,7 +224,7 @@ void dropBlankText(xmlNodePtr parent, bool preserve)
 
 // Validates doc; on failure fills error from the first validation error.
 bool validate(xmlDocPtr doc, xmlSchemaPtr schema, const ParseState &state, const SourceText &source,
-              XmlParseError &error)
+    XmlParseError &error)
 {
     XmlErrorSink sink;
     XmlErrorScope scope(sink);
@@ -257,8 +262,8 @@ int utf16Position(const QString &line, int characterPosition)
     return position;
 }
 
-void fillWellFormednessError(const ParseState &state, xmlParserCtxtPtr ctxt, const SourceText &source,
-                             XmlParseError &error)
+void fillWellFormednessError(
+    const ParseState &state, xmlParserCtxtPtr ctxt, const SourceText &source, XmlParseError &error)
 {
     if (const XmlErrorRecord *record = state.sink.firstError()) {
         error.code = record->code;
@@ -301,6 +306,14 @@ xmlDocPtr parseXmlText(const QString &input, const XmlSchemaCollection::Data *sc
         return nullptr;
     }
 
+    if (const XmlTextLimits::Breach breach = XmlTextLimits::FindBreach(source.utf8()); breach.offset >= 0) {
+        error.code = XML_ERR_USER_STOP;
+        error.reason = breach.reason;
+        source.locate(breach.offset, error.line, error.linepos);
+        error.srcText = source.line(error.line);
+        return nullptr;
+    }
+
     ParseState state;
     XmlErrorScope scope(state.sink);
     xmlParserCtxtPtr ctxt = xmlCreateMemoryParserCtxt(source.utf8().constData(), int(source.utf8().size()));
@@ -320,7 +333,7 @@ xmlDocPtr parseXmlText(const QString &input, const XmlSchemaCollection::Data *sc
     xmlDocPtr doc = ctxt->myDoc;
     ctxt->myDoc = nullptr;
     const bool wellFormed = doc && ctxt->wellFormed && ctxt->nsWellFormed && !state.doctypeRefused
-                            && !state.sink.firstError() && xmlDocGetRootElement(doc);
+        && !state.sink.firstError() && xmlDocGetRootElement(doc);
     if (!wellFormed) {
         fillWellFormednessError(state, ctxt, source, error);
         xmlFreeDoc(doc);

@@ -1,14 +1,20 @@
 #include "base/TextFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+
 namespace {
 
-class TextFileTest : public ::testing::Test
-{
+class TextFileTest : public ::testing::Test {
 protected:
     QString write(const QByteArray &bytes)
     {
@@ -40,6 +46,18 @@ protected:
         return bytes;
     }
 
+    QString fifo()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("fifo"));
+        EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        return path;
+    }
+    static QByteArray contentOf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    }
+
     QTemporaryDir m_dir;
     int m_count = 0;
 };
@@ -49,15 +67,16 @@ TEST_F(TextFileTest, ProfileFileIsByteOrderMarkAndScrambledUtf16)
     const QByteArray bytes = EncodeProfileFile(QStringLiteral("<?xml a\u00A6\u00E9"));
     ASSERT_EQ(bytes.size(), 2 + 2 * 9);
     EXPECT_EQ(bytes.left(2), QByteArray("\xFF\xFE", 2));
-    EXPECT_EQ(uchar(bytes[2]), '<' ^ 0xA6);  // scrambled
-    EXPECT_EQ(uchar(bytes[3]), 0);           // the upper byte is kept
-    EXPECT_EQ(uchar(bytes[16]), 0xA6);       // the key itself is written as it is
+    EXPECT_EQ(uchar(bytes[2]), '<' ^ 0xA6); // scrambled
+    EXPECT_EQ(uchar(bytes[3]), 0); // the upper byte is kept
+    EXPECT_EQ(uchar(bytes[16]), 0xA6); // the key itself is written as it is
     EXPECT_EQ(read(bytes), QStringLiteral("<?xml a\u00A6\u00E9"));
 }
 
 TEST_F(TextFileTest, PlainAndScrambledFilesReadToTheSameText)
 {
-    const QString text = QStringLiteral("<?xml version=\"1.0\"?><a b=\"\u00FC\"/>") + QString(5000, QLatin1Char('x'));
+    const QString text
+        = QStringLiteral("<?xml version=\"1.0\"?><a b=\"\u00FC\"/>") + QString(5000, QLatin1Char('x'));
     EXPECT_EQ(read(utf16(text, false)), text);
     EXPECT_EQ(read(utf16(text, true)), text);
     EXPECT_EQ(read(text.toUtf8()), text);
@@ -94,16 +113,30 @@ TEST_F(TextFileTest, EachUtf16ChunkEndsAtItsFirstZeroUnit)
 
 TEST_F(TextFileTest, CharactersSplitAcrossEightBitChunksSurvive)
 {
-    const QString text = QStringLiteral("<?xml") + QString(1017, QLatin1Char('a')) + QStringLiteral("\u00E9\u20AC end");
+    const QString text
+        = QStringLiteral("<?xml") + QString(1017, QLatin1Char('a')) + QStringLiteral("\u00E9\u20AC end");
     EXPECT_EQ(read(text.toUtf8()), text);
 }
 
-TEST_F(TextFileTest, DamagedOrUnreadableFilesFail)
+TEST_F(TextFileTest, DamagedOrUnreadableFilesFailAndSayWhy)
 {
-    QString text;
-    EXPECT_FALSE(ReadTextFile(m_dir.filePath("absent"), text));
-    read(QByteArray("\xFF\xFE\x3C", 3), false);  // odd UTF-16 length
-    read(QByteArray(9 * 1024 * 1024, 'a'), false);  // far beyond any profile
+    const struct {
+        QString path;
+        const char *why;
+    } cases[] = {
+        { m_dir.filePath("absent"), "No such file or directory" },
+        { m_dir.path(), "Not a regular file" },
+        // Refused at once: opening it for reading would wait for a writer.
+        { fifo(), "Not a regular file" },
+        { write(QByteArray("\xFF\xFE\x3C", 3)), "Damaged: UTF-16 text of an odd number of bytes" },
+        { write(QByteArray(kMaxTextFileBytes + 1, 'a')),
+            "Too large: 8388609 bytes, where at most 8388608 are read" },
+    };
+    for (const auto &unreadable : cases) {
+        QString text, why;
+        EXPECT_FALSE(ReadTextFile(unreadable.path, text, &why)) << unreadable.path.toStdString();
+        EXPECT_EQ(why.toStdString(), unreadable.why);
+    }
     EXPECT_EQ(read(QByteArray()), QString());
 }
 
@@ -120,6 +153,51 @@ TEST_F(TextFileTest, SafeWriteKeepsTheOldFileWhenTheWriteFails)
     EXPECT_FALSE(WriteFileSafely(m_dir.filePath("no/such/folder/file.kv9"), "x", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(m_dir.filePath("no/such/folder/file.kv9")));
+}
+
+TEST_F(TextFileTest, SafeWriteRefusesSpecialFilesAndLeavesThemAlone)
+{
+    const QString special = fifo(), link = m_dir.filePath("link");
+    QFile::link(special, link);
+    for (const QString &path : { special, link, m_dir.path() }) {
+        QString error;
+        EXPECT_FALSE(WriteFileSafely(path, "profile", &error)) << path.toStdString();
+        EXPECT_EQ(error, "Not a regular file");
+    }
+    EXPECT_TRUE(QFileInfo(special).exists() && !QFileInfo(special).isFile()) << "the FIFO was replaced";
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::System).size(), 2) << "a file was left behind";
+}
+
+TEST_F(TextFileTest, TextFilesAreWrittenOnlyAsLargeAsTheyAreRead)
+{
+    const QString path = write(QByteArray("<?xml").leftJustified(kMaxTextFileBytes, 'a'));
+    QString error;
+    EXPECT_FALSE(WriteTextFile(path, QByteArray(kMaxTextFileBytes + 1, 'b'), &error));
+    EXPECT_EQ(error, "Too large: 8388609 bytes, where at most 8388608 can be opened again");
+    EXPECT_EQ(read(contentOf(path)).size(), kMaxTextFileBytes);
+}
+
+// On a file system with no room left, a write fails, also one small enough
+// to wait in a buffer until the file is closed, and the old file stays.
+TEST_F(TextFileTest, SafeWriteOnAFullDiskFailsAndKeepsTheOldFile)
+{
+    const QString disk = m_dir.filePath("disk");
+    const QByteArray mountPoint = QFile::encodeName(disk);
+    ASSERT_TRUE(QDir().mkpath(disk));
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "a small file system cannot be mounted here: " << qPrintable(qt_error_string(errno));
+    const std::unique_ptr<const char, void (*)(const char *)> unmount(
+        mountPoint.constData(), [](const char *at) { ::umount(at); });
+    const QString old = disk + QStringLiteral("/profile.kv9");
+    ASSERT_TRUE(
+        WriteFileSafely(old, "old content") && WriteFileSafely(disk + "/other", QByteArray(56 * 1024, 'f')));
+    for (const qsizetype size : { qsizetype(9 * 1024), qsizetype(1024 * 1024) }) {
+        QString error;
+        EXPECT_FALSE(WriteFileSafely(old, QByteArray(size, 'x'), &error)) << size;
+        EXPECT_EQ(error, qt_error_string(ENOSPC)) << size;
+        EXPECT_EQ(contentOf(old), "old content") << size;
+        EXPECT_EQ(QDir(disk).entryList(QDir::Files).size(), 2) << "a file was left behind";
+    }
 }
 
 } // namespace

@@ -3,11 +3,12 @@
 
 #include "CliRun.h"
 
-#include "codeplug/VirtualCP.h"
 #include "base/ProfileNamespaces.h"
+#include "codeplug/VirtualCP.h"
 #include "xml/XmlDocument.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cstddef>
 #include <cstring>
@@ -15,15 +16,16 @@
 namespace {
 
 const QString kNs = QString::fromLatin1(vela::kProfileNamespace);
-const char *const kTwoWattNotice = "Not all frequencies are authorized for high power mode (4W). CPS shall convert "
-                                   "these frequencies to low power mode.\n";
+const char *const kTwoWattNotice
+    = "Not all frequencies are authorized for high power mode (4W). CPS shall convert "
+      "these frequencies to low power mode.\n";
 
 // The identity option of a KUR radio of power class powerClass.
 QString identityOption(uint8_t powerClass)
 {
     RadioIdentity identity;
     std::memcpy(identity.modelLetters, "KUR", 3);
-    const uint8_t digits[5] = {powerClass, 0, 8, 0, 0};
+    const uint8_t digits[5] = { powerClass, 0, 8, 0, 0 };
     std::memcpy(identity.modelDigits, digits, sizeof digits);
     identity.firmwarePhase = 'R';
     identity.firmwareVersion = '1';
@@ -33,27 +35,33 @@ QString identityOption(uint8_t powerClass)
     identity.frequencyCount = 8;
     identity.serial_clone_compatibility = 1;
     identity.maxCodes = 122;
-    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(&identity), sizeof identity).toHex());
+    return QString::fromLatin1(
+        QByteArray(reinterpret_cast<const char *>(&identity), sizeof identity).toHex());
 }
 
-constexpr std::size_t frequencyByte(int record, std::size_t field) { return offsetof(VirtualCP, frequencies) + 16 * record + field; }
-constexpr std::size_t channelByte(int record, std::size_t field) { return offsetof(VirtualCP, channels) + 22 * record + field; }
-
-class CliImageTest : public CliTest
+constexpr std::size_t frequencyByte(int record, std::size_t field)
 {
+    return offsetof(VirtualCP, frequencies) + 16 * record + field;
+}
+constexpr std::size_t channelByte(int record, std::size_t field)
+{
+    return offsetof(VirtualCP, channels) + 22 * record + field;
+}
+
+class CliImageTest : public CliTest {
 protected:
     // A profile file made from the template as the tool makes new profiles.
     QString newProfile(const QString &model)
     {
         const QString path = tempPath(model + QStringLiteral(".kv9"));
-        const CliResult result = run({"new", model, path});
+        const CliResult result = run({ "new", model, path });
         EXPECT_EQ(result.exitCode, 0) << result.stderrText();
         return path;
     }
     QString imageOf(const QString &profile, const QString &name, const QStringList &options = {})
     {
         const QString path = tempPath(name);
-        const CliResult result = run(QStringList {"to-image", profile, path} + options);
+        const CliResult result = run(QStringList { "to-image", profile, path } + options);
         EXPECT_EQ(result.exitCode, 0) << result.stderrText();
         return path;
     }
@@ -64,13 +72,16 @@ TEST_F(CliImageTest, ToImageWritesACodeplugImageThatFromImageTurnsIntoCanonicalT
     const QString image = imageOf(newProfile("KUR40800"), "radio.img");
     const QByteArray bytes = readFile(image);
     ASSERT_EQ(bytes.size(), 2148);
-    EXPECT_EQ(QByteArray(bytes.constData() + offsetof(VirtualCP, factory) + offsetof(FactoryBlock, modelLetters), 3), "KUR");
+    EXPECT_EQ(QByteArray(
+                  bytes.constData() + offsetof(VirtualCP, factory) + offsetof(FactoryBlock, modelLetters), 3),
+        "KUR");
 
-    const CliResult result = run({"from-image", image});
+    const CliResult result = run({ "from-image", image });
     EXPECT_EQ(result.exitCode, 0) << result.stderrText();
     EXPECT_TRUE(result.err.isEmpty()) << result.stderrText();
     const QByteArray &text = result.out;
-    EXPECT_TRUE(text.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n")) << text.left(60).toStdString();
+    EXPECT_TRUE(text.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"))
+        << text.left(60).toStdString();
     EXPECT_TRUE(text.endsWith("</VelaProfile>\r\n"));
     EXPECT_EQ(text.count('\n'), text.count("\r\n")) << "every line ends in CR LF";
     EXPECT_TRUE(text.contains("\t<factory_setting ")) << "TAB indentation";
@@ -100,11 +111,11 @@ TEST_F(CliImageTest, IdentityOfAFourWattRadioLowersItsTwoWattFrequencies)
     const QString input = writeFile("two-watt.kv9", profile.xml().toUtf8());
 
     const QString fiveWatt = tempPath("five.img"), fourWatt = tempPath("four.img");
-    CliResult result = run({"to-image", input, fiveWatt, "--identity", identityOption(5)});
+    CliResult result = run({ "to-image", input, fiveWatt, "--identity", identityOption(5) });
     EXPECT_EQ(result.exitCode, 0) << result.stderrText();
     EXPECT_TRUE(result.err.isEmpty()) << result.stderrText();
     // Upper-case digits are as good as lower-case ones.
-    result = run({"to-image", input, fourWatt, "--identity", identityOption(4).toUpper()});
+    result = run({ "to-image", input, fourWatt, "--identity", identityOption(4).toUpper() });
     EXPECT_EQ(result.exitCode, 0) << result.stderrText();
     EXPECT_EQ(result.stderrText(), kTwoWattNotice);
 
@@ -134,24 +145,29 @@ TEST_F(CliImageTest, FromImageRefusesAFileThatIsNotAnImage)
 {
     const QByteArray image = readFile(imageOf(newProfile("KUR40800"), "radio.img"));
     ASSERT_EQ(image.size(), 2148);
-    for (const int size : {2147, 2149, 0}) {
-        const QString path = writeFile(QStringLiteral("%1.img").arg(size), image.left(size).leftJustified(size, '\0'));
-        const CliResult result = run({"from-image", path});
+    for (const int size : { 2147, 2149, 0 }) {
+        const QString path
+            = writeFile(QStringLiteral("%1.img").arg(size), image.left(size).leftJustified(size, '\0'));
+        const CliResult result = run({ "from-image", path });
         EXPECT_EQ(result.exitCode, 1) << size;
         EXPECT_EQ(result.stderrText(),
-                  QStringLiteral("\"%1\" is not a codeplug image: it has %2 bytes, an image has 2148.\n").arg(path).arg(size).toStdString());
+            QStringLiteral("\"%1\" is not a codeplug image: it has %2 bytes, an image has 2148.\n")
+                .arg(path)
+                .arg(size)
+                .toStdString());
         EXPECT_TRUE(result.out.isEmpty());
     }
 
     const QString missing = tempPath("missing.img");
-    CliResult result = run({"from-image", missing});
+    CliResult result = run({ "from-image", missing });
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.stderrText(), QStringLiteral("Cannot read \"%1\".\n").arg(missing).toStdString());
+    EXPECT_EQ(result.stderrText(),
+        QStringLiteral("Cannot read \"%1\": No such file or directory.\n").arg(missing).toStdString());
 
     // An image whose serial number breaks the rule is refused as a radio's is.
     QByteArray badSerial = image;
     std::memcpy(badSerial.data() + offsetof(FactoryBlock, serial), "123OBC4567", 10);
-    result = run({"from-image", writeFile("serial.img", badSerial)});
+    result = run({ "from-image", writeFile("serial.img", badSerial) });
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.stderrText(), "Invalid serial number\n");
     EXPECT_TRUE(result.out.isEmpty());
@@ -161,11 +177,11 @@ TEST_F(CliImageTest, FromImageSavesAProfileThatPassesTheCheck)
 {
     const QString image = imageOf(newProfile("KUD41670"), "radio.img");
     const QString saved = tempPath("from-radio.kv9");
-    CliResult result = run({"from-image", image, "--save", saved});
+    CliResult result = run({ "from-image", image, "--save", saved });
     EXPECT_EQ(result.exitCode, 0) << result.stderrText();
     EXPECT_TRUE(readFile(saved).startsWith("\xFF\xFE"));
 
-    result = run({"check", saved});
+    result = run({ "check", saved });
     EXPECT_EQ(result.exitCode, 0) << result.stderrText();
     EXPECT_TRUE(result.err.isEmpty()) << result.stderrText();
 
@@ -179,9 +195,17 @@ TEST_F(CliImageTest, ToImageRefusesAProfileThatDoesNotLoad)
     QString text = templateText("KUR40800");
     text.replace(QStringLiteral("rx_code=\"0\""), QStringLiteral("rx_code=\"999\""));
     const QString output = tempPath("out.img");
-    const CliResult result = run({"to-image", writeFile("invalid.kv9", text.toUtf8()), output});
+    const CliResult result = run({ "to-image", writeFile("invalid.kv9", text.toUtf8()), output });
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.stderrText(), "Invalid profile.\n");
+    // The loader's diagnosis follows the message.
+    const QStringList lines = QString::fromUtf8(result.err).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3) << result.stderrText();
+    EXPECT_EQ(lines[0], "Invalid profile.");
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^%1: line \\d+, position \\d+: .*'rx_code': '999'")
+                                       .arg(QRegularExpression::escape(tempPath("invalid.kv9"))))
+                    .match(lines[1])
+                    .hasMatch())
+        << result.stderrText();
     EXPECT_FALSE(QFileInfo::exists(output));
 }
 

@@ -11,10 +11,19 @@ constexpr int kRunLimitMs = 120000;
 
 CliResult CliTest::run(const QStringList &arguments)
 {
+    return runWithOutputTo(QString(), arguments);
+}
+
+CliResult CliTest::runWithOutputTo(const QString &path, const QStringList &arguments)
+{
     QProcess process;
+    if (!path.isEmpty())
+        process.setStandardOutputFile(path);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), QDir(m_config.root()).filePath(QStringLiteral("machine")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QDir(m_config.root()).filePath(QStringLiteral("user")));
+    environment.insert(
+        QStringLiteral("XDG_CONFIG_DIRS"), QDir(m_config.root()).filePath(QStringLiteral("machine")));
+    environment.insert(
+        QStringLiteral("XDG_CONFIG_HOME"), QDir(m_config.root()).filePath(QStringLiteral("user")));
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(m_temp.path());
     process.start(QStringLiteral(VELA_CLI_PATH), arguments);
@@ -32,7 +41,8 @@ CliResult CliTest::run(const QStringList &arguments)
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     if (process.exitStatus() != QProcess::NormalExit)
-        ADD_FAILURE() << "velacps-cli " << arguments.join(' ').toStdString() << " crashed\n" << result.stderrText();
+        ADD_FAILURE() << "velacps-cli " << arguments.join(' ').toStdString() << " crashed\n"
+                      << result.stderrText();
     else
         result.exitCode = process.exitCode();
     return result;

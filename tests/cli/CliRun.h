@@ -11,8 +11,7 @@
 #include <string>
 
 // What one run of velacps-cli gave.
-struct CliResult
-{
+struct CliResult {
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
@@ -22,10 +21,11 @@ struct CliResult
 // Runs the built velacps-cli as a separate process against the source
 // tree's product data, with a configuration of its own (XDG_CONFIG_DIRS and
 // XDG_CONFIG_HOME point into a temporary folder).
-class CliTest : public ::testing::Test
-{
+class CliTest : public ::testing::Test {
 protected:
     CliResult run(const QStringList &arguments);
+    // The same with standard output going to the file at path.
+    CliResult runWithOutputTo(const QString &path, const QStringList &arguments);
 
     QString tempPath(const QString &name) const { return m_temp.filePath(name); }
     QString writeFile(const QString &name, const QByteArray &bytes);

@@ -1,0 +1,49 @@
+#include "CliFiles.h"
+
+#include "base/MessageReporter.h"
+#include "base/TextFile.h"
+
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+bool cannotRead(const QString &path, const QString &why)
+{
+    showMessage(QStringLiteral("Cannot read \"%1\": %2.").arg(path, why), MsgStyle::IconError);
+    return false;
+}
+
+} // namespace
+
+bool readInputFile(const QString &path, qint64 maxBytes, QByteArray &bytes)
+{
+    QString why;
+    return ReadRegularFile(path, maxBytes, bytes, &why) || cannotRead(path, why);
+}
+
+bool readInputText(const QString &path, QString &text)
+{
+    QString why;
+    return ReadTextFile(path, text, &why) || cannotRead(path, why);
+}
+
+bool writeOutputFile(const QString &path, const QByteArray &bytes, bool asText)
+{
+    QString why;
+    if (asText ? WriteTextFile(path, bytes, &why) : WriteFileSafely(path, bytes, &why))
+        return true;
+    showMessage(QStringLiteral("Cannot write \"%1\": %2").arg(path, why), MsgStyle::IconError);
+    return false;
+}
+
+bool printToStandardOutput(const QByteArray &bytes)
+{
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
+        && std::fflush(stdout) == 0)
+        return true;
+    showMessage(QStringLiteral("Cannot write to standard output: %1").arg(qt_error_string(errno)),
+        MsgStyle::IconError);
+    return false;
+}
