@@ -71,10 +71,8 @@ bool CRadioOperations::event(QEvent *event)
     if (event->type() != RadioReport::eventType())
         return QObject::event(event);
     const auto *report = static_cast<RadioReportEvent *>(event);
-    if (report->wParam() == RadioReport::Progress) {
-        m_lastProgress = report->lParam();
+    if (report->wParam() == RadioReport::Progress)
         emit progress(report->lParam());
-    }
     return true;
 }
 
@@ -86,7 +84,6 @@ bool CRadioOperations::begin(bool transfer)
     m_transfer = transfer;
     m_cancel = std::make_shared<CStopEvent>();
     m_cableStatus = CableError::Ok;
-    m_lastProgress = 0;
     if (transfer)
         m_monitor->setTransferActive(true);
     return true;

@@ -65,9 +65,10 @@ struct PasswordRequest {
 //   stageStarted(Identifying) before the identify of a read, write or
 //   identify; stageStarted(Reading / Writing / Resetting) before the
 //   transfer itself (Resetting also after a cancelled transfer);
-//   progress(percent) after each step of the current stage, 10-100;
+//   progress(percent) after each step of the current stage, up to 100;
 //   message() and passwordRequested() during the checks, and message() for
-//   the failure that ends an operation;
+//   the failure that ends an operation (and for a cancelled write that had
+//   reached the radio);
 //   finished(outcome) last, once, always from the event loop (never from
 //   within a start function).
 class CRadioOperations : public QObject {
@@ -202,7 +203,6 @@ private:
     VirtualCP m_image {};
     RadioIdentity m_identity {};
     QString m_rememberedPassword;
-    int m_lastProgress = 0;
     CableStatus m_cableStatus = CableError::Ok;
     std::optional<std::chrono::milliseconds> m_resetSettle;
 };

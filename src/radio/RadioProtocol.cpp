@@ -27,9 +27,11 @@ bool CRadioProtocol::usable() const
 
 void CRadioProtocol::Drain()
 {
-    // A radio that never falls quiet is noise; the reset after this fails.
+    // A radio that does not fall quiet within this many reads is sending
+    // noise, which the reset after this will not get through either.
+    constexpr int kMostReads = 20;
     quint8 dropped[kFrameBufferSize];
-    for (int reads = 0; reads < kFirstByteRetryCount && usable(); ++reads) {
+    for (int reads = 0; reads < kMostReads && usable(); ++reads) {
         if (m_cable->Read(dropped, kFrameBufferSize) == 0)
             return;
     }

@@ -96,7 +96,6 @@ public:
     bool usable() const;
     int errorFlag() const { return m_errorFlag; }
     int errorCode() const { return m_errorCode; }
-    CUsbCable &cable() { return *m_cable; }
 
 private:
     int fail(ErrorCode code);
