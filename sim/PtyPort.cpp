@@ -6,6 +6,8 @@
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -37,7 +39,8 @@ bool PtyPort::open(QString &error)
 {
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) {
-        error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        error = QStringLiteral("cannot create a pseudo-terminal: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     const char *name = ::ptsname(m_master);
@@ -47,9 +50,10 @@ bool PtyPort::open(QString &error)
     }
     m_path = QString::fromLocal8Bit(name);
     m_slave = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    termios line{};
+    termios line {};
     if (m_slave < 0 || ::tcgetattr(m_slave, &line) != 0) {
-        error = QStringLiteral("cannot open %1: %2").arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
+        error
+            = QStringLiteral("cannot open %1: %2").arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     ::cfmakeraw(&line);
@@ -60,7 +64,7 @@ bool PtyPort::open(QString &error)
 
 QByteArray PtyPort::read(int timeoutMs)
 {
-    pollfd watch{m_master, POLLIN, 0};
+    pollfd watch { m_master, POLLIN, 0 };
     if (::poll(&watch, 1, timeoutMs) <= 0 || !(watch.revents & POLLIN))
         return {};
     char buffer[512];
@@ -70,7 +74,7 @@ QByteArray PtyPort::read(int timeoutMs)
 
 bool PtyPort::write(const QByteArray &bytes, bool paced)
 {
-    timespec next{};
+    timespec next {};
     ::clock_gettime(CLOCK_MONOTONIC, &next);
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -79,7 +83,7 @@ bool PtyPort::write(const QByteArray &bytes, bool paced)
         if (moved < 0) {
             if (errno != EAGAIN && errno != EINTR)
                 return false;
-            pollfd watch{m_master, POLLOUT, 0};
+            pollfd watch { m_master, POLLOUT, 0 };
             ::poll(&watch, 1, 100);
             continue;
         }
@@ -90,4 +94,15 @@ bool PtyPort::write(const QByteArray &bytes, bool paced)
         }
     }
     return true;
+}
+
+void PtyPort::releaseAbandonedTerminal()
+{
+    int exclusive = 0;
+    if (::ioctl(m_slave, TIOCGEXCL, &exclusive) != 0 || !exclusive)
+        return;
+    if (::flock(m_slave, LOCK_EX | LOCK_NB) != 0)
+        return; // a link has the terminal
+    ::ioctl(m_slave, TIOCNXCL);
+    ::flock(m_slave, LOCK_UN);
 }

@@ -25,10 +25,10 @@ void requestStop(int)
 
 void installStopHandlers()
 {
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = requestStop;
     sigemptyset(&action.sa_mask);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+    for (int signal : { SIGINT, SIGTERM, SIGHUP })
         sigaction(signal, &action, nullptr);
 }
 
@@ -46,7 +46,8 @@ int main(int argc, char **argv)
     SimOptions options;
     QString error;
     if (!SimOptions::parse(app.arguments(), options, error)) {
-        if (app.arguments().contains(QStringLiteral("--help")) || app.arguments().contains(QStringLiteral("-h"))) {
+        if (app.arguments().contains(QStringLiteral("--help"))
+            || app.arguments().contains(QStringLiteral("-h"))) {
             std::fputs(qPrintable(error), stdout);
             return 0;
         }
@@ -73,6 +74,8 @@ int main(int argc, char **argv)
     clock.start();
     while (!stopRequested) {
         const QByteArray received = port.read(100);
+        if (received.isEmpty())
+            port.releaseAbandonedTerminal();
         // Like the cable, every byte comes straight back; a reply follows
         // the frame it answers.
         QByteArray out;

@@ -2,10 +2,12 @@
 // event, and the presence watch with its hand-over of polling, including
 // copies that are killed while they poll, hold the cable or transfer.
 
+#include "RadioEmulator.h"
 #include "RadioTestSupport.h"
 
 #include "radio/CableMonitor.h"
 #include "radio/NamedLock.h"
+#include "radio/SerialCable.h"
 #include "radio/SharedBlock.h"
 
 #include <QCoreApplication>
@@ -40,8 +42,8 @@ CCableMonitor::CableCounter scanning(const std::shared_ptr<Devices> &devices)
 
 // ---- The other copy -------------------------------------------------------
 // Started as this test program with VELACPS_CABLE_PEER set, it plays one
-// role in the shared folder VELACPS_CABLE_DIR, says so on a line of its
-// output and waits to be killed.
+// role in the shared folder VELACPS_CABLE_DIR (for "open-cable", the serial
+// device it opens), says so on a line of its output and waits to be killed.
 
 constexpr char kPeerRole[] = "VELACPS_CABLE_PEER";
 constexpr char kPeerDirectory[] = "VELACPS_CABLE_DIR";
@@ -59,6 +61,9 @@ constexpr char kPeerDirectory[] = "VELACPS_CABLE_DIR";
         while (!monitor.runsPoller())
             QThread::msleep(20);
         said = "polling";
+    } else if (role == "open-cable") {
+        static CableOpening cable = CSerialCable::open(directory);
+        said = cable.cable ? "holding" : "failed";
     } else if (role == "transfer") {
         static CCableMonitor monitor(nullptr, scanning(std::make_shared<Devices>()), directory);
         monitor.setTransferActive(true);
@@ -361,4 +366,18 @@ TEST(CableSharing, TransferOfAKilledCopyDoesNotStopPolling)
     EXPECT_EQ(blockWord(dir.path(), CSharedBlock::TransferActive), 0u);
     EXPECT_TRUE(
         eventually([&] { return !recorder.statuses.empty() && recorder.statuses.back(); }, &recorder));
+}
+
+TEST(CableSharing, ACableOfAKilledCopyIsFreed)
+{
+    RadioEmulator radio;
+    const auto exclusive = [&] { return terminalExclusiveMode(radio.path()); };
+    Peer peer(radio.path(), "open-cable");
+    ASSERT_EQ(peer.said(), QStringLiteral("holding"));
+    EXPECT_EQ(CSerialCable::open(radio.path()).status, CableError::DeviceBusy);
+    EXPECT_EQ(exclusive(), 1);
+
+    peer.kill();
+    EXPECT_TRUE(eventually([&] { return exclusive() == 0; })) << "the emulator lifts what the dead copy left";
+    EXPECT_NE(CSerialCable::open(radio.path()).cable, nullptr);
 }

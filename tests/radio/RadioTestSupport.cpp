@@ -3,6 +3,11 @@
 #include "radio/RadioReport.h"
 
 #include <QCoreApplication>
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 void ReportRecorder::collect()
 {
@@ -36,4 +41,13 @@ bool ReportRecorder::event(QEvent *event)
     const auto *report = static_cast<RadioReportEvent *>(event);
     reports.push_back({ report->wParam(), report->lParam(), tag ? tag() : 0 });
     return true;
+}
+
+int terminalExclusiveMode(const QString &path)
+{
+    const int probe = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY);
+    int mode = -1;
+    ::ioctl(probe, TIOCGEXCL, &mode);
+    ::close(probe);
+    return mode;
 }

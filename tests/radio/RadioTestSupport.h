@@ -29,3 +29,7 @@ public:
 protected:
     bool event(QEvent *event) override;
 };
+
+// Whether the terminal at path is in exclusive mode (1) or not (0); -1 when
+// it cannot be asked. Root opens an exclusive terminal all the same.
+int terminalExclusiveMode(const QString &path);

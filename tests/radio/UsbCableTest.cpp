@@ -2,6 +2,7 @@
 // cable, and the serial backend on a pseudo-terminal.
 
 #include "FakeCable.h"
+#include "RadioTestSupport.h"
 
 #include "radio/CablePort.h"
 #include "radio/FtdiCable.h"
@@ -15,7 +16,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 TEST(UsbCable, ShortTransfersWithASoundDriverDoNotFault)
@@ -181,14 +181,7 @@ TEST(SerialCable, MovesRawBytesOverAPseudoTerminalAtTheCableRate)
 TEST(SerialCable, TheDeviceHasOneOpenerAtATime)
 {
     PseudoTerminal terminal;
-    const auto exclusive = [&] {
-        // Root opens an exclusive terminal all the same, and can ask.
-        const int probe = ::open(QFile::encodeName(terminal.path()).constData(), O_RDWR | O_NOCTTY);
-        int mode = -1;
-        ::ioctl(probe, TIOCGEXCL, &mode);
-        ::close(probe);
-        return mode;
-    };
+    const auto exclusive = [&] { return terminalExclusiveMode(terminal.path()); };
     CableOpening first = CSerialCable::open(terminal.path());
     ASSERT_NE(first.cable, nullptr);
     EXPECT_EQ(exclusive(), 1);
