@@ -20,6 +20,8 @@ set(VELA_INSTALLED_DATA_DIR "${CMAKE_INSTALL_FULL_DATADIR}/velacps")
 set(VELA_INSTALL_CONFIG "${CMAKE_BINARY_DIR}/install-config/${VELA_MACHINE_CONFIG_NAME}")
 vela_write_machine_config("${VELA_INSTALL_CONFIG}" "${VELA_INSTALLED_DATA_DIR}")
 
-install(FILES "${VELA_INSTALL_CONFIG}" DESTINATION /etc/xdg/Halvern)
+# /etc/xdg for a /usr install, else <prefix>/etc/xdg, which the programs find
+# beside their folder.
+install(FILES "${VELA_INSTALL_CONFIG}" DESTINATION "${CMAKE_INSTALL_FULL_SYSCONFDIR}/xdg/Halvern")
 install(DIRECTORY "${VELA_DATA_DIR}/" DESTINATION "${CMAKE_INSTALL_DATADIR}/velacps"
-        PATTERN etc EXCLUDE)
+        PATTERN etc EXCLUDE PATTERN CMakeLists.txt EXCLUDE PATTERN *.cmake EXCLUDE)

@@ -4,8 +4,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHelpEngine>
+#include <QStandardPaths>
 
 namespace {
 
@@ -13,12 +15,43 @@ namespace {
 // help) here, relative to the program's folder.
 constexpr char kGeneratedDataBesideProgram[] = "../share/velacps";
 
+// The help engine keeps its search index beside the collection, which an
+// install puts where the user cannot write; the engine works on a copy in
+// the user's cache, refreshed when the installed collection changes.
+QString userCopyOf(const QString &collection)
+{
+    const QFileInfo source(collection);
+    const QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+        + QStringLiteral("/help/") + source.dir().dirName());
+    if (!cache.mkpath(QStringLiteral(".")))
+        return collection;
+    const QStringList files
+        = source.dir().entryList({ QStringLiteral("*.qhc"), QStringLiteral("*.qch") }, QDir::Files);
+    for (const QString &file : files) {
+        const QFileInfo original(source.dir().filePath(file));
+        const QFileInfo copy(cache.filePath(file));
+        if (copy.exists() && copy.lastModified() >= original.lastModified() && copy.size() == original.size())
+            continue;
+        QFile::remove(copy.filePath());
+        if (!QFile::copy(original.filePath(), copy.filePath()))
+            return collection;
+        QFile(copy.filePath()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    return cache.filePath(source.fileName());
+}
+
 } // namespace
 
 CHelpSystem &CHelpSystem::instance()
 {
     static CHelpSystem help;
     return help;
+}
+
+void CHelpSystem::closeAtExit()
+{
+    // The engine's database goes before the application object it needs.
+    instance().reset();
 }
 
 CHelpSystem::~CHelpSystem() = default;
@@ -70,14 +103,15 @@ CHelpSystem::Status CHelpSystem::open()
     }
     if (collection.isEmpty())
         return Status::CollectionMissing;
-    auto engine = std::make_unique<QHelpEngine>(collection);
-    // An installed collection lies in a folder the user cannot write.
+    auto engine = std::make_unique<QHelpEngine>(userCopyOf(collection));
     engine->setReadOnly(true);
     if (!engine->setupData() || engine->registeredDocumentations().isEmpty())
         return Status::CollectionUnreadable;
     m_namespace = engine->registeredDocumentations().constFirst();
     m_homePage = QFileInfo(helpFile).fileName();
     m_engine = std::move(engine);
+    static const bool closedAtExit = (qAddPostRoutine(&CHelpSystem::closeAtExit), true);
+    Q_UNUSED(closedAtExit);
     return Status::Ready;
 }
 
@@ -97,9 +131,10 @@ QUrl CHelpSystem::urlForHelpFile(const QString &fileNameFromHelpPanMap)
         return QUrl();
     // The pages sit in the collection's virtual folder under the names the
     // help-page map uses.
-    return m_engine->findFile(
+    const QUrl url = m_engine->findFile(
         QUrl(QStringLiteral("qthelp://%1/%2/%3")
                  .arg(m_namespace, QLatin1String(kVirtualFolder), fileNameFromHelpPanMap)));
+    return m_engine->fileData(url).isEmpty() ? QUrl() : url;
 }
 
 QUrl CHelpSystem::homeUrl()

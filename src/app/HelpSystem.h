@@ -56,6 +56,7 @@ public:
 private:
     CHelpSystem() = default;
     Status open();
+    static void closeAtExit();
 
     std::unique_ptr<QHelpEngine> m_engine;
     QString m_namespace;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+// The product picture shown while the program starts: frameless, above
+// every other window, centred on the screen. It goes away after its time or
+// at the first key or mouse-button press anywhere in the program.
+class CSplashScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kShowMs = 2500;
+
+    explicit CSplashScreen(const QPixmap &picture);
+    ~CSplashScreen() override;
+
+    // Shows the picture and starts the timer.
+    void start();
+    // Closes at once (before a message box, which it must not cover).
+    void dismiss();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPixmap m_picture;
+    QTimer m_timer;
+};
