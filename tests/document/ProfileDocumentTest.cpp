@@ -424,4 +424,44 @@ TEST_F(ProfileDocumentTest, ImageReadFromARadioReplacesTheProfile)
     EXPECT_TRUE(document->fileText().contains(QLatin1String("KUD51900")));
 }
 
+TEST_F(ProfileDocumentTest, CommentsBetweenChannelsAndFrequenciesCountNowhere)
+{
+    QString text = templateText("KUR40800");
+    text.replace(QLatin1String("<channels>"), QLatin1String("<channels><!-- one -->"))
+        .replace(QLatin1String("\t\t<channel "), QLatin1String("<!-- two --><channel "))
+        .replace(QLatin1String("<frequencies>"), QLatin1String("<frequencies><!-- three -->"));
+    auto document = fromText(text);
+    EXPECT_TRUE(document->RunLoadTimeRules()) << qPrintable(m_reporter.messages.join("\n"));
+
+    // The hook and the data item mean the same channel by an index.
+    CDataItem channels;
+    document->root().GetChildByName(QStringLiteral("channels"), channels);
+    const QString second = valueIn(text, "//dfns:channel[2]", "name");
+    ASSERT_TRUE(document->removeChild(channels, 1, "Delete Channel").accepted());
+    QStringList names;
+    for (const XmlNode &channel : document->model().mainDocument().selectNodes("//dfns:channel"))
+        names << channel.attributeOr("name");
+    EXPECT_EQ(names.size(), 7);
+    EXPECT_FALSE(names.contains(second)) << lines(names);
+}
+
+TEST_F(ProfileDocumentTest, ARadiosShortPasswordLoads)
+{
+    VirtualCP image = imageOf("KUR40800");
+    std::memcpy(image.setting.password, "12\0\0", 4);
+    CProfileDocument document(m_context.versionRules());
+    ASSERT_TRUE(document.NewFromImage(image)) << qPrintable(m_reporter.messages.join("\n"));
+    EXPECT_EQ(valueIn(mainText(document), "//dfns:setting", "password"), "12");
+}
+
+TEST_F(ProfileDocumentTest, MoreChannelsInUseThanHeldAreTheOnesHeld)
+{
+    auto document = fromText(setAttributeIn(templateText("KUR40800"), "setting", "numberChannels", "12"));
+    EXPECT_EQ(lines(m_reporter.messages),
+        lines(
+            { "The profile names 12 channels in use but holds only 8. CPS uses the 8 channels it holds." }));
+    EXPECT_EQ(valueIn(mainText(*document), "//dfns:setting", "numberChannels"), "8");
+    EXPECT_TRUE(document->Save(tempPath("counted.kv9"))) << qPrintable(m_reporter.messages.join("\n"));
+}
+
 } // namespace
