@@ -7,7 +7,6 @@
 #include "RadioEmulator.h"
 #include "RadioMessages.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
@@ -199,12 +198,7 @@ TEST_F(RadioCliTest, OnATerminalEachStageIsOneLineUpdatedInPlace)
     const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
     ASSERT_TRUE(terminal >= 0 && ::grantpt(terminal) == 0 && ::unlockpt(terminal) == 0);
     QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(
-        QStringLiteral("XDG_CONFIG_DIRS"), QDir(m_config.root()).filePath(QStringLiteral("machine")));
-    environment.insert(
-        QStringLiteral("XDG_CONFIG_HOME"), QDir(m_config.root()).filePath(QStringLiteral("user")));
-    cli.setProcessEnvironment(environment);
+    // The configuration is this process's (m_config), which the tool inherits.
     cli.setStandardErrorFile(QString::fromLocal8Bit(::ptsname(terminal)));
     cli.start(QStringLiteral(VELA_CLI_PATH), { "identify", "--port", radio.path() });
     ASSERT_TRUE(cli.waitForFinished(60000));
