@@ -65,8 +65,10 @@ QIcon CTreeIcons::channel(int position, bool disabled) const
 {
     QPixmap picture = m_strip.at(disabled ? DisabledChannel : Channel);
     QPainter painter(&picture);
+    // A 12-pixel cell height, as the number's font is given, leaves an em
+    // of about ten pixels.
     QFont font;
-    font.setPixelSize(12);
+    font.setPixelSize(10);
     font.setWeight(QFont::Medium);
     painter.setFont(font);
     painter.setPen(QColor(0x1f, 0x3a, 0x5f));
