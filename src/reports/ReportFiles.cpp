@@ -1,6 +1,7 @@
 #include "ReportFiles.h"
 
 #include "base/ConfigStore.h"
+#include "base/MessageReporter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -101,6 +102,12 @@ QStringList PresentPictures(const QString &folder, const QStringList &pictures)
             present << picture;
     }
     return present;
+}
+
+void ShowMissingFiles()
+{
+    showMessage(QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS."),
+        MsgStyle::IconError);
 }
 
 QString FallbackFolder()

@@ -42,6 +42,10 @@ QStringList HandoutPictures(bool displayModel);
 // The names of pictures that exist in folder, in list order.
 QStringList PresentPictures(const QString &folder, const QStringList &pictures);
 
+// Shows that install files are missing ("Some files needed by CPS are not
+// available.\nPlease reinstall CPS.").
+void ShowMissingFiles();
+
 // Where a page goes when the report folder cannot be written: "Report" in
 // the user's cache folder.
 QString FallbackFolder();

@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString kMissingFiles
-    = QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS.");
 const QString kStyleLink = QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" href=\"Report.css\">");
 const QString kStyleFile = QStringLiteral("Report.css");
 
@@ -30,7 +28,7 @@ std::optional<QString> sheetText(const QString &fileName)
         return std::nullopt;
     QString text;
     if (!ReadTextFile(QDir(ReportFiles::ReportFolder()).filePath(fileName), text)) {
-        showMessage(kMissingFiles, MsgStyle::IconError);
+        ReportFiles::ShowMissingFiles();
         return std::nullopt;
     }
     return text;
@@ -87,7 +85,7 @@ std::optional<QString> CReportGenerator::generate(ReportKind kind) const
     } catch (const CVelaCPSException &error) {
         showMessage(error.text(), MsgStyle::IconError);
     } catch (const std::exception &) {
-        showMessage(kMissingFiles, MsgStyle::IconError);
+        ReportFiles::ShowMissingFiles();
     }
     return std::nullopt;
 }

@@ -35,8 +35,7 @@ std::optional<QStringList> CReportMailer::Attachments(
     const QStringList pictures
         = ReportFiles::PresentPictures(report.folder, ReportFiles::HandoutPictures(displayModel));
     if (pictures.isEmpty()) {
-        showMessage(QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS."),
-            MsgStyle::IconError);
+        ReportFiles::ShowMissingFiles();
         return std::nullopt;
     }
     for (const QString &picture : pictures)
