@@ -1,0 +1,190 @@
+#include "ReportDlg.h"
+
+#include "base/MessageReporter.h"
+#include "reports/ReportMail.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <QWebEngineDownloadRequest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+#include <unistd.h>
+
+namespace {
+
+// Chromium will not run its sandbox as root, and has no GPU to use there;
+// the flags are read when the engine starts, so they must be set before.
+void allowEngineAsRoot()
+{
+    if (geteuid() != 0)
+        return;
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    for (const QByteArray &flag : { QByteArray("--no-sandbox"), QByteArray("--disable-gpu") }) {
+        if (!flags.contains(flag))
+            flags += (flags.isEmpty() ? QByteArray() : QByteArray(" ")) + flag;
+    }
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}
+
+QWebEngineView *newEngineView()
+{
+    allowEngineAsRoot();
+    return new QWebEngineView;
+}
+
+} // namespace
+
+const QMarginsF CReportDlg::kPageMargins(0.23667, 0.16667, 0.23667, 0.16667);
+
+CReportDlg::CReportDlg(const WrittenReport &report, ReportKind kind, bool displayModel, QWidget *parent)
+    : QDialog(parent)
+    , m_report(report)
+    , m_kind(kind)
+    , m_displayModel(displayModel)
+    , m_view(newEngineView())
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_mailer(new CReportMailer(this))
+{
+    setWindowTitle(tr("Reports"));
+    m_printer->setPageMargins(kPageMargins, QPageLayout::Inch);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    auto *buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    buttons->addWidget(addButton("printPreview", tr("Print Preview"), &CReportDlg::printPreview));
+    buttons->addWidget(addButton("print", tr("Print"), &CReportDlg::print));
+    buttons->addWidget(addButton("exportPdf", tr("Export PDF"), &CReportDlg::exportPdf));
+    m_emailButton = addButton("email", tr("E-mail"), &CReportDlg::email);
+    buttons->addWidget(m_emailButton);
+    buttons->addWidget(addButton("saveAs", tr("Save As"), &CReportDlg::saveAs));
+    buttons->addStretch(1);
+    buttons->addWidget(addButton("close", tr("Close"), &QDialog::reject));
+    connect(m_mailer, &CReportMailer::finished, m_emailButton, [this] { m_emailButton->setEnabled(true); });
+
+    // A page as wide as a sheet of paper, as far as the screen allows.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(qMin(960, screen.width() * 9 / 10), qMin(820, screen.height() * 9 / 10));
+
+    m_view->load(QUrl::fromLocalFile(m_report.filePath));
+    if (m_kind == ReportKind::Handout)
+        checkPictures();
+}
+
+CReportDlg::~CReportDlg() = default;
+
+QPageLayout CReportDlg::pageLayout() const
+{
+    return m_printer->pageLayout();
+}
+
+QPushButton *CReportDlg::addButton(const char *objectName, const QString &text, void (CReportDlg::*slot)())
+{
+    auto *button = new QPushButton(text);
+    button->setObjectName(QLatin1String(objectName));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, slot);
+    return button;
+}
+
+// The window opens even without them; the page then shows gaps.
+void CReportDlg::checkPictures() const
+{
+    const QStringList pictures = ReportFiles::HandoutPictures(m_displayModel);
+    if (ReportFiles::PresentPictures(m_report.folder, pictures).size() != pictures.size())
+        ReportFiles::ShowMissingFiles();
+}
+
+void CReportDlg::printPreview()
+{
+    QPrintPreviewDialog preview(m_printer.get(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CReportDlg::printOn);
+    preview.exec();
+}
+
+void CReportDlg::print()
+{
+    QPrintDialog dialog(m_printer.get(), this);
+    if (dialog.exec() == Accepted)
+        printOn(m_printer.get());
+}
+
+// The browser prints in the background; preview and print need the pages
+// before they go on.
+void CReportDlg::printOn(QPrinter *printer)
+{
+    QEventLoop printing;
+    connect(m_view, &QWebEngineView::printFinished, &printing, &QEventLoop::quit);
+    m_view->print(printer);
+    printing.exec();
+}
+
+void CReportDlg::exportPdf()
+{
+    const QString path = askPath(tr("Export PDF"), QStringLiteral(".pdf"), tr("PDF documents (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(m_view, &QWebEngineView::pdfPrintingFinished, this,
+        [this, connection](const QString &filePath, bool written) {
+            disconnect(*connection);
+            if (!written)
+                showMessage(
+                    tr("The report could not be written to \"%1\".").arg(filePath), MsgStyle::IconError);
+            emit fileWritten(filePath, written);
+        });
+    m_view->printToPdf(path, pageLayout());
+}
+
+void CReportDlg::email()
+{
+    const std::optional<QStringList> attachments
+        = CReportMailer::Attachments(m_report, m_kind, m_displayModel);
+    if (!attachments)
+        return;
+    m_emailButton->setEnabled(false);
+    m_mailer->send(QFileInfo(m_report.filePath).completeBaseName(), *attachments);
+}
+
+// The browser's own save: the page, and its pictures in a folder beside it.
+void CReportDlg::saveAs()
+{
+    const QString path = askPath(tr("Save As"), QStringLiteral(".htm"), tr("Web pages (*.htm *.html)"));
+    if (path.isEmpty())
+        return;
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(m_view->page()->profile(), &QWebEngineProfile::downloadRequested, this,
+        [this, connection, path](QWebEngineDownloadRequest *download) {
+            disconnect(*connection);
+            connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, download, path] {
+                const bool written = download->state() == QWebEngineDownloadRequest::DownloadCompleted;
+                if (!written)
+                    showMessage(
+                        tr("The report could not be written to \"%1\".").arg(path), MsgStyle::IconError);
+                emit fileWritten(path, written);
+            });
+        });
+    m_view->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
+}
+
+QString CReportDlg::askPath(const QString &title, const QString &suffix, const QString &filter) const
+{
+    const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                  .filePath(QFileInfo(m_report.filePath).completeBaseName() + suffix);
+    if (m_pathPrompt)
+        return m_pathPrompt(title, suggested, filter);
+    return QFileDialog::getSaveFileName(const_cast<CReportDlg *>(this), title, suggested, filter);
+}
