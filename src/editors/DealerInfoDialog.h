@@ -15,14 +15,14 @@ public:
     // when it was not shown.
     static int Run(const QString &language, QWidget *parent = nullptr);
 
-    // Writes the texts; on a failure the message shows and the dialog stays.
-    void accept() override;
-
     CDealerInfoDialog(const QString &language, const QString &left, const QString &middle,
         const QString &right, QWidget *parent = nullptr);
 
-    // The most a stored text may take, in bytes of UTF-16, before the
-    // dialog refuses to open; and what of it is read.
+    // Writes the texts; on a failure the message shows and the dialog stays.
+    void accept() override;
+
+    // A stored text of this many bytes of UTF-16 or more keeps the dialog
+    // closed; of a shorter one this many are read.
     static constexpr int kTooLongBytes = 503;
     static constexpr int kReadBytes = 500;
 
