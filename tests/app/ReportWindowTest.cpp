@@ -39,7 +39,6 @@ private slots:
     void saveAsKeepsThePictures();
     void printPreviewShowsThePages();
     void emailHandsOverThePageAndPictures();
-    void closeButtonCloses();
 
 private:
     // A handout written into a fresh folder, with its pictures when asked.
@@ -229,15 +228,6 @@ void ReportWindowTest::emailHandsOverThePageAndPictures()
     QVERIFY(count.open(QIODevice::ReadOnly));
     // --utf8, the subject, and the page with the rotary model's 14 pictures.
     QCOMPARE(count.readAll().trimmed(), QByteArray::number(3 + 2 * 15));
-}
-
-void ReportWindowTest::closeButtonCloses()
-{
-    CReportDlg window(writeHandout(true), ReportKind::Handout, true);
-    window.show();
-    window.findChild<QPushButton *>(QStringLiteral("close"))->click();
-    QVERIFY(!window.isVisible());
-    QCOMPARE(window.result(), int(QDialog::Rejected));
 }
 
 #include "ReportWindowTest.moc"

@@ -67,15 +67,6 @@ TEST(ReportFiles, LocalisedNamesLoseTheCharactersFileNamesCannotHold)
         QStringLiteral("Detailed Report.htm"));
 }
 
-TEST(ReportFiles, HandoutPicturesByKindOfModel)
-{
-    EXPECT_EQ(ReportFiles::HandoutPictures(true).size(), 13);
-    EXPECT_EQ(ReportFiles::HandoutPictures(false).size(), 14);
-    EXPECT_TRUE(ReportFiles::HandoutPictures(true).contains(QStringLiteral("Display.jpg")));
-    EXPECT_TRUE(ReportFiles::HandoutPictures(false).contains(QStringLiteral("11.jpg")));
-    EXPECT_FALSE(ReportFiles::HandoutPictures(true).contains(QStringLiteral("11.jpg")));
-}
-
 class ReportWriterTest : public ::testing::Test {
 protected:
     void SetUp() override
