@@ -59,6 +59,19 @@ TEST_F(ReportGeneratorTest, DetailedReportWritesCodesFrequenciesAndRowsInTheLang
     EXPECT_GE(text.count(QLatin1String("<tr><td><span class=\"chip\">")), 3);
 }
 
+// The receive range is the limit's own, and a channel outside it says so.
+TEST_F(ReportGeneratorTest, ReceiveRangeIsTheLimitsOwn)
+{
+    auto document = fromText(setAttributeIn(templateText(QStringLiteral("KUR51673")), QStringLiteral("limit"),
+        QStringLiteral("rx_start_freq"), QStringLiteral("455000000")));
+    const QString text
+        = CReportGenerator(*document, QStringLiteral("English")).generate(ReportKind::Detailed).value();
+    EXPECT_TRUE(text.contains(QLatin1String("455.000000 - 470.000000")));
+    EXPECT_TRUE(text.contains(QLatin1String("450.000000 - 470.000000")));
+    // The template's first six channels receive below 455 MHz.
+    EXPECT_EQ(text.count(QLatin1String("Out of range")), 6);
+}
+
 // Only a radio of power class 4 is held to two watts on the listed
 // frequencies.
 TEST_F(ReportGeneratorTest, TwoWattNoteOnlyForPowerClassFour)
