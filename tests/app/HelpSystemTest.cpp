@@ -1,0 +1,78 @@
+#include "AppTests.h"
+
+#include "HelpSystem.h"
+#include "TestEnvironment.h"
+#include "base/ConfigStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHelpEngineCore>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The compiled help: which message each broken set-up gives, and the pages
+// of the collection the build compiles.
+class HelpSystemTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { CHelpSystem::instance().reset(); }
+    void cleanup() { CHelpSystem::instance().reset(); }
+    void brokenSetUps_data();
+    void brokenSetUps();
+    void pagesOfTheBuiltCollection();
+};
+
+void HelpSystemTest::brokenSetUps_data()
+{
+    QTest::addColumn<QString>("helpFileName");
+    QTest::addColumn<QByteArray>("collectionContent");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no help file named")
+        << QString() << QByteArray() << "Error: Can not find help file information in registry!";
+    QTest::newRow("no collection") << "help/Nowhere/index.html" << QByteArray()
+                                   << "Error: Can not find the help file!";
+    QTest::newRow("collection not readable")
+        << "help/English/index.html" << QByteArray("not a help collection")
+        << "Error: Help File format is invalid!";
+}
+
+void HelpSystemTest::brokenSetUps()
+{
+    QFETCH(QString, helpFileName);
+    QFETCH(QByteArray, collectionContent);
+    QFETCH(QString, message);
+    QTemporaryDir install;
+    ScopedConfig config(install.path());
+    QVERIFY(CConfigStore::prepare());
+    QSettings(config.machineFile(), QSettings::IniFormat)
+        .setValue("Language/English/HelpFileName", helpFileName);
+    if (!collectionContent.isEmpty()) {
+        QVERIFY(QDir(install.path()).mkpath(QStringLiteral("help/English")));
+        QFile collection(install.filePath(QStringLiteral("help/English/velacps.qhc")));
+        QVERIFY(collection.open(QIODevice::WriteOnly));
+        collection.write(collectionContent);
+    }
+    CHelpSystem &help = CHelpSystem::instance();
+    QCOMPARE(CHelpSystem::message(help.status()), message);
+    QVERIFY(!help.engine());
+    QVERIFY(help.urlForHelpFile(QStringLiteral("channel.html")).isEmpty());
+}
+
+void HelpSystemTest::pagesOfTheBuiltCollection()
+{
+    ScopedConfig config;
+    QVERIFY(CConfigStore::prepare());
+    CHelpSystem &help = CHelpSystem::instance();
+    QCOMPARE(help.status(), CHelpSystem::Status::Ready);
+    const QUrl channel = help.urlForHelpFile(QStringLiteral("channel.html"));
+    QVERIFY(channel.isValid());
+    QVERIFY(help.engine()->fileData(channel).contains("<title>Channel</title>"));
+    QVERIFY(
+        help.engine()->fileData(help.homeUrl()).contains("<title>KVX Series Distributor CPS Help</title>"));
+    QVERIFY(help.urlForHelpFile(QStringLiteral("no_such_page.html")).isEmpty());
+}
+
+APP_TEST(HelpSystemTest);
+#include "HelpSystemTest.moc"

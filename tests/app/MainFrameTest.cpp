@@ -1,0 +1,201 @@
+#include "AppFixture.h"
+#include "AppTests.h"
+
+#include "ChildFrame.h"
+#include "MainFrame.h"
+#include "ProfileWindow.h"
+#include "VelaCPSDoc.h"
+#include "VelaCPSTreeView.h"
+#include "base/ConfigStore.h"
+#include "document/ProfileDocument.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+
+// The main window through its commands: the two menu sets, the Device
+// commands and the cable, the save question, undo and redo, languages.
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuSetFollowsOpenProfiles();
+    void deviceCommandsFollowCableAndProfile();
+    void saveQuestionOnClose_data();
+    void saveQuestionOnClose();
+    void undoAndRedoOfAddAndRename();
+    void languageChoice_data();
+    void languageChoice();
+};
+
+namespace {
+
+QStringList menuTitles(const CMainFrame &frame)
+{
+    QStringList titles;
+    for (const QAction *entry : frame.menuBar()->actions())
+        titles << entry->text();
+    return titles;
+}
+
+int channelItems(CProfileWindow *window)
+{
+    return window->frame().tree()->channelsItem()->childCount();
+}
+
+void selectLastChannel(CProfileWindow *window)
+{
+    CVelaCPSTreeView *tree = window->frame().tree();
+    tree->setCurrentItem(tree->channelsItem()->child(tree->channelsItem()->childCount() - 1));
+}
+
+// Renames the selected channel as a user does: F2, the new name, and then
+// what stores a name being typed (as Save does).
+void renameSelected(CProfileWindow *window, const QString &name)
+{
+    CVelaCPSTreeView *tree = window->frame().tree();
+    tree->renameItem();
+    auto *editor = tree->findChild<QLineEdit *>();
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, name);
+    QVERIFY(tree->commitLabelEdit());
+}
+
+} // namespace
+
+void MainFrameTest::menuSetFollowsOpenProfiles()
+{
+    AppFixture app;
+    const QStringList without = { "&File", "&Edit", "&View", "&Device", "&Help" };
+    QCOMPARE(menuTitles(*app.frame), without);
+    CProfileWindow *window = app.newFromTemplate(QStringLiteral("KUD51900"));
+    QVERIFY(window);
+    QCOMPARE(menuTitles(*app.frame),
+        QStringList({ "&File", "&Edit", "&View", "&Device", "&Report", "&Window", "&Help" }));
+    window->close();
+    QTRY_COMPARE(menuTitles(*app.frame), without);
+}
+
+void MainFrameTest::deviceCommandsFollowCableAndProfile()
+{
+    AppFixture app;
+    QAction *read = app.action("deviceRead"), *write = app.action("deviceWrite"),
+            *reset = app.action("deviceReset");
+    app.sendCableStatus(true);
+    QVERIFY(read->isEnabled() && reset->isEnabled());
+    QVERIFY(!write->isEnabled());
+    QVERIFY(!app.action("report")->isEnabled());
+    QCOMPARE(app.frame->cablePaneText(), "USB Cable Connected");
+
+    QVERIFY(app.newFromTemplate(QStringLiteral("KUD51900")));
+    QVERIFY(write->isEnabled() && app.action("report")->isEnabled());
+
+    app.sendCableStatus(false);
+    QVERIFY(!read->isEnabled() && !write->isEnabled() && !reset->isEnabled());
+    QCOMPARE(app.frame->cablePaneText(), "USB Cable Not Connected");
+}
+
+void MainFrameTest::saveQuestionOnClose_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("yes saves, then closes") << int(MsgAnswer::Yes) << true << true;
+    QTest::newRow("no closes without saving") << int(MsgAnswer::No) << true << false;
+    QTest::newRow("cancel keeps the window") << int(MsgAnswer::Cancel) << false << false;
+}
+
+void MainFrameTest::saveQuestionOnClose()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    AppFixture app;
+    CProfileWindow *window = app.newFromTemplate(QStringLiteral("KUD51900"));
+    QVERIFY(window);
+    app.savePath = app.temp.filePath(QStringLiteral("customer.kv9"));
+    // Closing an unchanged profile asks nothing.
+    app.action("fileClose")->trigger();
+    QTRY_COMPARE(app.windowCount(), 0);
+    QVERIFY(app.reporter.messages.isEmpty());
+
+    window = app.newFromTemplate(QStringLiteral("KUD51900"));
+    selectLastChannel(window);
+    app.action("editDelete")->trigger();
+    QVERIFY(window->document().isModified());
+    app.reporter.answer = answer;
+    const QString question = QStringLiteral("Save changes to %1?").arg(window->document().title());
+    app.action("fileClose")->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(app.reporter.messages.value(0), question);
+    QCOMPARE(app.windowCount() == 0, closed);
+    QCOMPARE(QFile::exists(app.savePath), saved);
+}
+
+void MainFrameTest::undoAndRedoOfAddAndRename()
+{
+    AppFixture app;
+    CProfileWindow *window = app.newFromTemplate(QStringLiteral("KUD51900"));
+    QVERIFY(window);
+    QAction *undo = app.action("editUndo"), *redo = app.action("editRedo");
+    QVERIFY(!undo->isEnabled());
+    CVelaCPSTreeView *tree = window->frame().tree();
+    const int channels = channelItems(window);
+
+    // The template is full: a channel goes first to make room.
+    selectLastChannel(window);
+    app.action("editDelete")->trigger();
+    QCOMPARE(channelItems(window), channels - 1);
+    tree->setCurrentItem(tree->channelsItem());
+    app.action("editAdd")->trigger();
+    QCOMPARE(channelItems(window), channels);
+    QCOMPARE(undo->text(), "&Undo Add Channel");
+    undo->trigger();
+    QCOMPARE(channelItems(window), channels - 1);
+    QCOMPARE(redo->text(), "&Redo Add Channel");
+    redo->trigger();
+    QCOMPARE(channelItems(window), channels);
+    undo->trigger();
+    QCOMPARE(undo->text(), "&Undo Delete Channel");
+    undo->trigger();
+    QVERIFY(!window->document().isModified());
+
+    tree->setCurrentItem(tree->channelsItem()->child(0));
+    const QString oldName = tree->channelsItem()->child(0)->text(0);
+    renameSelected(window, QStringLiteral("DISPATCH"));
+    QCOMPARE(tree->channelsItem()->child(0)->text(0), "DISPATCH");
+    QCOMPARE(undo->text(), "&Undo Rename Channel");
+    undo->trigger();
+    QCOMPARE(tree->channelsItem()->child(0)->text(0), oldName);
+    redo->trigger();
+    QCOMPARE(tree->channelsItem()->child(0)->text(0), "DISPATCH");
+}
+
+void MainFrameTest::languageChoice_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("the current one again: nothing to say") << "English" << QStringList();
+    QTest::newRow("another: takes effect at the next start")
+        << "German" << QStringList { "You have to restart the CPS for this change to take effect." };
+}
+
+void MainFrameTest::languageChoice()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, messages);
+    AppFixture app;
+    QAction *entry = app.action(qPrintable(QStringLiteral("language") + chosen));
+    QVERIFY(entry->isVisible());
+    entry->trigger();
+    QCOMPARE(app.reporter.messages, messages);
+    QCOMPARE(CConfigStore::currentLanguage(), chosen);
+    QVERIFY(entry->isChecked());
+    QVERIFY(!app.action("languageEnglish")->isChecked() || chosen == QLatin1String("English"));
+}
+
+APP_TEST(MainFrameTest);
+#include "MainFrameTest.moc"
