@@ -403,7 +403,9 @@
        pages. -->
   <xsl:template name="channelTable">
     <xsl:variable name="columns" select="6 + number($hasRepeater) * 2 + number($hasPower) + number($hasScramble) + number($hasScan) + number($hasTalkaroundScan) + number($hasDisableChannel)"/>
-    <table class="grid channels">
+    <!-- At most 19 channels: the table fits a page, so it never starts on
+         one page with only its head. -->
+    <table class="grid channels keep">
       <thead>
         <tr><th class="section" colspan="{$columns}">$#Channels <span class="count">(<xsl:value-of select="count($channels)"/>)</span></th></tr>
         <tr>
@@ -566,7 +568,15 @@
 
   <xsl:template name="frequencyTable">
     <div class="block">
-      <table class="grid frequencies">
+      <!-- A table that fits a page is kept together; a longer one runs on
+           and repeats its head. -->
+      <table>
+        <xsl:attribute name="class">
+          <xsl:choose>
+            <xsl:when test="count($frequencies) &lt;= 40">grid frequencies keep</xsl:when>
+            <xsl:otherwise>grid frequencies</xsl:otherwise>
+          </xsl:choose>
+        </xsl:attribute>
         <thead>
           <tr><th class="section" colspan="5">$#Frequency <span class="count">(<xsl:value-of select="count($frequencies)"/>)</span></th></tr>
           <tr>
