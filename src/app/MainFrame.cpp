@@ -94,6 +94,10 @@ CMainFrame::CMainFrame(const CProductContext &context, QWidget *parent)
 
 CMainFrame::~CMainFrame()
 {
+    // Closing the profile windows while the frame goes must not update it.
+    disconnect(m_area, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
     // An operation under way ends first, then the watch threads that post
     // to this window.
     delete m_radio;
@@ -128,9 +132,9 @@ void CMainFrame::connectCommands()
             tree->renameItem();
     });
     connect(c.remove, &QAction::triggered, this, &CMainFrame::deleteCommand);
-    connect(c.cut, &QAction::triggered, this, [] { CFocusedTextBox(QApplication::focusWidget()).cut(); });
-    connect(c.copy, &QAction::triggered, this, [] { CFocusedTextBox(QApplication::focusWidget()).copy(); });
-    connect(c.paste, &QAction::triggered, this, [] { CFocusedTextBox(QApplication::focusWidget()).paste(); });
+    connect(c.cut, &QAction::triggered, this, [this] { CFocusedTextBox(focusedTextBoxWidget()).cut(); });
+    connect(c.copy, &QAction::triggered, this, [this] { CFocusedTextBox(focusedTextBoxWidget()).copy(); });
+    connect(c.paste, &QAction::triggered, this, [this] { CFocusedTextBox(focusedTextBoxWidget()).paste(); });
     connect(c.dealerInfo, &QAction::triggered, this, &CMainFrame::showDealerInfo);
     connect(&c, &CMainCommands::languageChosen, this, &CMainFrame::chooseLanguage);
 
@@ -152,8 +156,7 @@ void CMainFrame::connectCommands()
     connect(c.about, &QAction::triggered, this, &CMainFrame::showAbout);
 
     connect(m_area, &QMdiArea::subWindowActivated, this, &CMainFrame::onActiveWindowChanged);
-    connect(
-        qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { onFocusChanged(now); });
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::onFocusChanged);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::refreshCommandStates);
 }
 
@@ -183,12 +186,12 @@ void CMainFrame::updateWindowTitle()
             : AppIdentity::applicationName());
 }
 
-void CMainFrame::onFocusChanged(QWidget *now)
+void CMainFrame::onFocusChanged()
 {
     // Cut, Copy, Paste and Delete follow the selection of the focused box.
     if (m_watchedTextBox)
         disconnect(m_watchedTextBox, nullptr, this, nullptr);
-    m_watchedTextBox = CFocusedTextBox(now).widget();
+    m_watchedTextBox = CFocusedTextBox(focusedTextBoxWidget()).widget();
     if (m_watchedTextBox)
         connect(m_watchedTextBox, SIGNAL(selectionChanged()), this, SLOT(refreshCommandStates()));
     refreshCommandStates();
@@ -207,7 +210,7 @@ void CMainFrame::refreshCommandStates()
         situation.deleteFlag = tree->canDelete();
         situation.renameFlag = tree->canRename();
     }
-    const CFocusedTextBox box(QApplication::focusWidget());
+    const CFocusedTextBox box(focusedTextBoxWidget());
     situation.textBoxFocused = box.exists();
     situation.textBoxReadOnly = box.isReadOnly();
     situation.textBoxIsPassword = box.isPassword();
@@ -232,9 +235,17 @@ void CMainFrame::refreshCommandStates()
     c.viewHelpPane->setChecked(window ? window->frame().isHelpVisible() : m_helpPaneShown);
 }
 
+QWidget *CMainFrame::focusedTextBoxWidget() const
+{
+    // A text box of another window (a file dialog) is none of the
+    // commands' business.
+    QWidget *focused = QApplication::focusWidget();
+    return focused && focused->window() == this ? focused : nullptr;
+}
+
 void CMainFrame::deleteCommand()
 {
-    CFocusedTextBox box(QApplication::focusWidget());
+    CFocusedTextBox box(focusedTextBoxWidget());
     if (box.exists() && !box.isReadOnly()) {
         box.clearSelection();
         return;
@@ -328,6 +339,7 @@ void CMainFrame::showHelpContents()
     if (!m_helpWindow) {
         m_helpWindow = new CHelpWindow(*help.helpEngine(), this);
         m_helpWindow->showPage(help.homeUrl());
+        m_helpWindow->move(geometry().center() - m_helpWindow->rect().center());
     }
     m_helpWindow->show();
     m_helpWindow->raise();

@@ -59,13 +59,14 @@ private:
     void onCableStatus(bool connected);
     void onWindowOpened(CProfileWindow *window);
     void onActiveWindowChanged();
-    void onFocusChanged(QWidget *now);
+    void onFocusChanged();
     void chooseLanguage(const QString &key);
     void toggleHelpPane(bool shown);
     void showHelpContents();
     void showDealerInfo();
     void showAbout();
     void deleteCommand();
+    QWidget *focusedTextBoxWidget() const;
     void updateWindowTitle();
 
     const CProductContext &m_context;
