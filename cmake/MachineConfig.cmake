@@ -16,12 +16,9 @@ endfunction()
 vela_write_machine_config("${CMAKE_BINARY_DIR}/etc/xdg/Halvern/${VELA_MACHINE_CONFIG_NAME}" "${VELA_DATA_DIR}")
 
 include(GNUInstallDirs)
-set(VELA_INSTALLED_DATA_DIR "${CMAKE_INSTALL_FULL_DATADIR}/velacps")
-set(VELA_INSTALL_CONFIG "${CMAKE_BINARY_DIR}/install-config/${VELA_MACHINE_CONFIG_NAME}")
-vela_write_machine_config("${VELA_INSTALL_CONFIG}" "${VELA_INSTALLED_DATA_DIR}")
-
-# /etc/xdg for a /usr install, else <prefix>/etc/xdg, which the programs find
-# beside their folder.
-install(FILES "${VELA_INSTALL_CONFIG}" DESTINATION "${CMAKE_INSTALL_FULL_SYSCONFDIR}/xdg/Halvern")
+install(CODE "set(VELA_MACHINE_CONFIG_TEMPLATE \"${VELA_MACHINE_CONFIG_TEMPLATE}\")
+  set(VELA_MACHINE_CONFIG_NAME \"${VELA_MACHINE_CONFIG_NAME}\")
+  set(VELA_INSTALL_DATADIR \"${CMAKE_INSTALL_DATADIR}\")")
+install(SCRIPT "${CMAKE_CURRENT_LIST_DIR}/InstallMachineConfig.cmake")
 install(DIRECTORY "${VELA_DATA_DIR}/" DESTINATION "${CMAKE_INSTALL_DATADIR}/velacps"
         PATTERN etc EXCLUDE PATTERN CMakeLists.txt EXCLUDE PATTERN *.cmake EXCLUDE)
