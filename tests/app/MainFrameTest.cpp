@@ -9,6 +9,7 @@
 #include "base/ConfigStore.h"
 #include "document/ProfileDocument.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
@@ -16,7 +17,8 @@
 #include <QTest>
 
 // The main window through its commands: the two menu sets, the Device
-// commands and the cable, the save question, undo and redo, languages.
+// commands and the cable, the save question, undo and redo, languages; and
+// a name for every control a screen reader reaches.
 class MainFrameTest : public QObject {
     Q_OBJECT
 
@@ -28,6 +30,7 @@ private slots:
     void undoAndRedoOfAddAndRename();
     void languageChoice_data();
     void languageChoice();
+    void everyControlHasAName();
 };
 
 namespace {
@@ -195,6 +198,19 @@ void MainFrameTest::languageChoice()
     QCOMPARE(CConfigStore::currentLanguage(), chosen);
     QVERIFY(entry->isChecked());
     QVERIFY(!app.action("languageEnglish")->isChecked() || chosen == QLatin1String("English"));
+}
+
+void MainFrameTest::everyControlHasAName()
+{
+    AppFixture app;
+    QVERIFY(app.newFromTemplate(QStringLiteral("KUD51900")));
+    for (QWidget *control : app.frame->findChildren<QWidget *>()) {
+        if (!control->isVisible() || control->focusPolicy() == Qt::NoFocus)
+            continue;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
+            qPrintable(control->metaObject()->className() + QStringLiteral(" ") + control->objectName()));
+    }
 }
 
 APP_TEST(MainFrameTest);
