@@ -1,6 +1,7 @@
 #include "operations/RadioChecks.h"
 
 #include "base/MessageReporter.h"
+#include "codeplug/CodePageText.h"
 #include "codeplug/CodeplugBits.h"
 #include "codeplug/VirtualCP.h"
 #include "document/ProfileDocument.h"
@@ -57,16 +58,12 @@ QString RegionCode(const RadioIdentity &identity)
 
 QString RadioPassword(const RadioIdentity &identity)
 {
-    if (identity.password[0] == 0)
-        return QString();
-    const auto *text = reinterpret_cast<const char *>(identity.password);
-    return QString::fromLatin1(text, qsizetype(strnlen(text, sizeof identity.password)));
+    return codeplug::fieldText(identity.password, int(sizeof identity.password));
 }
 
 QString ImagePassword(const VirtualCP &image)
 {
-    const auto *text = reinterpret_cast<const char *>(image.setting.password);
-    return QString::fromLatin1(text, qsizetype(strnlen(text, sizeof image.setting.password)));
+    return codeplug::fieldText(image.setting.password, int(sizeof image.setting.password));
 }
 
 bool CheckRegion(

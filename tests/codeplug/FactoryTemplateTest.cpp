@@ -77,8 +77,9 @@ TEST_P(FactoryTemplate, TwoWattFrequenciesAreAtLowPowerOnRadiosAboveTwoWatts)
     for (const XmlNode &frequency : frequencies) {
         const QString hz = frequency.attributeOr(QStringLiteral("freq"));
         twoWatt.append(FrequencyRules::IsTwoWattFrequency(hz.toLongLong()));
-        if (twoWatt.last())
+        if (twoWatt.last()) {
             EXPECT_EQ(frequency.attributeOr(QStringLiteral("power_level")), kLowPower) << hz.toStdString();
+        }
     }
 
     const auto usesTwoWatt = [&](const XmlNode &channel, const QString &index) {
@@ -86,10 +87,12 @@ TEST_P(FactoryTemplate, TwoWattFrequenciesAreAtLowPowerOnRadiosAboveTwoWatts)
     };
     for (const XmlNode &channel : elements("//dfns:channels/dfns:channel")) {
         const std::string name = channel.attributeOr(QStringLiteral("name")).toStdString();
-        if (usesTwoWatt(channel, QStringLiteral("rx_freq_ndx")))
+        if (usesTwoWatt(channel, QStringLiteral("rx_freq_ndx"))) {
             EXPECT_EQ(channel.attributeOr(QStringLiteral("talkaround_power")), kLowPower) << name;
-        if (usesTwoWatt(channel, QStringLiteral("tx_freq_ndx")))
+        }
+        if (usesTwoWatt(channel, QStringLiteral("tx_freq_ndx"))) {
             EXPECT_EQ(channel.attributeOr(QStringLiteral("repeater_power")), kLowPower) << name;
+        }
     }
 }
 

@@ -392,7 +392,7 @@ TEST_F(ProfileDocumentTest, NewFromImageIsModifiedAndNamesEveryChannel)
     EXPECT_FALSE(refused.model().isLoaded());
 }
 
-TEST_F(ProfileDocumentTest, ImageForTheRadioTransmitsAsItReceivesWhenRepeaterFeatureIsDisabled)
+TEST_F(ProfileDocumentTest, ImageTransmitsAsItReceivesWithoutTheRepeaterFeature)
 {
     RadioIdentity identity;
     identity.codeplugVersion = 3;

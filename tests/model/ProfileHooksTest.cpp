@@ -198,7 +198,7 @@ TEST(ProfileTemplates, TextsAreInTheCanonicalLayout)
 
 class TemplateConsistency : public ProfileHooksTest, public ::testing::WithParamInterface<QString> { };
 
-TEST_P(TemplateConsistency, LoadsAndIsAConsistentProfileOfItsModel)
+TEST_P(TemplateConsistency, LoadsAsAConsistentProfileOfItsModel)
 {
     const QString code = GetParam();
     load(code);
