@@ -151,8 +151,3 @@ void CHelpWindow::showPage(const QUrl &url)
 {
     m_browser->setSource(url);
 }
-
-QUrl CHelpWindow::currentPage() const
-{
-    return m_browser->source();
-}

@@ -30,7 +30,6 @@ public:
     explicit CHelpWindow(QHelpEngine &engine, QWidget *parent = nullptr);
 
     void showPage(const QUrl &url);
-    QUrl currentPage() const;
 
 private:
     QWidget *makeContentsTab();

@@ -38,7 +38,6 @@ public:
     // cable; a run against the radio emulator names the emulator.
     void setCableName(const QString &name);
     QString cablePaneText() const;
-    QString cableText(bool connected) const;
 
     // The Read/Write and Reset flags, cleared while a transfer runs; the
     // next cable status sets them again.
@@ -66,6 +65,7 @@ private:
     void showDealerInfo();
     void showAbout();
     void deleteCommand();
+    QString cableText(bool connected) const;
     QWidget *focusedTextBoxWidget() const;
     void updateWindowTitle();
 

@@ -46,12 +46,6 @@ void CRecentFileList::add(const QString &path)
     store();
 }
 
-void CRecentFileList::remove(const QString &path)
-{
-    m_files.removeIf([&](const QString &listed) { return samePath(listed, path); });
-    store();
-}
-
 void CRecentFileList::store() const
 {
     QSettings settings(CConfigStore::userFilePath(), QSettings::IniFormat);

@@ -12,8 +12,6 @@ public:
     void load();
     // Puts path first (it is moved up when listed already) and stores the list.
     void add(const QString &path);
-    // Forgets path (a file that no longer opens) and stores the list.
-    void remove(const QString &path);
     const QStringList &files() const { return m_files; }
 
 private:

@@ -27,7 +27,6 @@ public:
     int exitCode() const { return m_exitCode; }
 
     CMainFrame *mainFrame() { return m_mainFrame.get(); }
-    const CProductContext &context() const { return m_context; }
 
     // Whether the profile hooks' script engine runs; false after the message.
     static bool CheckScriptEngine();

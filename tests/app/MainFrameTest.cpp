@@ -2,6 +2,7 @@
 #include "AppTests.h"
 
 #include "ChildFrame.h"
+#include "MainCommands.h"
 #include "MainFrame.h"
 #include "ProfileWindow.h"
 #include "VelaCPSDoc.h"
@@ -11,10 +12,14 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QFile>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QUndoGroup>
 
 // The main window through its commands: the two menu sets, the Device
 // commands and the cable, the save question, undo and redo, languages; and
@@ -30,6 +35,8 @@ private slots:
     void undoAndRedoOfAddAndRename();
     void languageChoice_data();
     void languageChoice();
+    void languageMenuOffersInstalledLanguages_data();
+    void languageMenuOffersInstalledLanguages();
     void everyControlHasAName();
 };
 
@@ -198,6 +205,31 @@ void MainFrameTest::languageChoice()
     QCOMPARE(CConfigStore::currentLanguage(), chosen);
     QVERIFY(entry->isChecked());
     QVERIFY(!app.action("languageEnglish")->isChecked() || chosen == QLatin1String("English"));
+}
+
+void MainFrameTest::languageMenuOffersInstalledLanguages_data()
+{
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QStringList>("offered");
+    QTest::newRow("English alone: no Language submenu") << QStringList { "English" } << QStringList();
+    QTest::newRow("the installed ones, and English always")
+        << QStringList { "German", "French" } << QStringList { "English", "French", "German" };
+}
+
+void MainFrameTest::languageMenuOffersInstalledLanguages()
+{
+    QFETCH(QStringList, installed);
+    QFETCH(QStringList, offered);
+    QMainWindow window;
+    QUndoGroup undoGroup;
+    CMainCommands commands(&window, &undoGroup);
+    commands.adjustLanguageMenu(installed);
+    QStringList shown;
+    for (const QAction *entry : commands.languageGroup->actions()) {
+        if (commands.languageMenu->menuAction()->isVisible() && entry->isVisible())
+            shown << entry->data().toString();
+    }
+    QCOMPARE(shown, offered);
 }
 
 void MainFrameTest::everyControlHasAName()

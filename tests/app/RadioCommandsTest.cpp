@@ -59,8 +59,9 @@ struct RadioSetUp {
         return true;
     }
 
-    // Waits for the progress window to report success and presses OK.
-    bool confirmSuccess()
+    // Waits for the progress window to report success with successText and
+    // presses OK.
+    bool confirmSuccess(const QString &successText)
     {
         const bool done = QTest::qWaitFor(
             [this] {
@@ -68,9 +69,10 @@ struct RadioSetUp {
                 return progress && progress->findChild<QPushButton *>("okButton")->isEnabled();
             },
             kTransferMs);
-        if (done)
-            commands.progressWindow()->findChild<QPushButton *>("okButton")->click();
-        return done && (!ended.isEmpty() || ended.wait(kTransferMs));
+        if (!done || commands.progressWindow()->text() != successText)
+            return false;
+        commands.progressWindow()->findChild<QPushButton *>("okButton")->click();
+        return !ended.isEmpty() || ended.wait(kTransferMs);
     }
 
     CRadioOperations::Outcome outcome() const
@@ -96,7 +98,7 @@ void RadioCommandsTest::readIntoANewProfile()
 {
     RadioSetUp setUp({ QStringLiteral("--model"), QStringLiteral("KUR40800") });
     QVERIFY(setUp.choose("deviceRead"));
-    QVERIFY(setUp.confirmSuccess());
+    QVERIFY(setUp.confirmSuccess("Read Successfully!"));
     QCOMPARE(setUp.outcome(), CRadioOperations::Outcome::Succeeded);
     // With no profile open there is nothing to ask.
     QVERIFY(!setUp.app->reporter.messages.join(' ').contains("Do you want"));
@@ -121,13 +123,13 @@ void RadioCommandsTest::writeThenReadBack()
 
     // Write stores the name being typed first.
     QVERIFY(setUp.choose("deviceWrite"));
-    QVERIFY(setUp.confirmSuccess());
+    QVERIFY(setUp.confirmSuccess("Write Successfully!"));
     QCOMPARE(setUp.outcome(), CRadioOperations::Outcome::Succeeded);
     QCOMPARE(firstChannelName(written), "WRITTEN");
 
     setUp.app->reporter.answer = MsgAnswer::Yes;
     QVERIFY(setUp.choose("deviceRead"));
-    QVERIFY(setUp.confirmSuccess());
+    QVERIFY(setUp.confirmSuccess("Read Successfully!"));
     QCOMPARE(setUp.app->reporter.messages,
         QStringList(
             { "Do you want to create a new profile (Yes), overwrite the currently selected profile (No) "
