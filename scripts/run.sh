@@ -14,6 +14,10 @@ cmake --build --preset default --target velacps velacps-radiosim
 
 bin=build/bin
 model="${RADIO_MODEL:-KUD51900}"
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "run.sh: built; the desktop program needs a desktop session (DISPLAY is not set)." >&2
+  exit 1
+fi
 
 # The programming cable: an FTDI bridge (vendor 0403) whose product string
 # names it.
