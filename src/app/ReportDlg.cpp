@@ -141,10 +141,7 @@ void CReportDlg::exportPdf()
     *connection = connect(m_view, &QWebEngineView::pdfPrintingFinished, this,
         [this, connection](const QString &filePath, bool written) {
             disconnect(*connection);
-            if (!written)
-                showMessage(
-                    tr("The report could not be written to \"%1\".").arg(filePath), MsgStyle::IconError);
-            emit fileWritten(filePath, written);
+            reportWritten(filePath, written);
         });
     m_view->printToPdf(path, pageLayout());
 }
@@ -170,21 +167,24 @@ void CReportDlg::saveAs()
         [this, connection, path](QWebEngineDownloadRequest *download) {
             disconnect(*connection);
             connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, download, path] {
-                const bool written = download->state() == QWebEngineDownloadRequest::DownloadCompleted;
-                if (!written)
-                    showMessage(
-                        tr("The report could not be written to \"%1\".").arg(path), MsgStyle::IconError);
-                emit fileWritten(path, written);
+                reportWritten(path, download->state() == QWebEngineDownloadRequest::DownloadCompleted);
             });
         });
     m_view->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
 }
 
-QString CReportDlg::askPath(const QString &title, const QString &suffix, const QString &filter) const
+void CReportDlg::reportWritten(const QString &path, bool written)
+{
+    if (!written)
+        showMessage(tr("The report could not be written to \"%1\".").arg(path), MsgStyle::IconError);
+    emit fileWritten(path, written);
+}
+
+QString CReportDlg::askPath(const QString &title, const QString &suffix, const QString &filter)
 {
     const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                                   .filePath(QFileInfo(m_report.filePath).completeBaseName() + suffix);
     if (m_pathPrompt)
         return m_pathPrompt(title, suggested, filter);
-    return QFileDialog::getSaveFileName(const_cast<CReportDlg *>(this), title, suggested, filter);
+    return QFileDialog::getSaveFileName(this, title, suggested, filter);
 }

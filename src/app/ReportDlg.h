@@ -50,7 +50,8 @@ private:
     void exportPdf();
     void email();
     void saveAs();
-    QString askPath(const QString &title, const QString &suffix, const QString &filter) const;
+    void reportWritten(const QString &path, bool written);
+    QString askPath(const QString &title, const QString &suffix, const QString &filter);
 
     WrittenReport m_report;
     ReportKind m_kind;
