@@ -188,6 +188,7 @@ void CMainCommands::buildToolBar(QMainWindow *window)
 {
     toolBar = window->addToolBar(tr("Toolbar"));
     toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    toolBar->setAccessibleName(tr("Toolbar"));
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolBar->setIconSize(QSize(16, 15));
     toolBar->addActions({ fileNew, fileOpen, fileSave });

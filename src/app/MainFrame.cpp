@@ -84,7 +84,8 @@ CMainFrame::CMainFrame(const CProductContext &context, QWidget *parent)
     m_documents->setHelpPaneShown(m_helpPaneShown);
     m_commands->setRecentFiles(m_documents->recentFiles().files());
     m_commands->adjustLanguageMenu(context.settings().supportedLanguages());
-    m_commands->checkLanguage(context.language());
+    // The language of this run: English when the chosen one could not load.
+    m_commands->checkLanguage(CConfigStore::currentLanguage());
     m_commands->viewToolbar->setChecked(true);
     m_commands->viewStatusBar->setChecked(true);
     connectCommands();
