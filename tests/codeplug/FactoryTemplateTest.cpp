@@ -65,7 +65,7 @@ TEST_P(FactoryTemplate, EveryChannelRecordOfTheModelIsInUse)
 // only: the frequency's rule is "Low power only", and a channel on it is at
 // low power in the direction that uses it (talkaround power for receive,
 // repeater power for transmit).
-TEST_P(FactoryTemplate, TwoWattFrequenciesAreAtLowPowerOnRadiosAboveTwoWatts)
+TEST_P(FactoryTemplate, TwoWattFrequenciesAreAtLowPower)
 {
     const QString model = attribute("//dfns:factory_setting", "model");
     ASSERT_EQ(model.size(), 8);
