@@ -25,8 +25,11 @@ QString fullProfileText()
         copy.setAttribute(QStringLiteral("freq"), QString::number(base + quint32(i) * 12500));
         frequencies.appendChild(copy);
     }
-    document.selectSingleNode(QStringLiteral("//dfns:limit")).setAttribute(QStringLiteral("max_valid_freqs"), QStringLiteral("99"));
-    document.selectSingleNode(QStringLiteral("//dfns:limit")).setAttribute(QStringLiteral("maxChannels"), QStringLiteral("19"));
-    document.selectSingleNode(QStringLiteral("//dfns:setting")).setAttribute(QStringLiteral("numberChannels"), QStringLiteral("19"));
+    document.selectSingleNode(QStringLiteral("//dfns:limit"))
+        .setAttribute(QStringLiteral("max_valid_freqs"), QStringLiteral("99"));
+    document.selectSingleNode(QStringLiteral("//dfns:limit"))
+        .setAttribute(QStringLiteral("maxChannels"), QStringLiteral("19"));
+    document.selectSingleNode(QStringLiteral("//dfns:setting"))
+        .setAttribute(QStringLiteral("numberChannels"), QStringLiteral("19"));
     return document.xml();
 }

@@ -16,8 +16,7 @@
 
 namespace {
 
-struct CodeplugEnvironment
-{
+struct CodeplugEnvironment {
     CodeplugEnvironment()
     {
         context.start();

@@ -12,8 +12,7 @@
 
 namespace {
 
-struct Environment
-{
+struct Environment {
     ScopedConfig config;
     RecordingReporter reporter;
     QString profile = fullProfileText();
@@ -34,7 +33,8 @@ void BM_Floor_Libxml2ParseAndValidate(benchmark::State &state)
     xmlSchemaPtr schema = xmlSchemaParse(parser);
     xmlSchemaValidCtxtPtr validator = xmlSchemaNewValidCtxt(schema);
     for (auto _ : state) {
-        xmlDocPtr doc = xmlReadMemory(profile.constData(), int(profile.size()), nullptr, "UTF-8", XML_PARSE_NONET);
+        xmlDocPtr doc
+            = xmlReadMemory(profile.constData(), int(profile.size()), nullptr, "UTF-8", XML_PARSE_NONET);
         benchmark::DoNotOptimize(xmlSchemaValidateDoc(validator, doc));
         xmlFreeDoc(doc);
     }

@@ -10,7 +10,7 @@ packages=(
   xvfb xauth
   libxml2-dev libxslt1-dev libftdi1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xdg-utils
+  xdg-utils clang-format
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -25,13 +25,15 @@ constexpr quint32 kStepHz = 1050000;
 
 } // namespace
 
-SimMemory::SimMemory() : m_bytes(kSize, '\0')
+SimMemory::SimMemory()
+    : m_bytes(kSize, '\0')
 {
 }
 
 bool SimMemory::contains(quint32 address, int length) const
 {
-    return length >= 0 && address >= kFirstAddress && address - kFirstAddress + quint32(length) <= quint32(kSize);
+    return length >= 0 && address >= kFirstAddress
+        && address - kFirstAddress + quint32(length) <= quint32(kSize);
 }
 
 QByteArray SimMemory::read(quint32 address, int length) const
@@ -53,7 +55,10 @@ bool SimMemory::load(const QString &path, QString &error)
     }
     const QByteArray bytes = file.readAll();
     if (bytes.size() != kSize) {
-        error = QStringLiteral("%1 is not a radio memory file (%2 bytes, not %3)").arg(path).arg(bytes.size()).arg(kSize);
+        error = QStringLiteral("%1 is not a radio memory file (%2 bytes, not %3)")
+                    .arg(path)
+                    .arg(bytes.size())
+                    .arg(kSize);
         return false;
     }
     m_bytes = bytes;
@@ -129,13 +134,14 @@ void SimMemory::putChannel(int k, int frequencies)
 {
     const quint32 at = kMainBlock + kChannelOffset + quint32(kChannelSize * k);
     const quint8 index = frequencies > 0 ? quint8(k % frequencies) : 0;
-    const QByteArray name = QStringLiteral("CHAN%1").arg(k + 1, 2, 10, QLatin1Char('0')).leftJustified(8).toLatin1();
+    const QByteArray name
+        = QStringLiteral("CHAN%1").arg(k + 1, 2, 10, QLatin1Char('0')).leftJustified(8).toLatin1();
     quint8 record[kChannelSize] = {};
-    record[0] = index;             // receive frequency
-    record[1] = quint8(k + 1);     // receive code
-    record[2] = index;             // transmit frequency
-    record[3] = quint8(k + 1);     // transmit code
-    record[4] = quint8(0x80 | 0x20 | ((k % 4) << 3) | 0x02);  // tx_bw, autoScan, scramble, rx_bw
+    record[0] = index; // receive frequency
+    record[1] = quint8(k + 1); // receive code
+    record[2] = index; // transmit frequency
+    record[3] = quint8(k + 1); // transmit code
+    record[4] = quint8(0x80 | 0x20 | ((k % 4) << 3) | 0x02); // tx_bw, autoScan, scramble, rx_bw
     for (int i = 0; i < 8; ++i)
         record[5 + i] = quint8(name[i]) & 0x7F;
     quint8 check = 0x5A;
@@ -166,8 +172,8 @@ SimMemory::Band SimMemory::bandOf(const QString &model)
     // The second letter of the model code is the band; the synthesiser base
     // is the integer part of the band's lowest step, as in the factory data.
     if (model.size() > 1 && model.at(1) == QLatin1Char('X'))
-        return Band {136000000, 174000000, 128, 151625000};
-    return Band {450000000, 470000000, 420, 462562500};
+        return Band { 136000000, 174000000, 128, 151625000 };
+    return Band { 450000000, 470000000, 420, 462562500 };
 }
 
 void SimMemory::fillFactoryDefaults(const SimOptions &options)
@@ -207,7 +213,7 @@ void SimMemory::fillFactoryDefaults(const SimOptions &options)
     // Setting block.
     setByte(kMainBlock + 0, quint8((8 << 4) | (2 << 2) | 1));
     setByte(kMainBlock + 1, quint8((1 << 6) | 0x20 | 0x04));
-    setByte(kMainBlock + 2, 0x15);  // the radio's own bits
+    setByte(kMainBlock + 2, 0x15); // the radio's own bits
     setByte(kMainBlock + 3, 0x80 | 3);
     setByte(kMainBlock + 4, 0);
     setByte(kMainBlock + 5, 1);
@@ -215,7 +221,7 @@ void SimMemory::fillFactoryDefaults(const SimOptions &options)
     setByte(kMainBlock + 7, 5);
     setByte(kMainBlock + 8, 6);
     setPassword(options.password);
-    const quint8 buttons[8] = {0x21, 0x43, 0x65, 0x87, 0xA9, 0xCB, 0xED, 0x0F};
+    const quint8 buttons[8] = { 0x21, 0x43, 0x65, 0x87, 0xA9, 0xCB, 0xED, 0x0F };
     for (int i = 0; i < 8; ++i)
         setByte(kMainBlock + 13 + quint32(i), buttons[i]);
     setByte(kMainBlock + 21, 0x0F);
@@ -228,8 +234,8 @@ void SimMemory::fillFactoryDefaults(const SimOptions &options)
 
     for (int k = 0; k < options.channels; ++k)
         putChannel(k, options.frequencies);
-    const quint16 pl[6] = {670, 719, 744, 770, 797, 825};     // tenths of Hz
-    const quint16 dpl[6] = {023, 025, 026, 031, 032, 043};    // octal codes
+    const quint16 pl[6] = { 670, 719, 744, 770, 797, 825 }; // tenths of Hz
+    const quint16 dpl[6] = { 023, 025, 026, 031, 032, 043 }; // octal codes
     for (int i = 0; i < 6; ++i) {
         putBigEndian(kMainBlock + kCustomPlOffset + quint32(2 * i), pl[i], 2);
         putBigEndian(kMainBlock + kCustomDplOffset + quint32(2 * i), dpl[i], 2);

@@ -10,8 +10,7 @@
 // frequency records, frequency range, limit block, serial clone byte,
 // compander marker, model parameter table, synthesiser base, radio
 // information). Saved and loaded as one raw file of that range.
-class SimMemory
-{
+class SimMemory {
 public:
     static constexpr quint32 kFirstAddress = 0x10000;
     static constexpr int kSize = 0x20000;
@@ -46,11 +45,10 @@ private:
     void putFrequency(int i, quint32 hertz, quint8 power, quint8 bandwidth);
 
     // The factory frequency data of a band.
-    struct Band
-    {
-        quint32 start, end;        // Hz
-        quint32 synthesiserBase;   // integer part base of every frequency record
-        quint32 firstChannel;      // Hz of the first factory frequency record
+    struct Band {
+        quint32 start, end; // Hz
+        quint32 synthesiserBase; // integer part base of every frequency record
+        quint32 firstChannel; // Hz of the first factory frequency record
     };
     static Band bandOf(const QString &model);
     Band m_band = bandOf(QString());

@@ -5,23 +5,22 @@
 
 namespace {
 
-struct FaultName
-{
+struct FaultName {
     const char *name;
     SimOptions::Fault fault;
 };
 
 constexpr FaultName kFaults[] = {
-    {"none", SimOptions::Fault::None},
-    {"silent", SimOptions::Fault::Silent},
-    {"bad-checksum", SimOptions::Fault::BadChecksum},
-    {"refuse-write", SimOptions::Fault::RefuseWrite},
-    {"garbage", SimOptions::Fault::Garbage},
-    {"drop-byte", SimOptions::Fault::DropByte},
+    { "none", SimOptions::Fault::None },
+    { "silent", SimOptions::Fault::Silent },
+    { "bad-checksum", SimOptions::Fault::BadChecksum },
+    { "refuse-write", SimOptions::Fault::RefuseWrite },
+    { "garbage", SimOptions::Fault::Garbage },
+    { "drop-byte", SimOptions::Fault::DropByte },
 };
 
-bool parseNumber(const QCommandLineParser &parser, const QString &name, int low, int high, int &value,
-                 QString &error)
+bool parseNumber(
+    const QCommandLineParser &parser, const QString &name, int low, int high, int &value, QString &error)
 {
     if (!parser.isSet(name))
         return true;
@@ -29,7 +28,10 @@ bool parseNumber(const QCommandLineParser &parser, const QString &name, int low,
     const int parsed = parser.value(name).toInt(&ok);
     if (!ok || parsed < low || parsed > high) {
         error = QStringLiteral("--%1 needs a number from %2 to %3, not \"%4\"")
-                    .arg(name).arg(low).arg(high).arg(parser.value(name));
+                    .arg(name)
+                    .arg(low)
+                    .arg(high)
+                    .arg(parser.value(name));
         return false;
     }
     value = parsed;
@@ -46,29 +48,36 @@ bool SimOptions::parse(const QStringList &arguments, SimOptions &options, QStrin
         "first line of its output, then answers requests until it is stopped by a signal."));
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("model"), QStringLiteral("Model code: three letters, five digits."), QStringLiteral("code")},
-        {QStringLiteral("firmware"), QStringLiteral("Firmware phase, version and revision characters, e.g. R17."),
-         QStringLiteral("pvr")},
-        {QStringLiteral("codeplug-version"), QStringLiteral("Codeplug version number (0-255)."), QStringLiteral("n")},
-        {QStringLiteral("password"), QStringLiteral("Codeplug password, at most four characters."),
-         QStringLiteral("text")},
-        {QStringLiteral("memory-status"), QStringLiteral("Memory status the radio reports (0-31)."),
-         QStringLiteral("n")},
-        {QStringLiteral("max-codes"), QStringLiteral("Highest code number the radio supports (0-255)."),
-         QStringLiteral("n")},
-        {QStringLiteral("channels"), QStringLiteral("Channel records in use (0-19; default: the model's tier)."), QStringLiteral("n")},
-        {QStringLiteral("frequencies"), QStringLiteral("Frequency records in use (0-99)."), QStringLiteral("n")},
-        {QStringLiteral("memory"), QStringLiteral("Load the radio's memory from this file."), QStringLiteral("file")},
-        {QStringLiteral("save"), QStringLiteral("Save the radio's memory to this file when stopped."),
-         QStringLiteral("file")},
-        {QStringLiteral("fault"),
-         QStringLiteral("One of none, silent, bad-checksum, refuse-write, garbage, drop-byte."),
-         QStringLiteral("name")},
-        {QStringLiteral("fault-after"), QStringLiteral("Answer this many requests soundly before the fault."),
-         QStringLiteral("n")},
-        {QStringLiteral("fault-once"), QStringLiteral("Let the fault hit one reply only.")},
-        {QStringLiteral("pace"), QStringLiteral("Send every byte at the cable's wire speed (16406 baud).")},
-        {QStringLiteral("verbose"), QStringLiteral("Log every request on standard error.")},
+        { QStringLiteral("model"), QStringLiteral("Model code: three letters, five digits."),
+            QStringLiteral("code") },
+        { QStringLiteral("firmware"),
+            QStringLiteral("Firmware phase, version and revision characters, e.g. R17."),
+            QStringLiteral("pvr") },
+        { QStringLiteral("codeplug-version"), QStringLiteral("Codeplug version number (0-255)."),
+            QStringLiteral("n") },
+        { QStringLiteral("password"), QStringLiteral("Codeplug password, at most four characters."),
+            QStringLiteral("text") },
+        { QStringLiteral("memory-status"), QStringLiteral("Memory status the radio reports (0-31)."),
+            QStringLiteral("n") },
+        { QStringLiteral("max-codes"), QStringLiteral("Highest code number the radio supports (0-255)."),
+            QStringLiteral("n") },
+        { QStringLiteral("channels"),
+            QStringLiteral("Channel records in use (0-19; default: the model's tier)."),
+            QStringLiteral("n") },
+        { QStringLiteral("frequencies"), QStringLiteral("Frequency records in use (0-99)."),
+            QStringLiteral("n") },
+        { QStringLiteral("memory"), QStringLiteral("Load the radio's memory from this file."),
+            QStringLiteral("file") },
+        { QStringLiteral("save"), QStringLiteral("Save the radio's memory to this file when stopped."),
+            QStringLiteral("file") },
+        { QStringLiteral("fault"),
+            QStringLiteral("One of none, silent, bad-checksum, refuse-write, garbage, drop-byte."),
+            QStringLiteral("name") },
+        { QStringLiteral("fault-after"),
+            QStringLiteral("Answer this many requests soundly before the fault."), QStringLiteral("n") },
+        { QStringLiteral("fault-once"), QStringLiteral("Let the fault hit one reply only.") },
+        { QStringLiteral("pace"), QStringLiteral("Send every byte at the cable's wire speed (16406 baud).") },
+        { QStringLiteral("verbose"), QStringLiteral("Log every request on standard error.") },
     });
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -83,17 +92,17 @@ bool SimOptions::parse(const QStringList &arguments, SimOptions &options, QStrin
         return false;
     }
 
-    for (const QString &name : {QStringLiteral("model"), QStringLiteral("firmware"),
-                                QStringLiteral("codeplug-version"), QStringLiteral("password"),
-                                QStringLiteral("max-codes"), QStringLiteral("channels"),
-                                QStringLiteral("frequencies")}) {
+    for (const QString &name : { QStringLiteral("model"), QStringLiteral("firmware"),
+             QStringLiteral("codeplug-version"), QStringLiteral("password"), QStringLiteral("max-codes"),
+             QStringLiteral("channels"), QStringLiteral("frequencies") }) {
         if (parser.isSet(name))
             options.given << name;
     }
     if (parser.isSet(QStringLiteral("model"))) {
         options.model = parser.value(QStringLiteral("model"));
         if (!QRegularExpression(QStringLiteral("^[A-Za-z]{3}[0-9]{5}$")).match(options.model).hasMatch()) {
-            error = QStringLiteral("--model needs three letters and five digits, not \"%1\"").arg(options.model);
+            error = QStringLiteral("--model needs three letters and five digits, not \"%1\"")
+                        .arg(options.model);
             return false;
         }
     }

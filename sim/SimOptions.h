@@ -6,22 +6,21 @@
 // What the radio emulator was asked to be: a radio of a model, firmware and
 // codeplug, optionally loaded from and saved to a memory file, with one
 // fault to show the link.
-struct SimOptions
-{
+struct SimOptions {
     enum class Fault {
         None,
-        Silent,       // echoes requests but never answers
-        BadChecksum,  // answers with a wrong checksum
-        RefuseWrite,  // refuses block writes (reply opcode 0x85)
-        Garbage,      // sends noise between the acknowledgement and the lead byte
-        DropByte,     // leaves one byte out of a reply
+        Silent, // echoes requests but never answers
+        BadChecksum, // answers with a wrong checksum
+        RefuseWrite, // refuses block writes (reply opcode 0x85)
+        Garbage, // sends noise between the acknowledgement and the lead byte
+        DropByte, // leaves one byte out of a reply
     };
 
     QString model = QStringLiteral("KXD40600");
-    QString firmware = QStringLiteral("R17");  // phase, version, revision characters
+    QString firmware = QStringLiteral("R17"); // phase, version, revision characters
     int codeplugVersion = 3;
-    QString password;                            // at most four characters
-    int memoryStatus = 0;                        // 0-31, 0 = sound
+    QString password; // at most four characters
+    int memoryStatus = 0; // 0-31, 0 = sound
     int maxCodes = 219;
     int channels = 16;
     int frequencies = 8;
@@ -29,14 +28,14 @@ struct SimOptions
     // Which of the options above were given (they override a loaded memory).
     QStringList given;
 
-    QString memoryFile;  // load the memory from here
-    QString saveFile;    // save the memory here at exit
+    QString memoryFile; // load the memory from here
+    QString saveFile; // save the memory here at exit
 
     Fault fault = Fault::None;
-    int faultAfter = 0;     // requests answered soundly before the fault starts
+    int faultAfter = 0; // requests answered soundly before the fault starts
     bool faultOnce = false; // the fault hits one reply only
-    bool pace = false;      // send every byte at the cable's wire speed
-    bool verbose = false;   // log every request on stderr
+    bool pace = false; // send every byte at the cable's wire speed
+    bool verbose = false; // log every request on stderr
 
     bool isGiven(const QString &name) const { return given.contains(name); }
 

@@ -6,7 +6,7 @@ namespace {
 
 constexpr char kAcknowledge = 0x50;
 constexpr quint32 kFrequencyRecords = 0x10800;
-constexpr quint32 kFrequencyCountByte = 0x10A8C + 6;  // limit block byte 6
+constexpr quint32 kFrequencyCountByte = 0x10A8C + 6; // limit block byte 6
 
 quint8 checksum(const QByteArray &bytes)
 {
@@ -47,7 +47,9 @@ quint32 addressOf(const QByteArray &data, int at)
 
 } // namespace
 
-SimRadio::SimRadio(SimMemory &memory, const SimOptions &options) : m_memory(memory), m_options(options)
+SimRadio::SimRadio(SimMemory &memory, const SimOptions &options)
+    : m_memory(memory)
+    , m_options(options)
 {
 }
 
@@ -64,7 +66,8 @@ QByteArray SimRadio::answer(const SimRequest &request)
 {
     ++m_requests;
     if (m_options.verbose)
-        std::fprintf(stderr, "radiosim: request %02X %s\n", request.opcode, request.data.toHex(' ').constData());
+        std::fprintf(
+            stderr, "radiosim: request %02X %s\n", request.opcode, request.data.toHex(' ').constData());
     const bool faulty = faultDue(request);
     QByteArray reply = answerSoundly(request, faulty && m_options.fault == SimOptions::Fault::RefuseWrite);
     if (faulty && m_options.fault != SimOptions::Fault::RefuseWrite)
@@ -116,7 +119,7 @@ QByteArray SimRadio::answerSoundly(const SimRequest &request, bool refuseWrites)
     case 0x9A:
         return frequencyCommand(request.data);
     default:
-        return {};  // not a command of this radio
+        return {}; // not a command of this radio
     }
 }
 

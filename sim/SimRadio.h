@@ -14,8 +14,7 @@
 // data, a refused write or read FF 85 ...; a reset answers with the
 // acknowledgement alone; the queries, controls and frequency commands
 // answer in the short form.
-class SimRadio
-{
+class SimRadio {
 public:
     SimRadio(SimMemory &memory, const SimOptions &options);
 

@@ -9,12 +9,12 @@ std::optional<SimRequest> SimRequestParser::feed(quint8 byte, qint64 nowMs)
     switch (m_state) {
     case State::Lead:
         if (byte == 0xFF) {
-            m_request = SimRequest{true, 0, {}};
+            m_request = SimRequest { true, 0, {} };
         } else if (byte >= 0xF1 && byte <= 0xFE) {
-            m_request = SimRequest{false, 0, {}};
-            m_remaining = byte & 0x0F;  // opcode and data, then the checksum
+            m_request = SimRequest { false, 0, {} };
+            m_remaining = byte & 0x0F; // opcode and data, then the checksum
         } else {
-            return std::nullopt;  // noise between frames
+            return std::nullopt; // noise between frames
         }
         m_sum = byte;
         m_state = State::Opcode;

@@ -6,11 +6,10 @@
 #include <optional>
 
 // One request frame as the radio received it.
-struct SimRequest
-{
+struct SimRequest {
     bool longForm = false;
     quint8 opcode = 0;
-    QByteArray data;  // the bytes between the opcode (long form: the length) and the checksum
+    QByteArray data; // the bytes between the opcode (long form: the length) and the checksum
 };
 
 // Picks request frames out of the bytes the radio receives, byte by byte:
@@ -19,8 +18,7 @@ struct SimRequest
 // the checksum being the complement of the 8-bit sum of the bytes before it.
 // Bytes outside a frame are skipped; a frame with a bad checksum is dropped;
 // a frame left unfinished for longer than the gap limit is abandoned.
-class SimRequestParser
-{
+class SimRequestParser {
 public:
     static constexpr qint64 kGapLimitMs = 60;
     static constexpr int kMaxLongLength = 64;
@@ -38,7 +36,7 @@ private:
     State m_state = State::Lead;
     SimRequest m_request;
     quint8 m_sum = 0;
-    int m_remaining = 0;  // body bytes still to come, checksum included
+    int m_remaining = 0; // body bytes still to come, checksum included
     qint64 m_lastByteMs = 0;
     int m_badFrames = 0;
 };

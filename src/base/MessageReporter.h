@@ -22,8 +22,7 @@ enum : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 // Where the core's user-visible messages go: a message box in the desktop
 // program, a line on stderr in the command-line tool. Workers never report.
-class MessageReporter
-{
+class MessageReporter {
 public:
     virtual ~MessageReporter() = default;
     // Shows text and returns the answer (MsgAnswer) for the buttons in style.
@@ -43,10 +42,12 @@ inline int showMessage(const QString &text, unsigned style = MsgStyle::Ok)
 
 // Prints each message as one line on stderr and answers questions with a
 // fixed choice: what the command-line tool uses.
-class StderrReporter : public MessageReporter
-{
+class StderrReporter : public MessageReporter {
 public:
-    explicit StderrReporter(bool answerYes = false) : m_answerYes(answerYes) {}
+    explicit StderrReporter(bool answerYes = false)
+        : m_answerYes(answerYes)
+    {
+    }
     int show(const QString &text, unsigned style) override;
 
 private:

@@ -7,22 +7,21 @@
 
 namespace {
 
-struct Entry
-{
+struct Entry {
     int id;
     const char *text;
 };
 
 // Texts of the profile model's message codes.
 constexpr Entry kModelTexts[] = {
-    {131, QT_TRANSLATE_NOOP("StringTable", "Unknown Error")},
-    {132, QT_TRANSLATE_NOOP("StringTable", "Programming error: 107.")},
-    {133, QT_TRANSLATE_NOOP("StringTable", "Programming error: 108.")},
-    {134, QT_TRANSLATE_NOOP("StringTable", "Fatal error: 102.\nPlease uninstall and re-install CPS.")},
-    {135, QT_TRANSLATE_NOOP("StringTable", "Invalid profile.")},
-    {136, QT_TRANSLATE_NOOP("StringTable", "Failed to load profile.")},
-    {137, QT_TRANSLATE_NOOP("StringTable", "Fatal error: 101.")},
-    {533, QT_TRANSLATE_NOOP("StringTable", "File format error. Failed to save.")},
+    { 131, QT_TRANSLATE_NOOP("StringTable", "Unknown Error") },
+    { 132, QT_TRANSLATE_NOOP("StringTable", "Programming error: 107.") },
+    { 133, QT_TRANSLATE_NOOP("StringTable", "Programming error: 108.") },
+    { 134, QT_TRANSLATE_NOOP("StringTable", "Fatal error: 102.\nPlease uninstall and re-install CPS.") },
+    { 135, QT_TRANSLATE_NOOP("StringTable", "Invalid profile.") },
+    { 136, QT_TRANSLATE_NOOP("StringTable", "Failed to load profile.") },
+    { 137, QT_TRANSLATE_NOOP("StringTable", "Fatal error: 101.") },
+    { 533, QT_TRANSLATE_NOOP("StringTable", "File format error. Failed to save.") },
 };
 
 const QHash<int, const char *> &table()

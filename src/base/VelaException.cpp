@@ -2,9 +2,10 @@
 
 #include "StringTable.h"
 
-CVelaCPSException::CVelaCPSException(int code, const QString &detail, const char *operation,
-                                     int position, const QString &message)
-    : m_code(code), m_detail(detail)
+CVelaCPSException::CVelaCPSException(
+    int code, const QString &detail, const char *operation, int position, const QString &message)
+    : m_code(code)
+    , m_detail(detail)
 {
     append(operation, position, message);
 }

@@ -19,7 +19,7 @@ bool sameName(const Name &a, const Name &b)
 bool nameInUse(const VirtualCP &image, int count, const Name &name)
 {
     return std::any_of(image.channels, image.channels + count,
-                       [&](const ChannelRecord &c) { return sameName(c.name, name); });
+        [&](const ChannelRecord &c) { return sameName(c.name, name); });
 }
 
 // The next generated name not used by any record; counter moves on past it.

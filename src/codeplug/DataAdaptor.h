@@ -6,8 +6,7 @@
 
 #include <QString>
 
-class CDataAdaptor
-{
+class CDataAdaptor {
 public:
     // Fills image from the profile text for a write to the radio described
     // by identity, and returns 1. For a radio of power class 4 the two-watt

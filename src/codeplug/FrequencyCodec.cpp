@@ -15,7 +15,7 @@ constexpr double kInverseStep = 1.0 / kIntegerStepHz;
 void encodeFrequency(uint32_t frequencyHz, uint32_t base, FrequencyRecord &record)
 {
     const double f = frequencyHz;
-    const double product = f * kInverseStep;  // rounded to double before truncation
+    const double product = f * kInverseStep; // rounded to double before truncation
     const uint32_t n = static_cast<uint32_t>(std::trunc(product));
     // Twice the remainder in whole Hz, then halved as an unsigned value.
     const double doubledRemainder = 2.0 * f - static_cast<double>(n) * (2.0 * kIntegerStepHz);

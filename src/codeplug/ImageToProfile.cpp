@@ -26,16 +26,21 @@ constexpr uint32_t kNotAHexDigit = 0xFFFFFFFF;
 
 // Appends name="value" and one space per attribute, as the profile text
 // writes them.
-class AttributeWriter
-{
+class AttributeWriter {
 public:
-    explicit AttributeWriter(QString &out) : m_out(out) {}
+    explicit AttributeWriter(QString &out)
+        : m_out(out)
+    {
+    }
 
     void number(const char *name, uint32_t value) { raw(name, QString::number(value)); }
     // One character of the system code page, written as it is.
     void character(const char *name, uint8_t byte) { raw(name, QString(QChar(byte))); }
     // A fixed-width text field: trimmed and escaped.
-    void text(const char *name, const uint8_t *field, int width) { raw(name, profileTextValue(field, width)); }
+    void text(const char *name, const uint8_t *field, int width)
+    {
+        raw(name, profileTextValue(field, width));
+    }
     void raw(const char *name, const QString &value)
     {
         m_out += QLatin1String(name);
@@ -123,9 +128,9 @@ QString limitElement(const LimitBlock &l)
 
 void writeCustomCodes(AttributeWriter &w, const VirtualCP &image)
 {
-    static const char *const kNames[kCustomCodeCount] = {
-        "PLcode124", "PLcode125", "PLcode126", "PLcode127", "PLcode128", "PLcode129",
-        "PLcode214", "PLcode215", "PLcode216", "PLcode217", "PLcode218", "PLcode219"};
+    static const char *const kNames[kCustomCodeCount]
+        = { "PLcode124", "PLcode125", "PLcode126", "PLcode127", "PLcode128", "PLcode129", "PLcode214",
+              "PLcode215", "PLcode216", "PLcode217", "PLcode218", "PLcode219" };
     const uint32_t maxCodes = image.limit.maxCodes;
     for (int i = 0; i < kCustomCodeCount; ++i) {
         const bool plGroup = i < kCustomCodesPerGroup;
@@ -220,8 +225,9 @@ QString frequenciesElement(const VirtualCP &image)
 
 QString canonicalProfileText(const VirtualCP &image)
 {
-    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n<VelaProfile xmlns=\"%1\">\r\n")
-                       .arg(QLatin1String(vela::kProfileNamespace));
+    QString text
+        = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n<VelaProfile xmlns=\"%1\">\r\n")
+              .arg(QLatin1String(vela::kProfileNamespace));
     text += factoryElement(image);
     text += limitElement(image.limit);
     text += settingElement(image);
@@ -247,7 +253,8 @@ int CDataAdaptor::VirtualCP2XML(VirtualCP &image, QString &profileText)
     repairDuplicateChannelNames(image);
     profileText = canonicalProfileText(image);
 
-    XmlDocument document = createProfileDocument(kOperation, __LINE__, "create Msxml2.DOMDocument.4.0 failed");
+    XmlDocument document
+        = createProfileDocument(kOperation, __LINE__, "create Msxml2.DOMDocument.4.0 failed");
     if (!document.loadXml(profileText)) {
         refuse(QT_TRANSLATE_NOOP("CDataAdaptor", "Codeplug is corrupted"));
         return 0;

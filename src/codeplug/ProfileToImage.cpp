@@ -24,10 +24,12 @@ constexpr uint8_t kTwoWattPowerClass = 4;
 constexpr uint8_t kFirstVersionWithChannelFlags = 3;
 
 // Attribute values of one element; a missing attribute reads as "".
-class Attributes
-{
+class Attributes {
 public:
-    explicit Attributes(const XmlNode &element) : m_element(element) {}
+    explicit Attributes(const XmlNode &element)
+        : m_element(element)
+    {
+    }
 
     QString text(const char *name) const { return m_element.attributeOr(QLatin1String(name)); }
     uint32_t number(const char *name) const { return parseUnsigned(text(name)); }
@@ -57,8 +59,8 @@ XmlNode requireElement(const XmlDocument &document, const QString &xpath)
 {
     XmlNode element = document.selectSingleNode(xpath);
     if (element.isNull())
-        throw XmlError(QStringLiteral("Element not found"), QStringLiteral("The profile has no element %1.").arg(xpath),
-                       QString::fromLatin1(kOperation));
+        throw XmlError(QStringLiteral("Element not found"),
+            QStringLiteral("The profile has no element %1.").arg(xpath), QString::fromLatin1(kOperation));
     return element;
 }
 
@@ -133,10 +135,10 @@ void readLimit(const Attributes &a, LimitBlock &l)
 
 void readCustomCodes(const Attributes &a, VirtualCP &image)
 {
-    static const char *const kPlNames[] = {"PLcode124", "PLcode125", "PLcode126",
-                                           "PLcode127", "PLcode128", "PLcode129"};
-    static const char *const kDplNames[] = {"PLcode214", "PLcode215", "PLcode216",
-                                            "PLcode217", "PLcode218", "PLcode219"};
+    static const char *const kPlNames[]
+        = { "PLcode124", "PLcode125", "PLcode126", "PLcode127", "PLcode128", "PLcode129" };
+    static const char *const kDplNames[]
+        = { "PLcode214", "PLcode215", "PLcode216", "PLcode217", "PLcode218", "PLcode219" };
     const uint32_t maxCodes = image.limit.maxCodes;
     for (int i = 0; i < kCustomCodesPerGroup; ++i) {
         if (maxCodes > kMaxCodesWithoutCustomPl)
@@ -220,8 +222,9 @@ void fillImage(const QString &profileText, VirtualCP &image, const RadioIdentity
 
     if (!document.loadXml(text)) {
         const XmlParseError &e = document.parseError();
-        throw XmlError(e.reason, QStringLiteral("line %1, position %2: %3").arg(e.line).arg(e.linepos).arg(e.srcText),
-                       QStringLiteral("XmlDocument::loadXml"));
+        throw XmlError(e.reason,
+            QStringLiteral("line %1, position %2: %3").arg(e.line).arg(e.linepos).arg(e.srcText),
+            QStringLiteral("XmlDocument::loadXml"));
     }
 
     readFactory(Attributes(requireElement(document, QStringLiteral("//dfns:factory_setting"))), image);
@@ -233,12 +236,13 @@ void fillImage(const QString &profileText, VirtualCP &image, const RadioIdentity
         image.setting.presetChannels[i] = Attributes(presets[i]).byte("channel");
 
     const bool radioHasChannelFlags = identity.codeplugVersion >= kFirstVersionWithChannelFlags;
-    const QList<XmlNode> channels = elementRun(document, QStringLiteral("//dfns:channel"), kChannelRecordCount);
+    const QList<XmlNode> channels
+        = elementRun(document, QStringLiteral("//dfns:channel"), kChannelRecordCount);
     for (int k = 0; k < channels.size(); ++k)
         readChannel(Attributes(channels[k]), k, radioHasChannelFlags, image);
 
-    const QList<XmlNode> frequencies =
-        elementRun(document, QStringLiteral("//dfns:frequency"), kFrequencyRecordCount);
+    const QList<XmlNode> frequencies
+        = elementRun(document, QStringLiteral("//dfns:frequency"), kFrequencyRecordCount);
     for (int i = 0; i < frequencies.size(); ++i)
         readFrequency(Attributes(frequencies[i]), i, image);
 }
@@ -257,6 +261,6 @@ int CDataAdaptor::XML2VirtualCP(const QString &profileText, VirtualCP &image, co
         throw;
     } catch (const std::exception &e) {
         throw CVelaCPSException(VelaError::Unknown, QString::fromLocal8Bit(e.what()), kOperation, __LINE__,
-                                QStringLiteral("Exception Catched"));
+            QStringLiteral("Exception Catched"));
     }
 }

@@ -34,14 +34,12 @@ uint8_t getFlag(uint8_t byte, unsigned bit)
     return getBits(byte, bit, bit);
 }
 
-template <std::size_t N>
-void copyOut(const uint8_t (&from)[N], uint8_t *to)
+template <std::size_t N> void copyOut(const uint8_t (&from)[N], uint8_t *to)
 {
     std::memcpy(to, from, N);
 }
 
-template <std::size_t N>
-void copyIn(const uint8_t *from, uint8_t (&to)[N])
+template <std::size_t N> void copyIn(const uint8_t *from, uint8_t (&to)[N])
 {
     std::memcpy(to, from, N);
 }
@@ -51,17 +49,16 @@ constexpr int kScanBitmapAt = 21;
 constexpr int kPasswordAt = 9;
 constexpr int kPowerupStringAt = 24;
 
-constexpr unsigned kAllNamedSlots[] = {kUpperRightButtonSlot, kSide1ButtonSlot, kLowerLeftButtonSlot,
-                                       kLowerRightButtonSlot, kSide2ButtonSlot};
-constexpr unsigned kSideSlots[] = {kSide1ButtonSlot, kSide2ButtonSlot};
+constexpr unsigned kAllNamedSlots[] = { kUpperRightButtonSlot, kSide1ButtonSlot, kLowerLeftButtonSlot,
+    kLowerRightButtonSlot, kSide2ButtonSlot };
+constexpr unsigned kSideSlots[] = { kSide1ButtonSlot, kSide2ButtonSlot };
 
 bool scrambleButtonInUse(const SettingBlock &setting, bool displayModel)
 {
-    const std::span<const unsigned> slotsInUse = displayModel ? std::span<const unsigned>(kAllNamedSlots)
-                                                              : std::span<const unsigned>(kSideSlots);
-    return std::ranges::any_of(slotsInUse, [&](unsigned slot) {
-        return buttonSlot(setting.buttons, slot) == kScrambleSelectFunction;
-    });
+    const std::span<const unsigned> slotsInUse
+        = displayModel ? std::span<const unsigned>(kAllNamedSlots) : std::span<const unsigned>(kSideSlots);
+    return std::ranges::any_of(slotsInUse,
+        [&](unsigned slot) { return buttonSlot(setting.buttons, slot) == kScrambleSelectFunction; });
 }
 
 } // namespace
@@ -93,8 +90,8 @@ void unpackFrequencyRecord(const uint8_t (&packed)[kPackedFrequencySize], Freque
     record.compander_lle_mode = getBits(packed[1], 1, 0);
     record.bandwidth = getBits(packed[2], 7, 6);
     record.synthMode = getBits(packed[2], 5, 3);
-    record.fracHigh = (uint32_t{getBits(packed[2], 2, 0)} << 8) | packed[3];
-    record.fracLow = (uint32_t{packed[4]} << 8) | packed[5];
+    record.fracHigh = (uint32_t { getBits(packed[2], 2, 0) } << 8) | packed[3];
+    record.fracLow = (uint32_t { packed[4] } << 8) | packed[5];
 }
 
 void packSettingBlock(const SettingBlock &s, bool displayModel, uint8_t (&b)[kPackedSettingSize])
@@ -189,36 +186,35 @@ bool usesSecondLimitLayout(const FactoryBlock &factory)
 namespace {
 
 // The single-bit flags of the limit block: radio byte, bit, image field.
-struct LimitFlag
-{
+struct LimitFlag {
     int byte;
     unsigned bit;
     uint8_t LimitBlock::*field;
 };
 
 constexpr LimitFlag kLimitFlags[] = {
-    {7, 5, &LimitBlock::programming_mode_enabled},
-    {7, 2, &LimitBlock::voice_chip_enable},
-    {7, 1, &LimitBlock::disable_channel_enable},
-    {7, 0, &LimitBlock::talkaround_scan_enable},
-    {10, 7, &LimitBlock::disable_time_out_timer},
-    {10, 6, &LimitBlock::radio_only_flag},
-    {10, 5, &LimitBlock::disable_keypad_beep_feature},
-    {10, 4, &LimitBlock::disable_roger_beep_feature},
-    {10, 3, &LimitBlock::disable_busy_led_mode},
-    {10, 2, &LimitBlock::enable_reverse_burst},
-    {10, 1, &LimitBlock::disable_vox_feature},
-    {10, 0, &LimitBlock::disable_ivox_feature},
-    {11, 7, &LimitBlock::disable_scramble_feature},
-    {11, 6, &LimitBlock::disable_battery_save_feature},
-    {11, 5, &LimitBlock::factory_reset_disable},
-    {11, 4, &LimitBlock::disable_scan_mode},
-    {11, 3, &LimitBlock::backlight_button_enabled},
-    {11, 2, &LimitBlock::power_cntrl_enabled},
-    {13, 7, &LimitBlock::disable_repeater_feature},
-    {13, 6, &LimitBlock::call_feature_disable},
-    {13, 5, &LimitBlock::monitor_feature_disable},
-    {16, 3, &LimitBlock::disable_keypad_lock_feature},
+    { 7, 5, &LimitBlock::programming_mode_enabled },
+    { 7, 2, &LimitBlock::voice_chip_enable },
+    { 7, 1, &LimitBlock::disable_channel_enable },
+    { 7, 0, &LimitBlock::talkaround_scan_enable },
+    { 10, 7, &LimitBlock::disable_time_out_timer },
+    { 10, 6, &LimitBlock::radio_only_flag },
+    { 10, 5, &LimitBlock::disable_keypad_beep_feature },
+    { 10, 4, &LimitBlock::disable_roger_beep_feature },
+    { 10, 3, &LimitBlock::disable_busy_led_mode },
+    { 10, 2, &LimitBlock::enable_reverse_burst },
+    { 10, 1, &LimitBlock::disable_vox_feature },
+    { 10, 0, &LimitBlock::disable_ivox_feature },
+    { 11, 7, &LimitBlock::disable_scramble_feature },
+    { 11, 6, &LimitBlock::disable_battery_save_feature },
+    { 11, 5, &LimitBlock::factory_reset_disable },
+    { 11, 4, &LimitBlock::disable_scan_mode },
+    { 11, 3, &LimitBlock::backlight_button_enabled },
+    { 11, 2, &LimitBlock::power_cntrl_enabled },
+    { 13, 7, &LimitBlock::disable_repeater_feature },
+    { 13, 6, &LimitBlock::call_feature_disable },
+    { 13, 5, &LimitBlock::monitor_feature_disable },
+    { 16, 3, &LimitBlock::disable_keypad_lock_feature },
 };
 
 constexpr int kFirstLayoutMaxCodesAt = 5;
@@ -244,7 +240,7 @@ void unpackLimitBlock(const uint8_t (&b)[kPackedLimitSize], const FactoryBlock &
 {
     limit.maxChannels = getBits(b[4], 4, 0);
     limit.maxCodes = usesSecondLimitLayout(factory) ? b[kSecondLayoutMaxCodesAt]
-                                                     : getBits(b[kFirstLayoutMaxCodesAt], 6, 0);
+                                                    : getBits(b[kFirstLayoutMaxCodesAt], 6, 0);
     limit.max_valid_freqs = b[6];
     limit.maxPresetButtons = getBits(b[7], 4, 3);
     limit.max_call_tones = getBits(b[8], 2, 0);

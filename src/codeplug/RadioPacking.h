@@ -56,8 +56,8 @@ void unpackFrequencyRecord(const uint8_t (&packed)[kPackedFrequencySize], Freque
 // cleared. Buttons in use are slots 5, 6, 8, 9 and 11 on a display model
 // (displayModel: third model letter "D") and only the side buttons 6 and 11
 // on any other model.
-void packSettingBlock(const SettingBlock &setting, bool displayModel,
-                      uint8_t (&radioBytes)[kPackedSettingSize]);
+void packSettingBlock(
+    const SettingBlock &setting, bool displayModel, uint8_t (&radioBytes)[kPackedSettingSize]);
 // Fills every image field of the setting block from the radio's bytes.
 void unpackSettingBlock(const uint8_t (&radioBytes)[kPackedSettingSize], SettingBlock &setting);
 
@@ -90,14 +90,14 @@ bool usesSecondLimitLayout(const FactoryBlock &factory);
 
 // Packs the limit fields over radioBytes, changing only the bits listed above
 // (maxCodes goes to the layout of the image's firmware).
-void packLimitBlock(const LimitBlock &limit, const FactoryBlock &factory,
-                    uint8_t (&radioBytes)[kPackedLimitSize]);
+void packLimitBlock(
+    const LimitBlock &limit, const FactoryBlock &factory, uint8_t (&radioBytes)[kPackedLimitSize]);
 // Fills the listed limit fields; maxCodes is read from the layout of the
 // image's firmware (factory must already hold the firmware characters).
 // maxChannels and max_valid_freqs are stored as the radio says, which may be
 // more than the image holds: loop with channelRecordsInUse() and
 // frequencyRecordsInUse().
-void unpackLimitBlock(const uint8_t (&radioBytes)[kPackedLimitSize], const FactoryBlock &factory,
-                      LimitBlock &limit);
+void unpackLimitBlock(
+    const uint8_t (&radioBytes)[kPackedLimitSize], const FactoryBlock &factory, LimitBlock &limit);
 
 } // namespace codeplug

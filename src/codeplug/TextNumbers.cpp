@@ -9,7 +9,12 @@ namespace {
 bool isCSpace(QChar c)
 {
     switch (c.unicode()) {
-    case ' ': case '\t': case '\n': case '\v': case '\f': case '\r':
+    case ' ':
+    case '\t':
+    case '\n':
+    case '\v':
+    case '\f':
+    case '\r':
         return true;
     default:
         return false;
@@ -30,8 +35,7 @@ int digitValue(QChar c)
 
 // The magnitude and sign of text; overflowed is set when the magnitude
 // exceeds limit (the magnitude is then limit + 1).
-struct Magnitude
-{
+struct Magnitude {
     bool negative = false;
     bool overflowed = false;
     uint64_t value = 0;
@@ -77,11 +81,10 @@ uint32_t parseUnsigned(QStringView text, int base)
     return m.negative ? 0u - value : value;
 }
 
-template <typename Int>
-Int parseSignedAs(QStringView text)
+template <typename Int> Int parseSignedAs(QStringView text)
 {
     using Limits = std::numeric_limits<Int>;
-    const uint64_t maxMagnitude = static_cast<uint64_t>(Limits::max()) + 1;  // |min|
+    const uint64_t maxMagnitude = static_cast<uint64_t>(Limits::max()) + 1; // |min|
     const Magnitude m = scan(text, 10, maxMagnitude);
     if (m.negative)
         return m.overflowed ? Limits::min() : static_cast<Int>(0 - m.value);

@@ -14,12 +14,12 @@
 #include <cstdint>
 
 static_assert(std::endian::native == std::endian::little,
-              "The codeplug image is used in place and its fields are little-endian");
+    "The codeplug image is used in place and its fields are little-endian");
 
 namespace codeplug {
 inline constexpr int kChannelRecordCount = 19;
 inline constexpr int kFrequencyRecordCount = 99;
-inline constexpr int kCustomCodeCount = 12;      // six customised PL, six customised DPL
+inline constexpr int kCustomCodeCount = 12; // six customised PL, six customised DPL
 inline constexpr int kCustomCodesPerGroup = 6;
 inline constexpr int kChannelNameLength = 8;
 inline constexpr int kSerialLength = 10;
@@ -34,30 +34,28 @@ inline constexpr uint32_t kMaxCodesWithoutCustomDpl = 213;
 } // namespace codeplug
 
 // Image bytes 0-27.
-struct FactoryBlock
-{
-    uint8_t firmware_phase = 0;      // one character
-    uint8_t firmware_version = 0;    // upper-case hexadecimal digit character
-    uint8_t firmware_revision = 0;   // upper-case hexadecimal digit character
-    uint8_t codeplug_phase = 0;      // one character
-    uint8_t codeplug_version = 0;    // number
+struct FactoryBlock {
+    uint8_t firmware_phase = 0; // one character
+    uint8_t firmware_version = 0; // upper-case hexadecimal digit character
+    uint8_t firmware_revision = 0; // upper-case hexadecimal digit character
+    uint8_t codeplug_phase = 0; // one character
+    uint8_t codeplug_version = 0; // number
     uint8_t codeplug_dev_version = 0;
-    uint8_t modelLetters[3] = {};    // model code characters 1-3
-    uint8_t modelDigits[5] = {};     // model code characters 4-8 as values 0-9 (not ASCII)
-    uint8_t serial[codeplug::kSerialLength] = {};  // zero-padded, no terminator
-    uint32_t synth_base_int_part = 0;  // base of every frequency record's integer part
+    uint8_t modelLetters[3] = {}; // model code characters 1-3
+    uint8_t modelDigits[5] = {}; // model code characters 4-8 as values 0-9 (not ASCII)
+    uint8_t serial[codeplug::kSerialLength] = {}; // zero-padded, no terminator
+    uint32_t synth_base_int_part = 0; // base of every frequency record's integer part
 };
 
 // Image bytes 28-71: model limits and feature-disable flags (flags hold 0 or 1).
-struct LimitBlock
-{
-    uint8_t maxChannels = 0;         // channel records in use, at most 19
-    uint8_t max_valid_freqs = 0;     // frequency records in use, at most 99
+struct LimitBlock {
+    uint8_t maxChannels = 0; // channel records in use, at most 19
+    uint8_t max_valid_freqs = 0; // frequency records in use, at most 99
     uint8_t reserved30[2] = {};
-    uint32_t start_freq = 0;         // Hz
-    uint32_t end_freq = 0;           // Hz
+    uint32_t start_freq = 0; // Hz
+    uint32_t end_freq = 0; // Hz
     uint8_t disable_time_out_timer = 0;
-    uint8_t radio_only_flag = 0;     // carried from the radio, never part of a profile
+    uint8_t radio_only_flag = 0; // carried from the radio, never part of a profile
     uint8_t disable_keypad_beep_feature = 0;
     uint8_t disable_roger_beep_feature = 0;
     uint8_t disable_busy_led_mode = 0;
@@ -74,7 +72,7 @@ struct LimitBlock
     uint8_t max_call_tones = 0;
     uint8_t maxPresetButtons = 0;
     uint8_t reserved57[3] = {};
-    uint32_t maxCodes = 0;           // highest code number the model supports
+    uint32_t maxCodes = 0; // highest code number the model supports
     uint8_t power_cntrl_enabled = 0;
     uint8_t backlight_button_enabled = 0;
     uint8_t programming_mode_enabled = 0;
@@ -86,39 +84,37 @@ struct LimitBlock
 };
 
 // Image bytes 72-115: general, audio and button settings.
-struct SettingBlock
-{
-    uint8_t password[codeplug::kPasswordLength] = {};  // zero-padded
+struct SettingBlock {
+    uint8_t password[codeplug::kPasswordLength] = {}; // zero-padded
     uint8_t disableLED = 0;
     uint8_t disableRestoreFactoryDefault = 0;
     uint8_t backlight_enabled = 0;
     uint8_t timeoutTimer = 0;
     uint8_t reverseBurst = 0;
-    uint8_t vox_level = 0;                // 0-3
-    uint8_t ivol_level = 0;               // 0-3
-    uint8_t microphoneGain = 0;           // 0-3
-    uint8_t accessoryMicrophoneGain = 0;  // 0-15
+    uint8_t vox_level = 0; // 0-3
+    uint8_t ivol_level = 0; // 0-3
+    uint8_t microphoneGain = 0; // 0-3
+    uint8_t accessoryMicrophoneGain = 0; // 0-15
     uint8_t batteryType = 0;
     uint8_t disableBatterySave = 0;
-    uint8_t buttons[8] = {};              // 16 four-bit function codes (CodeplugBits.h)
-    uint8_t scanBitmap[3] = {};           // one bit per channel record (CodeplugBits.h)
-    uint8_t numberChannels = 0;           // 0-127
-    uint8_t voice_language = 0;           // 0-7
-    uint8_t powerupString[codeplug::kPowerupStringLength] = {};  // zero-padded, no terminator
+    uint8_t buttons[8] = {}; // 16 four-bit function codes (CodeplugBits.h)
+    uint8_t scanBitmap[3] = {}; // one bit per channel record (CodeplugBits.h)
+    uint8_t numberChannels = 0; // 0-127
+    uint8_t voice_language = 0; // 0-7
+    uint8_t powerupString[codeplug::kPowerupStringLength] = {}; // zero-padded, no terminator
     uint8_t disableSelectableScramble = 0;
     uint8_t rogerBeepTone = 0;
     uint8_t keypadLock = 0;
     uint8_t keypadBeep = 0;
-    uint8_t callTone = 0;                 // 0-15
-    uint8_t presetChannels[2] = {};       // `channel` of the first and second preset
+    uint8_t callTone = 0; // 0-15
+    uint8_t presetChannels[2] = {}; // `channel` of the first and second preset
     uint8_t backlight_timeout = 0;
 };
 
 // One of the 19 channel records at image offset 116 + 22k.
-struct ChannelRecord
-{
-    uint8_t rx_freq_ndx = 0;   // index of the frequency record used to receive
-    uint8_t rx_code = 0;       // PL/DPL code number
+struct ChannelRecord {
+    uint8_t rx_freq_ndx = 0; // index of the frequency record used to receive
+    uint8_t rx_code = 0; // PL/DPL code number
     uint8_t tx_freq_ndx = 0;
     uint8_t tx_code = 0;
     uint8_t rx_bw = 0;
@@ -130,28 +126,26 @@ struct ChannelRecord
     uint8_t disable_channel = 0;
     uint8_t talkaround_scan = 0;
     uint8_t scramble_code = 0;
-    uint8_t name[codeplug::kChannelNameLength] = {};  // zero-padded, no terminator
-    uint8_t radioCheckByte = 0;  // check byte of the radio's record as last read; unused when writing
+    uint8_t name[codeplug::kChannelNameLength] = {}; // zero-padded, no terminator
+    uint8_t radioCheckByte = 0; // check byte of the radio's record as last read; unused when writing
 };
 
 // One of the 99 frequency records at image offset 560 + 16i. FrequencyCodec.h
 // turns a frequency into these fields and back.
-struct FrequencyRecord
-{
-    uint8_t referenceDivider = 0;  // R, always 7 when encoded
-    uint8_t intPartOffset = 0;     // integer part N minus synth_base_int_part
-    uint8_t power_level = 0;       // two bits used
+struct FrequencyRecord {
+    uint8_t referenceDivider = 0; // R, always 7 when encoded
+    uint8_t intPartOffset = 0; // integer part N minus synth_base_int_part
+    uint8_t power_level = 0; // two bits used
     uint8_t compander_lle_mode = 0;
-    uint8_t bandwidth = 0;         // two bits used
-    uint8_t synthMode = 0;         // always 4 when encoded
+    uint8_t bandwidth = 0; // two bits used
+    uint8_t synthMode = 0; // always 4 when encoded
     uint8_t reserved6[2] = {};
-    uint32_t fracHigh = 0;         // fractional part F, bits 16 and up
-    uint32_t fracLow = 0;          // fractional part F, low 16 bits
+    uint32_t fracHigh = 0; // fractional part F, bits 16 and up
+    uint32_t fracLow = 0; // fractional part F, low 16 bits
 };
 
 // The whole 2148-byte image.
-struct VirtualCP
-{
+struct VirtualCP {
     FactoryBlock factory;
     LimitBlock limit;
     SettingBlock setting;
@@ -165,20 +159,19 @@ struct VirtualCP
 };
 
 // The radio last identified (21 bytes).
-struct RadioIdentity
-{
+struct RadioIdentity {
     uint8_t modelLetters[3] = {};
-    uint8_t modelDigits[5] = {};   // values 0-9; modelDigits[0] is the power class
-    uint8_t firmwarePhase = 0;     // character
-    uint8_t firmwareVersion = 0;   // character
-    uint8_t firmwareRevision = 0;  // character
+    uint8_t modelDigits[5] = {}; // values 0-9; modelDigits[0] is the power class
+    uint8_t firmwarePhase = 0; // character
+    uint8_t firmwareVersion = 0; // character
+    uint8_t firmwareRevision = 0; // character
     uint8_t codeplugPhase = 0;
     uint8_t codeplugVersion = 0;
     uint8_t password[codeplug::kPasswordLength] = {};
-    uint8_t frequencyCount = 0;    // frequency records in use
+    uint8_t frequencyCount = 0; // frequency records in use
     uint8_t serial_clone_compatibility = 0;
     uint8_t unused19 = 0;
-    uint8_t maxCodes = 0;          // highest code number the radio supports
+    uint8_t maxCodes = 0; // highest code number the radio supports
 };
 
 // Record counts a limit block may claim beyond what the image holds (a radio

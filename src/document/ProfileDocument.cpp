@@ -195,7 +195,7 @@ bool CProfileDocument::Save(const QString &path)
         QString error;
         if (!WriteTextFile(path, bytes, &error)) {
             showMessage(QStringLiteral("Failed to save \"%1\": %2").arg(QFileInfo(path).fileName(), error),
-                        MsgStyle::IconError);
+                MsgStyle::IconError);
             return false;
         }
     } catch (const CVelaCPSException &exception) {
@@ -203,10 +203,10 @@ bool CProfileDocument::Save(const QString &path)
         return false;
     } catch (const XmlError &error) {
         showMessage(CVelaCPSException(VelaError::SaveFormat,
-                                      libraryErrorDetail(error.message, error.description, error.source),
-                                      "CProfileDocument::Save", __LINE__, QString())
+                        libraryErrorDetail(error.message, error.description, error.source),
+                        "CProfileDocument::Save", __LINE__, QString())
                         .text(),
-                    MsgStyle::IconError);
+            MsgStyle::IconError);
         return false;
     }
     m_path = path;

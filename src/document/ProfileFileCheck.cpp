@@ -1,11 +1,11 @@
 #include "ProfileFileCheck.h"
 
-#include "codeplug/FrequencyRules.h"
-#include "settings/SettingsDocuments.h"
 #include "base/MessageReporter.h"
-#include "model/RadioDataModel.h"
 #include "base/TextFile.h"
 #include "base/VelaException.h"
+#include "codeplug/FrequencyRules.h"
+#include "model/RadioDataModel.h"
+#include "settings/SettingsDocuments.h"
 #include "xml/XmlDocument.h"
 
 namespace ProfileFileCheck {
@@ -38,7 +38,7 @@ bool CheckProfileFile(const QString &path, const CSettingsDocuments &settings)
             showMessage(QStringLiteral("Invalid Frequency."), MsgStyle::IconWarning);
             return false;
         }
-        CRadioDataModel model(VersionRuleSource {settings.upDownGradeDocument(), settings.regionName()});
+        CRadioDataModel model(VersionRuleSource { settings.upDownGradeDocument(), settings.regionName() });
         if (!model.LoadProfile(text, false))
             return false;
         CDataItem factory;
@@ -53,8 +53,9 @@ bool CheckProfileFile(const QString &path, const CSettingsDocuments &settings)
         }
         if (CodeplugVersionRule(settings, phase.isEmpty() ? QChar() : phase.at(0), version))
             return true;
-        showMessage(QStringLiteral("Codeplug version of CPS and profile are incompatible! Please update your CPS."),
-                    MsgStyle::IconWarning);
+        showMessage(
+            QStringLiteral("Codeplug version of CPS and profile are incompatible! Please update your CPS."),
+            MsgStyle::IconWarning);
         return false;
     } catch (const CVelaCPSException &exception) {
         showMessage(exception.text(), MsgStyle::IconError);

@@ -1,12 +1,12 @@
 #include "ScriptHost.h"
 
-#include "base/MessageReporter.h"
 #include "ScriptNode.h"
+#include "base/MessageReporter.h"
 
 #include <atomic>
 
 namespace {
-std::atomic<int> g_hookTimeLimitMs {5000};
+std::atomic<int> g_hookTimeLimitMs { 5000 };
 }
 
 int ScriptHost::hookTimeLimitMs()
@@ -23,11 +23,11 @@ ScriptHost::ScriptHost()
 {
     // Hooks are called through this wrapper so that any thrown value, not
     // only an Error object, is told apart from a returned one.
-    m_caller = m_engine.evaluate(QStringLiteral(
-        "(function (hook, args) {"
-        "  try { return { failed: false, value: hook.apply(null, args) }; }"
-        "  catch (error) { return { failed: true, error: error }; }"
-        "})"));
+    m_caller = m_engine.evaluate(
+        QStringLiteral("(function (hook, args) {"
+                       "  try { return { failed: false, value: hook.apply(null, args) }; }"
+                       "  catch (error) { return { failed: true, error: error }; }"
+                       "})"));
     m_watchdog = std::thread([this] { watchdogLoop(); });
 }
 
@@ -72,8 +72,11 @@ bool ScriptHost::call(const QString &function, const QJSValueList &args, QJSValu
 {
     const QJSValue callee = m_engine.globalObject().property(function);
     if (!callee.isCallable()) {
-        showMessage(QStringLiteral("IActiveScriptSite::OnScriptError()\nLine: 0\n%1 is not a function in the hook script").arg(function),
-                    MsgStyle::IconError);
+        showMessage(
+            QStringLiteral(
+                "IActiveScriptSite::OnScriptError()\nLine: 0\n%1 is not a function in the hook script")
+                .arg(function),
+            MsgStyle::IconError);
         return false;
     }
     const bool outermost = m_callDepth++ == 0;
@@ -87,7 +90,7 @@ bool ScriptHost::call(const QString &function, const QJSValueList &args, QJSValu
     QJSValue argumentArray = m_engine.newArray(uint(args.size()));
     for (int i = 0; i < args.size(); ++i)
         argumentArray.setProperty(quint32(i), args[i]);
-    const QJSValue outcome = m_caller.call({callee, argumentArray});
+    const QJSValue outcome = m_caller.call({ callee, argumentArray });
     if (outermost) {
         std::lock_guard lock(m_watchMutex);
         m_watching = false;
@@ -98,10 +101,11 @@ bool ScriptHost::call(const QString &function, const QJSValueList &args, QJSValu
     if (m_engine.isInterrupted()) {
         m_engine.setInterrupted(false);
         m_engine.catchError();
-        showMessage(QStringLiteral("IActiveScriptSite::OnScriptError()\nLine: 0\nThe hook %1 ran longer than %2 ms and was stopped.")
+        showMessage(QStringLiteral("IActiveScriptSite::OnScriptError()\nLine: 0\nThe hook %1 ran longer than "
+                                   "%2 ms and was stopped.")
                         .arg(function)
                         .arg(hookTimeLimitMs()),
-                    MsgStyle::IconError);
+            MsgStyle::IconError);
         ok = false;
     } else if (m_engine.hasError()) {
         reportError(m_engine.catchError());
@@ -118,8 +122,9 @@ bool ScriptHost::call(const QString &function, const QJSValueList &args, QJSValu
 void ScriptHost::reportError(const QJSValue &error)
 {
     const int line = error.isObject() ? error.property(QStringLiteral("lineNumber")).toInt() : 0;
-    showMessage(QStringLiteral("IActiveScriptSite::OnScriptError()\nLine: %1\n%2").arg(line).arg(error.toString()),
-                MsgStyle::IconError);
+    showMessage(
+        QStringLiteral("IActiveScriptSite::OnScriptError()\nLine: %1\n%2").arg(line).arg(error.toString()),
+        MsgStyle::IconError);
 }
 
 QJSValue ScriptHost::wrap(const XmlNode &node)
@@ -142,7 +147,8 @@ XmlNode ScriptHost::unwrap(const QJSValue &value)
     return XmlNode();
 }
 
-ScriptHost::Scope::Scope(ScriptHost *host) : m_host(host)
+ScriptHost::Scope::Scope(ScriptHost *host)
+    : m_host(host)
 {
     if (m_host)
         ++m_host->m_scopeDepth;

@@ -23,8 +23,7 @@ class ScriptNode;
 // a hook that runs too long) is shown at once as
 // "IActiveScriptSite::OnScriptError()\nLine: %d\n<description>" and the call
 // reports failure, which the calling data item turns into its error.
-class ScriptHost : public QObject
-{
+class ScriptHost : public QObject {
     Q_OBJECT
 
 public:
@@ -40,8 +39,7 @@ public:
 
     // Node wrappers live while a Scope is open (scopes nest): open one around
     // everything that makes arguments, calls hooks and reads their results.
-    class Scope
-    {
+    class Scope {
     public:
         explicit Scope(ScriptHost *host);
         ~Scope();

@@ -1,7 +1,7 @@
 #include "ScriptNode.h"
 
-#include "base/ProfileNamespaces.h"
 #include "ScriptHost.h"
+#include "base/ProfileNamespaces.h"
 
 namespace {
 
@@ -23,8 +23,7 @@ QString attributeText(const QJSValue &value)
 
 // An error of the XML layer inside a script call becomes a script exception;
 // a C++ exception must never unwind through the engine.
-template<typename F>
-auto ScriptNode::guarded(F body) const -> decltype(body())
+template <typename F> auto ScriptNode::guarded(F body) const -> decltype(body())
 {
     try {
         return body();
@@ -35,7 +34,11 @@ auto ScriptNode::guarded(F body) const -> decltype(body())
     }
 }
 
-ScriptNode::ScriptNode(ScriptHost *host, const XmlNode &node) : m_host(host), m_node(node) {}
+ScriptNode::ScriptNode(ScriptHost *host, const XmlNode &node)
+    : m_host(host)
+    , m_node(node)
+{
+}
 
 QString ScriptNode::nodeName() const
 {
@@ -105,7 +108,9 @@ QJSValue ScriptNode::appendChild(const QJSValue &child)
 
 QJSValue ScriptNode::insertBefore(const QJSValue &child, const QJSValue &reference)
 {
-    return guarded([&] { return m_host->wrap(m_node.insertBefore(ScriptHost::unwrap(child), ScriptHost::unwrap(reference))); });
+    return guarded([&] {
+        return m_host->wrap(m_node.insertBefore(ScriptHost::unwrap(child), ScriptHost::unwrap(reference)));
+    });
 }
 
 QJSValue ScriptNode::removeChild(const QJSValue &child)

@@ -31,8 +31,7 @@ class ScriptHost;
 //
 // The wrappers are owned by the host (not by the engine's collector); they
 // live until the host is cleared after a hook call.
-class ScriptNode : public QObject
-{
+class ScriptNode : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString nodeName READ nodeName CONSTANT)
     Q_PROPERTY(QString value READ value CONSTANT)
@@ -63,8 +62,7 @@ public:
     Q_INVOKABLE bool isSameNode(const QJSValue &other) const;
 
 private:
-    template<typename F>
-    auto guarded(F body) const -> decltype(body());
+    template <typename F> auto guarded(F body) const -> decltype(body());
 
     ScriptHost *m_host;
     XmlNode m_node;

@@ -37,15 +37,16 @@ QString ruleValue(const XmlNode &rule, const XmlNode &element)
 
 QList<XmlNode> elementsOf(const XmlDocument &document, const XmlNode &rule, const char *nameAttribute)
 {
-    return document.selectNodes(QStringLiteral("//dfns:%1").arg(rule.attributeOr(QLatin1String(nameAttribute))));
+    return document.selectNodes(
+        QStringLiteral("//dfns:%1").arg(rule.attributeOr(QLatin1String(nameAttribute))));
 }
 
 } // namespace
 
 namespace VersionConversion {
 
-QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource &rules, int version,
-                                  QList<XmlNode> *kept)
+QList<XmlNode> CollectAddedFields(
+    XmlDocument &scratch, const VersionRuleSource &rules, int version, QList<XmlNode> *kept)
 {
     if (kept)
         kept->clear();
@@ -63,11 +64,13 @@ QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource 
     // Without a region name only the common rules can apply.
     const bool hasRegion = !region.isEmpty();
     if (hasRegion) {
-        for (const XmlNode &rule : source.selectNodes(versionPath + QStringLiteral("/dfns:%1/dfns:*[@isExist='1']").arg(region)))
+        for (const XmlNode &rule :
+            source.selectNodes(versionPath + QStringLiteral("/dfns:%1/dfns:*[@isExist='1']").arg(region)))
             keep.appendChild(copyRule(scratch, rule));
     }
     // Region rules win over common rules of the same name.
-    for (const XmlNode &rule : source.selectNodes(versionPath + QStringLiteral("/dfns:RegionCommon/dfns:*[@isExist='1']"))) {
+    for (const XmlNode &rule :
+        source.selectNodes(versionPath + QStringLiteral("/dfns:RegionCommon/dfns:*[@isExist='1']"))) {
         if (!hasRuleNamed(keep, rule.attributeOr(QStringLiteral("name"))))
             keep.appendChild(copyRule(scratch, rule));
     }
@@ -82,7 +85,8 @@ QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource 
     if (version > versions.size())
         return {};
     auto addFrom = [&](const XmlNode &versionElement, const QString &group, bool ownVersion) {
-        const QString path = QStringLiteral("dfns:%1/dfns:*[@isExist='%2']").arg(group, ownVersion ? "0" : "1");
+        const QString path
+            = QStringLiteral("dfns:%1/dfns:*[@isExist='%2']").arg(group, ownVersion ? "0" : "1");
         for (const XmlNode &rule : versionElement.selectNodes(path)) {
             const QString name = rule.attributeOr(QStringLiteral("name"));
             if (!hasRuleNamed(added, name) && !hasRuleNamed(keep, name))

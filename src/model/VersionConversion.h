@@ -13,9 +13,8 @@
 // against one schema and saved in its own shape.
 
 // The up/down-grade settings document and the product's region name.
-struct VersionRuleSource
-{
-    XmlDocument document;  // null document element: no rules, plain loading
+struct VersionRuleSource {
+    XmlDocument document; // null document element: no rules, plain loading
     QString regionName;
 };
 
@@ -24,8 +23,8 @@ namespace VersionConversion {
 // Builds the keep list and the added-field list for codeplug version under
 // the scratch document's root and returns the added-field rules in order;
 // kept, when given, receives the rules of the fields the version has.
-QList<XmlNode> CollectAddedFields(XmlDocument &scratch, const VersionRuleSource &rules, int version,
-                                  QList<XmlNode> *kept = nullptr);
+QList<XmlNode> CollectAddedFields(
+    XmlDocument &scratch, const VersionRuleSource &rules, int version, QList<XmlNode> *kept = nullptr);
 
 // Adds the fields of rules to document: attribute rules always, element
 // rules only when elementRules is set (a profile made from a template).

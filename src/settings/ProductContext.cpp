@@ -12,5 +12,5 @@ bool CProductContext::start()
 
 VersionRuleSource CProductContext::versionRules() const
 {
-    return VersionRuleSource {m_settings.upDownGradeDocument(), m_settings.regionName()};
+    return VersionRuleSource { m_settings.upDownGradeDocument(), m_settings.regionName() };
 }

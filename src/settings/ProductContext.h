@@ -6,8 +6,7 @@
 // What the application holds for its whole life, shared by the desktop
 // program and the command-line tool: the prepared configuration, the
 // settings documents with the region table, and the current language.
-class CProductContext
-{
+class CProductContext {
 public:
     // Prepares the configuration and loads the settings documents, in the
     // start-up order. False (after the message) when the program cannot run.

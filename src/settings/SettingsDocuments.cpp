@@ -1,10 +1,10 @@
 #include "settings/SettingsDocuments.h"
 
+#include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/ProfileNamespaces.h"
 #include "base/TextFile.h"
 #include "base/VelaException.h"
-#include "base/ConfigStore.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -25,7 +25,8 @@ bool isValidName(const QByteArray &name, bool allowPrefix)
 
 } // namespace
 
-XmlDocument::XmlDocument() : m_data(std::make_shared<XmlDocumentData>())
+XmlDocument::XmlDocument()
+    : m_data(std::make_shared<XmlDocumentData>())
 {
     m_data->tree = newEmptyTree();
 }
@@ -74,12 +75,14 @@ XmlNode XmlDocument::documentElement() const
 void XmlDocument::setDocumentElement(const XmlNode &element)
 {
     if (element.isNull() || element.type() != XmlNode::Type::Element)
-        throw XmlError(QStringLiteral("Invalid document element"), QStringLiteral("Only an element can be the document element"),
-                       QStringLiteral("XmlDocument::setDocumentElement"));
+        throw XmlError(QStringLiteral("Invalid document element"),
+            QStringLiteral("Only an element can be the document element"),
+            QStringLiteral("XmlDocument::setDocumentElement"));
     XmlTree &tree = *m_data->tree;
     if (XmlNodeAccess::tree(element).get() != &tree)
-        throw XmlError(QStringLiteral("Invalid document element"), QStringLiteral("The element belongs to another document"),
-                       QStringLiteral("XmlDocument::setDocumentElement"));
+        throw XmlError(QStringLiteral("Invalid document element"),
+            QStringLiteral("The element belongs to another document"),
+            QStringLiteral("XmlDocument::setDocumentElement"));
     xmlNodePtr node = element.raw();
     if (node == xmlDocGetRootElement(tree.doc))
         return;
@@ -94,12 +97,14 @@ XmlNode XmlDocument::createElement(const QString &name, const QString &namespace
 {
     const QByteArray qname = name.toUtf8();
     if (!isValidName(qname, true))
-        throw XmlError(QStringLiteral("Invalid element name"), QStringLiteral("'%1' is not a valid XML name").arg(name),
-                       QStringLiteral("XmlDocument::createElement"));
+        throw XmlError(QStringLiteral("Invalid element name"),
+            QStringLiteral("'%1' is not a valid XML name").arg(name),
+            QStringLiteral("XmlDocument::createElement"));
     const qsizetype colon = name.indexOf(QLatin1Char(':'));
     if (colon >= 0 && namespaceUri.isEmpty())
-        throw XmlError(QStringLiteral("Invalid element name"), QStringLiteral("The prefix of '%1' needs a namespace").arg(name),
-                       QStringLiteral("XmlDocument::createElement"));
+        throw XmlError(QStringLiteral("Invalid element name"),
+            QStringLiteral("The prefix of '%1' needs a namespace").arg(name),
+            QStringLiteral("XmlDocument::createElement"));
     XmlTree &tree = *m_data->tree;
     const QByteArray local = colon >= 0 ? qname.mid(colon + 1) : qname;
     xmlNodePtr node = xmlNewDocNode(tree.doc, nullptr, xmlText(local), nullptr);
@@ -107,7 +112,8 @@ XmlNode XmlDocument::createElement(const QString &name, const QString &namespace
         // Declared on the element itself; appending it reconciles the
         // declaration with those in scope.
         const QByteArray prefix = qname.left(colon);
-        xmlSetNs(node, xmlNewNs(node, xmlText(namespaceUri.toUtf8()), colon >= 0 ? xmlText(prefix) : nullptr));
+        xmlSetNs(
+            node, xmlNewNs(node, xmlText(namespaceUri.toUtf8()), colon >= 0 ? xmlText(prefix) : nullptr));
     }
     tree.keepDetached(node);
     return XmlNodeAccess::make(m_data, m_data->tree, node);
@@ -120,8 +126,8 @@ XmlNode XmlDocument::importNode(const XmlNode &node, bool deep)
     XmlTree &tree = *m_data->tree;
     xmlNodePtr copy = copyNodeInto(node.raw(), tree.doc, deep);
     if (!copy)
-        throw XmlError(QStringLiteral("Node could not be copied"), QStringLiteral("The XML library refused the copy"),
-                       QStringLiteral("XmlDocument::importNode"));
+        throw XmlError(QStringLiteral("Node could not be copied"),
+            QStringLiteral("The XML library refused the copy"), QStringLiteral("XmlDocument::importNode"));
     tree.keepDetached(copy);
     return XmlNodeAccess::make(m_data, m_data->tree, copy);
 }
@@ -151,7 +157,8 @@ QString XmlDocument::xml() const
     // white space never lands in content and is dropped again on parsing.
     xmlDocDumpFormatMemoryEnc(m_data->tree->doc, &buffer, &size, "UTF-8", 1);
     if (!buffer)
-        throwXmlError(QStringLiteral("Document could not be serialised"), sink, QStringLiteral("XmlDocument::xml"));
+        throwXmlError(
+            QStringLiteral("Document could not be serialised"), sink, QStringLiteral("XmlDocument::xml"));
     return takeXmlString(buffer);
 }
 
@@ -162,8 +169,8 @@ xmlDoc *XmlDocument::raw() const
 
 // ---- XPath ----
 
-std::vector<xmlNodePtr> evaluateXPath(xmlDocPtr doc, xmlNodePtr context, const QMap<QString, QString> &namespaces,
-                                      const QString &xpath)
+std::vector<xmlNodePtr> evaluateXPath(
+    xmlDocPtr doc, xmlNodePtr context, const QMap<QString, QString> &namespaces, const QString &xpath)
 {
     // XPath errors carry their text only on the thread's structured channel
     // (a context's own handler gets them without message), which the scope
@@ -183,12 +190,12 @@ std::vector<xmlNodePtr> evaluateXPath(xmlDocPtr doc, xmlNodePtr context, const Q
     if (!value || sink.firstError()) {
         xmlXPathFreeObject(value);
         throwXmlError(QStringLiteral("Invalid XPath expression"), sink, xpath,
-                      QStringLiteral("The expression could not be evaluated"));
+            QStringLiteral("The expression could not be evaluated"));
     }
     if (value->type != XPATH_NODESET) {
         xmlXPathFreeObject(value);
-        throw XmlError(QStringLiteral("Invalid XPath expression"), QStringLiteral("The expression does not select nodes"),
-                       xpath);
+        throw XmlError(QStringLiteral("Invalid XPath expression"),
+            QStringLiteral("The expression does not select nodes"), xpath);
     }
     std::vector<xmlNodePtr> nodes;
     if (xmlNodeSetPtr set = value->nodesetval) {

@@ -25,10 +25,9 @@ void ensureXmlLibrary();
 xsltSecurityPrefsPtr newLockedDownXsltPrefs();
 
 // One message of the XML libraries.
-struct XmlErrorRecord
-{
+struct XmlErrorRecord {
     int code = 0;
-    int level = 0;  // xmlErrorLevel
+    int level = 0; // xmlErrorLevel
     QString message;
     int line = 0;
     int column = 0;
@@ -37,8 +36,7 @@ struct XmlErrorRecord
 
 // The messages the libraries raise during one call. Handed to the libraries
 // as the context of their per-context error handlers.
-class XmlErrorSink
-{
+class XmlErrorSink {
 public:
     void add(const xmlError *error);
     void addText(const QString &text);
@@ -56,14 +54,13 @@ public:
 
 private:
     std::vector<XmlErrorRecord> m_records;
-    QString m_text;  // free-form messages of the generic channels
+    QString m_text; // free-form messages of the generic channels
 };
 
 // For its lifetime, every message raised by the libraries on this thread
 // outside a per-context handler goes to the sink (and never to stderr or to
 // another thread's call). Scopes nest.
-class XmlErrorScope
-{
+class XmlErrorScope {
 public:
     explicit XmlErrorScope(XmlErrorSink &sink);
     ~XmlErrorScope();
@@ -80,12 +77,11 @@ private:
 
 // Throws XmlError(message, sink's description or fallback, source).
 [[noreturn]] void throwXmlError(const QString &message, const XmlErrorSink &sink, const QString &source,
-                                const QString &fallback = QString());
+    const QString &fallback = QString());
 
 // One parsed libxml2 document and every node detached from it. Nodes are
 // freed only with the tree, so XmlNode handles never dangle.
-struct XmlTree
-{
+struct XmlTree {
     explicit XmlTree(xmlDocPtr document);
     ~XmlTree();
     XmlTree(const XmlTree &) = delete;
@@ -101,19 +97,16 @@ struct XmlTree
     std::unordered_set<xmlNodePtr> detachedRoots;
 };
 
-struct XmlDocumentData
-{
+struct XmlDocumentData {
     std::shared_ptr<XmlTree> tree;
     QMap<QString, QString> namespaces;
     std::shared_ptr<XmlSchemaCollection> schemas;
     XmlParseError parseError;
 };
 
-struct XmlSchemaCollection::Data
-{
-    struct Entry
-    {
-        xmlDocPtr document = nullptr;  // the collection's own copy; the compiled schema points into it
+struct XmlSchemaCollection::Data {
+    struct Entry {
+        xmlDocPtr document = nullptr; // the collection's own copy; the compiled schema points into it
         xmlSchemaPtr schema = nullptr;
     };
     ~Data();
@@ -121,14 +114,13 @@ struct XmlSchemaCollection::Data
     // validated against: that namespace's, else the first; nullptr if none.
     xmlSchemaPtr schemaFor(const QString &namespaceUri) const;
 
-    std::map<QString, Entry> entries;  // by target namespace
+    std::map<QString, Entry> entries; // by target namespace
 };
 
 // Builds and opens XmlNode handles for the implementation files.
-struct XmlNodeAccess
-{
-    static XmlNode make(const std::shared_ptr<XmlDocumentData> &doc, const std::shared_ptr<XmlTree> &tree,
-                        xmlNodePtr node)
+struct XmlNodeAccess {
+    static XmlNode make(
+        const std::shared_ptr<XmlDocumentData> &doc, const std::shared_ptr<XmlTree> &tree, xmlNodePtr node)
     {
         return node ? XmlNode(doc, tree, node) : XmlNode();
     }
@@ -143,8 +135,8 @@ xmlDocPtr parseXmlText(const QString &text, const XmlSchemaCollection::Data *sch
 
 // Nodes selected by xpath from context (a node, or the document node) with
 // the given prefix bindings, in document order. Throws XmlError.
-std::vector<xmlNodePtr> evaluateXPath(xmlDocPtr doc, xmlNodePtr context, const QMap<QString, QString> &namespaces,
-                                      const QString &xpath);
+std::vector<xmlNodePtr> evaluateXPath(
+    xmlDocPtr doc, xmlNodePtr context, const QMap<QString, QString> &namespaces, const QString &xpath);
 
 // A detached copy of node (of any document) owned by doc; an attribute copy
 // has no namespace. nullptr if the library refuses.

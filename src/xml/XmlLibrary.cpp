@@ -37,15 +37,18 @@ void xsltToCurrentSink(void *, const char *format, ...)
 xmlParserInputPtr refuseExternalResource(const char *url, const char *, xmlParserCtxtPtr)
 {
     if (t_currentSink)
-        t_currentSink->addText(QStringLiteral("External resource refused: %1\n").arg(QString::fromUtf8(url ? url : "")));
+        t_currentSink->addText(
+            QStringLiteral("External resource refused: %1\n").arg(QString::fromUtf8(url ? url : "")));
     return nullptr;
 }
 
 } // namespace
 
 XmlError::XmlError(const QString &message_, const QString &description_, const QString &source_)
-    : std::runtime_error((message_ + QStringLiteral(": ") + description_).toStdString()),
-      message(message_), description(description_), source(source_)
+    : std::runtime_error((message_ + QStringLiteral(": ") + description_).toStdString())
+    , message(message_)
+    , description(description_)
+    , source(source_)
 {
 }
 
@@ -66,8 +69,8 @@ void ensureXmlLibrary()
 xsltSecurityPrefsPtr newLockedDownXsltPrefs()
 {
     xsltSecurityPrefsPtr prefs = xsltNewSecurityPrefs();
-    for (xsltSecurityOption option : {XSLT_SECPREF_READ_FILE, XSLT_SECPREF_WRITE_FILE, XSLT_SECPREF_CREATE_DIRECTORY,
-                                      XSLT_SECPREF_READ_NETWORK, XSLT_SECPREF_WRITE_NETWORK})
+    for (xsltSecurityOption option : { XSLT_SECPREF_READ_FILE, XSLT_SECPREF_WRITE_FILE,
+             XSLT_SECPREF_CREATE_DIRECTORY, XSLT_SECPREF_READ_NETWORK, XSLT_SECPREF_WRITE_NETWORK })
         xsltSetSecurityPrefs(prefs, option, xsltSecurityForbid);
     return prefs;
 }
@@ -131,11 +134,11 @@ void XmlErrorSink::generic(void *ctx, const char *format, ...)
 // libxml2's error handlers are per thread, so saving and restoring them
 // affects this call only.
 XmlErrorScope::XmlErrorScope(XmlErrorSink &sink)
-    : m_previousSink(t_currentSink),
-      m_previousStructuredContext(xmlStructuredErrorContext),
-      m_previousStructured(xmlStructuredError),
-      m_previousGenericContext(xmlGenericErrorContext),
-      m_previousGeneric(xmlGenericError)
+    : m_previousSink(t_currentSink)
+    , m_previousStructuredContext(xmlStructuredErrorContext)
+    , m_previousStructured(xmlStructuredError)
+    , m_previousGenericContext(xmlGenericErrorContext)
+    , m_previousGeneric(xmlGenericError)
 {
     ensureXmlLibrary();
     t_currentSink = &sink;
@@ -150,7 +153,8 @@ XmlErrorScope::~XmlErrorScope()
     t_currentSink = m_previousSink;
 }
 
-void throwXmlError(const QString &message, const XmlErrorSink &sink, const QString &source, const QString &fallback)
+void throwXmlError(
+    const QString &message, const XmlErrorSink &sink, const QString &source, const QString &fallback)
 {
     const QString description = sink.description();
     throw XmlError(message, description.isEmpty() ? fallback : description, source);
@@ -158,7 +162,10 @@ void throwXmlError(const QString &message, const XmlErrorSink &sink, const QStri
 
 // ---- tree record ----
 
-XmlTree::XmlTree(xmlDocPtr document) : doc(document) {}
+XmlTree::XmlTree(xmlDocPtr document)
+    : doc(document)
+{
+}
 
 XmlTree::~XmlTree()
 {

@@ -226,7 +226,8 @@ void XmlNode::setAttribute(const QString &name, const QString &value)
     }
     const QByteArray utf8 = name.toUtf8();
     if (xmlValidateNCName(xmlText(utf8), 0) != 0)
-        refuseTreeChange("XmlNode::setAttribute", QStringLiteral("'%1' is not a valid attribute name").arg(name));
+        refuseTreeChange(
+            "XmlNode::setAttribute", QStringLiteral("'%1' is not a valid attribute name").arg(name));
     xmlNewProp(m_node, xmlText(utf8), xmlText(value.toUtf8()));
 }
 
@@ -274,7 +275,8 @@ XmlNode XmlNode::insertBefore(const XmlNode &child, const XmlNode &reference)
     if (child.m_tree != m_tree)
         refuseTreeChange(operation, QStringLiteral("The child belongs to another document"));
     if (isAncestorOrSelf(child.m_node, m_node))
-        refuseTreeChange(operation, QStringLiteral("A node cannot become a child of itself or of its descendants"));
+        refuseTreeChange(
+            operation, QStringLiteral("A node cannot become a child of itself or of its descendants"));
     if (!reference.isNull() && reference.m_node->parent != m_node)
         refuseTreeChange(operation, QStringLiteral("The reference node is not a child of this element"));
     if (child == reference)

@@ -21,7 +21,8 @@ xmlSchemaPtr XmlSchemaCollection::Data::schemaFor(const QString &namespaceUri) c
     return entries.empty() ? nullptr : entries.begin()->second.schema;
 }
 
-XmlSchemaCollection::XmlSchemaCollection() : m_data(std::make_unique<Data>())
+XmlSchemaCollection::XmlSchemaCollection()
+    : m_data(std::make_unique<Data>())
 {
     ensureXmlLibrary();
 }
@@ -33,13 +34,15 @@ void XmlSchemaCollection::add(const QString &namespaceUri, const XmlDocument &sc
     const QString source = QStringLiteral("schema for '%1'").arg(namespaceUri);
     const xmlNode *root = schema.isEmpty() ? nullptr : schema.documentElement().raw();
     if (!root)
-        throw XmlError(QStringLiteral("Invalid schema"), QStringLiteral("The schema document is empty"), source);
+        throw XmlError(
+            QStringLiteral("Invalid schema"), QStringLiteral("The schema document is empty"), source);
     xmlChar *target = xmlGetProp(root, BAD_CAST "targetNamespace");
     const QString targetNamespace = takeXmlString(target);
     if (targetNamespace != namespaceUri)
         throw XmlError(QStringLiteral("Invalid schema"),
-                       QStringLiteral("The schema's target namespace '%1' is not '%2'").arg(targetNamespace, namespaceUri),
-                       source);
+            QStringLiteral("The schema's target namespace '%1' is not '%2'")
+                .arg(targetNamespace, namespaceUri),
+            source);
 
     XmlErrorSink sink;
     XmlErrorScope scope(sink);
@@ -54,7 +57,8 @@ void XmlSchemaCollection::add(const QString &namespaceUri, const XmlDocument &sc
     if (!entry.schema || sink.firstError()) {
         xmlSchemaFree(entry.schema);
         xmlFreeDoc(entry.document);
-        throwXmlError(QStringLiteral("Invalid schema"), sink, source, QStringLiteral("The schema could not be compiled"));
+        throwXmlError(QStringLiteral("Invalid schema"), sink, source,
+            QStringLiteral("The schema could not be compiled"));
     }
 
     auto [it, inserted] = m_data->entries.try_emplace(namespaceUri, entry);

@@ -11,8 +11,7 @@ namespace {
 // Deep enough for any real schema; stops reference cycles.
 constexpr int kMaxDepth = 64;
 
-struct ExpandedName
-{
+struct ExpandedName {
     QString uri;
     QString local;
     bool operator==(const ExpandedName &other) const { return uri == other.uri && local == other.local; }
@@ -21,7 +20,7 @@ struct ExpandedName
 bool isXsd(const xmlNode *node, const char *local)
 {
     return node->type == XML_ELEMENT_NODE && node->ns && xmlStrEqual(node->ns->href, BAD_CAST kXsdNamespace)
-           && xmlStrEqual(node->name, BAD_CAST local);
+        && xmlStrEqual(node->name, BAD_CAST local);
 }
 
 QString property(const xmlNode *node, const char *name)
@@ -45,7 +44,7 @@ ExpandedName resolveQName(xmlNodePtr context, const QString &qname)
     const qsizetype colon = qname.indexOf(QLatin1Char(':'));
     const QByteArray prefix = qname.left(qMax<qsizetype>(colon, 0)).toUtf8();
     xmlNsPtr ns = xmlSearchNs(context->doc, context, colon >= 0 ? xmlText(prefix) : nullptr);
-    return {ns ? fromXml(ns->href) : QString(), qname.mid(colon + 1)};
+    return { ns ? fromXml(ns->href) : QString(), qname.mid(colon + 1) };
 }
 
 bool isBuiltIn(const ExpandedName &name)
@@ -55,13 +54,12 @@ bool isBuiltIn(const ExpandedName &name)
 
 ExpandedName instanceName(const xmlNode *node)
 {
-    return {node->ns ? fromXml(node->ns->href) : QString(), fromXml(node->name)};
+    return { node->ns ? fromXml(node->ns->href) : QString(), fromXml(node->name) };
 }
 
 // A declaration as written (use: a local declaration or a reference) and
 // the declaration it stands for (decl: the referenced global one).
-struct Found
-{
+struct Found {
     xmlNodePtr use = nullptr;
     xmlNodePtr decl = nullptr;
     explicit operator bool() const { return decl != nullptr; }
@@ -69,16 +67,17 @@ struct Found
 
 // A type's base: another schema type, or the name of the built-in type the
 // chain ends at (empty when the base cannot be resolved).
-struct Base
-{
+struct Base {
     xmlNodePtr type = nullptr;
     QString builtIn;
 };
 
-class SchemaLookup
-{
+class SchemaLookup {
 public:
-    explicit SchemaLookup(const XmlSchemaCollection::Data &data) : m_data(data) {}
+    explicit SchemaLookup(const XmlSchemaCollection::Data &data)
+        : m_data(data)
+    {
+    }
 
     Found elementDeclaration(xmlNodePtr element) const
     {
@@ -86,7 +85,7 @@ public:
         for (xmlNodePtr node = element; node && node->type == XML_ELEMENT_NODE; node = node->parent)
             ancestry.push_back(node);
         xmlNodePtr global = globalDeclaration("element", instanceName(ancestry.back()));
-        Found found{global, global};
+        Found found { global, global };
         for (auto it = ancestry.rbegin() + 1; found && it != ancestry.rend(); ++it) {
             xmlNodePtr type = complexTypeOf(found.decl);
             found = type ? findElement(type, instanceName(*it), 0) : Found();
@@ -132,7 +131,7 @@ private:
     Found resolveUse(xmlNodePtr use, const char *kind) const
     {
         const QString ref = property(use, "ref");
-        return {use, ref.isEmpty() ? use : globalDeclaration(kind, resolveQName(use, ref))};
+        return { use, ref.isEmpty() ? use : globalDeclaration(kind, resolveQName(use, ref)) };
     }
 
     // The namespace a declaration puts its element or attribute in: the
@@ -147,7 +146,7 @@ private:
                 form = property(schema, element ? "elementFormDefault" : "attributeFormDefault");
             qualified = form == QLatin1String("qualified");
         }
-        return {qualified ? property(schema, "targetNamespace") : QString(), property(decl, "name")};
+        return { qualified ? property(schema, "targetNamespace") : QString(), property(decl, "name") };
     }
 
     xmlNodePtr complexTypeOf(xmlNodePtr elementDecl) const
@@ -164,21 +163,24 @@ private:
     {
         if (depth > kMaxDepth)
             return {};
-        for (xmlNodePtr child = xmlFirstElementChild(container); child; child = xmlNextElementSibling(child)) {
+        for (xmlNodePtr child = xmlFirstElementChild(container); child;
+             child = xmlNextElementSibling(child)) {
             Found found;
             if (isXsd(child, "element")) {
                 found = resolveUse(child, "element");
                 if (found && !(declaredName(found.decl, true) == name))
                     found = {};
             } else if (isXsd(child, "sequence") || isXsd(child, "choice") || isXsd(child, "all")
-                       || isXsd(child, "complexContent") || isXsd(child, "restriction")) {
+                || isXsd(child, "complexContent") || isXsd(child, "restriction")) {
                 found = findElement(child, name, depth + 1);
             } else if (isXsd(child, "group")) {
-                if (xmlNodePtr group = globalDeclaration("group", resolveQName(child, property(child, "ref"))))
+                if (xmlNodePtr group
+                    = globalDeclaration("group", resolveQName(child, property(child, "ref"))))
                     found = findElement(group, name, depth + 1);
             } else if (isXsd(child, "extension")) {
                 // The base type's content comes first, then the extension's.
-                if (xmlNodePtr base = globalDeclaration("complexType", resolveQName(child, property(child, "base"))))
+                if (xmlNodePtr base
+                    = globalDeclaration("complexType", resolveQName(child, property(child, "base"))))
                     found = findElement(base, name, depth + 1);
                 if (!found)
                     found = findElement(child, name, depth + 1);
@@ -195,7 +197,8 @@ private:
     {
         if (depth > kMaxDepth)
             return {};
-        for (xmlNodePtr child = xmlFirstElementChild(container); child; child = xmlNextElementSibling(child)) {
+        for (xmlNodePtr child = xmlFirstElementChild(container); child;
+             child = xmlNextElementSibling(child)) {
             Found found;
             if (isXsd(child, "attribute")) {
                 found = resolveUse(child, "attribute");
@@ -225,9 +228,9 @@ private:
     {
         const ExpandedName name = resolveQName(context, qname);
         if (isBuiltIn(name))
-            return {nullptr, name.local};
+            return { nullptr, name.local };
         xmlNodePtr type = globalDeclaration("simpleType", name);
-        return {type ? type : globalDeclaration("complexType", name), QString()};
+        return { type ? type : globalDeclaration("complexType", name), QString() };
     }
 
     // The first base of a type: a restriction's or extension's base, or the
@@ -237,10 +240,10 @@ private:
         if (isXsd(type, "simpleType")) {
             if (xmlNodePtr restriction = firstXsdChild(type, "restriction")) {
                 const QString base = property(restriction, "base");
-                return base.isEmpty() ? Base{firstXsdChild(restriction, "simpleType"), QString()}
+                return base.isEmpty() ? Base { firstXsdChild(restriction, "simpleType"), QString() }
                                       : typeNamed(restriction, base);
             }
-            return {nullptr, QStringLiteral("anySimpleType")};
+            return { nullptr, QStringLiteral("anySimpleType") };
         }
         xmlNodePtr content = firstXsdChild(type, "simpleContent");
         if (!content)
@@ -250,7 +253,7 @@ private:
             derivation = firstXsdChild(content, "restriction");
         if (derivation)
             return typeNamed(derivation, property(derivation, "base"));
-        return {nullptr, QStringLiteral("anyType")};
+        return { nullptr, QStringLiteral("anyType") };
     }
 
     void describeType(xmlNodePtr decl, bool element, XmlSchemaDeclaration &declaration) const

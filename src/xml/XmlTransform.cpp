@@ -27,8 +27,7 @@ QString decodeResult(const xmlChar *bytes, int size, const xsltStylesheet *sheet
     return QString::fromUtf8(data);
 }
 
-struct TransformResources
-{
+struct TransformResources {
     ~TransformResources()
     {
         xmlFreeDoc(result);
@@ -37,7 +36,7 @@ struct TransformResources
         if (prefs)
             xsltFreeSecurityPrefs(prefs);
         if (sheet)
-            xsltFreeStylesheet(sheet);  // frees sheetDoc with it
+            xsltFreeStylesheet(sheet); // frees sheetDoc with it
         else
             xmlFreeDoc(sheetDoc);
     }
@@ -56,27 +55,31 @@ QString XmlDocument::transform(const XmlDocument &styleSheet) const
     XmlErrorScope scope(sink);
     TransformResources r;
     if (styleSheet.isEmpty())
-        throw XmlError(QStringLiteral("Invalid style sheet"), QStringLiteral("The style sheet document is empty"), kSource);
+        throw XmlError(QStringLiteral("Invalid style sheet"),
+            QStringLiteral("The style sheet document is empty"), kSource);
     // libxslt takes over the document it compiles; the caller keeps its own.
     r.sheetDoc = xmlCopyDoc(styleSheet.raw(), 1);
     r.sheet = xsltParseStylesheetDoc(r.sheetDoc);
     if (!r.sheet || r.sheet->errors > 0)
         throwXmlError(QStringLiteral("Invalid style sheet"), sink, kSource,
-                      QStringLiteral("The style sheet could not be compiled"));
+            QStringLiteral("The style sheet could not be compiled"));
 
     r.prefs = newLockedDownXsltPrefs();
     r.context = xsltNewTransformContext(r.sheet, raw());
     if (!r.context || xsltSetCtxtSecurityPrefs(r.prefs, r.context) != 0)
-        throwXmlError(QStringLiteral("Transform failed"), sink, kSource, QStringLiteral("No transform context"));
+        throwXmlError(
+            QStringLiteral("Transform failed"), sink, kSource, QStringLiteral("No transform context"));
     xsltSetTransformErrorFunc(r.context, &sink, XmlErrorSink::generic);
     r.result = xsltApplyStylesheetUser(r.sheet, raw(), nullptr, nullptr, nullptr, r.context);
     if (!r.result || r.context->state != XSLT_STATE_OK)
-        throwXmlError(QStringLiteral("Transform failed"), sink, kSource, QStringLiteral("The transform stopped"));
+        throwXmlError(
+            QStringLiteral("Transform failed"), sink, kSource, QStringLiteral("The transform stopped"));
 
     xmlChar *bytes = nullptr;
     int size = 0;
     if (xsltSaveResultToString(&bytes, &size, r.result, r.sheet) != 0)
-        throwXmlError(QStringLiteral("Transform failed"), sink, kSource, QStringLiteral("The result could not be written"));
+        throwXmlError(QStringLiteral("Transform failed"), sink, kSource,
+            QStringLiteral("The result could not be written"));
     const QString text = bytes ? decodeResult(bytes, size, r.sheet) : QString();
     xmlFree(bytes);
     return text;

@@ -290,8 +290,7 @@ TEST(RegistryValues, InstalledTemplateCoversEveryMenuLanguage)
     ScopedConfig config("/usr/share/velacps");
     for (const char *language : { "CaFrench", "Chinese", "Dutch", "English", "French", "German", "Italian",
              "LaPortuguese", "LaSpanish", "Polish", "Portuguese", "Russian", "Spanish" }) {
-        EXPECT_TRUE(CConfigStore::helpFilePath(language).startsWith("/usr/share/velacps/help/"))
-            << language;
+        EXPECT_TRUE(CConfigStore::helpFilePath(language).startsWith("/usr/share/velacps/help/")) << language;
         ASSERT_TRUE(CConfigStore::setCurrentLanguage(language));
         EXPECT_TRUE(CConfigStore::resourceFilePath().endsWith(".qm")) << language;
     }

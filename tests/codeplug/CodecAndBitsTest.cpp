@@ -57,7 +57,7 @@ TEST(FrequencyCodec, WholeStepsHaveNoFractionAndOneHzBelowHasTheLargest)
 TEST(FrequencyCodec, IntegerPartBelowTheBaseKeepsLowEightBits)
 {
     FrequencyRecord r;
-    encodeFrequency(462'562'500, 450, r);  // N = 440
+    encodeFrequency(462'562'500, 450, r); // N = 440
     EXPECT_EQ(r.intPartOffset, 246);
 }
 
@@ -69,7 +69,8 @@ TEST(FrequencyCodec, RandomFrequenciesWithinReachOfTheBaseRoundTrip)
     for (int i = 0; i < 20000; ++i) {
         const uint32_t base = std::uniform_int_distribution<uint32_t>(0, 1700)(rng);
         const uint32_t low = base * 1'050'000u;
-        const uint32_t f = std::uniform_int_distribution<uint32_t>(low, low + 255u * 1'050'000u + 1'049'999u)(rng);
+        const uint32_t f
+            = std::uniform_int_distribution<uint32_t>(low, low + 255u * 1'050'000u + 1'049'999u)(rng);
         FrequencyRecord r;
         encodeFrequency(f, base, r);
         ASSERT_EQ(decodeFrequency(r, base), f) << "base " << base;
@@ -79,7 +80,7 @@ TEST(FrequencyCodec, RandomFrequenciesWithinReachOfTheBaseRoundTrip)
 TEST(FrequencyCodec, DecodingUsesTheStoredReferenceDivider)
 {
     FrequencyRecord r;
-    r.referenceDivider = 3;  // 16.8 MHz / 4 = 4.2 MHz per step before halving
+    r.referenceDivider = 3; // 16.8 MHz / 4 = 4.2 MHz per step before halving
     r.intPartOffset = 10;
     r.fracLow = 500;
     EXPECT_EQ(decodeFrequency(r, 100), (4'200'000u * 110u + 1000u) / 2);
@@ -100,7 +101,7 @@ TEST(ButtonTable, EvenSlotsAreLowNibblesOddSlotsHighNibbles)
     uint8_t table[8] = {};
     setButtonSlot(table, 5, 0xC);
     setButtonSlot(table, 6, 0x3);
-    setButtonSlot(table, 11, 0x1F);  // only four bits are stored
+    setButtonSlot(table, 11, 0x1F); // only four bits are stored
     EXPECT_EQ(table[2], 0xC0);
     EXPECT_EQ(table[3], 0x03);
     EXPECT_EQ(table[5], 0xF0);
@@ -111,7 +112,7 @@ TEST(ButtonTable, EvenSlotsAreLowNibblesOddSlotsHighNibbles)
 
     setButtonSlot(table, 5, 0);
     EXPECT_EQ(table[2], 0x00);
-    EXPECT_EQ(buttonSlot(table, 6), 0x3);  // the neighbour survives
+    EXPECT_EQ(buttonSlot(table, 6), 0x3); // the neighbour survives
 }
 
 TEST(ButtonTable, SlotsAboveFifteenAreIgnored)
@@ -146,7 +147,7 @@ TEST(ScanBitmap, ChannelKIsBitKMod8OfByteKDiv8)
 
 TEST(ScanBitmap, BitsAboveEighteenAreIgnored)
 {
-    uint8_t bitmap[3] = {0, 0, 0xF8};
+    uint8_t bitmap[3] = { 0, 0, 0xF8 };
     setScanBit(bitmap, 19, false);
     setScanBit(bitmap, 23, false);
     EXPECT_EQ(bitmap[2], 0xF8);

@@ -44,11 +44,11 @@ ProfileEdit templateProfile()
 
 TEST(FrequencyLists, OnlyExactValuesMatch)
 {
-    for (int64_t hz : {151'820'000, 151'880'000, 151'940'000, 154'570'000, 154'600'000})
+    for (int64_t hz : { 151'820'000, 151'880'000, 151'940'000, 154'570'000, 154'600'000 })
         EXPECT_TRUE(IsMURSFrequency(hz)) << hz;
-    for (int64_t hz : {154'570'001, 154'569'999, 0, 462'762'500})
+    for (int64_t hz : { 154'570'001, 154'569'999, 0, 462'762'500 })
         EXPECT_FALSE(IsMURSFrequency(hz)) << hz;
-    EXPECT_FALSE(IsMURSFrequency(151'820'000 + (int64_t{1} << 32)));  // no 32-bit wrap
+    EXPECT_FALSE(IsMURSFrequency(151'820'000 + (int64_t { 1 } << 32))); // no 32-bit wrap
 
     for (int64_t hz = 462'762'500; hz <= 462'912'500; hz += 25'000)
         EXPECT_TRUE(IsTwoWattFrequency(hz)) << hz;
@@ -56,7 +56,7 @@ TEST(FrequencyLists, OnlyExactValuesMatch)
         EXPECT_TRUE(IsTwoWattFrequency(hz)) << hz;
     for (int64_t hz = 467'850'000; hz <= 467'925'000; hz += 25'000)
         EXPECT_TRUE(IsTwoWattFrequency(hz)) << hz;
-    for (int64_t hz : {462'737'500, 462'937'500, 462'775'000, 467'825'000, 467'950'000, 0, 154'570'000})
+    for (int64_t hz : { 462'737'500, 462'937'500, 462'775'000, 467'825'000, 467'950'000, 0, 154'570'000 })
         EXPECT_FALSE(IsTwoWattFrequency(hz)) << hz;
 }
 
@@ -98,7 +98,7 @@ TEST(EditFrequencyFor2w, LowersEveryTwoWattEntryWithOneNotice)
         .set(frequency(3), QStringLiteral("power_level"), 1);
     QString text = profile.text();
     EditFrequencyFor2w(text);
-    EXPECT_EQ(reporter.messages, QStringList{QString::fromLatin1(kTwoWattNotice)});
+    EXPECT_EQ(reporter.messages, QStringList { QString::fromLatin1(kTwoWattNotice) });
     EXPECT_EQ(attribute(text, frequency(1), QStringLiteral("power_level")), QStringLiteral("0"));
     EXPECT_EQ(attribute(text, frequency(3), QStringLiteral("power_level")), QStringLiteral("0"));
     // Entries off the list keep their power.
@@ -115,8 +115,8 @@ TEST(EditFrequencyFor2w, AReceiveEntryOnlyLowersTalkaroundPower)
     RecordingReporter reporter;
     ProfileEdit profile = templateProfile();
     profile.set(frequency(2), QStringLiteral("freq"), 462'787'500)
-        .set(channel(4), QStringLiteral("rx_freq_ndx"), 2)  // transmits on entry 4
-        .set(channel(5), QStringLiteral("tx_freq_ndx"), 2);  // receives on entry 5
+        .set(channel(4), QStringLiteral("rx_freq_ndx"), 2) // transmits on entry 4
+        .set(channel(5), QStringLiteral("tx_freq_ndx"), 2); // receives on entry 5
     QString text = profile.text();
     EditFrequencyFor2w(text);
     EXPECT_EQ(attribute(text, channel(4), QStringLiteral("talkaround_power")), QStringLiteral("0"));

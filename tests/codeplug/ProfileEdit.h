@@ -8,8 +8,7 @@
 
 #include <gtest/gtest.h>
 
-class ProfileEdit
-{
+class ProfileEdit {
 public:
     explicit ProfileEdit(const QString &text)
     {

@@ -4,11 +4,11 @@
 #include "RecordingReporter.h"
 #include "TestEnvironment.h"
 
+#include "base/VelaException.h"
 #include "codeplug/CodePageText.h"
 #include "codeplug/CodeplugBits.h"
 #include "codeplug/DataAdaptor.h"
 #include "codeplug/FrequencyCodec.h"
-#include "base/VelaException.h"
 #include "codeplug/FrequencyRules.h"
 
 #include <gtest/gtest.h>
@@ -44,12 +44,11 @@ RadioIdentity plainRadio()
     return radio;
 }
 
-class ProfileToImage : public ::testing::Test
-{
+class ProfileToImage : public ::testing::Test {
 protected:
     // The display model's template: six channels and six frequencies.
-    ProfileEdit edit{dataFileText(QStringLiteral("profiletemplate/KXD40600.kv9"))};
-    VirtualCP image{};
+    ProfileEdit edit { dataFileText(QStringLiteral("profiletemplate/KXD40600.kv9")) };
+    VirtualCP image {};
     RecordingReporter reporter;
 
     void convert(const RadioIdentity &radio = plainRadio())
@@ -72,7 +71,7 @@ TEST_F(ProfileToImage, ReadsTheTemplate)
     EXPECT_EQ(f.codeplug_version, 3);
     EXPECT_EQ(f.codeplug_dev_version, 1);
     EXPECT_EQ(std::memcmp(f.modelLetters, "KXD", 3), 0);
-    const uint8_t digits[5] = {4, 0, 6, 0, 0};
+    const uint8_t digits[5] = { 4, 0, 6, 0, 0 };
     EXPECT_EQ(std::memcmp(f.modelDigits, digits, 5), 0);
     EXPECT_EQ(std::memcmp(f.serial, "106KXD4000", 10), 0);
     EXPECT_EQ(f.synth_base_int_part, 128u);
@@ -117,7 +116,8 @@ TEST_F(ProfileToImage, ReadsTheTemplate)
 
 TEST_F(ProfileToImage, EncodesFrequenciesWithTheBaseJustRead)
 {
-    edit.set(kFactory, QStringLiteral("synth_base_int_part"), 440).set(frequency(0), QStringLiteral("freq"), 462'562'500);
+    edit.set(kFactory, QStringLiteral("synth_base_int_part"), 440)
+        .set(frequency(0), QStringLiteral("freq"), 462'562'500);
     convert();
     const FrequencyRecord &r = image.frequencies[0];
     EXPECT_EQ(r.intPartOffset, 0);
@@ -131,11 +131,11 @@ TEST_F(ProfileToImage, TwentyChannelsFillNineteenRecords)
         .set(kChannel, QStringLiteral("in_scanlist"), 1)
         .set(kChannel, QStringLiteral("rx_code"), 77)
         .set(kLimit, QStringLiteral("maxCodes"), 122);
-    image.customCodes[0] = 0xBEEF;  // the field after the last channel record
+    image.customCodes[0] = 0xBEEF; // the field after the last channel record
     convert();
     EXPECT_EQ(image.channels[18].rx_code, 77);
     EXPECT_EQ(image.customCodes[0], 0xBEEF);
-    EXPECT_EQ(image.setting.scanBitmap[2], 0x07);  // bits 16-18 only
+    EXPECT_EQ(image.setting.scanBitmap[2], 0x07); // bits 16-18 only
 }
 
 TEST_F(ProfileToImage, CustomCodesFollowMaxCodes)
@@ -144,7 +144,7 @@ TEST_F(ProfileToImage, CustomCodesFollowMaxCodes)
     const uint16_t untouched = 0xAAAA;
     auto run = [&](uint32_t maxCodes) {
         edit.set(kLimit, QStringLiteral("maxCodes"), maxCodes);
-        image = VirtualCP{};
+        image = VirtualCP {};
         std::fill(std::begin(image.customCodes), std::end(image.customCodes), untouched);
         convert();
     };
@@ -161,7 +161,7 @@ TEST_F(ProfileToImage, CustomCodesFollowMaxCodes)
     EXPECT_EQ(image.customCodes[0], 1000);
     EXPECT_EQ(image.customCodes[6], 0x123);
     EXPECT_EQ(image.customCodes[11], 0x765);
-    EXPECT_EQ(image.customCodes[7], 0);  // absent attributes read as 0
+    EXPECT_EQ(image.customCodes[7], 0); // absent attributes read as 0
 }
 
 TEST_F(ProfileToImage, OnlyTheTextOneIsASetFlag)
@@ -201,9 +201,10 @@ TEST_F(ProfileToImage, VersionCharactersAndNumbers)
     EXPECT_EQ(image.factory.firmware_version, 'C');
     EXPECT_EQ(image.factory.firmware_revision, '1');
 
-    edit.set(kFactory, QStringLiteral("firmware_version"), -1).set(kFactory, QStringLiteral("firmware_revision"), QString());
+    edit.set(kFactory, QStringLiteral("firmware_version"), -1)
+        .set(kFactory, QStringLiteral("firmware_revision"), QString());
     convert();
-    EXPECT_EQ(image.factory.firmware_version, 'F');  // FFFFFFFF
+    EXPECT_EQ(image.factory.firmware_version, 'F'); // FFFFFFFF
     EXPECT_EQ(image.factory.firmware_revision, '0');
 }
 
@@ -242,7 +243,7 @@ TEST_F(ProfileToImage, NeverClearsTheImageAsAWhole)
     image.channels[10].rx_code = 99;
     image.frequencies[50].power_level = 2;
     setScanBit(image.setting.scanBitmap, 12, true);
-    setButtonSlot(image.setting.buttons, 0, 7);  // a slot the profile does not name
+    setButtonSlot(image.setting.buttons, 0, 7); // a slot the profile does not name
     convert();
     EXPECT_EQ(image.limit.radio_only_flag, 1);
     EXPECT_EQ(image.limit.reserved30[0], 0x11);
@@ -256,7 +257,8 @@ TEST_F(ProfileToImage, NeverClearsTheImageAsAWhole)
 
 TEST_F(ProfileToImage, OlderRadiosGetNoChannelFlags)
 {
-    edit.set(kChannel, QStringLiteral("disable_channel"), 1).set(kChannel, QStringLiteral("talkaround_scan"), 1);
+    edit.set(kChannel, QStringLiteral("disable_channel"), 1)
+        .set(kChannel, QStringLiteral("talkaround_scan"), 1);
     RadioIdentity radio = plainRadio();
     radio.codeplugVersion = 2;
     convert(radio);
@@ -270,7 +272,8 @@ TEST_F(ProfileToImage, OlderRadiosGetNoChannelFlags)
 
 TEST_F(ProfileToImage, FourWattRadiosGetTheTwoWattAdjustment)
 {
-    edit.set(frequency(0), QStringLiteral("freq"), 462'762'500).set(frequency(0), QStringLiteral("power_level"), 1);
+    edit.set(frequency(0), QStringLiteral("freq"), 462'762'500)
+        .set(frequency(0), QStringLiteral("power_level"), 1);
     RadioIdentity radio = plainRadio();
     convert(radio);
     EXPECT_EQ(image.frequencies[0].power_level, 1);
@@ -281,7 +284,7 @@ TEST_F(ProfileToImage, FourWattRadiosGetTheTwoWattAdjustment)
     EXPECT_EQ(image.frequencies[0].power_level, 0);
     EXPECT_EQ(image.channels[0].talkaround_power, 0);
     EXPECT_EQ(image.channels[0].repeater_power, 0);
-    EXPECT_EQ(reporter.messages, QStringList{QString::fromLatin1(FrequencyRules::kTwoWattNotice)});
+    EXPECT_EQ(reporter.messages, QStringList { QString::fromLatin1(FrequencyRules::kTwoWattNotice) });
 }
 
 TEST_F(ProfileToImage, ATextThatDoesNotLoadIsAnUnknownError)
@@ -292,7 +295,8 @@ TEST_F(ProfileToImage, ATextThatDoesNotLoadIsAnUnknownError)
     } catch (const CVelaCPSException &e) {
         EXPECT_EQ(e.code(), VelaError::Unknown);
         EXPECT_TRUE(e.detail().startsWith(QStringLiteral("ErrorMsg: "))) << e.detail().toStdString();
-        EXPECT_TRUE(e.detail().contains(QStringLiteral("(CDataAdaptor::XML2VirtualCP:"))) << e.detail().toStdString();
+        EXPECT_TRUE(e.detail().contains(QStringLiteral("(CDataAdaptor::XML2VirtualCP:")))
+            << e.detail().toStdString();
     }
 }
 

@@ -1,8 +1,8 @@
 // The radio's packed form of frequency records, setting block and limit block.
 
+#include "codeplug/RadioPacking.h"
 #include "codeplug/CodeplugBits.h"
 #include "codeplug/FrequencyCodec.h"
-#include "codeplug/RadioPacking.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +13,12 @@ using namespace codeplug;
 
 namespace {
 
-template <std::size_t N>
-void fill(uint8_t (&bytes)[N], uint8_t value)
+template <std::size_t N> void fill(uint8_t (&bytes)[N], uint8_t value)
 {
     std::memset(bytes, value, N);
 }
 
-template <std::size_t N>
-void randomBytes(std::mt19937 &rng, uint8_t (&bytes)[N])
+template <std::size_t N> void randomBytes(std::mt19937 &rng, uint8_t (&bytes)[N])
 {
     for (auto &b : bytes)
         b = static_cast<uint8_t>(rng());
@@ -48,7 +46,7 @@ TEST(FrequencyPacking, FieldsLandOnTheirBits)
 {
     FrequencyRecord r;
     r.referenceDivider = 7;
-    r.intPartOffset = 0x5A;  // bits 6-4 = 101, bits 3-0 = 1010
+    r.intPartOffset = 0x5A; // bits 6-4 = 101, bits 3-0 = 1010
     r.power_level = 2;
     r.compander_lle_mode = 3;
     r.bandwidth = 1;
@@ -58,7 +56,7 @@ TEST(FrequencyPacking, FieldsLandOnTheirBits)
     uint8_t packed[kPackedFrequencySize];
     fill(packed, 0xFF);
     packFrequencyRecord(r, packed);
-    const uint8_t expected[] = {0x3D, 0xAB, 0x65, 0xAB, 0xCD, 0xEF};
+    const uint8_t expected[] = { 0x3D, 0xAB, 0x65, 0xAB, 0xCD, 0xEF };
     EXPECT_EQ(std::memcmp(packed, expected, sizeof expected), 0);
 
     FrequencyRecord back;
@@ -88,7 +86,7 @@ TEST(FrequencyPacking, TopBitIsAlwaysZeroAndWideValuesAreCut)
     r.fracLow = 0xFFFFFFFF;
     uint8_t packed[kPackedFrequencySize] = {};
     packFrequencyRecord(r, packed);
-    const uint8_t expected[] = {0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    const uint8_t expected[] = { 0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF };
     EXPECT_EQ(std::memcmp(packed, expected, sizeof expected), 0);
 
     FrequencyRecord back;
@@ -131,7 +129,7 @@ TEST(SettingPacking, FieldsLandOnTheirBits)
     s.ivol_level = 3;
     s.backlight_enabled = 1;
     s.reverseBurst = 0;
-    s.keypadBeep = 1;  // stored inverted: bit 3 clear
+    s.keypadBeep = 1; // stored inverted: bit 3 clear
     s.keypadLock = 1;
     s.rogerBeepTone = 0;
     s.batteryType = 1;
@@ -156,10 +154,10 @@ TEST(SettingPacking, FieldsLandOnTheirBits)
 
     uint8_t b[kPackedSettingSize] = {};
     packSettingBlock(s, true, b);
-    EXPECT_EQ(b[0], 0xA6);  // 1010 01 10
-    EXPECT_EQ(b[1], 0xE5);  // 11 1 0 0 1 0 1
+    EXPECT_EQ(b[0], 0xA6); // 1010 01 10
+    EXPECT_EQ(b[1], 0xE5); // 11 1 0 0 1 0 1
     EXPECT_EQ(b[2], 0x80);
-    EXPECT_EQ(b[3], 0x49);  // 0 1 0 0 1001
+    EXPECT_EQ(b[3], 0x49); // 0 1 0 0 1001
     EXPECT_EQ(b[4], 4);
     EXPECT_EQ(b[5], 17);
     EXPECT_EQ(b[6], 0xD5);
@@ -167,10 +165,10 @@ TEST(SettingPacking, FieldsLandOnTheirBits)
     EXPECT_EQ(b[8], 60);
     EXPECT_EQ(std::memcmp(b + 9, "AB12", 4), 0);
     // Only the named slots come from the image; the others stay as read (0).
-    EXPECT_EQ(b[13 + 2], 0x50);  // slot 5 high nibble
-    EXPECT_EQ(b[13 + 3], 0x06);  // slot 6 low nibble
-    EXPECT_EQ(b[13 + 4], 0x98);  // slots 8 and 9
-    EXPECT_EQ(b[13 + 5], 0xB0);  // slot 11
+    EXPECT_EQ(b[13 + 2], 0x50); // slot 5 high nibble
+    EXPECT_EQ(b[13 + 3], 0x06); // slot 6 low nibble
+    EXPECT_EQ(b[13 + 4], 0x98); // slots 8 and 9
+    EXPECT_EQ(b[13 + 5], 0xB0); // slot 11
     EXPECT_EQ(b[13 + 0], 0x00);
     EXPECT_EQ(b[13 + 7], 0x00);
     EXPECT_EQ(b[21], 0x81);
@@ -188,24 +186,23 @@ TEST(SettingPacking, KeepsTheRadioOwnedBits)
 {
     uint8_t b[kPackedSettingSize];
     fill(b, 0xFF);
-    packSettingBlock(SettingBlock{}, true, b);
-    EXPECT_EQ(b[2], 0x7F);  // bits 6-0 are the radio's
-    EXPECT_EQ(b[3], 0x80);  // bit 7 kept, scramble state cleared (selectable scramble enabled)
+    packSettingBlock(SettingBlock {}, true, b);
+    EXPECT_EQ(b[2], 0x7F); // bits 6-0 are the radio's
+    EXPECT_EQ(b[3], 0x80); // bit 7 kept, scramble state cleared (selectable scramble enabled)
     // Unnamed slots keep the radio's 0xF, the named ones are written 0.
     EXPECT_EQ(b[13 + 2], 0x0F);
     EXPECT_EQ(b[13 + 3], 0xF0);
     EXPECT_EQ(b[13 + 4], 0x00);
     EXPECT_EQ(b[13 + 5], 0x0F);
-    for (int i : {13, 14, 19, 20})
+    for (int i : { 13, 14, 19, 20 })
         EXPECT_EQ(b[i], 0xFF) << i;
-    EXPECT_EQ(b[32], 0x00);  // bits 4-0 are written 0
-    EXPECT_EQ(b[1], 0x08);   // keypadBeep 0 sets the inverted bit
+    EXPECT_EQ(b[32], 0x00); // bits 4-0 are written 0
+    EXPECT_EQ(b[1], 0x08); // keypadBeep 0 sets the inverted bit
 }
 
 TEST(SettingPacking, ScrambleStateFollowsTheSelectionRule)
 {
-    struct Case
-    {
+    struct Case {
         bool display;
         unsigned slot;
         uint8_t disableSelectable;
@@ -214,22 +211,22 @@ TEST(SettingPacking, ScrambleStateFollowsTheSelectionRule)
     };
     const Case cases[] = {
         // Selectable scramble enabled: always cleared.
-        {true, kSide1ButtonSlot, 0, 1, 0},
-        {false, kSide2ButtonSlot, 0, 1, 0},
+        { true, kSide1ButtonSlot, 0, 1, 0 },
+        { false, kSide2ButtonSlot, 0, 1, 0 },
         // Disabled: the radio's state stays only with a scramble button in use.
-        {true, kUpperRightButtonSlot, 1, 1, 1},
-        {true, kLowerLeftButtonSlot, 1, 1, 1},
-        {true, kLowerRightButtonSlot, 1, 1, 1},
-        {true, kSide1ButtonSlot, 1, 1, 1},
-        {true, kSide2ButtonSlot, 1, 0, 0},
-        {false, kSide1ButtonSlot, 1, 1, 1},
-        {false, kSide2ButtonSlot, 1, 1, 1},
+        { true, kUpperRightButtonSlot, 1, 1, 1 },
+        { true, kLowerLeftButtonSlot, 1, 1, 1 },
+        { true, kLowerRightButtonSlot, 1, 1, 1 },
+        { true, kSide1ButtonSlot, 1, 1, 1 },
+        { true, kSide2ButtonSlot, 1, 0, 0 },
+        { false, kSide1ButtonSlot, 1, 1, 1 },
+        { false, kSide2ButtonSlot, 1, 1, 1 },
         // A non-display model does not use the front buttons.
-        {false, kUpperRightButtonSlot, 1, 1, 0},
-        {false, kLowerLeftButtonSlot, 1, 1, 0},
-        {false, kLowerRightButtonSlot, 1, 1, 0},
+        { false, kUpperRightButtonSlot, 1, 1, 0 },
+        { false, kLowerLeftButtonSlot, 1, 1, 0 },
+        { false, kLowerRightButtonSlot, 1, 1, 0 },
         // An unnamed slot never counts.
-        {true, 0, 1, 1, 0},
+        { true, 0, 1, 1, 0 },
     };
     for (const Case &c : cases) {
         SettingBlock s;
@@ -271,7 +268,7 @@ TEST(SettingPacking, ImageSurvivesPackAndUnpack)
         s.accessoryMicrophoneGain = randomBelow(rng, 16);
         s.batteryType = randomBelow(rng, 2);
         s.disableBatterySave = randomBelow(rng, 2);
-        for (unsigned slot : {5u, 6u, 8u, 9u, 11u})
+        for (unsigned slot : { 5u, 6u, 8u, 9u, 11u })
             setButtonSlot(s.buttons, slot, randomBelow(rng, 16));
         randomBytes(rng, s.scanBitmap);
         s.numberChannels = randomBelow(rng, 128);
@@ -295,7 +292,7 @@ TEST(SettingPacking, ImageSurvivesPackAndUnpack)
         unpackSettingBlock(b, back);
 
         SettingBlock expected = s;
-        for (unsigned slot : {0u, 1u, 2u, 3u, 4u, 7u, 10u, 12u, 13u, 14u, 15u})
+        for (unsigned slot : { 0u, 1u, 2u, 3u, 4u, 7u, 10u, 12u, 13u, 14u, 15u })
             setButtonSlot(expected.buttons, slot, buttonSlot(radioButtons, slot));
         ASSERT_EQ(std::memcmp(&back, &expected, sizeof expected), 0) << "iteration " << i;
     }
@@ -307,7 +304,7 @@ TEST(LimitPacking, SecondLayoutFollowsTheFirmwareThresholds)
 {
     EXPECT_TRUE(usesSecondLimitLayout('R', '2', '0'));
     EXPECT_TRUE(usesSecondLimitLayout('R', '9', '0'));
-    EXPECT_TRUE(usesSecondLimitLayout('R', 'A', '0'));  // "A"-"F" sort above "9"
+    EXPECT_TRUE(usesSecondLimitLayout('R', 'A', '0')); // "A"-"F" sort above "9"
     EXPECT_TRUE(usesSecondLimitLayout('R', '1', '7'));
     EXPECT_TRUE(usesSecondLimitLayout('R', '1', '9'));
     EXPECT_TRUE(usesSecondLimitLayout('R', '1', 'C'));
@@ -319,14 +316,14 @@ TEST(LimitPacking, SecondLayoutFollowsTheFirmwareThresholds)
     EXPECT_FALSE(usesSecondLimitLayout('D', '6', 'F'));
     EXPECT_FALSE(usesSecondLimitLayout('D', '1', '7'));
     EXPECT_FALSE(usesSecondLimitLayout('X', '9', '9'));
-    EXPECT_FALSE(usesSecondLimitLayout('r', '2', '0'));  // phases compare by code
+    EXPECT_FALSE(usesSecondLimitLayout('r', '2', '0')); // phases compare by code
     EXPECT_FALSE(usesSecondLimitLayout(0, 0, 0));
 }
 
 TEST(LimitPacking, MaxCodesComesFromTheFirmwaresLayout)
 {
     uint8_t b[kPackedLimitSize] = {};
-    b[5] = 0x80 | 123;  // bit 7 is not part of the first layout
+    b[5] = 0x80 | 123; // bit 7 is not part of the first layout
     b[18] = 214;
     LimitBlock limit;
     unpackLimitBlock(b, firmware('R', '1', '6'), limit);
@@ -351,36 +348,35 @@ TEST(LimitPacking, MaxCodesComesFromTheFirmwaresLayout)
 
 TEST(LimitPacking, EachFlagIsItsOwnBit)
 {
-    struct Flag
-    {
+    struct Flag {
         int byte;
         int bit;
         uint8_t LimitBlock::*field;
         const char *name;
     };
     const Flag flags[] = {
-        {7, 5, &LimitBlock::programming_mode_enabled, "programming_mode_enabled"},
-        {7, 2, &LimitBlock::voice_chip_enable, "voice_chip_enable"},
-        {7, 1, &LimitBlock::disable_channel_enable, "disable_channel_enable"},
-        {7, 0, &LimitBlock::talkaround_scan_enable, "talkaround_scan_enable"},
-        {10, 7, &LimitBlock::disable_time_out_timer, "disable_time_out_timer"},
-        {10, 6, &LimitBlock::radio_only_flag, "radio_only_flag"},
-        {10, 5, &LimitBlock::disable_keypad_beep_feature, "disable_keypad_beep_feature"},
-        {10, 4, &LimitBlock::disable_roger_beep_feature, "disable_roger_beep_feature"},
-        {10, 3, &LimitBlock::disable_busy_led_mode, "disable_busy_led_mode"},
-        {10, 2, &LimitBlock::enable_reverse_burst, "enable_reverse_burst"},
-        {10, 1, &LimitBlock::disable_vox_feature, "disable_vox_feature"},
-        {10, 0, &LimitBlock::disable_ivox_feature, "disable_ivox_feature"},
-        {11, 7, &LimitBlock::disable_scramble_feature, "disable_scramble_feature"},
-        {11, 6, &LimitBlock::disable_battery_save_feature, "disable_battery_save_feature"},
-        {11, 5, &LimitBlock::factory_reset_disable, "factory_reset_disable"},
-        {11, 4, &LimitBlock::disable_scan_mode, "disable_scan_mode"},
-        {11, 3, &LimitBlock::backlight_button_enabled, "backlight_button_enabled"},
-        {11, 2, &LimitBlock::power_cntrl_enabled, "power_cntrl_enabled"},
-        {13, 7, &LimitBlock::disable_repeater_feature, "disable_repeater_feature"},
-        {13, 6, &LimitBlock::call_feature_disable, "call_feature_disable"},
-        {13, 5, &LimitBlock::monitor_feature_disable, "monitor_feature_disable"},
-        {16, 3, &LimitBlock::disable_keypad_lock_feature, "disable_keypad_lock_feature"},
+        { 7, 5, &LimitBlock::programming_mode_enabled, "programming_mode_enabled" },
+        { 7, 2, &LimitBlock::voice_chip_enable, "voice_chip_enable" },
+        { 7, 1, &LimitBlock::disable_channel_enable, "disable_channel_enable" },
+        { 7, 0, &LimitBlock::talkaround_scan_enable, "talkaround_scan_enable" },
+        { 10, 7, &LimitBlock::disable_time_out_timer, "disable_time_out_timer" },
+        { 10, 6, &LimitBlock::radio_only_flag, "radio_only_flag" },
+        { 10, 5, &LimitBlock::disable_keypad_beep_feature, "disable_keypad_beep_feature" },
+        { 10, 4, &LimitBlock::disable_roger_beep_feature, "disable_roger_beep_feature" },
+        { 10, 3, &LimitBlock::disable_busy_led_mode, "disable_busy_led_mode" },
+        { 10, 2, &LimitBlock::enable_reverse_burst, "enable_reverse_burst" },
+        { 10, 1, &LimitBlock::disable_vox_feature, "disable_vox_feature" },
+        { 10, 0, &LimitBlock::disable_ivox_feature, "disable_ivox_feature" },
+        { 11, 7, &LimitBlock::disable_scramble_feature, "disable_scramble_feature" },
+        { 11, 6, &LimitBlock::disable_battery_save_feature, "disable_battery_save_feature" },
+        { 11, 5, &LimitBlock::factory_reset_disable, "factory_reset_disable" },
+        { 11, 4, &LimitBlock::disable_scan_mode, "disable_scan_mode" },
+        { 11, 3, &LimitBlock::backlight_button_enabled, "backlight_button_enabled" },
+        { 11, 2, &LimitBlock::power_cntrl_enabled, "power_cntrl_enabled" },
+        { 13, 7, &LimitBlock::disable_repeater_feature, "disable_repeater_feature" },
+        { 13, 6, &LimitBlock::call_feature_disable, "call_feature_disable" },
+        { 13, 5, &LimitBlock::monitor_feature_disable, "monitor_feature_disable" },
+        { 16, 3, &LimitBlock::disable_keypad_lock_feature, "disable_keypad_lock_feature" },
     };
     const FactoryBlock fw = firmware('R', '1', '0');
     for (const Flag &flag : flags) {
@@ -411,7 +407,7 @@ TEST(LimitPacking, CountsAndLevelsLandOnTheirBits)
     b[7] = 0x18 & (2 << 3);
     b[8] = 0xF8 | 5;
     LimitBlock limit;
-    limit.start_freq = 1234;  // a separate radio block, untouched here
+    limit.start_freq = 1234; // a separate radio block, untouched here
     unpackLimitBlock(b, firmware('R', '1', '0'), limit);
     EXPECT_EQ(limit.maxChannels, 19);
     EXPECT_EQ(limit.max_valid_freqs, 99);
@@ -423,15 +419,15 @@ TEST(LimitPacking, CountsAndLevelsLandOnTheirBits)
     fill(out, 0xFF);
     LimitBlock zero;
     packLimitBlock(zero, firmware('R', '1', '0'), out);
-    EXPECT_EQ(out[4], 0xE0);  // bits 7-5 are not the image's
+    EXPECT_EQ(out[4], 0xE0); // bits 7-5 are not the image's
     EXPECT_EQ(out[6], 0x00);
-    EXPECT_EQ(out[7], 0xC0);  // bits 7-6 kept
+    EXPECT_EQ(out[7], 0xC0); // bits 7-6 kept
     EXPECT_EQ(out[8], 0xF8);
     EXPECT_EQ(out[10], 0x00);
     EXPECT_EQ(out[11], 0x03);
     EXPECT_EQ(out[13], 0x1F);
     EXPECT_EQ(out[16], 0xF7);
-    for (int i : {0, 1, 2, 3, 9, 12, 14, 15, 17, 19})
+    for (int i : { 0, 1, 2, 3, 9, 12, 14, 15, 17, 19 })
         EXPECT_EQ(out[i], 0xFF) << i;
 }
 

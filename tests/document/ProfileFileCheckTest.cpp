@@ -22,10 +22,10 @@ std::string lines(const QStringList &texts)
 }
 
 const QString kRegionSentence = QStringLiteral("The CPS does not support this profile's region.");
-const QString kIncompatible = QStringLiteral("Codeplug version of CPS and profile are incompatible! Please update your CPS.");
+const QString kIncompatible
+    = QStringLiteral("Codeplug version of CPS and profile are incompatible! Please update your CPS.");
 
-class ProfileFileCheckTest : public ProductFixture
-{
+class ProfileFileCheckTest : public ProductFixture {
 protected:
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
@@ -40,7 +40,10 @@ protected:
         m_reporter.messages.clear();
         return ProfileFileCheck::CheckProfileFile(path, settings);
     }
-    bool checkText(const QString &text) { return check(writeFile("profile.kv9", text.toUtf8()), m_context.settings()); }
+    bool checkText(const QString &text)
+    {
+        return check(writeFile("profile.kv9", text.toUtf8()), m_context.settings());
+    }
 
     // A UHF template with another model code, region or codeplug version.
     QString profileWith(const char *attribute, const QString &value)
@@ -52,14 +55,14 @@ protected:
 // A copy of the install's settings documents, hook script and schema in a
 // folder of its own, with Region.stv changed by edit, and the configuration
 // pointing at it for the life of the object.
-class VariantInstall
-{
+class VariantInstall {
 public:
     VariantInstall(const QString &root, const std::function<QString(QString)> &editRegion)
     {
         QDir(root).mkpath(QStringLiteral("lib"));
         QDir(root).mkpath(QStringLiteral("profiletemplate"));
-        for (const QString &name : QDir(dataPath(QStringLiteral("lib"))).entryList({QStringLiteral("*.stv")}, QDir::Files))
+        for (const QString &name :
+            QDir(dataPath(QStringLiteral("lib"))).entryList({ QStringLiteral("*.stv") }, QDir::Files))
             copy(root, QStringLiteral("lib/") + name);
         copy(root, QStringLiteral("profiletemplate/DataProfile.js"));
         copy(root, QStringLiteral("profiletemplate/DataProfile.xsd"));
@@ -73,17 +76,20 @@ public:
 private:
     static void copy(const QString &root, const QString &relativePath)
     {
-        EXPECT_TRUE(QFile::copy(dataPath(relativePath), QDir(root).filePath(relativePath))) << relativePath.toStdString();
+        EXPECT_TRUE(QFile::copy(dataPath(relativePath), QDir(root).filePath(relativePath)))
+            << relativePath.toStdString();
     }
     std::unique_ptr<ScopedConfig> m_config;
 };
 
 TEST_F(ProfileFileCheckTest, EveryTemplateMayBeOpened)
 {
-    const QStringList templates = QDir(dataPath(QStringLiteral("profiletemplate"))).entryList({QStringLiteral("*.kv9")}, QDir::Files);
+    const QStringList templates = QDir(dataPath(QStringLiteral("profiletemplate")))
+                                      .entryList({ QStringLiteral("*.kv9") }, QDir::Files);
     ASSERT_FALSE(templates.isEmpty());
     for (const QString &name : templates) {
-        EXPECT_TRUE(check(dataPath(QStringLiteral("profiletemplate/") + name), m_context.settings())) << name.toStdString();
+        EXPECT_TRUE(check(dataPath(QStringLiteral("profiletemplate/") + name), m_context.settings()))
+            << name.toStdString();
         EXPECT_TRUE(m_reporter.messages.isEmpty()) << qPrintable(m_reporter.messages.join("\n"));
     }
 }
@@ -92,11 +98,11 @@ TEST_F(ProfileFileCheckTest, MursFrequencyIsRefusedBeforeAnythingElse)
 {
     const QString murs = setAttributeIn(templateText("KXR40400"), "frequency", "freq", "154570000");
     EXPECT_FALSE(checkText(murs));
-    EXPECT_EQ(lines(m_reporter.messages), lines({"Invalid Frequency."}));
+    EXPECT_EQ(lines(m_reporter.messages), lines({ "Invalid Frequency." }));
 
     // Checked before the region: only the frequency message is shown.
     EXPECT_FALSE(checkText(setAttributeIn(murs, "factory_setting", "model", "KXR40410")));
-    EXPECT_EQ(lines(m_reporter.messages), lines({"Invalid Frequency."}));
+    EXPECT_EQ(lines(m_reporter.messages), lines({ "Invalid Frequency." }));
 
     // Only the exact MURS values count.
     EXPECT_TRUE(checkText(setAttributeIn(templateText("KXR40400"), "frequency", "freq", "154570001")));
@@ -112,7 +118,7 @@ TEST_F(ProfileFileCheckTest, FileThatCannotBeReadIsRefusedSilently)
     EXPECT_FALSE(check(writeFile("odd.kv9", QByteArray("\xFF\xFE<\0?", 5)), m_context.settings()));
     EXPECT_TRUE(m_reporter.messages.isEmpty());
 
-    EXPECT_FALSE(check(m_temp.path(), m_context.settings()));  // a folder
+    EXPECT_FALSE(check(m_temp.path(), m_context.settings())); // a folder
     EXPECT_TRUE(m_reporter.messages.isEmpty());
 }
 
@@ -120,37 +126,41 @@ TEST_F(ProfileFileCheckTest, ProfileThatDoesNotLoadShowsTheTextOfItsCode)
 {
     const QString invalid = StringTable::text(VelaError::InvalidProfile);
     EXPECT_FALSE(checkText(setAttributeIn(templateText("KUR40800"), "channel", "rx_code", "999")));
-    EXPECT_EQ(lines(m_reporter.messages), lines({invalid}));
+    EXPECT_EQ(lines(m_reporter.messages), lines({ invalid }));
 
     // Well-formed, free of MURS frequencies, but not a profile.
     EXPECT_FALSE(checkText(QStringLiteral("<?xml version=\"1.0\"?><Other/>")));
-    EXPECT_EQ(lines(m_reporter.messages), lines({invalid}));
+    EXPECT_EQ(lines(m_reporter.messages), lines({ invalid }));
 
     // Not XML at all: said to be an invalid profile, not an invalid frequency.
     EXPECT_FALSE(checkText(QStringLiteral("hello")));
-    EXPECT_EQ(lines(m_reporter.messages), lines({invalid}));
+    EXPECT_EQ(lines(m_reporter.messages), lines({ invalid }));
 }
 
 TEST_F(ProfileFileCheckTest, UnsupportedRegionNamesTheProductToUseWhenKnown)
 {
     // Region 10 has no entry in the region table; region 20 has one.
     EXPECT_FALSE(checkText(profileWith("model", "KUR40810")));
-    EXPECT_EQ(lines(m_reporter.messages), lines({kRegionSentence}));
+    EXPECT_EQ(lines(m_reporter.messages), lines({ kRegionSentence }));
 
     EXPECT_FALSE(checkText(profileWith("model", "KUR40820")));
-    EXPECT_EQ(lines(m_reporter.messages), lines({kRegionSentence + " Please use the \"KVX Series Distributor CPS (Europe)\"."}));
+    EXPECT_EQ(lines(m_reporter.messages),
+        lines({ kRegionSentence + " Please use the \"KVX Series Distributor CPS (Europe)\"." }));
 
     // The region is checked before the codeplug version.
-    QString both = setAttributeIn(profileWith("model", "KUR40830"), "factory_setting", "codeplug_version", "9");
+    QString both
+        = setAttributeIn(profileWith("model", "KUR40830"), "factory_setting", "codeplug_version", "9");
     EXPECT_FALSE(checkText(both));
-    EXPECT_EQ(lines(m_reporter.messages), lines({kRegionSentence + " Please use the \"KVX Series Distributor CPS (Asia Pacific)\"."}));
+    EXPECT_EQ(lines(m_reporter.messages),
+        lines({ kRegionSentence + " Please use the \"KVX Series Distributor CPS (Asia Pacific)\"." }));
 
     // The message looks the region up by its number.
     m_reporter.messages.clear();
     ProfileFileCheck::ShowRegionMessage(m_context.settings(), 4);
     ProfileFileCheck::ShowRegionMessage(m_context.settings(), 99);
     EXPECT_EQ(lines(m_reporter.messages),
-              lines({kRegionSentence + " Please use the \"KVX Series Distributor CPS (North America)\".", kRegionSentence}));
+        lines({ kRegionSentence + " Please use the \"KVX Series Distributor CPS (North America)\".",
+            kRegionSentence }));
 }
 
 TEST_F(ProfileFileCheckTest, NewerCodeplugVersionIsIncompatibleUnlessDevelopment)
@@ -159,7 +169,7 @@ TEST_F(ProfileFileCheckTest, NewerCodeplugVersionIsIncompatibleUnlessDevelopment
     ASSERT_GE(newest, 1);
     const QString newer = profileWith("codeplug_version", QString::number(newest + 1));
     EXPECT_FALSE(checkText(newer));
-    EXPECT_EQ(lines(m_reporter.messages), lines({kIncompatible}));
+    EXPECT_EQ(lines(m_reporter.messages), lines({ kIncompatible }));
 
     // A development codeplug passes whatever its version.
     EXPECT_TRUE(checkText(setAttributeIn(newer, "factory_setting", "codeplug_phase", "D")));
@@ -189,7 +199,7 @@ TEST_F(ProfileFileCheckTest, WithoutAStatedCodeplugVersionOnlyVersionOneIsCompat
 
     // A template of the newest version is refused by such an install.
     EXPECT_FALSE(check(dataPath(QStringLiteral("profiletemplate/KUR40800.kv9")), settings));
-    EXPECT_EQ(lines(m_reporter.messages), lines({kIncompatible}));
+    EXPECT_EQ(lines(m_reporter.messages), lines({ kIncompatible }));
     EXPECT_TRUE(check(writeFile("old.kv9", profileWith("codeplug_version", "1").toUtf8()), settings));
 }
 

@@ -1,10 +1,10 @@
 // Feeds arbitrary file bytes through the profile reader and the model: any
 // input must end in a loaded profile or a coded error, never a crash.
+#include "TestEnvironment.h"
 #include "base/MessageReporter.h"
-#include "model/RadioDataModel.h"
 #include "base/TextFile.h"
 #include "base/VelaException.h"
-#include "TestEnvironment.h"
+#include "model/RadioDataModel.h"
 
 #include <QCoreApplication>
 
@@ -12,8 +12,7 @@
 
 namespace {
 
-class SilentReporter : public MessageReporter
-{
+class SilentReporter : public MessageReporter {
 public:
     int show(const QString &, unsigned) override { return MsgAnswer::No; }
 };
@@ -24,10 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static int argc = 1;
     static char name[] = "fuzz";
-    static char *argv[] = {name, nullptr};
+    static char *argv[] = { name, nullptr };
     static QCoreApplication app(argc, argv);
     static SilentReporter reporter;
-    static ScopedConfig config;  // the source tree's product data
+    static ScopedConfig config; // the source tree's product data
     static CRadioDataModel *model = [] {
         MessageReporter::install(&reporter);
         return new CRadioDataModel();

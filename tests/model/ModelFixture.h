@@ -14,8 +14,7 @@
 // A small install directory of its own (schema and hook script written by
 // the test) with the configuration pointing at it, so the model's own
 // behaviour is tested apart from the product's rules.
-class ModelFixture : public ::testing::Test
-{
+class ModelFixture : public ::testing::Test {
 protected:
     void SetUp() override;
 

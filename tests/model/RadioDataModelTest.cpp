@@ -1,13 +1,12 @@
 #include "ModelFixture.h"
 
-#include "model/RadioDataModel.h"
 #include "base/TextFile.h"
 #include "base/VelaException.h"
+#include "model/RadioDataModel.h"
 
 namespace {
 
-class RadioDataModelTest : public ModelFixture
-{
+class RadioDataModelTest : public ModelFixture {
 protected:
     // The code LoadProfile raised (0: none), keeping the detail.
     int loadCode(const QString &source, bool isFile)
@@ -31,7 +30,8 @@ protected:
     bool m_result = false;
 };
 
-const QString kMissingFiles = QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS.");
+const QString kMissingFiles
+    = QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS.");
 
 TEST_F(RadioDataModelTest, LoadsAValidProfileText)
 {
@@ -77,12 +77,13 @@ TEST_F(RadioDataModelTest, DamagedFilesGiveTheCodedErrorOnly)
 {
     const QByteArray good = EncodeProfileFile(QString::fromUtf8(kProfile));
     const QList<QByteArray> damaged = {
-        QByteArray(),                                  // empty
-        good.left(good.size() / 2),                    // truncated
-        good + QByteArray(1, 'x'),                     // UTF-16 with odd length
-        QByteArray("\xFF\xFE", 2),                     // only the byte-order mark
-        QByteArray(300000, '<'),                       // large and not XML
-        QByteArray("<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY e SYSTEM \"file:///etc/passwd\">]><x>&e;</x>"),
+        QByteArray(), // empty
+        good.left(good.size() / 2), // truncated
+        good + QByteArray(1, 'x'), // UTF-16 with odd length
+        QByteArray("\xFF\xFE", 2), // only the byte-order mark
+        QByteArray(300000, '<'), // large and not XML
+        QByteArray(
+            "<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY e SYSTEM \"file:///etc/passwd\">]><x>&e;</x>"),
     };
     for (const QByteArray &bytes : damaged) {
         const QString path = writeTempFile(QStringLiteral("damaged.kv9"), bytes);
@@ -94,7 +95,8 @@ TEST_F(RadioDataModelTest, DamagedFilesGiveTheCodedErrorOnly)
 
 TEST_F(RadioDataModelTest, ScrambledAndPlainFilesLoadAlike)
 {
-    const QString scrambled = writeTempFile(QStringLiteral("scrambled.kv9"), EncodeProfileFile(QString::fromUtf8(kProfile)));
+    const QString scrambled
+        = writeTempFile(QStringLiteral("scrambled.kv9"), EncodeProfileFile(QString::fromUtf8(kProfile)));
     ASSERT_EQ(loadCode(scrambled, true), 0);
     const QString first = m_model.mainDocument().xml();
     const QString plain = writeTempFile(QStringLiteral("plain.kv9"), QByteArray(kProfile));
@@ -112,7 +114,7 @@ TEST_F(RadioDataModelTest, ASecondLoadReusesTheScriptButReadsTheSchemaAgain)
     QFile::remove(m_install.filePath("profiletemplate/DataProfile.xsd"));
     EXPECT_EQ(loadCode(QString::fromUtf8(kProfile), false), 0);
     EXPECT_FALSE(m_result);
-    EXPECT_EQ(m_reporter.messages, QStringList {kMissingFiles});
+    EXPECT_EQ(m_reporter.messages, QStringList { kMissingFiles });
 }
 
 TEST_F(RadioDataModelTest, MissingOrEmptyScriptStopsTheLoadWithTheReinstallMessage)
@@ -120,7 +122,7 @@ TEST_F(RadioDataModelTest, MissingOrEmptyScriptStopsTheLoadWithTheReinstallMessa
     writeInstallFile(QStringLiteral("DataProfile.js"), QString());
     EXPECT_EQ(loadCode(QString::fromUtf8(kProfile), false), 0);
     EXPECT_FALSE(m_result);
-    EXPECT_EQ(m_reporter.messages, QStringList {kMissingFiles});
+    EXPECT_EQ(m_reporter.messages, QStringList { kMissingFiles });
 }
 
 TEST_F(RadioDataModelTest, ScriptThatDoesNotParseIsAScriptEngineError)

@@ -1,5 +1,5 @@
-#include "RecordingReporter.h"
 #include "model/ScriptHost.h"
+#include "RecordingReporter.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +16,10 @@ TEST(ScriptHost, ScriptsSeeNoHostObjects)
 {
     RecordingReporter reporter;
     ScriptHost host;
-    ASSERT_TRUE(host.load(QStringLiteral(
-                              "function probe() { return [typeof XMLHttpRequest, typeof Qt, typeof require, "
-                              "typeof importScripts, typeof process].join(','); }"),
-                          QStringLiteral("probe.js")));
+    ASSERT_TRUE(host.load(
+        QStringLiteral("function probe() { return [typeof XMLHttpRequest, typeof Qt, typeof require, "
+                       "typeof importScripts, typeof process].join(','); }"),
+        QStringLiteral("probe.js")));
     EXPECT_EQ(callText(host, QStringLiteral("probe")), "undefined,undefined,undefined,undefined,undefined");
     EXPECT_TRUE(reporter.messages.isEmpty());
 }
@@ -38,8 +38,9 @@ TEST(ScriptHost, RuntimeErrorsNameTheLineOfTheFailure)
 {
     RecordingReporter reporter;
     ScriptHost host;
-    ASSERT_TRUE(host.load(QStringLiteral("function ok() { return 1; }\n\nfunction bad() {\n  return missing.value;\n}\n"),
-                          QStringLiteral("hooks.js")));
+    ASSERT_TRUE(host.load(
+        QStringLiteral("function ok() { return 1; }\n\nfunction bad() {\n  return missing.value;\n}\n"),
+        QStringLiteral("hooks.js")));
     QJSValue result;
     EXPECT_FALSE(host.call(QStringLiteral("bad"), {}, result));
     ASSERT_EQ(reporter.messages.size(), 1);
@@ -55,9 +56,9 @@ TEST(ScriptHost, ThrownValuesOfAnyKindFailTheCall)
     ScriptHost host;
     ASSERT_TRUE(host.load(QStringLiteral("function s() { throw 'text'; }\nfunction n() { throw null; }\n"
                                          "function o() { throw { code: 5 }; }\n"),
-                          QStringLiteral("throws.js")));
+        QStringLiteral("throws.js")));
     QJSValue result;
-    for (const char *function : {"s", "n", "o"})
+    for (const char *function : { "s", "n", "o" })
         EXPECT_FALSE(host.call(QLatin1String(function), {}, result)) << function;
     EXPECT_EQ(reporter.messages.size(), 3);
 }
@@ -68,7 +69,7 @@ TEST(ScriptHost, EndlessHooksAreStoppedAndTheEngineStaysUsable)
     ScriptHost::setHookTimeLimitMs(100);
     ScriptHost host;
     ASSERT_TRUE(host.load(QStringLiteral("function spin() { while (true) {} }\nfunction ok() { return 2; }"),
-                          QStringLiteral("spin.js")));
+        QStringLiteral("spin.js")));
     QJSValue result;
     EXPECT_FALSE(host.call(QStringLiteral("spin"), {}, result));
     EXPECT_FALSE(host.call(QStringLiteral("spin"), {}, result));

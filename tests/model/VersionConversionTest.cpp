@@ -1,5 +1,5 @@
-#include "base/ProfileNamespaces.h"
 #include "model/VersionConversion.h"
+#include "base/ProfileNamespaces.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ QStringList names(const QList<XmlNode> &rules)
 QList<XmlNode> collect(const QString &versions, int version, const QString &region = "NA")
 {
     XmlDocument work = scratch();
-    VersionRuleSource source {parse(rulesText(versions)), region};
+    VersionRuleSource source { parse(rulesText(versions)), region };
     return VersionConversion::CollectAddedFields(work, source, version);
 }
 
@@ -76,8 +76,9 @@ TEST(CollectAddedFields, NewestVersionKeepsEverything)
 
 TEST(CollectAddedFields, OlderVersionsGainWhatNewerVersionsHave)
 {
-    EXPECT_EQ(names(collect(kThreeVersions, 2)), QStringList({"CPField:d", "CPTag:preset"}));
-    EXPECT_EQ(names(collect(kThreeVersions, 1)), QStringList({"CPField:b", "CPField:d", "CPTag:preset", "CPField:c"}));
+    EXPECT_EQ(names(collect(kThreeVersions, 2)), QStringList({ "CPField:d", "CPTag:preset" }));
+    EXPECT_EQ(names(collect(kThreeVersions, 1)),
+        QStringList({ "CPField:b", "CPField:d", "CPTag:preset", "CPField:c" }));
 }
 
 TEST(CollectAddedFields, TheFirstRuleMetForANameWinsNewestFirst)
@@ -90,7 +91,7 @@ TEST(CollectAddedFields, TheFirstRuleMetForANameWinsNewestFirst)
 TEST(CollectAddedFields, AVersionWithoutItsElementGainsEveryExistingRule)
 {
     EXPECT_EQ(names(collect(kThreeVersions, 0)),
-              QStringList({"CPField:a", "CPField:b", "CPField:d", "CPTag:preset", "CPField:c"}));
+        QStringList({ "CPField:a", "CPField:b", "CPField:d", "CPTag:preset", "CPField:c" }));
 }
 
 TEST(CollectAddedFields, AVersionNewerThanAllDescribedKeepsItsFields)
@@ -102,15 +103,19 @@ TEST(CollectAddedFields, AVersionNewerThanAllDescribedKeepsItsFields)
 
 TEST(CollectAddedFields, OnlyOneVersionAddsNothing)
 {
-    EXPECT_TRUE(collect("<CPVer1><NA><CPField nodename=\"setting\" name=\"a\" isExist=\"0\"/></NA></CPVer1>", 1).isEmpty());
-    EXPECT_TRUE(collect("<CPVer1><NA><CPField nodename=\"setting\" name=\"a\" isExist=\"1\"/></NA></CPVer1>", 0).isEmpty());
+    EXPECT_TRUE(
+        collect("<CPVer1><NA><CPField nodename=\"setting\" name=\"a\" isExist=\"0\"/></NA></CPVer1>", 1)
+            .isEmpty());
+    EXPECT_TRUE(
+        collect("<CPVer1><NA><CPField nodename=\"setting\" name=\"a\" isExist=\"1\"/></NA></CPVer1>", 0)
+            .isEmpty());
 }
 
 TEST(CollectAddedFields, TheOwnVersionAddsWhatItSaysItLacks)
 {
     const QString versions = R"(<CPVer1/><CPVer2><NA>
         <CPField nodename="setting" name="gone" defaulvalue="x" replaceby="" isExist="0"/></NA></CPVer2>)";
-    EXPECT_EQ(names(collect(versions, 2)), QStringList({"CPField:gone"}));
+    EXPECT_EQ(names(collect(versions, 2)), QStringList({ "CPField:gone" }));
     EXPECT_TRUE(collect(versions, 1).isEmpty());
 }
 
@@ -121,11 +126,11 @@ TEST(CollectAddedFields, NoRulesDocumentMeansNoConversion)
     EXPECT_TRUE(collect(QString(), 1).isEmpty());
 }
 
-class ApplyAddedFields : public ::testing::Test
-{
+class ApplyAddedFields : public ::testing::Test {
 protected:
-    XmlDocument profile = parse("<VelaProfile xmlns=\"" + kNs + "\"><limit start=\"150\" c=\"old\"/>"
-                                "<setting a=\"5\"/><setting/></VelaProfile>");
+    XmlDocument profile = parse("<VelaProfile xmlns=\"" + kNs
+        + "\"><limit start=\"150\" c=\"old\"/>"
+          "<setting a=\"5\"/><setting/></VelaProfile>");
     QList<XmlNode> rules = collect(kThreeVersions, 1);
 };
 
@@ -157,7 +162,7 @@ TEST_F(ApplyAddedFields, ElementRulesApplyToTemplatesAndSaveRemovesEverything)
     VersionConversion::RemoveAddedFields(profile, rules);
     EXPECT_TRUE(profile.selectNodes("//dfns:preset").isEmpty());
     const XmlNode limit = profile.selectSingleNode("//dfns:limit");
-    EXPECT_FALSE(limit.hasAttribute("c"));  // even the one the source had
+    EXPECT_FALSE(limit.hasAttribute("c")); // even the one the source had
     EXPECT_FALSE(limit.hasAttribute("d"));
     EXPECT_EQ(limit.attributeOr("start"), "150");
     EXPECT_EQ(profile.selectNodes("//dfns:setting")[0].attributeOr("a"), "5");
@@ -167,17 +172,17 @@ TEST_F(ApplyAddedFields, KeptFieldsTheProfileLacksGetTheirRuleValue)
 {
     XmlDocument work = scratch();
     QList<XmlNode> kept;
-    const QList<XmlNode> added
-        = VersionConversion::CollectAddedFields(work, VersionRuleSource {parse(rulesText(kThreeVersions)), "NA"}, 3, &kept);
+    const QList<XmlNode> added = VersionConversion::CollectAddedFields(
+        work, VersionRuleSource { parse(rulesText(kThreeVersions)), "NA" }, 3, &kept);
     EXPECT_TRUE(added.isEmpty());
     VersionConversion::CompleteKeptFields(profile, kept);
     const XmlNode limit = profile.selectSingleNode("//dfns:limit");
-    EXPECT_EQ(limit.attributeOr("c"), "old");  // present: left as it is
+    EXPECT_EQ(limit.attributeOr("c"), "old"); // present: left as it is
     EXPECT_EQ(limit.attributeOr("d"), "7");
     const QList<XmlNode> settings = profile.selectNodes("//dfns:setting");
     EXPECT_EQ(settings[0].attributeOr("a"), "5");
     EXPECT_EQ(settings[1].attributeOr("a"), "3");
-    EXPECT_TRUE(profile.selectNodes("//dfns:preset").isEmpty());  // element rules are not completed
+    EXPECT_TRUE(profile.selectNodes("//dfns:preset").isEmpty()); // element rules are not completed
 }
 
 TEST_F(ApplyAddedFields, SaveRemovesElementsOfTagRulesThatLoadingDidNotAdd)

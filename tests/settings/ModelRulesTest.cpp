@@ -4,8 +4,7 @@
 
 namespace {
 
-class ModelRulesTest : public ProductFixture
-{
+class ModelRulesTest : public ProductFixture {
 protected:
     CDataItem section(CProfileDocument &document, const char *name)
     {
@@ -33,7 +32,7 @@ TEST_F(ModelRulesTest, ModelCodePredicates)
     EXPECT_EQ(ModelRules::PowerClass(rotary->root()), QLatin1Char('4'));
 
     auto display = fromText(setAttributeIn(templateText("KUD41670"), "factory_setting", "model", "KUd41670"));
-    EXPECT_TRUE(ModelRules::IsDisplayModel(display->root()));  // lower-case d counts
+    EXPECT_TRUE(ModelRules::IsDisplayModel(display->root())); // lower-case d counts
     EXPECT_TRUE(ModelRules::IsRepeaterModel(display->root()));
 }
 
@@ -56,8 +55,8 @@ TEST_F(ModelRulesTest, FourWattRotaryGetsRepeaterModelSpecificAndModelCodeRules)
     EXPECT_EQ(row(*document, "frequencies", 1).node().attributeOr("freq"), "151500000");
     EXPECT_EQ(row(*document, "frequencies", 2).node().attributeOr("freq"), "151500000");
     EXPECT_EQ(m_reporter.messages,
-              QStringList {"At least one frequency in the RF Frequency table is out of the valid frequency range. "
-                           "CPS corrected it to 151.5 MHz in the profile."});
+        QStringList { "At least one frequency in the RF Frequency table is out of the valid frequency range. "
+                      "CPS corrected it to 151.5 MHz in the profile." });
 }
 
 TEST_F(ModelRulesTest, DisplayModelGetsOnlyTheModelCodeRule)
@@ -72,7 +71,7 @@ TEST_F(ModelRulesTest, DisplayModelGetsOnlyTheModelCodeRule)
     EXPECT_EQ(attribute(*document, "limit", "disable_repeater_feature"), repeater);
     EXPECT_FALSE(section(*document, "factory_setting").node().hasAttribute("Specific_Info"));
     EXPECT_EQ(attribute(*document, "limit", "start_freq"), "151500000");
-    EXPECT_TRUE(m_reporter.messages.isEmpty());  // no frequency was below
+    EXPECT_TRUE(m_reporter.messages.isEmpty()); // no frequency was below
 }
 
 TEST_F(ModelRulesTest, NarrowbandRegionsLoseWideChannelsWithOneNotice)
@@ -85,11 +84,11 @@ TEST_F(ModelRulesTest, NarrowbandRegionsLoseWideChannelsWithOneNotice)
     ModelRules::ApplyNarrowbandRule(document->root());
     EXPECT_EQ(row(*document, "frequencies", 0).node().attributeOr("bandwidth"), "0");
     EXPECT_EQ(row(*document, "channels", 0).node().attributeOr("tx_bw"), "0");
-    EXPECT_EQ(m_reporter.messages, QStringList {QLatin1String(ModelRules::kNarrowbandNotice)});
+    EXPECT_EQ(m_reporter.messages, QStringList { QLatin1String(ModelRules::kNarrowbandNotice) });
 
     m_reporter.messages.clear();
     ModelRules::ApplyNarrowbandRule(document->root());
-    EXPECT_TRUE(m_reporter.messages.isEmpty());  // nothing left to change
+    EXPECT_TRUE(m_reporter.messages.isEmpty()); // nothing left to change
 }
 
 TEST_F(ModelRulesTest, RepeaterRegion73KeepsWideChannelsAndGetsCompander)
@@ -165,8 +164,8 @@ TEST_F(ModelRulesTest, EnabledChannelsAndCustomCodeLimits)
 
 TEST_F(ModelRulesTest, RunningAllRulesOnATemplateKeepsItValid)
 {
-    for (const char *model : {"KUD41600", "KUD41670", "KUD51900", "KUR20200", "KUR40800", "KUR51600", "KUR51673",
-                              "KXD40600", "KXR40400"}) {
+    for (const char *model : { "KUD41600", "KUD41670", "KUD51900", "KUR20200", "KUR40800", "KUR51600",
+             "KUR51673", "KXD40600", "KXR40400" }) {
         auto document = fromTemplate(QLatin1String(model));
         EXPECT_TRUE(document->RunLoadTimeRules()) << model;
         const QString saved = tempPath(QStringLiteral("%1.kv9").arg(QLatin1String(model)));

@@ -6,8 +6,8 @@
 #include "base/ProfileNamespaces.h"
 #include "base/TextFile.h"
 #include "model/VersionConversion.h"
-#include "xml/XmlDocument.h"
 #include "settings/SettingsDocuments.h"
+#include "xml/XmlDocument.h"
 
 #include "RecordingReporter.h"
 #include "TestEnvironment.h"

@@ -1,7 +1,7 @@
 #include "settings/SettingsDocuments.h"
 
-#include "base/VelaException.h"
 #include "base/ConfigStore.h"
+#include "base/VelaException.h"
 
 #include "RecordingReporter.h"
 #include "TestEnvironment.h"

@@ -4,9 +4,9 @@
 
 #include "ProductFixture.h"
 
-#include "codeplug/DataAdaptor.h"
 #include "base/ProfileNamespaces.h"
 #include "base/TextFile.h"
+#include "codeplug/DataAdaptor.h"
 
 #include <QDir>
 #include <QSet>
@@ -26,17 +26,17 @@ XmlDocument parseProfile(const QString &text)
 
 // One element of a profile: its name (with its position among the elements
 // of that name) and its attributes.
-struct CanonicalElement
-{
+struct CanonicalElement {
     QString name;
     QMap<QString, QString> attributes;
 };
 
 void describe(const XmlNode &element, QList<CanonicalElement> &elements, QMap<QString, int> &seen)
 {
-    const QString name = element.namespaceUri() == kNs ? element.localName()
-                                                       : QStringLiteral("{%1}%2").arg(element.namespaceUri(), element.localName());
-    CanonicalElement entry {QStringLiteral("%1[%2]").arg(name).arg(seen[name]++), {}};
+    const QString name = element.namespaceUri() == kNs
+        ? element.localName()
+        : QStringLiteral("{%1}%2").arg(element.namespaceUri(), element.localName());
+    CanonicalElement entry { QStringLiteral("%1[%2]").arg(name).arg(seen[name]++), {} };
     for (const QString &attribute : element.attributeNames())
         entry.attributes.insert(attribute, element.attributeOr(attribute));
     elements << entry;
@@ -63,7 +63,8 @@ std::string differences(const QString &actual, const QString &expected, const QS
     const QList<CanonicalElement> have = canonical(actual);
     const QList<CanonicalElement> want = canonical(expected);
     const auto shown = [](const QMap<QString, QString> &attributes, const QString &name) {
-        return attributes.contains(name) ? QStringLiteral("\"%1\"").arg(attributes.value(name)) : QStringLiteral("absent");
+        return attributes.contains(name) ? QStringLiteral("\"%1\"").arg(attributes.value(name))
+                                         : QStringLiteral("absent");
     };
     QString report;
     for (qsizetype i = 0; i < std::max(have.size(), want.size()); ++i) {
@@ -71,16 +72,19 @@ std::string differences(const QString &actual, const QString &expected, const QS
             report += QStringLiteral("\n  element %1: expected %2, actual %3")
                           .arg(i)
                           .arg(i < want.size() ? want[i].name : QStringLiteral("none"),
-                               i < have.size() ? have[i].name : QStringLiteral("none"));
+                              i < have.size() ? have[i].name : QStringLiteral("none"));
             break;
         }
         QStringList names = have[i].attributes.keys() + want[i].attributes.keys();
         names.removeDuplicates();
         names.sort();
         for (const QString &name : names) {
-            if (!ignored.contains(name) && have[i].attributes.value(name, QStringLiteral("\x01")) != want[i].attributes.value(name, QStringLiteral("\x01")))
+            if (!ignored.contains(name)
+                && have[i].attributes.value(name, QStringLiteral("\x01"))
+                    != want[i].attributes.value(name, QStringLiteral("\x01")))
                 report += QStringLiteral("\n  %1 %2: expected %3, actual %4")
-                              .arg(have[i].name, name, shown(want[i].attributes, name), shown(have[i].attributes, name));
+                              .arg(have[i].name, name, shown(want[i].attributes, name),
+                                  shown(have[i].attributes, name));
         }
     }
     return report.toStdString();
@@ -91,12 +95,15 @@ std::string differences(const QString &actual, const QString &expected, const QS
 QString afterSave(const QString &text)
 {
     XmlDocument document = parseProfile(text);
-    document.selectSingleNode(QStringLiteral("//dfns:factory_setting")).setAttribute(QStringLiteral("sub_region"), QStringLiteral("2"));
-    if (document.selectSingleNode(QStringLiteral("//dfns:limit")).attributeOr(QStringLiteral("disable_repeater_feature")) == QLatin1String("1")) {
+    document.selectSingleNode(QStringLiteral("//dfns:factory_setting"))
+        .setAttribute(QStringLiteral("sub_region"), QStringLiteral("2"));
+    if (document.selectSingleNode(QStringLiteral("//dfns:limit"))
+            .attributeOr(QStringLiteral("disable_repeater_feature"))
+        == QLatin1String("1")) {
         for (XmlNode channel : document.selectNodes(QStringLiteral("//dfns:channels/dfns:channel"))) {
-            for (const char *field : {"code", "freq_ndx", "bw"})
+            for (const char *field : { "code", "freq_ndx", "bw" })
                 channel.setAttribute(QStringLiteral("tx_%1").arg(QLatin1String(field)),
-                                     channel.attributeOr(QStringLiteral("rx_%1").arg(QLatin1String(field))));
+                    channel.attributeOr(QStringLiteral("rx_%1").arg(QLatin1String(field))));
         }
     }
     return document.xml();
@@ -104,20 +111,26 @@ QString afterSave(const QString &text)
 
 QStringList templateNames()
 {
-    QStringList names = QDir(dataPath(QStringLiteral("profiletemplate"))).entryList({QStringLiteral("*.kv9")}, QDir::Files, QDir::Name);
+    QStringList names = QDir(dataPath(QStringLiteral("profiletemplate")))
+                            .entryList({ QStringLiteral("*.kv9") }, QDir::Files, QDir::Name);
     for (QString &name : names)
         name.chop(4);
     return names;
 }
 
 // A field of the version history: the element it belongs to and its name.
-struct VersionField
-{
+struct VersionField {
     QString element;
     QString name;
-    bool operator==(const VersionField &other) const { return element == other.element && name == other.name; }
+    bool operator==(const VersionField &other) const
+    {
+        return element == other.element && name == other.name;
+    }
 };
-size_t qHash(const VersionField &field, size_t seed = 0) { return qHashMulti(seed, field.element, field.name); }
+size_t qHash(const VersionField &field, size_t seed = 0)
+{
+    return qHashMulti(seed, field.element, field.name);
+}
 
 // "element/name" of each field, sorted, for comparisons that print well.
 std::string listed(const QSet<VersionField> &fieldSet)
@@ -129,21 +142,24 @@ std::string listed(const QSet<VersionField> &fieldSet)
     return names.join(QLatin1Char(' ')).toStdString();
 }
 
-class VersionRoundTripTest : public ProductFixture
-{
+class VersionRoundTripTest : public ProductFixture {
 protected:
     // The attribute fields that version marks isExist (for this product's
     // region and for every region); version 0 means any version.
     QSet<VersionField> fields(int version, const char *isExist = nullptr) const
     {
         const XmlDocument &history = m_context.settings().upDownGradeDocument();
-        const QString versionStep = version > 0 ? QStringLiteral("dfns:CPVer%1").arg(version) : QStringLiteral("dfns:*");
-        const QString condition = isExist ? QStringLiteral("[@isExist='%1']").arg(QLatin1String(isExist)) : QString();
+        const QString versionStep
+            = version > 0 ? QStringLiteral("dfns:CPVer%1").arg(version) : QStringLiteral("dfns:*");
+        const QString condition
+            = isExist ? QStringLiteral("[@isExist='%1']").arg(QLatin1String(isExist)) : QString();
         QSet<VersionField> result;
-        for (const QString &group : {m_context.settings().regionName(), QStringLiteral("RegionCommon")}) {
-            const QString path = QStringLiteral("//dfns:CodePlugSetting/%1/dfns:%2/dfns:CPField%3").arg(versionStep, group, condition);
+        for (const QString &group : { m_context.settings().regionName(), QStringLiteral("RegionCommon") }) {
+            const QString path = QStringLiteral("//dfns:CodePlugSetting/%1/dfns:%2/dfns:CPField%3")
+                                     .arg(versionStep, group, condition);
             for (const XmlNode &rule : history.selectNodes(path))
-                result.insert({rule.attributeOr(QStringLiteral("nodename")), rule.attributeOr(QStringLiteral("name"))});
+                result.insert({ rule.attributeOr(QStringLiteral("nodename")),
+                    rule.attributeOr(QStringLiteral("name")) });
         }
         return result;
     }
@@ -154,7 +170,8 @@ protected:
         const XmlDocument document = parseProfile(text);
         QSet<VersionField> present;
         for (const VersionField &field : fieldSet) {
-            for (const XmlNode &element : document.selectNodes(QStringLiteral("//dfns:%1").arg(field.element))) {
+            for (const XmlNode &element :
+                document.selectNodes(QStringLiteral("//dfns:%1").arg(field.element))) {
                 if (element.hasAttribute(field.name))
                     present.insert(field);
             }
@@ -182,7 +199,7 @@ protected:
     {
         VirtualCP image {};
         RadioIdentity identity;
-        identity.codeplugVersion = kNewestVersion;  // so that every channel field is written
+        identity.codeplugVersion = kNewestVersion; // so that every channel field is written
         EXPECT_EQ(CDataAdaptor::XML2VirtualCP(templateText(model), image, identity), 1);
         image.factory.codeplug_version = uint8_t(version);
         QString text;
@@ -223,7 +240,8 @@ protected:
         const QString saved = savedText(path);
         auto reopened = std::make_unique<CProfileDocument>(m_context.versionRules());
         EXPECT_TRUE(reopened->Open(path)) << what << ": " << qPrintable(m_reporter.messages.join("\n"));
-        EXPECT_EQ(differences(reopened->model().mainDocument().xml(), document->model().mainDocument().xml()), "")
+        EXPECT_EQ(
+            differences(reopened->model().mainDocument().xml(), document->model().mainDocument().xml()), "")
             << what << ": the reopened profile differs from the one saved";
         return saved;
     }
@@ -262,7 +280,7 @@ TEST_F(VersionRoundTripTest, ImageTextsOfEveryVersionAreSavedInTheirOwnShape)
 {
     for (const QString &model : templateNames()) {
         for (int version = 1; version <= kNewestVersion; ++version) {
-            const QString sources[] = {imageLikeText(model, version), textFromImage(model, version)};
+            const QString sources[] = { imageLikeText(model, version), textFromImage(model, version) };
             for (int source = 0; source < 2; ++source) {
                 const std::string what = QStringLiteral("%1 version %2 %3")
                                              .arg(model)
@@ -270,7 +288,8 @@ TEST_F(VersionRoundTripTest, ImageTextsOfEveryVersionAreSavedInTheirOwnShape)
                                              .arg(source == 0 ? "edited template" : "image text")
                                              .toStdString();
                 const QString &text = sources[source];
-                ASSERT_EQ(listed(presentIn(text, fields(0))), "") << what << ": the source carries version fields";
+                ASSERT_EQ(listed(presentIn(text, fields(0))), "")
+                    << what << ": the source carries version fields";
 
                 const QString saved = roundTrip(text, what);
                 EXPECT_EQ(differences(saved, afterSave(text), fieldNames()), "") << what;
@@ -298,12 +317,17 @@ TEST_F(VersionRoundTripTest, FieldsOfTheProfilesVersionKeepTheirValues)
 
     // A version-3 radio's text has no separate receive and transmit ranges:
     // they are those of the whole range.
-    const XmlDocument saved = parseProfile(roundTrip(textFromImage(QStringLiteral("KUD41670"), 3), "version 3 image"));
+    const XmlDocument saved
+        = parseProfile(roundTrip(textFromImage(QStringLiteral("KUD41670"), 3), "version 3 image"));
     const XmlNode limit = saved.selectSingleNode(QStringLiteral("//dfns:limit"));
-    EXPECT_EQ(limit.attributeOr(QStringLiteral("rx_start_freq")), limit.attributeOr(QStringLiteral("start_freq")));
-    EXPECT_EQ(limit.attributeOr(QStringLiteral("tx_start_freq")), limit.attributeOr(QStringLiteral("start_freq")));
-    EXPECT_EQ(limit.attributeOr(QStringLiteral("rx_end_freq")), limit.attributeOr(QStringLiteral("end_freq")));
-    EXPECT_EQ(limit.attributeOr(QStringLiteral("tx_end_freq")), limit.attributeOr(QStringLiteral("end_freq")));
+    EXPECT_EQ(
+        limit.attributeOr(QStringLiteral("rx_start_freq")), limit.attributeOr(QStringLiteral("start_freq")));
+    EXPECT_EQ(
+        limit.attributeOr(QStringLiteral("tx_start_freq")), limit.attributeOr(QStringLiteral("start_freq")));
+    EXPECT_EQ(
+        limit.attributeOr(QStringLiteral("rx_end_freq")), limit.attributeOr(QStringLiteral("end_freq")));
+    EXPECT_EQ(
+        limit.attributeOr(QStringLiteral("tx_end_freq")), limit.attributeOr(QStringLiteral("end_freq")));
 }
 
 } // namespace

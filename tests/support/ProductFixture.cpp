@@ -43,9 +43,11 @@ void ProductFixture::setMachineValue(const QString &key, const QVariant &value)
 
 QString setAttributeIn(QString text, const QString &element, const QString &attribute, const QString &value)
 {
-    const QRegularExpression pattern(QStringLiteral("(<%1\\b[^>]*?\\s%2=\")[^\"]*(\")").arg(element, attribute));
+    const QRegularExpression pattern(
+        QStringLiteral("(<%1\\b[^>]*?\\s%2=\")[^\"]*(\")").arg(element, attribute));
     const QRegularExpressionMatch match = pattern.match(text);
     EXPECT_TRUE(match.hasMatch()) << qPrintable(element + "/" + attribute);
-    text.replace(match.capturedStart(), match.capturedLength(), match.captured(1) + value + match.captured(2));
+    text.replace(
+        match.capturedStart(), match.capturedLength(), match.captured(1) + value + match.captured(2));
     return text;
 }

@@ -13,8 +13,7 @@
 
 // The shipped product data behind an isolated configuration, started as
 // the programs start, with helpers to make documents from the templates.
-class ProductFixture : public ::testing::Test
-{
+class ProductFixture : public ::testing::Test {
 protected:
     void SetUp() override;
 

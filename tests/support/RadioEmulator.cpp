@@ -35,8 +35,7 @@ RadioEmulator::RadioEmulator(const QStringList &arguments)
         return;
     }
     while (!m_process.canReadLine() && m_process.state() == QProcess::Running
-           && m_process.waitForReadyRead(kStartLimitMs)) {
-    }
+        && m_process.waitForReadyRead(kStartLimitMs)) { }
     m_path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
     if (m_path.isEmpty())
         ADD_FAILURE() << "velacps-radiosim " << arguments.join(' ').toStdString()
@@ -64,7 +63,8 @@ bool RadioEmulator::stop()
 QByteArray RadioEmulator::memory()
 {
     if (!stop()) {
-        ADD_FAILURE() << "velacps-radiosim did not end normally: " << m_process.readAllStandardError().toStdString();
+        ADD_FAILURE() << "velacps-radiosim did not end normally: "
+                      << m_process.readAllStandardError().toStdString();
         return {};
     }
     QFile file(memoryFile(m_dir));

@@ -8,8 +8,7 @@
 // The radio emulator (velacps-radiosim, built beside the tests) running as
 // its own process for the lifetime of the object. It saves its memory when
 // stopped, so what a link wrote can be inspected afterwards.
-class RadioEmulator
-{
+class RadioEmulator {
 public:
     // The memory file's first address: byte i of memory() is radio address
     // kFirstAddress + i.

@@ -1,6 +1,7 @@
 #include "RecordingReporter.h"
 
-RecordingReporter::RecordingReporter(int answer) : answer(answer)
+RecordingReporter::RecordingReporter(int answer)
+    : answer(answer)
 {
     MessageReporter::install(this);
 }

@@ -6,8 +6,7 @@
 
 // Collects the messages the core shows, answering questions with a fixed
 // answer. Installs itself for its lifetime.
-class RecordingReporter : public MessageReporter
-{
+class RecordingReporter : public MessageReporter {
 public:
     explicit RecordingReporter(int answer = MsgAnswer::Yes);
     ~RecordingReporter() override;

@@ -43,11 +43,12 @@ QString shape(const XmlNode &node)
 
 TEST(XmlParse, DropsWhiteSpaceOnlyTextSoChildrenAreElements)
 {
-    XmlDocument doc = parsed(QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"
-                                            "<root xmlns=\"urn:test:profile\">\r\n"
-                                            "\t<channels>\r\n\t\t<channel name=\"A\"/>\r\n\t\t<channel name=\"B\"/>\r\n"
-                                            "\t</channels>\r\n\t<!-- note -->\r\n\t<text> kept  text </text>\r\n"
-                                            "\t<keep xml:space=\"preserve\">  </keep>\r\n</root>\r\n"));
+    XmlDocument doc
+        = parsed(QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"
+                                "<root xmlns=\"urn:test:profile\">\r\n"
+                                "\t<channels>\r\n\t\t<channel name=\"A\"/>\r\n\t\t<channel name=\"B\"/>\r\n"
+                                "\t</channels>\r\n\t<!-- note -->\r\n\t<text> kept  text </text>\r\n"
+                                "\t<keep xml:space=\"preserve\">  </keep>\r\n</root>\r\n"));
     const XmlNode root = doc.documentElement();
     ASSERT_EQ(root.childCount(), 4);
     EXPECT_EQ(root.childAt(0).childCount(), 2);
@@ -139,9 +140,10 @@ TEST(XmlParse, ExternalEntityNeverReadsTheFile)
     secret.close();
     const QString url = QUrl::fromLocalFile(secretPath).toString();
 
-    for (const QString &text : {QStringLiteral("<!DOCTYPE r [<!ENTITY x SYSTEM \"%1\">]><r>&x;</r>").arg(url),
-                                QStringLiteral("<!DOCTYPE r SYSTEM \"%1\"><r/>").arg(url),
-                                QStringLiteral("<!DOCTYPE r [<!ENTITY % p SYSTEM \"%1\"> %p;]><r/>").arg(url)}) {
+    for (const QString &text :
+        { QStringLiteral("<!DOCTYPE r [<!ENTITY x SYSTEM \"%1\">]><r>&x;</r>").arg(url),
+            QStringLiteral("<!DOCTYPE r SYSTEM \"%1\"><r/>").arg(url),
+            QStringLiteral("<!DOCTYPE r [<!ENTITY % p SYSTEM \"%1\"> %p;]><r/>").arg(url) }) {
         XmlDocument doc;
         ASSERT_FALSE(doc.loadXml(text)) << text.toStdString();
         EXPECT_FALSE(doc.parseError().reason.contains(QStringLiteral("TOP-SECRET")));
@@ -175,10 +177,11 @@ TEST(XmlParse, HugeAttributeIsKeptWhole)
 TEST(XmlParse, NonAsciiTextSurvivesRoundTripWhateverTheDeclaredEncoding)
 {
     const QString name = QStringLiteral("Kanal \u00e4\u00f6\u00fc \u65e5\u672c \U0001F4FB");
-    for (const QString &declaration : {QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"),
-                                       QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>"),
-                                       QStringLiteral("\uFEFF<?xml version=\"1.0\" encoding=\"utf-8\"?>")}) {
-        XmlDocument doc = parsed(declaration + QStringLiteral("<root name=\"%1\"><t>%1</t></root>").arg(name));
+    for (const QString &declaration : { QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"),
+             QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>"),
+             QStringLiteral("\uFEFF<?xml version=\"1.0\" encoding=\"utf-8\"?>") }) {
+        XmlDocument doc
+            = parsed(declaration + QStringLiteral("<root name=\"%1\"><t>%1</t></root>").arg(name));
         ASSERT_FALSE(doc.isEmpty()) << declaration.toStdString();
         EXPECT_EQ(doc.documentElement().attributeOr(QStringLiteral("name")), name);
         XmlDocument again = parsed(doc.xml());
@@ -189,8 +192,8 @@ TEST(XmlParse, NonAsciiTextSurvivesRoundTripWhateverTheDeclaredEncoding)
 
 TEST(XmlParse, ErrorPositionCountsCharactersOfTheLine)
 {
-    for (const QString &value : {QStringLiteral("aaaa"), QStringLiteral("\u00e4\u00e4\u00e4\u00e4"),
-                                 QStringLiteral("\U0001F4FB\U0001F4FB")}) {
+    for (const QString &value : { QStringLiteral("aaaa"), QStringLiteral("\u00e4\u00e4\u00e4\u00e4"),
+             QStringLiteral("\U0001F4FB\U0001F4FB") }) {
         XmlDocument doc;
         ASSERT_FALSE(doc.loadXml(QStringLiteral("<root>\n<a n=\"%1\" <b/></root>").arg(value)));
         const XmlParseError &error = doc.parseError();
@@ -218,7 +221,8 @@ TEST(XmlParse, ThreadsParsingAtOnceEachGetTheirOwnErrors)
                     || !doc.parseError().srcText.contains(QStringLiteral("t=\"%1\"").arg(t)))
                     ++wrongResults[t];
                 XmlDocument good;
-                if (!good.loadXml(QStringLiteral("<root><a i=\"%1\"/></root>").arg(i)) || good.parseError().code != 0)
+                if (!good.loadXml(QStringLiteral("<root><a i=\"%1\"/></root>").arg(i))
+                    || good.parseError().code != 0)
                     ++wrongResults[t];
             }
         });
@@ -231,12 +235,12 @@ TEST(XmlParse, ThreadsParsingAtOnceEachGetTheirOwnErrors)
 
 // ---- XPath ----
 
-const QString kProfile = QStringLiteral(
-    "<VelaProfile xmlns=\"urn:test:profile\">"
-    "<factory_setting model=\"KUD41600\" codeplug_version=\"3\"/>"
-    "<channels><channel name=\"A\" rx=\"1\"/><channel name=\"B\" rx=\"2\"/><channel name=\"C\" rx=\"3\"/></channels>"
-    "<frequencies><frequency freq=\"446006250\"/></frequencies>"
-    "</VelaProfile>");
+const QString kProfile = QStringLiteral("<VelaProfile xmlns=\"urn:test:profile\">"
+                                        "<factory_setting model=\"KUD41600\" codeplug_version=\"3\"/>"
+                                        "<channels><channel name=\"A\" rx=\"1\"/><channel name=\"B\" "
+                                        "rx=\"2\"/><channel name=\"C\" rx=\"3\"/></channels>"
+                                        "<frequencies><frequency freq=\"446006250\"/></frequencies>"
+                                        "</VelaProfile>");
 
 TEST(XmlXPath, SelectsWithTheDocumentsPrefixesInDocumentOrder)
 {
@@ -245,16 +249,18 @@ TEST(XmlXPath, SelectsWithTheDocumentsPrefixesInDocumentOrder)
     ASSERT_EQ(channels.size(), 3);
     EXPECT_EQ(channels[2].attributeOr(QStringLiteral("name")), QStringLiteral("C"));
 
-    const QList<XmlNode> mixed = doc.selectNodes(QStringLiteral("//p:frequency | //p:channel[@name='B'] | //p:factory_setting"));
+    const QList<XmlNode> mixed
+        = doc.selectNodes(QStringLiteral("//p:frequency | //p:channel[@name='B'] | //p:factory_setting"));
     ASSERT_EQ(mixed.size(), 3);
     EXPECT_EQ(mixed[0].localName(), QStringLiteral("factory_setting"));
     EXPECT_EQ(mixed[1].attributeOr(QStringLiteral("name")), QStringLiteral("B"));
     EXPECT_EQ(mixed[2].localName(), QStringLiteral("frequency"));
 
-    EXPECT_EQ(doc.selectSingleNode(QStringLiteral("//p:factory_setting")).attributeOr(QStringLiteral("codeplug_version")),
-              QStringLiteral("3"));
+    EXPECT_EQ(doc.selectSingleNode(QStringLiteral("//p:factory_setting"))
+                  .attributeOr(QStringLiteral("codeplug_version")),
+        QStringLiteral("3"));
     EXPECT_TRUE(doc.selectSingleNode(QStringLiteral("//p:nothing")).isNull());
-    EXPECT_TRUE(doc.selectNodes(QStringLiteral("//channel")).isEmpty());  // no prefix: no namespace
+    EXPECT_TRUE(doc.selectNodes(QStringLiteral("//channel")).isEmpty()); // no prefix: no namespace
 }
 
 TEST(XmlXPath, RelativeToANodeAndSelectingAttributes)
@@ -263,9 +269,9 @@ TEST(XmlXPath, RelativeToANodeAndSelectingAttributes)
     const XmlNode channels = doc.selectSingleNode(QStringLiteral("//p:channels"));
     EXPECT_EQ(channels.selectNodes(QStringLiteral("p:channel")).size(), 3);
     EXPECT_EQ(channels.selectSingleNode(QStringLiteral("p:channel[2]")).attributeOr(QStringLiteral("name")),
-              QStringLiteral("B"));
+        QStringLiteral("B"));
     EXPECT_EQ(channels.selectSingleNode(QStringLiteral("../p:factory_setting")).localName(),
-              QStringLiteral("factory_setting"));
+        QStringLiteral("factory_setting"));
 
     const XmlNode rx = channels.selectSingleNode(QStringLiteral("p:channel[3]/@rx"));
     ASSERT_EQ(rx.type(), XmlNode::Type::Attribute);
@@ -276,9 +282,9 @@ TEST(XmlXPath, RelativeToANodeAndSelectingAttributes)
 TEST(XmlXPath, BadExpressionsThrowXmlError)
 {
     XmlDocument doc = parsed(kProfile);
-    EXPECT_THROW(doc.selectNodes(QStringLiteral("//q:channel")), XmlError);  // unbound prefix
+    EXPECT_THROW(doc.selectNodes(QStringLiteral("//q:channel")), XmlError); // unbound prefix
     EXPECT_THROW(doc.selectNodes(QStringLiteral("//p:channel[")), XmlError);
-    EXPECT_THROW(doc.selectNodes(QStringLiteral("count(//p:channel)")), XmlError);  // not a node set
+    EXPECT_THROW(doc.selectNodes(QStringLiteral("count(//p:channel)")), XmlError); // not a node set
     EXPECT_THROW(doc.documentElement().selectSingleNode(QStringLiteral("nosuchfunction()")), XmlError);
     try {
         doc.selectNodes(QStringLiteral("//q:channel"));
@@ -293,8 +299,8 @@ TEST(XmlXPath, BadExpressionsThrowXmlError)
 
 TEST(XmlNodes, NamesTypesAndParents)
 {
-    XmlDocument doc = parsed(
-        QStringLiteral("<x:root xmlns:x=\"urn:test:profile\" x:id=\"7\" id=\"plain\">t<!--c--><x:child/></x:root>"));
+    XmlDocument doc = parsed(QStringLiteral(
+        "<x:root xmlns:x=\"urn:test:profile\" x:id=\"7\" id=\"plain\">t<!--c--><x:child/></x:root>"));
     const XmlNode root = doc.documentElement();
     EXPECT_EQ(root.attribute(QStringLiteral("x:id")), QStringLiteral("7"));
     EXPECT_EQ(root.attribute(QStringLiteral("id")), QStringLiteral("plain"));
@@ -319,7 +325,8 @@ TEST(XmlNodes, AbsentAttributeDiffersFromEmpty)
     EXPECT_TRUE(root.hasAttribute(QStringLiteral("empty")));
     EXPECT_EQ(root.attribute(QStringLiteral("missing")), std::nullopt);
     EXPECT_EQ(root.attributeOr(QStringLiteral("missing"), QStringLiteral("dflt")), QStringLiteral("dflt"));
-    EXPECT_EQ(root.attributeNames(), (QStringList{QStringLiteral("empty"), QStringLiteral("b"), QStringLiteral("a")}));
+    EXPECT_EQ(root.attributeNames(),
+        (QStringList { QStringLiteral("empty"), QStringLiteral("b"), QStringLiteral("a") }));
 }
 
 TEST(XmlNodes, SetAndRemoveAttributes)
@@ -328,7 +335,7 @@ TEST(XmlNodes, SetAndRemoveAttributes)
     XmlNode root = doc.documentElement();
     root.setAttribute(QStringLiteral("a"), QStringLiteral("2"));
     root.setAttribute(QStringLiteral("new"), QStringLiteral("&amp; <\"'>"));
-    EXPECT_EQ(root.attributeNames(), (QStringList{QStringLiteral("a"), QStringLiteral("new")}));
+    EXPECT_EQ(root.attributeNames(), (QStringList { QStringLiteral("a"), QStringLiteral("new") }));
     EXPECT_EQ(root.attributeOr(QStringLiteral("a")), QStringLiteral("2"));
     EXPECT_EQ(root.attributeOr(QStringLiteral("new")), QStringLiteral("&amp; <\"'>"));
 
@@ -336,7 +343,7 @@ TEST(XmlNodes, SetAndRemoveAttributes)
     root.removeAttribute(QStringLiteral("a"));
     root.removeAttribute(QStringLiteral("never"));
     EXPECT_FALSE(root.hasAttribute(QStringLiteral("a")));
-    EXPECT_EQ(held.text(), QStringLiteral("2"));  // still usable
+    EXPECT_EQ(held.text(), QStringLiteral("2")); // still usable
     held.setText(QStringLiteral("3"));
     EXPECT_EQ(held.text(), QStringLiteral("3"));
 
@@ -445,7 +452,7 @@ TEST(XmlNodes, NodesKeepTheirTreeAliveAfterTheDocumentIsDroppedOrReloaded)
     ASSERT_TRUE(doc.loadXml(QStringLiteral("<replaced/>")));
     EXPECT_EQ(channel.attributeOr(QStringLiteral("name")), QStringLiteral("B"));
     EXPECT_EQ(channel.parent().localName(), QStringLiteral("channels"));
-    EXPECT_THROW(doc.documentElement().appendChild(channel), XmlError);  // from the replaced tree
+    EXPECT_THROW(doc.documentElement().appendChild(channel), XmlError); // from the replaced tree
 }
 
 TEST(XmlNodes, BuildsADocumentFromScratchAndImportsNodes)
@@ -460,7 +467,7 @@ TEST(XmlNodes, BuildsADocumentFromScratchAndImportsNodes)
     XmlNode attribute = doc.importNode(source.selectSingleNode(QStringLiteral("//p:channel/@name")), false);
     EXPECT_EQ(attribute.type(), XmlNode::Type::Attribute);
     EXPECT_EQ(attribute.text(), QStringLiteral("A"));
-    source = XmlDocument();  // the imported copies do not depend on it
+    source = XmlDocument(); // the imported copies do not depend on it
 
     doc.setNamespace(QStringLiteral("p"), kNs);
     EXPECT_EQ(doc.selectNodes(QStringLiteral("/p:root/p:channels/p:channel")).size(), 3);
@@ -468,7 +475,7 @@ TEST(XmlNodes, BuildsADocumentFromScratchAndImportsNodes)
     XmlNode replacement = doc.createElement(QStringLiteral("other"));
     doc.setDocumentElement(replacement);
     EXPECT_EQ(doc.documentElement(), replacement);
-    EXPECT_EQ(root.childCount(), 2);  // the old root stays usable
+    EXPECT_EQ(root.childCount(), 2); // the old root stays usable
 }
 
 // ---- serialisation ----
@@ -479,22 +486,25 @@ TEST(XmlSerialise, HasDeclarationIndentsAndParsesBackToTheSameTree)
                                             "<channel name=\"B\">mixed <b>bold</b> text</channel></channels>"
                                             "<!-- c --></root>"));
     const QString text = doc.xml();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("\n  <channels>\n    <channel name=\"A\"/>"))) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\n  <channels>\n    <channel name=\"A\"/>")))
+        << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral(">mixed <b>bold</b> text<"))) << text.toStdString();
     EXPECT_EQ(shape(parsed(text).documentElement()), shape(doc.documentElement()));
     EXPECT_EQ(doc.documentElement().childAt(0).childAt(0).xml(),
-              QStringLiteral("<channel xmlns=\"urn:test:profile\" name=\"A\"/>"));
+        QStringLiteral("<channel xmlns=\"urn:test:profile\" name=\"A\"/>"));
     EXPECT_EQ(doc.documentElement().childAt(0).childAt(0).attributeNode(QStringLiteral("name")).xml(),
-              QStringLiteral("name=\"A\""));
+        QStringLiteral("name=\"A\""));
 }
 
 // ---- XSLT ----
 
 TEST(XmlTransform, TransformsToText)
 {
-    XmlDocument profile = parsed(QStringLiteral("<VelaProfile><channels><channel name=\"A&amp;B\"/><channel name=\"C\"/>"
-                                                "</channels></VelaProfile>"));
+    XmlDocument profile
+        = parsed(QStringLiteral("<VelaProfile><channels><channel name=\"A&amp;B\"/><channel name=\"C\"/>"
+                                "</channels></VelaProfile>"));
     XmlDocument sheet = parsed(QStringLiteral(
         "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
         "<xsl:output method=\"html\"/>"
@@ -504,7 +514,7 @@ TEST(XmlTransform, TransformsToText)
     const QString html = profile.transform(sheet);
     EXPECT_TRUE(html.contains(QStringLiteral("<p>A&amp;B 1</p>"))) << html.toStdString();
     EXPECT_TRUE(html.contains(QStringLiteral("<p>C 2</p>"))) << html.toStdString();
-    EXPECT_EQ(sheet.documentElement().localName(), QStringLiteral("stylesheet"));  // the sheet is not consumed
+    EXPECT_EQ(sheet.documentElement().localName(), QStringLiteral("stylesheet")); // the sheet is not consumed
     EXPECT_EQ(profile.transform(sheet), html);
 }
 
@@ -512,10 +522,11 @@ TEST(XmlTransform, InvalidSheetsAndRuntimeFailuresThrow)
 {
     XmlDocument profile = parsed(QStringLiteral("<root/>"));
     EXPECT_THROW(profile.transform(XmlDocument()), XmlError);
-    EXPECT_THROW(profile.transform(parsed(QStringLiteral(
-                     "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
-                     "<xsl:template match=\"/\"><xsl:value-of select=\"//[\"/></xsl:template></xsl:stylesheet>"))),
-                 XmlError);
+    EXPECT_THROW(
+        profile.transform(parsed(QStringLiteral(
+            "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+            "<xsl:template match=\"/\"><xsl:value-of select=\"//[\"/></xsl:template></xsl:stylesheet>"))),
+        XmlError);
     try {
         profile.transform(parsed(QStringLiteral(
             "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
@@ -523,7 +534,8 @@ TEST(XmlTransform, InvalidSheetsAndRuntimeFailuresThrow)
             "</xsl:stylesheet>")));
         ADD_FAILURE() << "terminating transform succeeded";
     } catch (const XmlError &error) {
-        EXPECT_TRUE(error.description.contains(QStringLiteral("stop here"))) << error.description.toStdString();
+        EXPECT_TRUE(error.description.contains(QStringLiteral("stop here")))
+            << error.description.toStdString();
     }
 }
 
@@ -533,13 +545,15 @@ TEST(XmlTransform, SheetsCannotWriteOrReadFiles)
     const QString target = dir.filePath(QStringLiteral("sub/written.txt"));
     XmlDocument profile = parsed(QStringLiteral("<root/>"));
     for (const QString &writer :
-         {QStringLiteral("<xsl:document href=\"%1\" method=\"text\">owned</xsl:document>"),
-          QStringLiteral("<exsl:document xmlns:exsl=\"http://exslt.org/common\" href=\"%1\" method=\"text\">owned"
-                         "</exsl:document>")}) {
+        { QStringLiteral("<xsl:document href=\"%1\" method=\"text\">owned</xsl:document>"),
+            QStringLiteral(
+                "<exsl:document xmlns:exsl=\"http://exslt.org/common\" href=\"%1\" method=\"text\">owned"
+                "</exsl:document>") }) {
         XmlDocument sheet = parsed(QStringLiteral(
             "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
             "extension-element-prefixes=\"exsl\" xmlns:exsl=\"http://exslt.org/common\">"
-            "<xsl:template match=\"/\">%1</xsl:template></xsl:stylesheet>").arg(writer.arg(target)));
+            "<xsl:template match=\"/\">%1</xsl:template></xsl:stylesheet>")
+                                       .arg(writer.arg(target)));
         EXPECT_THROW(profile.transform(sheet), XmlError) << writer.toStdString();
         EXPECT_FALSE(QFile::exists(target));
         EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("sub"))).exists());
@@ -553,7 +567,8 @@ TEST(XmlTransform, SheetsCannotWriteOrReadFiles)
     XmlDocument reader = parsed(QStringLiteral(
         "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
         "<xsl:template match=\"/\"><out><xsl:value-of select=\"document('%1')/secret\"/></out></xsl:template>"
-        "</xsl:stylesheet>").arg(QUrl::fromLocalFile(readable).toString()));
+        "</xsl:stylesheet>")
+                                    .arg(QUrl::fromLocalFile(readable).toString()));
     QString result;
     try {
         result = profile.transform(reader);

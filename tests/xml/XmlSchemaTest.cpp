@@ -111,8 +111,7 @@ std::shared_ptr<XmlSchemaCollection> profileSchemas()
     return schemas;
 }
 
-class XmlSchemaTest : public ::testing::Test
-{
+class XmlSchemaTest : public ::testing::Test {
 protected:
     // Loads text into a document validated against the profile schema.
     bool load(const QString &text)
@@ -127,7 +126,10 @@ protected:
         EXPECT_FALSE(found.isNull()) << xpath.toStdString();
         return found;
     }
-    XmlSchemaDeclaration declaration(const QString &xpath) const { return schemas->declarationOf(node(xpath)); }
+    XmlSchemaDeclaration declaration(const QString &xpath) const
+    {
+        return schemas->declarationOf(node(xpath));
+    }
 
     std::shared_ptr<XmlSchemaCollection> schemas = profileSchemas();
     XmlDocument doc;
@@ -174,13 +176,14 @@ TEST_F(XmlSchemaTest, BadValueOnOneLineTagPointsAtTheAttributeNotAnEarlierMentio
                           .replace(QStringLiteral("power=\"1\""), QStringLiteral("power=\"high\""))));
     const XmlParseError &error = doc.parseError();
     EXPECT_EQ(error.line, 5);
-    EXPECT_EQ(error.linepos, error.srcText.indexOf(QStringLiteral("power=\"high\"")) + 1) << error.srcText.toStdString();
+    EXPECT_EQ(error.linepos, error.srcText.indexOf(QStringLiteral("power=\"high\"")) + 1)
+        << error.srcText.toStdString();
 }
 
 TEST_F(XmlSchemaTest, UndeclaredAttributeIsPointedAt)
 {
-    ASSERT_FALSE(load(QString(kProfile).replace(QStringLiteral("model=\"KUD41600\""),
-                                                QStringLiteral("model=\"KUD41600\" extra=\"1\""))));
+    ASSERT_FALSE(load(QString(kProfile).replace(
+        QStringLiteral("model=\"KUD41600\""), QStringLiteral("model=\"KUD41600\" extra=\"1\""))));
     EXPECT_EQ(doc.parseError().line, 3);
     EXPECT_EQ(doc.parseError().linepos, doc.parseError().srcText.indexOf(QStringLiteral("extra")) + 1);
 }
@@ -197,9 +200,10 @@ TEST_F(XmlSchemaTest, MissingRequiredAttributePointsAtTheStartTag)
 
 TEST_F(XmlSchemaTest, UnexpectedChildPointsAtItsStartTag)
 {
-    ASSERT_FALSE(load(QString(kProfile).replace(QStringLiteral("\t</channels>"),
-                                                QStringLiteral("\t\t<bogus/>\r\n\t</channels>"))));
-    EXPECT_TRUE(doc.parseError().reason.contains(QStringLiteral("bogus"))) << doc.parseError().reason.toStdString();
+    ASSERT_FALSE(load(QString(kProfile).replace(
+        QStringLiteral("\t</channels>"), QStringLiteral("\t\t<bogus/>\r\n\t</channels>"))));
+    EXPECT_TRUE(doc.parseError().reason.contains(QStringLiteral("bogus")))
+        << doc.parseError().reason.toStdString();
     EXPECT_EQ(doc.parseError().line, 9);
     EXPECT_EQ(doc.parseError().linepos, 3);
     EXPECT_EQ(doc.parseError().srcText, QStringLiteral("\t\t<bogus/>"));
@@ -210,10 +214,12 @@ TEST_F(XmlSchemaTest, ElementWithContentIsPointedAtItsStartTagFarIntoALongText)
     // A long value ahead moves the error well past the parser's first
     // input buffer.
     const QString longModel(200000, QLatin1Char('M'));
-    ASSERT_FALSE(load(QString(kProfile)
-                          .replace(QStringLiteral("KUD41600"), longModel)
-                          .replace(QStringLiteral("\t<note>text</note>"), QStringLiteral("\t<note>te<b>x</b>t</note>"))));
-    EXPECT_TRUE(doc.parseError().reason.contains(QStringLiteral("note"))) << doc.parseError().reason.toStdString();
+    ASSERT_FALSE(load(
+        QString(kProfile)
+            .replace(QStringLiteral("KUD41600"), longModel)
+            .replace(QStringLiteral("\t<note>text</note>"), QStringLiteral("\t<note>te<b>x</b>t</note>"))));
+    EXPECT_TRUE(doc.parseError().reason.contains(QStringLiteral("note")))
+        << doc.parseError().reason.toStdString();
     EXPECT_EQ(doc.parseError().line, 10);
     EXPECT_EQ(doc.parseError().linepos, 2);
     EXPECT_EQ(doc.parseError().srcText, QStringLiteral("\t<note>te<b>x</b>t</note>"));
@@ -229,13 +235,14 @@ TEST_F(XmlSchemaTest, UndeclaredDocumentElementIsRefused)
 {
     EXPECT_FALSE(load(QStringLiteral("<Other xmlns=\"urn:test:profile\"/>")));
     EXPECT_NE(doc.parseError().code, 0);
-    EXPECT_FALSE(load(QStringLiteral("<VelaProfile/>")));  // no namespace
+    EXPECT_FALSE(load(QStringLiteral("<VelaProfile/>"))); // no namespace
     EXPECT_NE(doc.parseError().code, 0);
 }
 
 TEST_F(XmlSchemaTest, DetachingTheSchemasStopsValidation)
 {
-    const QString invalid = QString(kProfile).replace(QStringLiteral("power=\"1\""), QStringLiteral("power=\"x\""));
+    const QString invalid
+        = QString(kProfile).replace(QStringLiteral("power=\"1\""), QStringLiteral("power=\"x\""));
     ASSERT_FALSE(load(invalid));
     doc.attachSchemas(nullptr);
     EXPECT_TRUE(doc.loadXml(invalid));
@@ -255,8 +262,9 @@ TEST_F(XmlSchemaTest, ThreadsValidatingAgainstOneCollectionGetTheirOwnErrors)
                 // Thread t breaks the first channel's line (5) or the
                 // continuation line (7).
                 const bool first = (t + i) % 2 == 0;
-                const QString text = first ? QString(kProfile).replace(QStringLiteral("power=\"1\""), QStringLiteral("power=\"t\""))
-                                           : QString(kProfile).replace(QStringLiteral("446100000"), QStringLiteral("x"));
+                const QString text = first
+                    ? QString(kProfile).replace(QStringLiteral("power=\"1\""), QStringLiteral("power=\"t\""))
+                    : QString(kProfile).replace(QStringLiteral("446100000"), QStringLiteral("x"));
                 if (local.loadXml(text) || local.parseError().line != (first ? 5 : 7))
                     ++wrongResults[t];
             }
@@ -274,17 +282,21 @@ TEST(XmlSchemaCompile, InvalidSchemasThrowXmlError)
 {
     XmlSchemaCollection schemas;
     EXPECT_THROW(schemas.add(kNs, XmlDocument()), XmlError);
-    EXPECT_THROW(schemas.add(kNs, parsed(QStringLiteral("<root targetNamespace=\"urn:test:profile\"/>"))), XmlError);
-    EXPECT_THROW(schemas.add(kNs, parsed(QStringLiteral(
-                                      "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" xmlns:p=\"urn:test:profile\" "
-                                      "targetNamespace=\"urn:test:profile\"><xs:element name=\"a\" type=\"p:missing\"/>"
-                                      "</xs:schema>"))),
-                 XmlError);
+    EXPECT_THROW(
+        schemas.add(kNs, parsed(QStringLiteral("<root targetNamespace=\"urn:test:profile\"/>"))), XmlError);
+    EXPECT_THROW(
+        schemas.add(kNs,
+            parsed(QStringLiteral(
+                "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" xmlns:p=\"urn:test:profile\" "
+                "targetNamespace=\"urn:test:profile\"><xs:element name=\"a\" type=\"p:missing\"/>"
+                "</xs:schema>"))),
+        XmlError);
     // A schema for another namespace than the one it is added under.
     EXPECT_THROW(schemas.add(QStringLiteral("urn:other"), parsed(kSchema)), XmlError);
     try {
-        schemas.add(kNs, parsed(QStringLiteral("<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
-                                               "targetNamespace=\"urn:test:profile\"><xs:bogus/></xs:schema>")));
+        schemas.add(kNs,
+            parsed(QStringLiteral("<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+                                  "targetNamespace=\"urn:test:profile\"><xs:bogus/></xs:schema>")));
         ADD_FAILURE() << "bogus schema compiled";
     } catch (const XmlError &error) {
         EXPECT_FALSE(error.description.isEmpty());
@@ -298,16 +310,19 @@ TEST(XmlSchemaCompile, IncludesAreNeverReadFromDisk)
     const QString included = dir.filePath(QStringLiteral("types.xsd"));
     QFile file(included);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" targetNamespace=\"urn:test:profile\">"
-               "<xs:simpleType name=\"t\"><xs:restriction base=\"xs:string\"/></xs:simpleType></xs:schema>");
+    file.write(
+        "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" targetNamespace=\"urn:test:profile\">"
+        "<xs:simpleType name=\"t\"><xs:restriction base=\"xs:string\"/></xs:simpleType></xs:schema>");
     file.close();
     XmlSchemaCollection schemas;
-    EXPECT_THROW(schemas.add(kNs, parsed(QStringLiteral(
-                                      "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" xmlns:p=\"urn:test:profile\" "
-                                      "targetNamespace=\"urn:test:profile\"><xs:include schemaLocation=\"%1\"/>"
-                                      "<xs:element name=\"a\" type=\"p:t\"/></xs:schema>")
-                                      .arg(QUrl::fromLocalFile(included).toString()))),
-                 XmlError);
+    EXPECT_THROW(
+        schemas.add(kNs,
+            parsed(QStringLiteral(
+                "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" xmlns:p=\"urn:test:profile\" "
+                "targetNamespace=\"urn:test:profile\"><xs:include schemaLocation=\"%1\"/>"
+                "<xs:element name=\"a\" type=\"p:t\"/></xs:schema>")
+                       .arg(QUrl::fromLocalFile(included).toString()))),
+        XmlError);
 }
 
 TEST(XmlSchemaCompile, CollectionKeepsItsOwnCopyOfTheSchema)
@@ -322,10 +337,11 @@ TEST(XmlSchemaCompile, CollectionKeepsItsOwnCopyOfTheSchema)
     doc.attachSchemas(schemas);
     ASSERT_TRUE(doc.loadXml(kProfile)) << doc.parseError().reason.toStdString();
     doc.setNamespace(QStringLiteral("p"), kNs);
-    const XmlSchemaDeclaration frequency =
-        schemas->declarationOf(doc.selectSingleNode(QStringLiteral("//p:channel/@rx_freq")));
-    EXPECT_EQ(frequency.typeChain, (QStringList{QStringLiteral("rxFreqType"), QStringLiteral("freqType"),
-                                                QStringLiteral("unsignedLong")}));
+    const XmlSchemaDeclaration frequency
+        = schemas->declarationOf(doc.selectSingleNode(QStringLiteral("//p:channel/@rx_freq")));
+    EXPECT_EQ(frequency.typeChain,
+        (QStringList {
+            QStringLiteral("rxFreqType"), QStringLiteral("freqType"), QStringLiteral("unsignedLong") }));
 }
 
 // ---- declarations ----
@@ -337,7 +353,7 @@ TEST_F(XmlSchemaTest, ElementDeclarationsAlongTheAncestry)
     EXPECT_TRUE(root.found);
     EXPECT_EQ(root.name, QStringLiteral("VelaProfile"));
     EXPECT_EQ(root.typeName, QString());
-    EXPECT_EQ(root.typeChain, (QStringList{QString(), QStringLiteral("anyType")}));
+    EXPECT_EQ(root.typeChain, (QStringList { QString(), QStringLiteral("anyType") }));
 
     // Declared inside a group reached by reference.
     const XmlSchemaDeclaration channels = declaration(QStringLiteral("//p:channels"));
@@ -350,12 +366,13 @@ TEST_F(XmlSchemaTest, ElementDeclarationsAlongTheAncestry)
     const XmlSchemaDeclaration channel = declaration(QStringLiteral("//p:channel[2]"));
     EXPECT_EQ(channel.name, QStringLiteral("channel"));
     EXPECT_EQ(channel.typeName, QStringLiteral("channelType"));
-    EXPECT_EQ(channel.typeChain, (QStringList{QStringLiteral("channelType"), QStringLiteral("baseRecord"),
-                                              QStringLiteral("anyType")}));
+    EXPECT_EQ(channel.typeChain,
+        (QStringList {
+            QStringLiteral("channelType"), QStringLiteral("baseRecord"), QStringLiteral("anyType") }));
     EXPECT_EQ(hookIn(channel, QStringLiteral("OnDelete")), QStringLiteral("OnDeleteChannel"));
 
     const XmlSchemaDeclaration note = declaration(QStringLiteral("//p:note"));
-    EXPECT_EQ(note.typeChain, QStringList{QStringLiteral("string")});
+    EXPECT_EQ(note.typeChain, QStringList { QStringLiteral("string") });
     EXPECT_EQ(note.annotationXml, QString());
 
     const XmlSchemaDeclaration factory = declaration(QStringLiteral("//p:factory_setting"));
@@ -369,28 +386,31 @@ TEST_F(XmlSchemaTest, AttributeDeclarationsAndTheirTypeChains)
     const XmlSchemaDeclaration version = declaration(QStringLiteral("//p:factory_setting/@codeplug_version"));
     EXPECT_EQ(version.name, QStringLiteral("codeplug_version"));
     EXPECT_EQ(version.typeName, QStringLiteral("long"));
-    EXPECT_EQ(version.typeChain, QStringList{QStringLiteral("long")});
+    EXPECT_EQ(version.typeChain, QStringList { QStringLiteral("long") });
 
     const XmlSchemaDeclaration frequency = declaration(QStringLiteral("//p:channel[2]/@rx_freq"));
     EXPECT_EQ(frequency.typeName, QStringLiteral("rxFreqType"));
-    EXPECT_EQ(frequency.typeChain, (QStringList{QStringLiteral("rxFreqType"), QStringLiteral("freqType"),
-                                                QStringLiteral("unsignedLong")}));
+    EXPECT_EQ(frequency.typeChain,
+        (QStringList {
+            QStringLiteral("rxFreqType"), QStringLiteral("freqType"), QStringLiteral("unsignedLong") }));
 
     // Inherited from the base type of a complexContent extension.
-    EXPECT_EQ(declaration(QStringLiteral("//p:channel[1]/@id")).typeChain, QStringList{QStringLiteral("unsignedByte")});
-    EXPECT_EQ(declaration(QStringLiteral("//p:channel[1]/@power")).typeChain, QStringList{QStringLiteral("long")});
+    EXPECT_EQ(declaration(QStringLiteral("//p:channel[1]/@id")).typeChain,
+        QStringList { QStringLiteral("unsignedByte") });
+    EXPECT_EQ(declaration(QStringLiteral("//p:channel[1]/@power")).typeChain,
+        QStringList { QStringLiteral("long") });
 
     // Through an attribute group, with an anonymous type.
     const XmlSchemaDeclaration disable = declaration(QStringLiteral("//p:channel[1]/@disable"));
     EXPECT_TRUE(disable.found);
     EXPECT_EQ(disable.typeName, QString());
-    EXPECT_EQ(disable.typeChain, (QStringList{QString(), QStringLiteral("boolean")}));
+    EXPECT_EQ(disable.typeChain, (QStringList { QString(), QStringLiteral("boolean") }));
     EXPECT_EQ(hookIn(disable, QStringLiteral("SetVal")), QStringLiteral("OnSetDisable"));
 
     // A global attribute by reference (qualified in the instance).
     const XmlSchemaDeclaration global = declaration(QStringLiteral("/p:VelaProfile/@p:version"));
     EXPECT_EQ(global.name, QStringLiteral("version"));
-    EXPECT_EQ(global.typeChain, QStringList{QStringLiteral("long")});
+    EXPECT_EQ(global.typeChain, QStringList { QStringLiteral("long") });
 
     const XmlSchemaDeclaration name = declaration(QStringLiteral("//p:channel[1]/@name"));
     EXPECT_TRUE(name.annotationXml.contains(QStringLiteral("Channel name")));
@@ -406,7 +426,7 @@ TEST_F(XmlSchemaTest, NodesWithoutDeclarationAreNotFound)
     XmlNode stray = doc.createElement(QStringLiteral("stray"), kNs);
     channel.appendChild(stray);
     EXPECT_FALSE(schemas->declarationOf(stray).found);
-    EXPECT_FALSE(schemas->declarationOf(node(QStringLiteral("//p:note")).childAt(0)).found);  // a text node
+    EXPECT_FALSE(schemas->declarationOf(node(QStringLiteral("//p:note")).childAt(0)).found); // a text node
     EXPECT_FALSE(schemas->declarationOf(XmlNode()).found);
 
     XmlDocument other = parsed(QStringLiteral("<VelaProfile xmlns=\"urn:other\"/>"));
@@ -417,7 +437,8 @@ TEST_F(XmlSchemaTest, AnnotationTextCarriesItsNamespaceDeclarations)
 {
     ASSERT_TRUE(load(kProfile));
     const QString annotation = declaration(QStringLiteral("//p:channel[1]/@disable")).annotationXml;
-    EXPECT_TRUE(annotation.contains(QLatin1String(vela::kSchemaExtensionNamespace))) << annotation.toStdString();
+    EXPECT_TRUE(annotation.contains(QLatin1String(vela::kSchemaExtensionNamespace)))
+        << annotation.toStdString();
     XmlDocument parsedAnnotation = parsed(annotation);
     EXPECT_EQ(parsedAnnotation.documentElement().localName(), QStringLiteral("annotation"));
     EXPECT_EQ(parsedAnnotation.documentElement().namespaceUri(), QLatin1String(kXsdNamespace));
