@@ -1,0 +1,35 @@
+#pragma once
+
+#include "BaseView.h"
+#include "ButtonFeatureList.h"
+
+// The features of the programmable buttons, the settings that belong to
+// some of them (beside the button that holds the feature), the keypad lock
+// and a picture of the radio that shows where the buttons are.
+class CButtonsView : public CBaseView {
+    Q_OBJECT
+
+public:
+    explicit CButtonsView(const EditorContext &context, QWidget *parent = nullptr);
+
+    void OnInitialUpdate() override;
+
+protected:
+    void LoadRes() override;
+    void LoadData() override;
+    CDataItem sectionItem(const char *section) const override;
+
+private:
+    int limitValue(const QString &attribute) const;
+    void fillFeatureLists();
+    void fillPresetChannelLists();
+    void showPicture();
+    // Puts the row of each feature's setting beside the button that holds
+    // the feature, or hides it; the picture goes right of them all.
+    void placeDependentRows();
+    void placePicture(int right);
+    void resetButtons();
+    void writeIfDifferent(int controlId, int value);
+
+    std::optional<CButtonFeatureList> m_features;
+};
