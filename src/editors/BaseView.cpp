@@ -14,7 +14,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QTreeWidget>
+#include <QUndoStack>
 
 namespace {
 
@@ -110,6 +113,13 @@ QWidget *CBaseView::createWidget(const FormControl &control)
         return new QCheckBox(text, m_page);
     case ControlWidget::List:
         return new QListWidget(m_page);
+    case ControlWidget::ReportList: {
+        auto *list = new QTreeWidget(m_page);
+        list->setRootIsDecorated(false);
+        list->setUniformRowHeights(true);
+        list->setAllColumnsShowFocus(true);
+        return list;
+    }
     case ControlWidget::Button:
         return new QPushButton(text, m_page);
     case ControlWidget::PageTitle:
@@ -269,8 +279,33 @@ void CBaseView::ShowHelp(int controlId)
 
 void CBaseView::onProfileChanged(const ProfileChange &)
 {
-    if (m_initialised)
+    if (m_initialised && !m_groupingEdits)
         LoadData();
+}
+
+void CBaseView::editAsOneStep(const QString &undoText, const std::function<void()> &body)
+{
+    if (m_groupingEdits) {
+        body();
+        return;
+    }
+    QUndoStack *stack = document().undoStack();
+    m_groupingEdits = true;
+    stack->beginMacro(undoText);
+    const auto finish = qScopeGuard([this, stack] {
+        stack->endMacro();
+        // A group in which every edit was refused is no step to undo: an
+        // obsolete command leaves the stack as it is undone.
+        auto *group = const_cast<QUndoCommand *>(stack->command(stack->index() - 1));
+        if (group && group->childCount() == 0) {
+            group->setObsolete(true);
+            stack->undo();
+        }
+        m_groupingEdits = false;
+        if (m_initialised)
+            LoadData();
+    });
+    body();
 }
 
 void CBaseView::resizeEvent(QResizeEvent *event)

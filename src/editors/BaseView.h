@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QVariant>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -76,6 +77,16 @@ protected:
     void loadControl(const FormControl &control);
     // The binding cycle's change step for one bound control.
     bool writeValue(const FormControl &control, const QVariant &value);
+    // A bound control was changed by the user. Base: writeValue. Editors
+    // whose fields drive other fields add their writes here.
+    virtual void OnControlChanged(const FormControl &control, const QVariant &value);
+    // Runs body, whose accepted edits become one undo step named undoText;
+    // the form reloads once at the end rather than after every edit.
+    void editAsOneStep(const QString &undoText, const std::function<void()> &body);
+    // The caption that names a control: its label's, or its own.
+    QString labelOf(const FormControl &control) const;
+    // The table entry of a control; nullptr for an id the form lacks.
+    const FormControl *formControl(int controlId) const;
     // Hides the controls of features the model lacks.
     void hideControls(std::initializer_list<int> ids, bool hide = true);
     // The decimal point replaced by the language's separator.
@@ -100,7 +111,6 @@ private:
     bool commitEdit(const FormControl &control);
     bool editIsPending(const FormControl &control) const;
     void onProfileChanged(const ProfileChange &change);
-    QString labelOf(const FormControl &control) const;
     const FormControl *boundControl(int controlId) const;
 
     EditorContext m_context;
@@ -113,4 +123,5 @@ private:
     ControlRects m_closedRects;
     bool m_initialised = false;
     bool m_loading = false;
+    bool m_groupingEdits = false;
 };

@@ -44,13 +44,27 @@ void CBaseView::connectBinding(const FormControl &control, QWidget *widget)
         return;
     if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         connect(combo, &QComboBox::activated, this,
-            [this, &control, combo](int index) { writeValue(control, ComboValue(combo, index)); });
+            [this, &control, combo](int index) { OnControlChanged(control, ComboValue(combo, index)); });
     } else if (auto *check = qobject_cast<QCheckBox *>(widget)) {
         connect(check, &QCheckBox::clicked, this,
-            [this, &control](bool checked) { writeValue(control, checked ? 1 : 0); });
+            [this, &control](bool checked) { OnControlChanged(control, checked ? 1 : 0); });
     } else if (auto *edit = qobject_cast<QLineEdit *>(widget); edit && !edit->isReadOnly()) {
         connect(edit, &QLineEdit::returnPressed, this, [this, &control] { commitEdit(control); });
     }
+}
+
+void CBaseView::OnControlChanged(const FormControl &control, const QVariant &value)
+{
+    writeValue(control, value);
+}
+
+const FormControl *CBaseView::formControl(int controlId) const
+{
+    for (const FormControl &control : m_form.controls) {
+        if (control.id == controlId)
+            return &control;
+    }
+    return nullptr;
 }
 
 const FormControl *CBaseView::boundControl(int controlId) const

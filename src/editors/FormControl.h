@@ -13,6 +13,7 @@ enum class ControlWidget {
     Combo,
     Check,
     List,
+    ReportList, // rows of several columns, with column headers
     Button,
     PageTitle,
     ColumnTitle,
@@ -59,6 +60,9 @@ struct FormControl {
     int maxLength = 0; // edits: most characters, 0 for no limit
     // Combos: the fixed items; the selected index is the value.
     std::span<const char *const> items = {};
+    // A width of its own for a field that the common field width does not
+    // suit (a wide list); it does not widen the other fields. 0: common.
+    int width = 0;
 };
 
 // The message a refused change shows.

@@ -25,7 +25,8 @@ bool HasOwnRow(ControlWidget widget)
 bool TakesFieldWidth(ControlWidget widget)
 {
     return widget == ControlWidget::Edit || widget == ControlWidget::ReadOnlyEdit
-        || widget == ControlWidget::Combo || widget == ControlWidget::List || widget == ControlWidget::Note;
+        || widget == ControlWidget::Combo || widget == ControlWidget::List
+        || widget == ControlWidget::ReportList || widget == ControlWidget::Note;
 }
 
 struct Area {
@@ -45,6 +46,8 @@ public:
             const QSize size = preferredSize(control);
             if (control.rows == 1)
                 m_rowHeight = std::max(m_rowHeight, size.height());
+            if (control.width > 0 && control.cell != Cell::Label)
+                continue;
             const int width = TakesFieldWidth(control.widget) ? kFieldWidth : size.width();
             int &widest = control.cell == Cell::Label ? m_label[control.column]
                 : control.cell == Cell::Field         ? m_field[control.column]
@@ -83,15 +86,22 @@ public:
         case Cell::Label:
             return QRect(labelX, top, m_label[control.column], height);
         case Cell::Field:
-            return QRect(fieldX, top,
-                TakesFieldWidth(control.widget) ? m_field[control.column] : preferred.width(), height);
+            return QRect(fieldX, top, fieldWidth(control, preferred), height);
         case Cell::Whole:
+            if (control.width > 0)
+                return QRect(labelX, top, control.width, height);
             break;
         }
         return QRect(labelX, top, area.width - 2 * m_padding, height);
     }
 
 private:
+    int fieldWidth(const FormControl &control, const QSize &preferred) const
+    {
+        if (control.width > 0)
+            return control.width;
+        return TakesFieldWidth(control.widget) ? m_field[control.column] : preferred.width();
+    }
     int pitch() const { return m_rowHeight + kRowGap; }
     int rowTop(int row) const { return kFirstRowTop + (row - 1) * pitch(); }
     int columnWidth(int column) const
