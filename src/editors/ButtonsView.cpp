@@ -35,6 +35,8 @@ constexpr int kPresetChannels[] = { 1007, 1008 };
 
 // The picture keeps its proportions at this height.
 constexpr int kPictureHeight = 300;
+// Wide enough for the longest feature name.
+constexpr int kFeatureFieldWidth = 250;
 
 constexpr char kFeatureTaken[]
     = QT_TRANSLATE_NOOP("Editors", "One feature can not be assigned to multiple buttons.");
@@ -91,6 +93,7 @@ constexpr FormControl ButtonCombo(const Button &button, int row)
     FormControl combo
         = Field(ControlWidget::Combo, button.combo, row, button.label, Section::kSetting, button.attribute);
     combo.refusalText = kFeatureTaken;
+    combo.width = kFeatureFieldWidth;
     return combo;
 }
 

@@ -9,6 +9,8 @@ namespace {
 using Form::Label;
 
 constexpr int kCodes = 6;
+// Room for the five characters of a tone.
+constexpr int kCodeFieldWidth = 80;
 
 // One page: its title, and per code a label and an edit box whose ids
 // advance by idStep from the first ones.
@@ -33,6 +35,7 @@ constexpr std::array<FormControl, 1 + 2 * kCodes> CodeControls(const CodePage &p
         FormControl edit = Form::Field(ControlWidget::Edit, page.firstEdit + i * page.idStep, i + 1, label,
             Section::kSetting, page.attributes[i]);
         edit.maxLength = page.maxLength;
+        edit.width = kCodeFieldWidth;
         edit.refusalText = page.refusalText;
         controls[1 + 2 * i] = Label(label, page.labels[i], i + 1);
         controls[2 + 2 * i] = edit;
