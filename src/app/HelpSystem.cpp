@@ -1,5 +1,6 @@
 #include "HelpSystem.h"
 
+#include "GeneratedData.h"
 #include "base/ConfigStore.h"
 
 #include <QCoreApplication>
@@ -10,10 +11,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-// The build tree and an install both keep the generated data (the compiled
-// help) here, relative to the program's folder.
-constexpr char kGeneratedDataBesideProgram[] = "../share/velacps";
 
 // The help engine keeps its search index beside the collection, which an
 // install puts where the user cannot write; the engine works on a copy in
@@ -72,16 +69,6 @@ QString CHelpSystem::message(Status status)
     return QString();
 }
 
-QStringList CHelpSystem::collectionCandidates(const QString &helpFilePath)
-{
-    const QString helpFolder = QFileInfo(helpFilePath).absolutePath();
-    const QString relativeFolder = QDir(CConfigStore::installPath()).relativeFilePath(helpFolder);
-    const QDir generatedData(
-        QDir(QCoreApplication::applicationDirPath()).filePath(kGeneratedDataBesideProgram));
-    return { QDir(helpFolder).filePath(kCollectionName),
-        QDir::cleanPath(generatedData.filePath(relativeFolder + QLatin1Char('/') + kCollectionName)) };
-}
-
 CHelpSystem::Status CHelpSystem::status()
 {
     if (!m_status)
@@ -94,13 +81,7 @@ CHelpSystem::Status CHelpSystem::open()
     const QString helpFile = CConfigStore::helpFilePath(CConfigStore::currentLanguage());
     if (helpFile.isEmpty())
         return Status::NotConfigured;
-    QString collection;
-    for (const QString &candidate : collectionCandidates(helpFile)) {
-        if (QFileInfo(candidate).isFile()) {
-            collection = candidate;
-            break;
-        }
-    }
+    const QString collection = GeneratedData::find(QFileInfo(helpFile).dir().filePath(kCollectionName));
     if (collection.isEmpty())
         return Status::CollectionMissing;
     auto engine = std::make_unique<QHelpEngine>(userCopyOf(collection));

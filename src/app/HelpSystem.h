@@ -40,11 +40,8 @@ public:
     // The configured help page itself, the start page of the help window.
     QUrl homeUrl();
 
-    // Where the collection of the configured help page (the language's
-    // "HelpFileName", an absolute path) is looked for: beside the page,
-    // then under the same relative path in the data folder beside the
-    // program (a build tree keeps its compiled help there).
-    static QStringList collectionCandidates(const QString &helpFilePath);
+    // The collection is looked for beside the configured help page (the
+    // language's "HelpFileName"), as GeneratedData finds it.
     static constexpr char kCollectionName[] = "velacps.qhc";
     // The folder of the pages inside the collection.
     static constexpr char kVirtualFolder[] = "help";

@@ -1,6 +1,7 @@
 #include "SplashScreen.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -10,7 +11,7 @@ CSplashScreen::CSplashScreen(const QPixmap &picture)
     , m_picture(picture)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setAccessibleName(QStringLiteral("Splash screen"));
+    setAccessibleName(QCoreApplication::translate("CSplashScreen", "Splash screen"));
     setFixedSize(m_picture.deviceIndependentSize().toSize());
     m_timer.setSingleShot(true);
     m_timer.setInterval(kShowMs);

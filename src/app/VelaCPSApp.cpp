@@ -3,6 +3,7 @@
 #include "AppIcons.h"
 #include "AppIdentity.h"
 #include "DocumentCommands.h"
+#include "GeneratedData.h"
 #include "MainFrame.h"
 #include "SingleInstance.h"
 #include "SplashScreen.h"
@@ -12,6 +13,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QJSEngine>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 
 CVelaCPSApp::CVelaCPSApp()
@@ -27,8 +30,10 @@ CVelaCPSApp::~CVelaCPSApp()
 {
     // The main window ends the cable watch before the rest goes.
     m_mainFrame.reset();
-    if (QCoreApplication::instance())
+    if (QCoreApplication::instance()) {
         QCoreApplication::removeTranslator(&m_translator);
+        QCoreApplication::removeTranslator(&m_toolkitTranslator);
+    }
     MessageReporter::install(nullptr);
 }
 
@@ -49,9 +54,10 @@ bool CVelaCPSApp::LoadLanguage()
 {
     if (CConfigStore::currentLanguage() == QLatin1String("English"))
         return true;
-    const QString resource = CConfigStore::resourceFilePath();
+    const QString resource = GeneratedData::find(CConfigStore::resourceFilePath());
     if (!resource.isEmpty() && m_translator.load(resource)) {
         QCoreApplication::installTranslator(&m_translator);
+        LoadToolkitTranslation(QLocale(m_translator.language()));
         return true;
     }
     CConfigStore::setCurrentLanguage(QStringLiteral("English"));
@@ -60,6 +66,14 @@ bool CVelaCPSApp::LoadLanguage()
                     "English language version."),
         MsgStyle::IconWarning);
     return false;
+}
+
+void CVelaCPSApp::LoadToolkitTranslation(const QLocale &locale)
+{
+    // Qt's own texts (standard buttons, file dialogs), where Qt ships them.
+    if (m_toolkitTranslator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_toolkitTranslator);
 }
 
 QString CVelaCPSApp::fileArgument(const QStringList &arguments)

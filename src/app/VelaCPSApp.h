@@ -3,6 +3,7 @@
 #include "DesktopReporter.h"
 #include "settings/ProductContext.h"
 
+#include <QLocale>
 #include <QStringList>
 #include <QTranslator>
 
@@ -40,6 +41,7 @@ public:
     static constexpr char kCableNameVariable[] = "VELACPS_CABLE_NAME";
 
 private:
+    void LoadToolkitTranslation(const QLocale &locale);
     void createMainFrame();
     // The file named on the command line, if any.
     static QString fileArgument(const QStringList &arguments);
@@ -47,6 +49,7 @@ private:
     CDesktopReporter m_reporter;
     CProductContext m_context;
     QTranslator m_translator;
+    QTranslator m_toolkitTranslator;
     std::unique_ptr<CSplashScreen> m_splash;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CSingleInstance> m_instance;

@@ -70,7 +70,7 @@ bool CVelaCPSDoc::DoSave(const QString &path)
     if (!commitPendingInput())
         return false;
     if (!ModelRules::CheckChannelFrequencyRange(m_profile->root())) {
-        showMessage(QLatin1String(ModelRules::kRangeMessage), MsgStyle::IconWarning);
+        showMessage(ModelRules::text(ModelRules::kRangeMessage), MsgStyle::IconWarning);
         return false;
     }
     QString target = path;

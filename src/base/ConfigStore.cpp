@@ -2,6 +2,7 @@
 
 #include "base/MessageReporter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -130,7 +131,9 @@ QString installRelativePath(const QString &relative)
 
 bool fatalRegistryError()
 {
-    showMessage(QStringLiteral("Fatal registry Error, the application will be closed!"), MsgStyle::IconError);
+    showMessage(
+        QCoreApplication::translate("ConfigStore", "Fatal registry Error, the application will be closed!"),
+        MsgStyle::IconError);
     return false;
 }
 

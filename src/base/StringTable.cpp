@@ -52,4 +52,10 @@ QString text(int id)
     return QCoreApplication::translate("StringTable", source);
 }
 
+QString missingInstallFiles()
+{
+    return QCoreApplication::translate(
+        "StringTable", "Some files needed by CPS are not available.\nPlease reinstall CPS.");
+}
+
 } // namespace StringTable

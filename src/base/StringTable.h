@@ -9,4 +9,6 @@ namespace StringTable {
 // The text of id in the current language; "Unknown Error" for an unknown id.
 QString text(int id);
 bool contains(int id);
+// The message shown when a file of the install directory is missing.
+QString missingInstallFiles();
 } // namespace StringTable

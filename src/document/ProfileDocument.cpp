@@ -7,6 +7,7 @@
 #include "base/VelaException.h"
 #include "codeplug/DataAdaptor.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -102,7 +103,8 @@ bool CProfileDocument::Open(const QString &path)
 {
     QString text;
     if (!ReadTextFile(path, text)) {
-        showMessage(QStringLiteral("The file \"%1\" cannot be read.").arg(QFileInfo(path).fileName()),
+        showMessage(QCoreApplication::translate("ProfileDocument", "The file \"%1\" cannot be read.")
+                        .arg(QFileInfo(path).fileName()),
             MsgStyle::IconError);
         return false;
     }
@@ -188,13 +190,14 @@ bool CProfileDocument::Save(const QString &path)
 {
     try {
         if (!ModelRules::CheckChannelFrequencyRange(m_model.rootItem())) {
-            showMessage(QLatin1String(ModelRules::kRangeMessage), MsgStyle::IconWarning);
+            showMessage(ModelRules::text(ModelRules::kRangeMessage), MsgStyle::IconWarning);
             return false;
         }
         const QByteArray bytes = StoreToBytes();
         QString error;
         if (!WriteTextFile(path, bytes, &error)) {
-            showMessage(QStringLiteral("Failed to save \"%1\": %2").arg(QFileInfo(path).fileName(), error),
+            showMessage(QCoreApplication::translate("ProfileDocument", "Failed to save \"%1\": %2")
+                            .arg(QFileInfo(path).fileName(), error),
                 MsgStyle::IconError);
             return false;
         }
@@ -220,7 +223,7 @@ bool CProfileDocument::RunLoadTimeRules()
         withoutUndo([this] { ModelRules::RunLoadTimeRules(root(), m_savedLimits, ruleWriter()); });
         if (ModelRules::CheckChannelFrequencyRange(m_model.rootItem()))
             return true;
-        showMessage(QLatin1String(ModelRules::kRangeMessage), MsgStyle::IconWarning);
+        showMessage(ModelRules::text(ModelRules::kRangeMessage), MsgStyle::IconWarning);
     } catch (const CVelaCPSException &exception) {
         showMessage(exception.text(), MsgStyle::IconError);
     }

@@ -7,6 +7,7 @@
 #include "model/RadioDataModel.h"
 #include "settings/SettingsDocuments.h"
 #include "xml/XmlDocument.h"
+#include <QCoreApplication>
 
 namespace ProfileFileCheck {
 
@@ -17,12 +18,15 @@ bool CodeplugVersionRule(const CSettingsDocuments &settings, QChar phase, int ve
 
 void ShowRegionMessage(const CSettingsDocuments &settings, int region)
 {
-    const QString sentence = QStringLiteral("The CPS does not support this profile's region.");
+    const QString sentence
+        = QCoreApplication::translate("ProfileFileCheck", "The CPS does not support this profile's region.");
     const QString name = settings.regionNames().value(region);
     if (name.isEmpty())
         showMessage(sentence, MsgStyle::IconWarning);
     else
-        showMessage(sentence + QStringLiteral(" Please use the \"%1\".").arg(name), MsgStyle::IconWarning);
+        showMessage(
+            sentence + QCoreApplication::translate("ProfileFileCheck", " Please use the \"%1\".").arg(name),
+            MsgStyle::IconWarning);
 }
 
 bool CheckProfileFile(const QString &path, const CSettingsDocuments &settings)
@@ -35,7 +39,8 @@ bool CheckProfileFile(const QString &path, const CSettingsDocuments &settings)
         // left to the load below, whose message says what is wrong with it.
         XmlDocument parsed;
         if (parsed.loadXml(text) && !FrequencyRules::CheckMURFreq(text)) {
-            showMessage(QStringLiteral("Invalid Frequency."), MsgStyle::IconWarning);
+            showMessage(
+                QCoreApplication::translate("ProfileFileCheck", "Invalid Frequency."), MsgStyle::IconWarning);
             return false;
         }
         CRadioDataModel model(VersionRuleSource { settings.upDownGradeDocument(), settings.regionName() });
@@ -53,8 +58,8 @@ bool CheckProfileFile(const QString &path, const CSettingsDocuments &settings)
         }
         if (CodeplugVersionRule(settings, phase.isEmpty() ? QChar() : phase.at(0), version))
             return true;
-        showMessage(
-            QStringLiteral("Codeplug version of CPS and profile are incompatible! Please update your CPS."),
+        showMessage(QCoreApplication::translate("ProfileFileCheck",
+                        "Codeplug version of CPS and profile are incompatible! Please update your CPS."),
             MsgStyle::IconWarning);
         return false;
     } catch (const CVelaCPSException &exception) {

@@ -4,14 +4,13 @@
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/ProfileNamespaces.h"
+#include "base/StringTable.h"
 #include "base/TextFile.h"
 #include "base/VelaException.h"
 
 namespace {
 
 const QString kProfileNs = QString::fromLatin1(vela::kProfileNamespace);
-const QString kMissingInstallFiles
-    = QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS.");
 
 CVelaCPSException libraryFailure(int code, const XmlError &error, const char *operation, int position)
 {
@@ -43,7 +42,7 @@ bool CRadioDataModel::readInstallFile(const QString &fileName, QString &text) co
 {
     const QString path = CConfigStore::installFilePath(QStringLiteral("profiletemplate"), fileName);
     if (path.isEmpty() || !ReadTextFile(path, text) || text.isEmpty()) {
-        showMessage(kMissingInstallFiles, MsgStyle::IconError);
+        showMessage(StringTable::missingInstallFiles(), MsgStyle::IconError);
         return false;
     }
     return true;

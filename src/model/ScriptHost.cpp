@@ -3,6 +3,7 @@
 #include "ScriptNode.h"
 #include "base/MessageReporter.h"
 
+#include <QCoreApplication>
 #include <atomic>
 
 namespace {
@@ -73,7 +74,7 @@ bool ScriptHost::call(const QString &function, const QJSValueList &args, QJSValu
     const QJSValue callee = m_engine.globalObject().property(function);
     if (!callee.isCallable()) {
         showMessage(
-            QStringLiteral(
+            QCoreApplication::translate("ScriptHost",
                 "IActiveScriptSite::OnScriptError()\nLine: 0\n%1 is not a function in the hook script")
                 .arg(function),
             MsgStyle::IconError);
@@ -101,8 +102,9 @@ bool ScriptHost::call(const QString &function, const QJSValueList &args, QJSValu
     if (m_engine.isInterrupted()) {
         m_engine.setInterrupted(false);
         m_engine.catchError();
-        showMessage(QStringLiteral("IActiveScriptSite::OnScriptError()\nLine: 0\nThe hook %1 ran longer than "
-                                   "%2 ms and was stopped.")
+        showMessage(QCoreApplication::translate("ScriptHost",
+                        "IActiveScriptSite::OnScriptError()\nLine: 0\nThe hook %1 ran longer than "
+                        "%2 ms and was stopped.")
                         .arg(function)
                         .arg(hookTimeLimitMs()),
             MsgStyle::IconError);
@@ -122,8 +124,9 @@ bool ScriptHost::call(const QString &function, const QJSValueList &args, QJSValu
 void ScriptHost::reportError(const QJSValue &error)
 {
     const int line = error.isObject() ? error.property(QStringLiteral("lineNumber")).toInt() : 0;
-    showMessage(
-        QStringLiteral("IActiveScriptSite::OnScriptError()\nLine: %1\n%2").arg(line).arg(error.toString()),
+    showMessage(QCoreApplication::translate("ScriptHost", "IActiveScriptSite::OnScriptError()\nLine: %1\n%2")
+                    .arg(line)
+                    .arg(error.toString()),
         MsgStyle::IconError);
 }
 

@@ -9,6 +9,7 @@
 #include "settings/ModelRules.h"
 #include "settings/SettingsDocuments.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -16,9 +17,18 @@ namespace RadioChecks {
 
 namespace {
 
-const QString kNotCompatible = QStringLiteral("The current profile is not compatible with the radio.");
-const QString kTierQuestion = QStringLiteral("When converting from high-tier radio to low-tier radio, some "
-                                             "data may be lost. Do you want to continue?");
+QString notCompatibleText()
+{
+    return QCoreApplication::translate(
+        "RadioChecks", "The current profile is not compatible with the radio.");
+}
+
+QString tierQuestion()
+{
+    return QCoreApplication::translate("RadioChecks",
+        "When converting from high-tier radio to low-tier radio, some data may be lost. Do you want to "
+        "continue?");
+}
 
 int tierOf(uint8_t tens, uint8_t units)
 {
@@ -73,11 +83,13 @@ bool CheckRegion(
     if (settings.isSupportedRegion(region))
         return true;
     if (transfer == Transfer::Write)
-        return refuse(show, QStringLiteral("The CPS does not support this radio model."));
-    QString message = QStringLiteral("The CPS does not support this radio's region.");
+        return refuse(
+            show, QCoreApplication::translate("RadioChecks", "The CPS does not support this radio model."));
+    QString message
+        = QCoreApplication::translate("RadioChecks", "The CPS does not support this radio's region.");
     const QString name = settings.regionNames().value(region.toInt());
     if (!name.isEmpty())
-        message += QStringLiteral(" Please use the \"%1\".").arg(name);
+        message += QCoreApplication::translate("RadioChecks", " Please use the \"%1\".").arg(name);
     return refuse(show, message);
 }
 
@@ -86,8 +98,9 @@ bool CheckCodeplugVersion(const RadioIdentity &identity, const CSettingsDocument
     if (ProfileFileCheck::CodeplugVersionRule(
             settings, QChar(identity.codeplugPhase), identity.codeplugVersion))
         return true;
-    return refuse(
-        show, QStringLiteral("Codeplug version of CPS and radio are incompatible! Please update your CPS."));
+    return refuse(show,
+        QCoreApplication::translate(
+            "RadioChecks", "Codeplug version of CPS and radio are incompatible! Please update your CPS."));
 }
 
 bool CheckWriteCompatibility(CProfileDocument &document, const RadioIdentity &identity,
@@ -96,7 +109,8 @@ bool CheckWriteCompatibility(CProfileDocument &document, const RadioIdentity &id
     const QString model = profileModel(document);
     if (model.right(2) != RegionCode(identity))
         return refuse(show,
-            QStringLiteral("The radio being programmed does not match the model in the current profile."));
+            QCoreApplication::translate("RadioChecks",
+                "The radio being programmed does not match the model in the current profile."));
     if (!CheckCodeplugVersion(identity, settings, show))
         return false;
 
@@ -105,7 +119,7 @@ bool CheckWriteCompatibility(CProfileDocument &document, const RadioIdentity &id
     const QChar profileStyle = model.size() > 2 ? model.at(2) : QChar();
     const QChar radioStyle = QChar(identity.modelLetters[2]);
     if (isFourOrFive(profilePower) && radioPower == 2)
-        return refuse(show, kNotCompatible);
+        return refuse(show, notCompatibleText());
     const bool rotaryAndDisplay = (profileStyle == QLatin1Char('R') && radioStyle == QLatin1Char('D'))
         || (profileStyle == QLatin1Char('D') && radioStyle == QLatin1Char('R'));
     const bool crossModel = (profilePower == 2 && isFourOrFive(radioPower))
@@ -113,15 +127,16 @@ bool CheckWriteCompatibility(CProfileDocument &document, const RadioIdentity &id
     if (!crossModel
         && uint8_t(profileNumber(document, "factory_setting", "serial_clone_compatibility"))
             != identity.serial_clone_compatibility)
-        return refuse(show, kNotCompatible);
+        return refuse(show, notCompatibleText());
 
     if (model.size() < 2 || model.at(1) != QChar(identity.modelLetters[1]))
-        return refuse(
-            show, QStringLiteral("Invalid frequency: This frequency is not supported by this radio."));
+        return refuse(show,
+            QCoreApplication::translate(
+                "RadioChecks", "Invalid frequency: This frequency is not supported by this radio."));
 
-    const QString codesLost
-        = QStringLiteral("Some profile information is not supported by the host radio and "
-                         "therefore will not be transferred(PL/DPL Code). ");
+    const QString codesLost = QCoreApplication::translate("RadioChecks",
+        "Some profile information is not supported by the host radio and "
+        "therefore will not be transferred(PL/DPL Code). ");
     const qint64 profileCodes = profileNumber(document, "limit", "maxCodes");
     if (profileCodes >= 123 && identity.maxCodes == 122
         && !ModelRules::CheckCustomCodes(document.root(), 122))
@@ -145,7 +160,7 @@ bool ConvertTier(VirtualCP &image, const RadioIdentity &identity, const Show &sh
     bool asked = false;
     if (radioTier < profileTier) {
         asked = true;
-        if (show(kTierQuestion, MsgStyle::YesNo | MsgStyle::IconQuestion) != MsgAnswer::Yes)
+        if (show(tierQuestion(), MsgStyle::YesNo | MsgStyle::IconQuestion) != MsgAnswer::Yes)
             return false;
         SettingBlock &setting = image.setting;
         if (setting.numberChannels > radioTier)
@@ -159,7 +174,7 @@ bool ConvertTier(VirtualCP &image, const RadioIdentity &identity, const Show &sh
             setting.presetChannels[1] = 1;
     }
     if (image.factory.modelLetters[2] != 'R' && identity.modelLetters[2] == 'R') {
-        if (!asked && show(kTierQuestion, MsgStyle::YesNo | MsgStyle::IconQuestion) != MsgAnswer::Yes)
+        if (!asked && show(tierQuestion(), MsgStyle::YesNo | MsgStyle::IconQuestion) != MsgAnswer::Yes)
             return false;
         // A rotary radio has only the side buttons.
         for (unsigned slot : { codeplug::kLowerLeftButtonSlot, codeplug::kUpperRightButtonSlot,
@@ -172,8 +187,9 @@ bool ConvertTier(VirtualCP &image, const RadioIdentity &identity, const Show &sh
 void NoticeOlderRadioCodeplug(const RadioIdentity &identity, int profileCodeplugVersion, const Show &show)
 {
     if (identity.codeplugVersion < profileCodeplugVersion)
-        show(QStringLiteral("The radio you are programing has a lower version codeplug, some new features "
-                            "can not be used after writing."),
+        show(QCoreApplication::translate("RadioChecks",
+                 "The radio you are programing has a lower version codeplug, some new features "
+                 "can not be used after writing."),
             MsgStyle::IconInformation);
 }
 
@@ -190,30 +206,32 @@ void CopyIdentityIntoImage(VirtualCP &image, const RadioIdentity &identity)
 QString FailureText(int code)
 {
     if (code == -1)
-        return QStringLiteral("Error: Communication Error.");
-    return QStringLiteral("Error: Operation Failed (%1).").arg(code);
+        return QCoreApplication::translate("RadioChecks", "Error: Communication Error.");
+    return QCoreApplication::translate("RadioChecks", "Error: Operation Failed (%1).").arg(code);
 }
 
 QString MemoryStatusText(int status)
 {
     QString text;
     if (status == 8)
-        text = QStringLiteral(
-            "Radio's memory is corrupted. Please perform factory reset to correct the error.");
+        text = QCoreApplication::translate(
+            "RadioChecks", "Radio's memory is corrupted. Please perform factory reset to correct the error.");
     else if (status >= 1 && status <= 31)
-        text = QStringLiteral("Radio's memory is corrupted. Please return to manufacture for correction.");
+        text = QCoreApplication::translate(
+            "RadioChecks", "Radio's memory is corrupted. Please return to manufacture for correction.");
     else
-        text = QStringLiteral("Unknown warning!");
-    return QStringLiteral("%1: %2").arg(QStringLiteral("Warning"), text);
+        text = QCoreApplication::translate("RadioChecks", "Unknown warning!");
+    return QCoreApplication::translate("RadioChecks", "Warning: %1").arg(text);
 }
 
 QString CableFailureText(CableStatus status)
 {
     switch (status) {
     case CableError::DeviceNotFound:
-        return QStringLiteral("No programming cable was found.");
+        return QCoreApplication::translate("RadioChecks", "No programming cable was found.");
     case CableError::DeviceBusy:
-        return QStringLiteral("The programming cable is in use by another program.");
+        return QCoreApplication::translate(
+            "RadioChecks", "The programming cable is in use by another program.");
     default:
         return QString();
     }

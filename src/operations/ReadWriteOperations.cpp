@@ -293,7 +293,7 @@ bool CRadioOperations::startWrite(CProfileDocument &document, QObject *documentO
     if (!begin(true))
         return false;
     if (!ModelRules::CheckChannelFrequencyRange(document.root())) {
-        show(QLatin1String(ModelRules::kRangeMessage), MsgStyle::IconWarning);
+        show(ModelRules::text(ModelRules::kRangeMessage), MsgStyle::IconWarning);
         finishLater(Outcome::Failed);
         return true;
     }

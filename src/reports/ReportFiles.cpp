@@ -2,6 +2,7 @@
 
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
+#include "base/StringTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -106,8 +107,7 @@ QStringList PresentPictures(const QString &folder, const QStringList &pictures)
 
 void ShowMissingFiles()
 {
-    showMessage(QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS."),
-        MsgStyle::IconError);
+    showMessage(StringTable::missingInstallFiles(), MsgStyle::IconError);
 }
 
 QString FallbackFolder()

@@ -5,19 +5,26 @@
 #include "base/StringTable.h"
 #include "base/VelaException.h"
 
+#include <QCoreApplication>
+
 namespace ModelRules {
 
-const char *const kRangeMessage
-    = "At least one channel frequency is out of the valid frequency range. Please correct it before "
-      "programming. "
-      "If there is no valid frequency to select, please edit the frequency table first.";
-const char *const kNarrowbandNotice
-    = "This Customer Programming Software is intended for programming radios to be used in the United States "
-      "of "
-      "America (USA) to ensure compliance with the narrowband mandate issued by the Federal Communications "
-      "Commission (FCC).   Programming of the radio to operate on 25 KHz channel spacing is not permitted "
-      "and has "
-      "been disabled in this application in compliance with the FCC mandate effective January 1st, 2013.";
+QString text(const char *message)
+{
+    return QCoreApplication::translate("ModelRules", message);
+}
+
+const char *const kRangeMessage = QT_TRANSLATE_NOOP("ModelRules",
+    "At least one channel frequency is out of the valid frequency range. Please correct it before "
+    "programming. "
+    "If there is no valid frequency to select, please edit the frequency table first.");
+const char *const kNarrowbandNotice = QT_TRANSLATE_NOOP("ModelRules",
+    "This Customer Programming Software is intended for programming radios to be used in the United States "
+    "of "
+    "America (USA) to ensure compliance with the narrowband mandate issued by the Federal Communications "
+    "Commission (FCC).   Programming of the radio to operate on 25 KHz channel spacing is not permitted "
+    "and has "
+    "been disabled in this application in compliance with the FCC mandate effective January 1st, 2013.");
 
 namespace {
 
@@ -224,9 +231,9 @@ void ApplyModelCodeRule(CDataItem &root, const AttributeWriter &write)
         }
     }
     if (changed)
-        showMessage(
-            QStringLiteral("At least one frequency in the RF Frequency table is out of the valid frequency "
-                           "range. CPS corrected it to 151.5 MHz in the profile."),
+        showMessage(QCoreApplication::translate("ModelRules",
+                        "At least one frequency in the RF Frequency table is out of the valid frequency "
+                        "range. CPS corrected it to 151.5 MHz in the profile."),
             MsgStyle::IconWarning);
 }
 
@@ -251,7 +258,7 @@ void ApplyNarrowbandRule(CDataItem &root, const AttributeWriter &write)
         }
     }
     if (changed)
-        showMessage(QLatin1String(kNarrowbandNotice), MsgStyle::IconInformation);
+        showMessage(text(kNarrowbandNotice), MsgStyle::IconInformation);
 }
 
 void ApplyCompanderRule(CDataItem &root, const AttributeWriter &write)
@@ -292,11 +299,11 @@ void ApplyChannelCountRule(CDataItem &root, const AttributeWriter &write)
     if (numberChannels <= held)
         return;
     write(setting, QStringLiteral("numberChannels"), held);
-    showMessage(
-        QStringLiteral("The profile names %1 channels in use but holds only %2. CPS uses the %2 channels "
-                       "it holds.")
-            .arg(numberChannels)
-            .arg(held),
+    showMessage(QCoreApplication::translate("ModelRules",
+                    "The profile names %1 channels in use but holds only %2. CPS uses the %2 channels "
+                    "it holds.")
+                    .arg(numberChannels)
+                    .arg(held),
         MsgStyle::IconWarning);
 }
 

@@ -66,8 +66,10 @@ void ApplyVoiceChipRule(CDataItem &root, const AttributeWriter &write = WriteThr
 // number, with one message saying so.
 void ApplyChannelCountRule(CDataItem &root, const AttributeWriter &write = WriteThroughItem);
 
-// The messages that these rules and their callers show.
+// The messages that these rules and their callers show, untranslated; text()
+// gives one in the current language.
 extern const char *const kRangeMessage;
 extern const char *const kNarrowbandNotice;
+QString text(const char *message);
 
 } // namespace ModelRules

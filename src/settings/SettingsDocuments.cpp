@@ -3,6 +3,7 @@
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/ProfileNamespaces.h"
+#include "base/StringTable.h"
 #include "base/TextFile.h"
 #include "base/VelaException.h"
 
@@ -11,13 +12,11 @@
 
 namespace {
 
-const QString kMissingFiles
-    = QStringLiteral("Some files needed by CPS are not available.\nPlease reinstall CPS.");
 const QString kProfileTemplateFolder = QStringLiteral("profiletemplate");
 
 bool missingFiles()
 {
-    showMessage(kMissingFiles, MsgStyle::IconError);
+    showMessage(StringTable::missingInstallFiles(), MsgStyle::IconError);
     return false;
 }
 

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,8 +57,8 @@ void StartupTest::startUp_data()
         << "English" << QStringList() << QString() << true << QStringList() << 0;
     QTest::newRow("a profile on the command line")
         << "English" << QStringList() << "profiletemplate/KXR40400.kv9" << true << QStringList() << 1;
-    QTest::newRow("French without its translation: English, said once")
-        << "French" << QStringList() << QString() << true
+    QTest::newRow("a language without its translation: English, said once")
+        << "Ghost" << QStringList() << QString() << true
         << QStringList { "The language resource file is missing. The CPS will start with English language "
                          "version." }
         << 0;
@@ -82,6 +83,9 @@ void StartupTest::startUp()
     if (!missingFiles.isEmpty())
         linkInstall(install.path(), missingFiles);
     ScopedConfig config(missingFiles.isEmpty() ? dataPath(QString()) : install.path());
+    // A language configured like the others, whose translation was never built.
+    QSettings(config.machineFile(), QSettings::IniFormat)
+        .setValue(QStringLiteral("Language/Ghost/GUIResource"), QStringLiteral("translations/velacps_xx.qm"));
     QVERIFY(CConfigStore::setCurrentLanguage(language));
 
     CVelaCPSApp app;
