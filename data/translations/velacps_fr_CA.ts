@@ -5,2181 +5,2182 @@
     <name>AppIdentity</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Product version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du produit %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>CAskPwdDlg</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Boîte de dialogue</translation>
     </message>
     <message>
         <source>Please enter the password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le mot de passe :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>The password is not correct. Please check it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe est incorrect. Veuillez le vérifier!</translation>
     </message>
 </context>
 <context>
     <name>CBaseView</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier %1</translation>
     </message>
     <message>
         <source>Invalid Value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur non valide.</translation>
     </message>
 </context>
 <context>
     <name>CButtonsView</name>
     <message>
         <source>Do you want to reset all buttons with their defaults?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous rétablir les valeurs par défaut de tous les boutons?</translation>
     </message>
     <message>
         <source>Button Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialisation des boutons</translation>
     </message>
     <message>
         <source>Some files needed by CPS are not available.
 Please reinstall CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains fichiers nécessaires au CPS sont introuvables.
+Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
 </context>
 <context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance d&apos;émission</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : la vue Informations radio charge les données.</translation>
     </message>
     <message>
         <source>2W limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite 2 W</translation>
     </message>
     <message>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors plage</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier %1</translation>
     </message>
     <message>
         <source>Change Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la fréquence</translation>
     </message>
     <message>
         <source>The transmit frequency index can not be same as the receive frequency index. The next available transmit frequency shall be selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;index de la fréquence d&apos;émission ne peut pas être identique à celui de la fréquence de réception. La fréquence d&apos;émission disponible suivante sera sélectionnée.</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce canal est affecté à un bouton de canal présélectionné. La désactivation de ce canal modifiera la valeur de ce bouton. Voulez-vous continuer?</translation>
     </message>
 </context>
 <context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série non valide</translation>
     </message>
     <message>
         <source>Codeplug is corrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Le codeplug est corrompu</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence non valide.</translation>
     </message>
 </context>
 <context>
     <name>CDealerInfoDialog</name>
     <message>
         <source>Error: There is an error when acquiring language type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible de déterminer la langue.</translation>
     </message>
     <message>
         <source>Error: Load dealer information failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : échec du chargement des informations du détaillant.</translation>
     </message>
     <message>
         <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations du détaillant enregistrées dans le registre sont trop longues pour la boîte de dialogue. Veuillez les vérifier!</translation>
     </message>
     <message>
         <source>Dealer Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations du détaillant</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques</translation>
     </message>
     <message>
         <source>Contact Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnées</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Failed to write registry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;écriture dans le registre!</translation>
     </message>
 </context>
 <context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz uniquement</translation>
     </message>
     <message>
         <source>User selectable with %1 KHz as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Au choix, %1 kHz par défaut</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence (MHz)</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de bande</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de puissance</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compandeur</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : la vue Informations radio charge les données.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence non valide.</translation>
     </message>
     <message>
         <source>The frequency is authorized for 2W maximum transmit power.  CPS shall convert to low power mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fréquence est autorisée pour une puissance d&apos;émission maximale de 2 W. Le CPS va passer en faible puissance.</translation>
     </message>
     <message>
         <source>Add Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une fréquence</translation>
     </message>
     <message>
         <source>Change Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la fréquence</translation>
     </message>
     <message>
         <source>Do you want to delete the selected item(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer le ou les éléments sélectionnés?</translation>
     </message>
     <message>
         <source>Frequency (Frequencies) used by channel can not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fréquences utilisées par un canal ne peuvent pas être supprimées.</translation>
     </message>
     <message>
         <source>Delete Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la fréquence</translation>
     </message>
 </context>
 <context>
     <name>CHelpBrowser</name>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;aide</translation>
     </message>
 </context>
 <context>
     <name>CHelpPane</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
     <name>CHelpSystem</name>
     <message>
         <source>Error: Can not find help file information in registry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : informations sur le fichier d&apos;aide introuvables dans le registre!</translation>
     </message>
     <message>
         <source>Error: Can not find the help file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : fichier d&apos;aide introuvable!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : le format du fichier d&apos;aide n&apos;est pas valide!</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de %1</translation>
     </message>
     <message>
         <source>Help navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation dans l&apos;aide</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Look for</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot clé</translation>
     </message>
     <message>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats de la recherche</translation>
     </message>
 </context>
 <context>
     <name>CMainCommands</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier récent</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Reno&amp;mmer</translation>
     </message>
     <message>
         <source>Dealer &amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infos détaillant</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>&amp;Help Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volet d&apos;aide</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;crire</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Ra&amp;pport</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascade</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosaïque</translation>
     </message>
     <message>
         <source>&amp;Content and Index...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire et index...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Canada French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français (Canada)</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Néerlandais</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>LA Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais (Amérique latine)</translation>
     </message>
     <message>
         <source>LA Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Amérique latine)</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonais</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russe</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Radio</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe&amp;nêtre</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils</translation>
     </message>
     <message>
         <source>Cable status</source>
-        <translation type="unfinished"></translation>
+        <translation>État du câble</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>There are %1 USB connections. Please remove the unused one and keep one connection only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a %1 connexions USB. Veuillez débrancher celles qui ne servent pas et n&apos;en garder qu&apos;une seule.</translation>
     </message>
     <message>
         <source>USB Cable Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Câble USB connecté</translation>
     </message>
     <message>
         <source>USB Cable Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Câble USB non connecté</translation>
     </message>
     <message>
         <source>%1 connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 connecté</translation>
     </message>
     <message>
         <source>%1 not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non connecté</translation>
     </message>
     <message>
         <source>You have to restart the CPS for this change to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez redémarrer le CPS pour que cette modification prenne effet.</translation>
     </message>
 </context>
 <context>
     <name>CNewProfileDlg</name>
     <message>
         <source>New Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau profil</translation>
     </message>
     <message>
         <source>Please choose profile model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le modèle du profil.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Error: Can not find template files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : fichiers modèles introuvables!</translation>
     </message>
 </context>
 <context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert en cours...</translation>
     </message>
     <message>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous créer un nouveau profil (Oui), remplacer le profil sélectionné (Non) ou annuler?</translation>
     </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : la vue Informations radio charge les données.</translation>
     </message>
 </context>
 <context>
     <name>CReadWriteDialog</name>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture</translation>
     </message>
     <message>
         <source>Reading from the radio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la radio en cours...</translation>
     </message>
     <message>
         <source>Writing to the radio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture dans la radio en cours...</translation>
     </message>
     <message>
         <source>Transfer status</source>
-        <translation type="unfinished"></translation>
+        <translation>État du transfert</translation>
     </message>
     <message>
         <source>Transfer progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression du transfert</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Read Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la lecture!</translation>
     </message>
     <message>
         <source>Write Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;écriture!</translation>
     </message>
     <message>
         <source>Read Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture réussie!</translation>
     </message>
     <message>
         <source>Write Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture réussie!</translation>
     </message>
 </context>
 <context>
     <name>CReportDlg</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Courriel</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Web pages (*.htm *.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages Web (*.htm *.html)</translation>
     </message>
     <message>
         <source>The report could not be written to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le rapport dans « %1 ».</translation>
     </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Choose a report template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un modèle de rapport.</translation>
     </message>
     <message>
         <source>Customer Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche client</translation>
     </message>
     <message>
         <source>Detailed Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport détaillé</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>CScanView</name>
     <message>
         <source>Add to the scan list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la liste de balayage</translation>
     </message>
     <message>
         <source>Remove from the scan list</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer de la liste de balayage</translation>
     </message>
 </context>
 <context>
     <name>CSettingView</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier %1</translation>
     </message>
     <message>
         <source>Please enter 4 numeric characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir 4 chiffres.</translation>
     </message>
     <message>
         <source>The passwords you entered do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de passe saisis ne correspondent pas.</translation>
     </message>
 </context>
 <context>
     <name>CSplashScreen</name>
     <message>
         <source>Splash screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran de démarrage</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSApp</name>
     <message>
         <source>CPS needs vbscript engine to start. Please install vbscript engine before re-starting the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le CPS a besoin du moteur VBScript pour démarrer. Veuillez installer le moteur VBScript avant de redémarrer %1.</translation>
     </message>
     <message>
         <source>The language resource file is missing. The CPS will start with English language version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de ressources de langue est introuvable. Le CPS va démarrer en anglais.</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSDoc</name>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de %1?</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSTreeView</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>KVX Distributor Series</source>
-        <translation type="unfinished"></translation>
+        <translation>KVX Distributor Series</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres généraux</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres audio</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquences RF</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de balayage</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL personnalisés</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL personnalisés</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un canal</translation>
     </message>
     <message>
         <source>The last valid channel can not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier canal valide ne peut pas être supprimé.</translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le canal</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Deleting this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce canal est affecté à un bouton de canal présélectionné. La suppression de ce canal modifiera la valeur de ce bouton. Voulez-vous continuer?</translation>
     </message>
     <message>
         <source>Rename Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le canal</translation>
     </message>
     <message>
         <source>&amp;Add	Ctrl+A</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter	Ctrl+A</translation>
     </message>
     <message>
         <source>&amp;Delete	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer	Suppr</translation>
     </message>
     <message>
         <source>&amp;Rename	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Reno&amp;mmer	F2</translation>
     </message>
 </context>
 <context>
     <name>ConfigStore</name>
     <message>
         <source>Fatal registry Error, the application will be closed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fatale du registre, l&apos;application va être fermée!</translation>
     </message>
 </context>
 <context>
     <name>Editors</name>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Faible</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Élevé</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres audio</translation>
     </message>
     <message>
         <source>Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain micro</translation>
     </message>
     <message>
         <source>Accessory Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain micro accessoire</translation>
     </message>
     <message>
         <source>VOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau VOX</translation>
     </message>
     <message>
         <source>iVOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau iVOX</translation>
     </message>
     <message>
         <source>Channel Announcement Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue d&apos;annonce des canaux</translation>
     </message>
     <message>
         <source>Roger Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip de fin d&apos;émission</translation>
     </message>
     <message>
         <source>Keypad Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip clavier</translation>
     </message>
     <message>
         <source>One feature can not be assigned to multiple buttons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fonction ne peut pas être affectée à plusieurs boutons.</translation>
     </message>
     <message>
         <source>The channel can not be selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce canal ne peut pas être sélectionné!</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoute</translation>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage/Suppr. canal parasite</translation>
     </message>
     <message>
         <source>Call Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité d&apos;appel</translation>
     </message>
     <message>
         <source>Tx Power Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de puissance Tx</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Brouillage</translation>
     </message>
     <message>
         <source>Repeater/Talkaround</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais/Direct</translation>
     </message>
     <message>
         <source>No Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune fonction</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétroéclairage</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Présélection 1</translation>
     </message>
     <message>
         <source>Preset 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Présélection 2</translation>
     </message>
     <message>
         <source>Selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Au choix</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>ON/OFF</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage clavier</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction</translation>
     </message>
     <message>
         <source>Side Button 1 (SB1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton latéral 1 (SB1)</translation>
     </message>
     <message>
         <source>Side Button 2 (SB2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton latéral 2 (SB2)</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton B</translation>
     </message>
     <message>
         <source>Button C</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton C</translation>
     </message>
     <message>
         <source>Button Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialisation des boutons</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton de brouillage</translation>
     </message>
     <message>
         <source>Preset 1 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal présélection 1</translation>
     </message>
     <message>
         <source>Preset 2 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal présélection 2</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un canal</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de brouillage 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de brouillage 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de brouillage 3</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence (MHz)</translation>
     </message>
     <message>
         <source>Bandwidth (KHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de bande (kHz)</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL/DPL</translation>
     </message>
     <message>
         <source>High-power is only available in non-PMR446 markets</source>
-        <translation type="unfinished"></translation>
+        <translation>La forte puissance n&apos;est disponible que hors des marchés PMR446</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Disable Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver le canal</translation>
     </message>
     <message>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Réception</translation>
     </message>
     <message>
         <source>Talkaround Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance en direct</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Émission</translation>
     </message>
     <message>
         <source>Repeater Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance via relais</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais</translation>
     </message>
     <message>
         <source>In talkaround mode, Transmit will use Receive settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>En mode direct, l&apos;émission utilise les paramètres de réception.</translation>
     </message>
     <message>
         <source>Dynamic Talkaround Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage direct dynamique</translation>
     </message>
     <message>
         <source>Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage auto</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL personnalisés</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 124 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 125 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 125 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 126 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 126 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 127 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 127 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 128 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 128 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 129 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 129 (Hz)</translation>
     </message>
     <message>
         <source>The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code PL saisi n&apos;est pas valide. La plage valide est : 67.0 - 255.0 Hz.</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL personnalisés</translation>
     </message>
     <message>
         <source>PL Code 214 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 214 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 215 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 215 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 216 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 216 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 217 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 217 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 218 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 218 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 219 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 219 (OCT)</translation>
     </message>
     <message>
         <source>The DPL Code you entered is invalid. The valid range is(OCT): 001 - 777.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code DPL saisi n&apos;est pas valide. La plage valide est (OCT) : 001 - 777.</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquences RF</translation>
     </message>
     <message>
         <source>Low power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Faible puissance uniquement</translation>
     </message>
     <message>
         <source>High power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Forte puissance uniquement</translation>
     </message>
     <message>
         <source>User selectable with low power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Au choix, faible puissance par défaut</translation>
     </message>
     <message>
         <source>User selectable with high power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Au choix, forte puissance par défaut</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de bande</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de puissance</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compandeur</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations radio</translation>
     </message>
     <message>
         <source>Regional Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code régional</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du micrologiciel</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du codeplug</translation>
     </message>
     <message>
         <source>Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de fréquences (MHz)</translation>
     </message>
     <message>
         <source>Rx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de fréquences Rx (MHz)</translation>
     </message>
     <message>
         <source>Tx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de fréquences Tx (MHz)</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre max. de canaux</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de balayage</translation>
     </message>
     <message>
         <source>Available Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux disponibles</translation>
     </message>
     <message>
         <source>&amp;Add&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter&gt;&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt;Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Reti&amp;rer</translation>
     </message>
     <message>
         <source>Scan List Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Membres de la liste de balayage</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>After conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Après la conversation</translation>
     </message>
     <message>
         <source>45 min</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcaline</translation>
     </message>
     <message>
         <source>Nickel/LiIon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nickel/Li-ion</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres généraux</translation>
     </message>
     <message>
         <source>Codeplug Password (4-digit number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe codeplug (4 chiffres)</translation>
     </message>
     <message>
         <source>Confirm Password (4-digit number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le mot de passe (4 chiffres)</translation>
     </message>
     <message>
         <source>Power Up Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de démarrage</translation>
     </message>
     <message>
         <source>Power up text can only contain: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte de démarrage ne peut contenir que : A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</translation>
     </message>
     <message>
         <source>Repeater Station ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de station relais</translation>
     </message>
     <message>
         <source>Repeater station id can only contain letter and digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID de station relais ne peut contenir que des lettres et des chiffres.</translation>
     </message>
     <message>
         <source>Repeater ID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode ID relais</translation>
     </message>
     <message>
         <source>Disable All LEDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver toutes les DEL</translation>
     </message>
     <message>
         <source>Disable Restore Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver le retour aux réglages d&apos;usine</translation>
     </message>
     <message>
         <source>Enable Programming Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le mode programmation</translation>
     </message>
     <message>
         <source>Disable Battery Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver l&apos;économie de batterie</translation>
     </message>
     <message>
         <source>Back Light (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétroéclairage (s)</translation>
     </message>
     <message>
         <source>Tx Hangtime (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporisation Tx (s)</translation>
     </message>
     <message>
         <source>The tx hangtime is invalid. Its range is 0 - 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temporisation Tx n&apos;est pas valide. Sa plage est 0 - 50.</translation>
     </message>
     <message>
         <source>Tx Low Battery (Min.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx batterie faible (min)</translation>
     </message>
     <message>
         <source>The tx low battery is invalid. Its range is 0 - 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur Tx batterie faible n&apos;est pas valide. Sa plage est 0 - 255.</translation>
     </message>
     <message>
         <source>On Battery Alert Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité d&apos;alerte batterie</translation>
     </message>
     <message>
         <source>Enable Courtesy Over Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le bip de courtoisie</translation>
     </message>
     <message>
         <source>Transmit Timeout Timer (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporisation d&apos;émission TOT (s)</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>Salve inverse PL</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix du type de batterie</translation>
     </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>
     <name>FrequencyRules</name>
     <message>
         <source>Not all frequencies are authorized for high power mode (4W). CPS shall convert these frequencies to low power mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines fréquences ne sont pas autorisées en forte puissance (4 W). Le CPS va les passer en faible puissance.</translation>
     </message>
 </context>
 <context>
     <name>ModelRules</name>
     <message>
         <source>At least one channel frequency is out of the valid frequency range. Please correct it before programming. If there is no valid frequency to select, please edit the frequency table first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au moins une fréquence de canal est hors de la plage de fréquences valide. Veuillez la corriger avant la programmation. S&apos;il n&apos;y a aucune fréquence valide à sélectionner, modifiez d&apos;abord la table des fréquences.</translation>
     </message>
     <message>
         <source>This Customer Programming Software is intended for programming radios to be used in the United States of America (USA) to ensure compliance with the narrowband mandate issued by the Federal Communications Commission (FCC).   Programming of the radio to operate on 25 KHz channel spacing is not permitted and has been disabled in this application in compliance with the FCC mandate effective January 1st, 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce logiciel de programmation client est destiné à la programmation de radios utilisées aux États-Unis d&apos;Amérique (USA), conformément à l&apos;obligation de bande étroite imposée par la Federal Communications Commission (FCC).   La programmation de la radio avec un espacement des canaux de 25 kHz n&apos;est pas autorisée et a été désactivée dans cette application, conformément à l&apos;obligation de la FCC en vigueur depuis le 1er janvier 2013.</translation>
     </message>
     <message>
         <source>At least one frequency in the RF Frequency table is out of the valid frequency range. CPS corrected it to 151.5 MHz in the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au moins une fréquence de la table des fréquences RF est hors de la plage de fréquences valide. Le CPS l&apos;a corrigée à 151.5 MHz dans le profil.</translation>
     </message>
     <message>
         <source>The profile names %1 channels in use but holds only %2. CPS uses the %2 channels it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil indique %1 canaux utilisés mais n&apos;en contient que %2. Le CPS utilise les %2 canaux qu&apos;il contient.</translation>
     </message>
 </context>
 <context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier « %1 ».</translation>
     </message>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;enregistrement de « %1 » : %2</translation>
     </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le CPS ne prend pas en charge la région de ce profil.</translation>
     </message>
     <message>
         <source> Please use the &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Veuillez utiliser « %1 ».</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence non valide.</translation>
     </message>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les versions de codeplug du CPS et du profil sont incompatibles! Veuillez mettre à jour votre CPS.</translation>
     </message>
 </context>
 <context>
     <name>RadioChecks</name>
     <message>
         <source>The current profile is not compatible with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil actuel n&apos;est pas compatible avec la radio.</translation>
     </message>
     <message>
         <source>When converting from high-tier radio to low-tier radio, some data may be lost. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lors de la conversion d&apos;une radio haut de gamme vers une radio d&apos;entrée de gamme, des données peuvent être perdues. Voulez-vous continuer?</translation>
     </message>
     <message>
         <source>The CPS does not support this radio model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le CPS ne prend pas en charge ce modèle de radio.</translation>
     </message>
     <message>
         <source>The CPS does not support this radio&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le CPS ne prend pas en charge la région de cette radio.</translation>
     </message>
     <message>
         <source> Please use the &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Veuillez utiliser « %1 ».</translation>
     </message>
     <message>
         <source>Codeplug version of CPS and radio are incompatible! Please update your CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les versions de codeplug du CPS et de la radio sont incompatibles! Veuillez mettre à jour votre CPS.</translation>
     </message>
     <message>
         <source>The radio being programmed does not match the model in the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio en cours de programmation ne correspond pas au modèle du profil actuel.</translation>
     </message>
     <message>
         <source>Invalid frequency: This frequency is not supported by this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence non valide : cette fréquence n&apos;est pas prise en charge par cette radio.</translation>
     </message>
     <message>
         <source>Some profile information is not supported by the host radio and therefore will not be transferred(PL/DPL Code). </source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines informations du profil ne sont pas prises en charge par la radio et ne seront donc pas transférées (code PL/DPL). </translation>
     </message>
     <message>
         <source>The radio you are programing has a lower version codeplug, some new features can not be used after writing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio que vous programmez a une version de codeplug plus ancienne; certaines nouvelles fonctions ne pourront pas être utilisées après l&apos;écriture.</translation>
     </message>
     <message>
         <source>Error: Communication Error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : erreur de communication.</translation>
     </message>
     <message>
         <source>Error: Operation Failed (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : échec de l&apos;opération (%1).</translation>
     </message>
     <message>
         <source>Radio&apos;s memory is corrupted. Please perform factory reset to correct the error.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire de la radio est corrompue. Veuillez effectuer une réinitialisation d&apos;usine pour corriger l&apos;erreur.</translation>
     </message>
     <message>
         <source>Radio&apos;s memory is corrupted. Please return to manufacture for correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire de la radio est corrompue. Veuillez la retourner au fabricant pour correction.</translation>
     </message>
     <message>
         <source>Unknown warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement inconnu!</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : %1</translation>
     </message>
     <message>
         <source>No programming cable was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun câble de programmation n&apos;a été trouvé.</translation>
     </message>
     <message>
         <source>The programming cable is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le câble de programmation est utilisé par un autre programme.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Customer Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche client</translation>
     </message>
     <message>
         <source>Detailed Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport détaillé</translation>
     </message>
     <message>
         <source>Error: Load dealer information failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : échec du chargement des informations du détaillant.</translation>
     </message>
     <message>
         <source>2W limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite 2 W</translation>
     </message>
     <message>
         <source>The e-mail program xdg-email is not available, you need to install it (xdg-utils) and a mail program to send an e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme xdg-email n&apos;est pas disponible. Pour envoyer un courriel, vous devez l&apos;installer (xdg-utils) ainsi qu&apos;un logiciel de courriel.</translation>
     </message>
     <message>
         <source>User selectable with %1 KHz as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Au choix, %1 kHz par défaut</translation>
     </message>
     <message>
         <source>%1 KHz only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz uniquement</translation>
     </message>
     <message>
         <source>%1 KHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <source>12.5</source>
-        <translation type="unfinished"></translation>
+        <translation>12.5</translation>
     </message>
     <message>
         <source>25</source>
-        <translation type="unfinished"></translation>
+        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton B</translation>
     </message>
     <message>
         <source>Button C</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton C</translation>
     </message>
     <message>
         <source>PL Code 214 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 214 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 215 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 215 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 216 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 216 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 217 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 217 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 218 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 218 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 219 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 219 (OCT)</translation>
     </message>
     <message>
         <source>Scan List Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Membres de la liste de balayage</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de brouillage 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de brouillage 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de brouillage 3</translation>
     </message>
     <message>
         <source>Side Button 1 (SB1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton latéral 1 (SB1)</translation>
     </message>
     <message>
         <source>Side Button 2 (SB2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton latéral 2 (SB2)</translation>
     </message>
     <message>
         <source>Dynamic Talkaround Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage direct dynamique</translation>
     </message>
     <message>
         <source>Channel Announcement Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue d&apos;annonce des canaux</translation>
     </message>
     <message>
         <source>High power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Forte puissance uniquement</translation>
     </message>
     <message>
         <source>User selectable with high power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Au choix, forte puissance par défaut</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>Call Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité d&apos;appel</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoute</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Présélection 1</translation>
     </message>
     <message>
         <source>Preset 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Présélection 2</translation>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage/Suppr. canal parasite</translation>
     </message>
     <message>
         <source>No Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune fonction</translation>
     </message>
     <message>
         <source>Tx Power Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de puissance Tx</translation>
     </message>
     <message>
         <source>Accessory Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain micro accessoire</translation>
     </message>
     <message>
         <source>After conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Après la conversation</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcaline</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix du type de batterie</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres audio</translation>
     </message>
     <message>
         <source>Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage auto</translation>
     </message>
     <message>
         <source>Available Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux disponibles</translation>
     </message>
     <message>
         <source>Back Light (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétroéclairage (s)</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétroéclairage</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de bande</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons</translation>
     </message>
     <message>
         <source>Channel #</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal no</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du codeplug</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL personnalisés</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compandeur</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL personnalisés</translation>
     </message>
     <message>
         <source>Disable All LEDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver toutes les DEL</translation>
     </message>
     <message>
         <source>Disable Battery Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver l&apos;économie de batterie</translation>
     </message>
     <message>
         <source>Disable Restore Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver le retour aux réglages d&apos;usine</translation>
     </message>
     <message>
         <source>Disable Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver le canal</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Enable Courtesy Over Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le bip de courtoisie</translation>
     </message>
     <message>
         <source>Enable Programming Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le mode programmation</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du micrologiciel</translation>
     </message>
     <message>
         <source>Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de fréquences (MHz)</translation>
     </message>
     <message>
         <source>Frequency(Index)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence (index)</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres généraux</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Élevé</translation>
     </message>
     <message>
         <source>iVOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau iVOX</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Keypad Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip clavier</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage clavier</translation>
     </message>
     <message>
         <source>Low power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Faible puissance uniquement</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Faible</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre max. de canaux</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain micro</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Nickel/LiIon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nickel/Li-ion</translation>
     </message>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de code PL/DPL</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>On Battery Alert Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité d&apos;alerte batterie</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>ON/OFF</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors plage</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 124 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 125 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 125 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 126 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 126 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 127 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 127 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 128 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 128 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 129 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL 129 (Hz)</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>Salve inverse PL</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PL/DPL</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de puissance</translation>
     </message>
     <message>
         <source>Power Up Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de démarrage</translation>
     </message>
     <message>
         <source>Preset 1 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal présélection 1</translation>
     </message>
     <message>
         <source>Preset 2 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal présélection 2</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations radio</translation>
     </message>
     <message>
         <source>Receive/Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Réception/Émission</translation>
     </message>
     <message>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Réception</translation>
     </message>
     <message>
         <source>Regional Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code régional</translation>
     </message>
     <message>
         <source>Repeater ID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode ID relais</translation>
     </message>
     <message>
         <source>Repeater Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance via relais</translation>
     </message>
     <message>
         <source>Repeater Station ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de station relais</translation>
     </message>
     <message>
         <source>Repeater/Talkaround</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais/Direct</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais</translation>
     </message>
     <message>
         <source>Roger Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip de fin d&apos;émission</translation>
     </message>
     <message>
         <source>Rx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de fréquences Rx (MHz)</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de balayage</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton de brouillage</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Brouillage</translation>
     </message>
     <message>
         <source>Selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Au choix</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série</translation>
     </message>
     <message>
         <source>Talkaround Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance en direct</translation>
     </message>
     <message>
         <source>Transmit Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance d&apos;émission</translation>
     </message>
     <message>
         <source>Transmit Timeout Timer (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporisation d&apos;émission TOT (s)</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Émission</translation>
     </message>
     <message>
         <source>Tx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de fréquences Tx (MHz)</translation>
     </message>
     <message>
         <source>Tx Hangtime (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporisation Tx (s)</translation>
     </message>
     <message>
         <source>Tx Low Battery (Min.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx batterie faible (min)</translation>
     </message>
     <message>
         <source>User selectable with low power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Au choix, faible puissance par défaut</translation>
     </message>
     <message>
         <source>VOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau VOX</translation>
     </message>
     <message>
         <source>45 min</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Accessory Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Prise accessoire</translation>
     </message>
     <message>
         <source>Channel Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélecteur de canaux</translation>
     </message>
     <message>
         <source>QA310</source>
-        <translation type="unfinished"></translation>
+        <translation>QA310</translation>
     </message>
     <message>
         <source>Down Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton Bas :</translation>
     </message>
     <message>
         <source>Li-Ion Battery Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie Li-ion</translation>
     </message>
     <message>
         <source>Menu Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton Menu :</translation>
     </message>
     <message>
         <source>Menu Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode menu</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Microphone</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence du modèle</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <source>Power/Volume Knob</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton marche/volume</translation>
     </message>
     <message>
         <source>Push-to-Talk (PTT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton de transmission (PTT)</translation>
     </message>
     <message>
         <source>KVX</source>
-        <translation type="unfinished"></translation>
+        <translation>KVX</translation>
     </message>
     <message>
         <source>Scroll down the menu items/change channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire défiler le menu vers le bas/changer de canal</translation>
     </message>
     <message>
         <source>Scroll up the menu items/change channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire défiler le menu vers le haut/changer de canal</translation>
     </message>
     <message>
         <source>QB420</source>
-        <translation type="unfinished"></translation>
+        <translation>QB420</translation>
     </message>
     <message>
         <source>Spring Action Belt Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Pince de ceinture à ressort</translation>
     </message>
     <message>
         <source>Tri-Color LED</source>
-        <translation type="unfinished"></translation>
+        <translation>DEL tricolore</translation>
     </message>
     <message>
         <source>Up Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton Haut :</translation>
     </message>
     <message>
         <source>ZWTa</source>
-        <translation type="unfinished"></translation>
+        <translation>ZWTa</translation>
     </message>
     <message>
         <source>KVM</source>
-        <translation type="unfinished"></translation>
+        <translation>KVM</translation>
     </message>
     <message>
         <source>Failed to generate report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la génération du rapport.</translation>
     </message>
 </context>
 <context>
@@ -2188,164 +2189,172 @@ Please reinstall CPS.</source>
         <source>IActiveScriptSite::OnScriptError()
 Line: 0
 %1 is not a function in the hook script</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Ligne : 0
+%1 n&apos;est pas une fonction du script d&apos;extension</translation>
     </message>
     <message>
         <source>IActiveScriptSite::OnScriptError()
 Line: 0
 The hook %1 ran longer than %2 ms and was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Ligne : 0
+L&apos;extension %1 a dépassé %2 ms et a été arrêtée.</translation>
     </message>
     <message>
         <source>IActiveScriptSite::OnScriptError()
 Line: %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Ligne : %1
+%2</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>The value is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>A channel name must have 1 to 8 characters. Please enter another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de canal doit comporter de 1 à 8 caractères. Veuillez saisir un autre nom.</translation>
     </message>
     <message>
         <source>Another channel already has this name. Please enter a different name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre canal porte déjà ce nom. Veuillez saisir un nom différent.</translation>
     </message>
     <message>
         <source>A channel name can only contain letters, digits, blanks and the punctuation marks of a standard keyboard. Please enter another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de canal ne peut contenir que des lettres, des chiffres, des espaces et les signes de ponctuation d&apos;un clavier standard. Veuillez saisir un autre nom.</translation>
     </message>
     <message>
         <source>The codeplug password must be exactly 4 digits, or empty for no password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe codeplug doit comporter exactement 4 chiffres, ou être vide pour aucun mot de passe.</translation>
     </message>
     <message>
         <source>The power up text can have at most 8 characters, each one of: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte de démarrage peut comporter au plus 8 caractères, chacun parmi : A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</translation>
     </message>
     <message>
         <source>The repeater station ID can have at most 9 characters, letters and digits only.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID de station relais peut comporter au plus 9 caractères, uniquement des lettres et des chiffres.</translation>
     </message>
     <message>
         <source>The Tx hang time must be a whole number of seconds from 0 to 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temporisation Tx doit être un nombre entier de secondes de 0 à 50.</translation>
     </message>
     <message>
         <source>The Tx low battery time must be a whole number of minutes from 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée Tx batterie faible doit être un nombre entier de minutes de 0 à 255.</translation>
     </message>
     <message>
         <source>A customized PL tone must be from 67.0 to 255.0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tonalité PL personnalisée doit être comprise entre 67.0 et 255.0 Hz.</translation>
     </message>
     <message>
         <source>A customized DPL code must be an octal code from 001 to 777.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code DPL personnalisé doit être un code octal de 001 à 777.</translation>
     </message>
     <message>
         <source>One feature can not be assigned to multiple buttons. Choose another feature, or first remove this one from the button that has it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fonction ne peut pas être affectée à plusieurs boutons. Choisissez une autre fonction, ou retirez d&apos;abord celle-ci du bouton qui l&apos;a.</translation>
     </message>
     <message>
         <source>This radio model does not support this PL/DPL code. Please choose another code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce modèle de radio ne prend pas en charge ce code PL/DPL. Veuillez choisir un autre code.</translation>
     </message>
     <message>
         <source>A preset can only use an enabled channel of this profile. Please choose another channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une présélection ne peut utiliser qu&apos;un canal activé de ce profil. Veuillez choisir un autre canal.</translation>
     </message>
     <message>
         <source>This is the last enabled channel and can not be disabled. Enable another channel first.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est le dernier canal activé, il ne peut pas être désactivé. Activez d&apos;abord un autre canal.</translation>
     </message>
     <message>
         <source>This frequency is not in the RF frequency table. Please choose a frequency of the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fréquence ne figure pas dans la table des fréquences RF. Veuillez choisir une fréquence de la table.</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Deleting it moves the preset to another channel. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce canal est affecté à un bouton de canal présélectionné. Sa suppression déplace la présélection vers un autre canal. Voulez-vous continuer?</translation>
     </message>
     <message>
         <source>This channel can not be deleted: at least one enabled channel must remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce canal ne peut pas être supprimé : au moins un canal activé doit rester.</translation>
     </message>
     <message>
         <source>The RF frequency table is full (99 frequencies). Delete a frequency that no channel uses before adding another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des fréquences RF est pleine (99 fréquences). Supprimez une fréquence qu&apos;aucun canal n&apos;utilise avant d&apos;en ajouter une autre.</translation>
     </message>
     <message>
         <source>This frequency is already in the RF frequency table. Please enter a different frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fréquence figure déjà dans la table des fréquences RF. Veuillez saisir une fréquence différente.</translation>
     </message>
     <message>
         <source>This frequency is outside the frequency range of the radio (see Radio Information). Please enter a frequency within the range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fréquence est hors de la plage de fréquences de la radio (voir Informations radio). Veuillez saisir une fréquence comprise dans la plage.</translation>
     </message>
     <message>
         <source>MURS frequencies (151.820, 151.880, 151.940, 154.570 and 154.600 MHz) can not be programmed. Please enter a different frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fréquences MURS (151.820, 151.880, 151.940, 154.570 et 154.600 MHz) ne peuvent pas être programmées. Veuillez saisir une fréquence différente.</translation>
     </message>
     <message>
         <source>This frequency is used by a channel and can not be deleted. Give the channel another frequency first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fréquence est utilisée par un canal et ne peut pas être supprimée. Attribuez d&apos;abord une autre fréquence au canal.</translation>
     </message>
     <message>
         <source>Channels use this frequency. Changing its bandwidth or power level also changes the bandwidth and power of these channels. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Des canaux utilisent cette fréquence. Modifier sa largeur de bande ou son niveau de puissance modifie aussi la largeur de bande et la puissance de ces canaux. Voulez-vous continuer?</translation>
     </message>
     <message>
         <source>25 KHz channel spacing is not permitted in this radio&apos;s region. Please select &quot;12.5 KHz only&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;espacement des canaux de 25 kHz n&apos;est pas autorisé dans la région de cette radio. Veuillez sélectionner « 12.5 kHz uniquement ».</translation>
     </message>
     <message>
         <source>The frequency, bandwidth, power level or compander value is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de fréquence, de largeur de bande, de niveau de puissance ou de compandeur n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>Unknown Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
     <message>
         <source>Programming error: 107.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de programmation : 107.</translation>
     </message>
     <message>
         <source>Programming error: 108.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de programmation : 108.</translation>
     </message>
     <message>
         <source>Fatal error: 102.
 Please uninstall and re-install CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fatale : 102.
+Veuillez désinstaller puis réinstaller le CPS.</translation>
     </message>
     <message>
         <source>Invalid profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil non valide.</translation>
     </message>
     <message>
         <source>Failed to load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement du profil.</translation>
     </message>
     <message>
         <source>Fatal error: 101.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fatale : 101.</translation>
     </message>
     <message>
         <source>File format error. Failed to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de format de fichier. Échec de l&apos;enregistrement.</translation>
     </message>
     <message>
         <source>Some files needed by CPS are not available.
 Please reinstall CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains fichiers nécessaires au CPS sont introuvables.
+Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 </TS>
