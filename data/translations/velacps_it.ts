@@ -5,2181 +5,2182 @@
     <name>AppIdentity</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>Product version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione prodotto %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>CAskPwdDlg</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra di dialogo</translation>
     </message>
     <message>
         <source>Please enter the password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire la password:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>The password is not correct. Please check it!</source>
-        <translation type="unfinished"></translation>
+        <translation>La password non è corretta. Verificarla.</translation>
     </message>
 </context>
 <context>
     <name>CBaseView</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica %1</translation>
     </message>
     <message>
         <source>Invalid Value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore non valido.</translation>
     </message>
 </context>
 <context>
     <name>CButtonsView</name>
     <message>
         <source>Do you want to reset all buttons with their defaults?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare le impostazioni predefinite di tutti i tasti?</translation>
     </message>
     <message>
         <source>Button Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino tasti</translation>
     </message>
     <message>
         <source>Some files needed by CPS are not available.
 Please reinstall CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni file necessari al CPS non sono disponibili.
+Reinstallare il CPS.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
 </context>
 <context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza di trasmissione</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: la vista Informazioni radio sta caricando i dati.</translation>
     </message>
     <message>
         <source>2W limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite 2 W</translation>
     </message>
     <message>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuori intervallo</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica %1</translation>
     </message>
     <message>
         <source>Change Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica frequenza</translation>
     </message>
     <message>
         <source>The transmit frequency index can not be same as the receive frequency index. The next available transmit frequency shall be selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indice della frequenza di trasmissione non può essere uguale all&apos;indice della frequenza di ricezione. Verrà selezionata la successiva frequenza di trasmissione disponibile.</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo canale è assegnato a un tasto Canale preimpostato. Disattivando questo canale cambierà il valore del tasto Canale preimpostato. Continuare?</translation>
     </message>
 </context>
 <context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie non valido</translation>
     </message>
     <message>
         <source>Codeplug is corrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codeplug è danneggiato</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza non valida.</translation>
     </message>
 </context>
 <context>
     <name>CDealerInfoDialog</name>
     <message>
         <source>Error: There is an error when acquiring language type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: si è verificato un errore durante il rilevamento della lingua.</translation>
     </message>
     <message>
         <source>Error: Load dealer information failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: caricamento delle informazioni sul rivenditore non riuscito.</translation>
     </message>
     <message>
         <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le informazioni sul rivenditore nel registro sono troppo lunghe per la finestra di dialogo. Verificarle.</translation>
     </message>
     <message>
         <source>Dealer Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni rivenditore</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Contact Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Recapiti</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Failed to write registry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura nel registro non riuscita.</translation>
     </message>
 </context>
 <context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo %1 kHz</translation>
     </message>
     <message>
         <source>User selectable with %1 KHz as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionabile, %1 kHz predefinito</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza (MHz)</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza di banda</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di potenza</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compander</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: la vista Informazioni radio sta caricando i dati.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza non valida.</translation>
     </message>
     <message>
         <source>The frequency is authorized for 2W maximum transmit power.  CPS shall convert to low power mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frequenza è autorizzata per una potenza di trasmissione massima di 2 W. Il CPS passerà alla modalità bassa potenza.</translation>
     </message>
     <message>
         <source>Add Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi frequenza</translation>
     </message>
     <message>
         <source>Change Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica frequenza</translation>
     </message>
     <message>
         <source>Do you want to delete the selected item(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare gli elementi selezionati?</translation>
     </message>
     <message>
         <source>Frequency (Frequencies) used by channel can not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le frequenze utilizzate da un canale non possono essere eliminate.</translation>
     </message>
     <message>
         <source>Delete Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina frequenza</translation>
     </message>
 </context>
 <context>
     <name>CHelpBrowser</name>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina della guida</translation>
     </message>
 </context>
 <context>
     <name>CHelpPane</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
 </context>
 <context>
     <name>CHelpSystem</name>
     <message>
         <source>Error: Can not find help file information in registry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile trovare le informazioni sul file della guida nel registro.</translation>
     </message>
     <message>
         <source>Error: Can not find the help file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile trovare il file della guida.</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il formato del file della guida non è valido.</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di %1</translation>
     </message>
     <message>
         <source>Help navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigazione nella guida</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Look for</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola chiave</translation>
     </message>
     <message>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultati della ricerca</translation>
     </message>
 </context>
 <context>
     <name>CMainCommands</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con &amp;nome...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>File recente</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiungi</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taglia</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rino&amp;mina</translation>
     </message>
     <message>
         <source>Dealer &amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info ri&amp;venditore</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra degli strumenti</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di s&amp;tato</translation>
     </message>
     <message>
         <source>&amp;Help Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro &amp;guida</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leggi</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scrivi</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;eset</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;port</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sovrapponi</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affianca</translation>
     </message>
     <message>
         <source>&amp;Content and Index...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario e indice...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Canada French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francese (Canada)</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinese</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Olandese</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francese</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Tedesco</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>LA Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portoghese (America Latina)</translation>
     </message>
     <message>
         <source>LA Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagnolo (America Latina)</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polacco</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portoghese</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russo</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagnolo</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Radio</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;nestra</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili</translation>
     </message>
     <message>
         <source>Cable status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato del cavo</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>There are %1 USB connections. Please remove the unused one and keep one connection only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci sono %1 connessioni USB. Scollegare quelle inutilizzate e mantenere una sola connessione.</translation>
     </message>
     <message>
         <source>USB Cable Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Cavo USB collegato</translation>
     </message>
     <message>
         <source>USB Cable Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Cavo USB non collegato</translation>
     </message>
     <message>
         <source>%1 connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 collegato</translation>
     </message>
     <message>
         <source>%1 not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non collegato</translation>
     </message>
     <message>
         <source>You have to restart the CPS for this change to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per rendere effettiva questa modifica è necessario riavviare il CPS.</translation>
     </message>
 </context>
 <context>
     <name>CNewProfileDlg</name>
     <message>
         <source>New Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo profilo</translation>
     </message>
     <message>
         <source>Please choose profile model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere il modello del profilo.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Error: Can not find template files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile trovare i file modello.</translation>
     </message>
 </context>
 <context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento in corso...</translation>
     </message>
     <message>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Creare un nuovo profilo (Sì), sovrascrivere il profilo selezionato (No) o annullare?</translation>
     </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: la vista Informazioni radio sta caricando i dati.</translation>
     </message>
 </context>
 <context>
     <name>CReadWriteDialog</name>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura</translation>
     </message>
     <message>
         <source>Reading from the radio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dalla radio in corso...</translation>
     </message>
     <message>
         <source>Writing to the radio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura nella radio in corso...</translation>
     </message>
     <message>
         <source>Transfer status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato del trasferimento</translation>
     </message>
     <message>
         <source>Transfer progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento del trasferimento</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Read Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura non riuscita.</translation>
     </message>
     <message>
         <source>Write Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura non riuscita.</translation>
     </message>
     <message>
         <source>Read Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura completata.</translation>
     </message>
     <message>
         <source>Write Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura completata.</translation>
     </message>
 </context>
 <context>
     <name>CReportDlg</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima di stampa</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta PDF</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documenti PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Web pages (*.htm *.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine Web (*.htm *.html)</translation>
     </message>
     <message>
         <source>The report could not be written to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il report in &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
     <message>
         <source>Choose a report template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un modello di report.</translation>
     </message>
     <message>
         <source>Customer Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda cliente</translation>
     </message>
     <message>
         <source>Detailed Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Report dettagliato</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
 </context>
 <context>
     <name>CScanView</name>
     <message>
         <source>Add to the scan list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi alla lista di scansione</translation>
     </message>
     <message>
         <source>Remove from the scan list</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi dalla lista di scansione</translation>
     </message>
 </context>
 <context>
     <name>CSettingView</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica %1</translation>
     </message>
     <message>
         <source>Please enter 4 numeric characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire 4 cifre.</translation>
     </message>
     <message>
         <source>The passwords you entered do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le password inserite non corrispondono.</translation>
     </message>
 </context>
 <context>
     <name>CSplashScreen</name>
     <message>
         <source>Splash screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermata iniziale</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSApp</name>
     <message>
         <source>CPS needs vbscript engine to start. Please install vbscript engine before re-starting the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il CPS richiede il motore VBScript per l&apos;avvio. Installare il motore VBScript prima di riavviare %1.</translation>
     </message>
     <message>
         <source>The language resource file is missing. The CPS will start with English language version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle risorse della lingua non è presente. Il CPS verrà avviato in inglese.</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSDoc</name>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche a %1?</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSTreeView</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo</translation>
     </message>
     <message>
         <source>KVX Distributor Series</source>
-        <translation type="unfinished"></translation>
+        <translation>KVX Distributor Series</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni generali</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni audio</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenze RF</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista di scansione</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL personalizzati</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL personalizzati</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi canale</translation>
     </message>
     <message>
         <source>The last valid channel can not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare l&apos;ultimo canale valido.</translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina canale</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Deleting this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo canale è assegnato a un tasto Canale preimpostato. Eliminando questo canale cambierà il valore del tasto Canale preimpostato. Continuare?</translation>
     </message>
     <message>
         <source>Rename Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina canale</translation>
     </message>
     <message>
         <source>&amp;Add	Ctrl+A</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiungi	Ctrl+A</translation>
     </message>
     <message>
         <source>&amp;Delete	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina	Canc</translation>
     </message>
     <message>
         <source>&amp;Rename	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rino&amp;mina	F2</translation>
     </message>
 </context>
 <context>
     <name>ConfigStore</name>
     <message>
         <source>Fatal registry Error, the application will be closed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore irreversibile del registro: l&apos;applicazione verrà chiusa.</translation>
     </message>
 </context>
 <context>
     <name>Editors</name>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Bassa</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francese</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagnolo</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni audio</translation>
     </message>
     <message>
         <source>Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno microfono</translation>
     </message>
     <message>
         <source>Accessory Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno microfono accessorio</translation>
     </message>
     <message>
         <source>VOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello VOX</translation>
     </message>
     <message>
         <source>iVOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello iVOX</translation>
     </message>
     <message>
         <source>Channel Announcement Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua annuncio canale</translation>
     </message>
     <message>
         <source>Roger Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Roger beep</translation>
     </message>
     <message>
         <source>Keypad Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip tastiera</translation>
     </message>
     <message>
         <source>One feature can not be assigned to multiple buttons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è possibile assegnare una funzione a più tasti.</translation>
     </message>
     <message>
         <source>The channel can not be selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile selezionare il canale.</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione/Elimina canale disturbato</translation>
     </message>
     <message>
         <source>Call Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono di chiamata</translation>
     </message>
     <message>
         <source>Tx Power Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione potenza Tx</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <source>Repeater/Talkaround</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetitore/Diretta</translation>
     </message>
     <message>
         <source>No Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna funzione</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroilluminazione</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preimpostato 1</translation>
     </message>
     <message>
         <source>Preset 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Preimpostato 2</translation>
     </message>
     <message>
         <source>Selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionabile</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>ON/OFF</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco tastiera</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione</translation>
     </message>
     <message>
         <source>Side Button 1 (SB1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto laterale 1 (SB1)</translation>
     </message>
     <message>
         <source>Side Button 2 (SB2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto laterale 2 (SB2)</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto B</translation>
     </message>
     <message>
         <source>Button C</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto C</translation>
     </message>
     <message>
         <source>Button Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino tasti</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto scrambler</translation>
     </message>
     <message>
         <source>Preset 1 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale preimpostato 1</translation>
     </message>
     <message>
         <source>Preset 2 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale preimpostato 2</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi canale</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice scrambler 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice scrambler 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice scrambler 3</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza (MHz)</translation>
     </message>
     <message>
         <source>Bandwidth (KHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza di banda (kHz)</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL/DPL</translation>
     </message>
     <message>
         <source>High-power is only available in non-PMR446 markets</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;alta potenza è disponibile solo nei mercati non PMR446</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Disable Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva canale</translation>
     </message>
     <message>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricezione</translation>
     </message>
     <message>
         <source>Talkaround Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza in diretta</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasmissione</translation>
     </message>
     <message>
         <source>Repeater Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza via ripetitore</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetitore</translation>
     </message>
     <message>
         <source>In talkaround mode, Transmit will use Receive settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>In modalità diretta, la trasmissione usa le impostazioni di ricezione.</translation>
     </message>
     <message>
         <source>Dynamic Talkaround Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione diretta dinamica</translation>
     </message>
     <message>
         <source>Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione automatica</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL personalizzati</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 124 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 125 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 125 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 126 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 126 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 127 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 127 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 128 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 128 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 129 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 129 (Hz)</translation>
     </message>
     <message>
         <source>The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice PL inserito non è valido. L&apos;intervallo valido è: 67.0 - 255.0 Hz.</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL personalizzati</translation>
     </message>
     <message>
         <source>PL Code 214 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 214 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 215 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 215 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 216 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 216 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 217 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 217 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 218 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 218 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 219 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 219 (OCT)</translation>
     </message>
     <message>
         <source>The DPL Code you entered is invalid. The valid range is(OCT): 001 - 777.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice DPL inserito non è valido. L&apos;intervallo valido è (OCT): 001 - 777.</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenze RF</translation>
     </message>
     <message>
         <source>Low power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo bassa potenza</translation>
     </message>
     <message>
         <source>High power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo alta potenza</translation>
     </message>
     <message>
         <source>User selectable with low power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionabile, bassa potenza predefinita</translation>
     </message>
     <message>
         <source>User selectable with high power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionabile, alta potenza predefinita</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza di banda</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di potenza</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compander</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni radio</translation>
     </message>
     <message>
         <source>Regional Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice regionale</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione firmware</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione codeplug</translation>
     </message>
     <message>
         <source>Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma di frequenza (MHz)</translation>
     </message>
     <message>
         <source>Rx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma di frequenza Rx (MHz)</translation>
     </message>
     <message>
         <source>Tx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma di frequenza Tx (MHz)</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero massimo di canali</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista di scansione</translation>
     </message>
     <message>
         <source>Available Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali disponibili</translation>
     </message>
     <message>
         <source>&amp;Add&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiungi&gt;&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt;Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Ri&amp;muovi</translation>
     </message>
     <message>
         <source>Scan List Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Membri della lista di scansione</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>After conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo la conversazione</translation>
     </message>
     <message>
         <source>45 min</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcalina</translation>
     </message>
     <message>
         <source>Nickel/LiIon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichel/Li-ion</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni generali</translation>
     </message>
     <message>
         <source>Codeplug Password (4-digit number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Password codeplug (4 cifre)</translation>
     </message>
     <message>
         <source>Confirm Password (4-digit number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma password (4 cifre)</translation>
     </message>
     <message>
         <source>Power Up Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo di accensione</translation>
     </message>
     <message>
         <source>Power up text can only contain: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo di accensione può contenere solo: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</translation>
     </message>
     <message>
         <source>Repeater Station ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID stazione ripetitore</translation>
     </message>
     <message>
         <source>Repeater station id can only contain letter and digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID stazione ripetitore può contenere solo lettere e cifre.</translation>
     </message>
     <message>
         <source>Repeater ID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità ID ripetitore</translation>
     </message>
     <message>
         <source>Disable All LEDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva tutti i LED</translation>
     </message>
     <message>
         <source>Disable Restore Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva ripristino impostazioni di fabbrica</translation>
     </message>
     <message>
         <source>Enable Programming Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva modalità programmazione</translation>
     </message>
     <message>
         <source>Disable Battery Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva risparmio batteria</translation>
     </message>
     <message>
         <source>Back Light (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroilluminazione (s)</translation>
     </message>
     <message>
         <source>Tx Hangtime (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di mantenimento Tx (s)</translation>
     </message>
     <message>
         <source>The tx hangtime is invalid. Its range is 0 - 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tempo di mantenimento Tx non è valido. L&apos;intervallo è 0 - 50.</translation>
     </message>
     <message>
         <source>Tx Low Battery (Min.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx batteria scarica (min)</translation>
     </message>
     <message>
         <source>The tx low battery is invalid. Its range is 0 - 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore Tx batteria scarica non è valido. L&apos;intervallo è 0 - 255.</translation>
     </message>
     <message>
         <source>On Battery Alert Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono di avviso batteria</translation>
     </message>
     <message>
         <source>Enable Courtesy Over Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva bip di cortesia</translation>
     </message>
     <message>
         <source>Transmit Timeout Timer (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer di timeout trasmissione (s)</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse burst PL</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione batteria alternativa</translation>
     </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
 </context>
 <context>
     <name>FrequencyRules</name>
     <message>
         <source>Not all frequencies are authorized for high power mode (4W). CPS shall convert these frequencies to low power mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non tutte le frequenze sono autorizzate per la modalità alta potenza (4 W). Il CPS convertirà queste frequenze in modalità bassa potenza.</translation>
     </message>
 </context>
 <context>
     <name>ModelRules</name>
     <message>
         <source>At least one channel frequency is out of the valid frequency range. Please correct it before programming. If there is no valid frequency to select, please edit the frequency table first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Almeno una frequenza di canale è fuori dalla gamma di frequenza valida. Correggerla prima della programmazione. Se non è disponibile alcuna frequenza valida da selezionare, modificare prima la tabella delle frequenze.</translation>
     </message>
     <message>
         <source>This Customer Programming Software is intended for programming radios to be used in the United States of America (USA) to ensure compliance with the narrowband mandate issued by the Federal Communications Commission (FCC).   Programming of the radio to operate on 25 KHz channel spacing is not permitted and has been disabled in this application in compliance with the FCC mandate effective January 1st, 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo software di programmazione è destinato alla programmazione di radio da utilizzare negli Stati Uniti d&apos;America (USA) in conformità all&apos;obbligo di banda stretta emanato dalla Federal Communications Commission (FCC).   La programmazione della radio per funzionare con una spaziatura dei canali di 25 kHz non è consentita ed è stata disattivata in questa applicazione in conformità all&apos;obbligo FCC in vigore dal 1° gennaio 2013.</translation>
     </message>
     <message>
         <source>At least one frequency in the RF Frequency table is out of the valid frequency range. CPS corrected it to 151.5 MHz in the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Almeno una frequenza della tabella delle frequenze RF è fuori dalla gamma di frequenza valida. Il CPS l&apos;ha corretta a 151.5 MHz nel profilo.</translation>
     </message>
     <message>
         <source>The profile names %1 channels in use but holds only %2. CPS uses the %2 channels it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il profilo indica %1 canali in uso ma ne contiene solo %2. Il CPS utilizza i %2 canali che contiene.</translation>
     </message>
 </context>
 <context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il CPS non supporta la regione di questo profilo.</translation>
     </message>
     <message>
         <source> Please use the &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Utilizzare &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza non valida.</translation>
     </message>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le versioni del codeplug del CPS e del profilo non sono compatibili. Aggiornare il CPS.</translation>
     </message>
 </context>
 <context>
     <name>RadioChecks</name>
     <message>
         <source>The current profile is not compatible with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il profilo corrente non è compatibile con la radio.</translation>
     </message>
     <message>
         <source>When converting from high-tier radio to low-tier radio, some data may be lost. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante la conversione da una radio di fascia alta a una di fascia bassa, alcuni dati potrebbero andare persi. Continuare?</translation>
     </message>
     <message>
         <source>The CPS does not support this radio model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il CPS non supporta questo modello di radio.</translation>
     </message>
     <message>
         <source>The CPS does not support this radio&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il CPS non supporta la regione di questa radio.</translation>
     </message>
     <message>
         <source> Please use the &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Utilizzare &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Codeplug version of CPS and radio are incompatible! Please update your CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le versioni del codeplug del CPS e della radio non sono compatibili. Aggiornare il CPS.</translation>
     </message>
     <message>
         <source>The radio being programmed does not match the model in the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio in programmazione non corrisponde al modello del profilo corrente.</translation>
     </message>
     <message>
         <source>Invalid frequency: This frequency is not supported by this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza non valida: questa frequenza non è supportata da questa radio.</translation>
     </message>
     <message>
         <source>Some profile information is not supported by the host radio and therefore will not be transferred(PL/DPL Code). </source>
-        <translation type="unfinished"></translation>
+        <translation>Alcune informazioni del profilo non sono supportate dalla radio e pertanto non verranno trasferite (codice PL/DPL). </translation>
     </message>
     <message>
         <source>The radio you are programing has a lower version codeplug, some new features can not be used after writing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio che si sta programmando ha una versione di codeplug precedente: alcune nuove funzioni non potranno essere utilizzate dopo la scrittura.</translation>
     </message>
     <message>
         <source>Error: Communication Error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: errore di comunicazione.</translation>
     </message>
     <message>
         <source>Error: Operation Failed (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: operazione non riuscita (%1).</translation>
     </message>
     <message>
         <source>Radio&apos;s memory is corrupted. Please perform factory reset to correct the error.</source>
-        <translation type="unfinished"></translation>
+        <translation>La memoria della radio è danneggiata. Eseguire un ripristino delle impostazioni di fabbrica per correggere l&apos;errore.</translation>
     </message>
     <message>
         <source>Radio&apos;s memory is corrupted. Please return to manufacture for correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>La memoria della radio è danneggiata. Restituirla al produttore per la riparazione.</translation>
     </message>
     <message>
         <source>Unknown warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso sconosciuto.</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso: %1</translation>
     </message>
     <message>
         <source>No programming cable was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun cavo di programmazione trovato.</translation>
     </message>
     <message>
         <source>The programming cable is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il cavo di programmazione è in uso da parte di un altro programma.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Customer Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda cliente</translation>
     </message>
     <message>
         <source>Detailed Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Report dettagliato</translation>
     </message>
     <message>
         <source>Error: Load dealer information failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: caricamento delle informazioni sul rivenditore non riuscito.</translation>
     </message>
     <message>
         <source>2W limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite 2 W</translation>
     </message>
     <message>
         <source>The e-mail program xdg-email is not available, you need to install it (xdg-utils) and a mail program to send an e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma di posta xdg-email non è disponibile. Per inviare un&apos;e-mail occorre installarlo (xdg-utils) insieme a un programma di posta elettronica.</translation>
     </message>
     <message>
         <source>User selectable with %1 KHz as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionabile, %1 kHz predefinito</translation>
     </message>
     <message>
         <source>%1 KHz only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo %1 kHz</translation>
     </message>
     <message>
         <source>%1 KHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <source>12.5</source>
-        <translation type="unfinished"></translation>
+        <translation>12.5</translation>
     </message>
     <message>
         <source>25</source>
-        <translation type="unfinished"></translation>
+        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto B</translation>
     </message>
     <message>
         <source>Button C</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto C</translation>
     </message>
     <message>
         <source>PL Code 214 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 214 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 215 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 215 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 216 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 216 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 217 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 217 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 218 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 218 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 219 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 219 (OCT)</translation>
     </message>
     <message>
         <source>Scan List Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Membri della lista di scansione</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice scrambler 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice scrambler 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice scrambler 3</translation>
     </message>
     <message>
         <source>Side Button 1 (SB1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto laterale 1 (SB1)</translation>
     </message>
     <message>
         <source>Side Button 2 (SB2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto laterale 2 (SB2)</translation>
     </message>
     <message>
         <source>Dynamic Talkaround Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione diretta dinamica</translation>
     </message>
     <message>
         <source>Channel Announcement Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua annuncio canale</translation>
     </message>
     <message>
         <source>High power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo alta potenza</translation>
     </message>
     <message>
         <source>User selectable with high power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionabile, alta potenza predefinita</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>Call Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono di chiamata</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preimpostato 1</translation>
     </message>
     <message>
         <source>Preset 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Preimpostato 2</translation>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione/Elimina canale disturbato</translation>
     </message>
     <message>
         <source>No Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna funzione</translation>
     </message>
     <message>
         <source>Tx Power Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione potenza Tx</translation>
     </message>
     <message>
         <source>Accessory Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno microfono accessorio</translation>
     </message>
     <message>
         <source>After conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo la conversazione</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcalina</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione batteria alternativa</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni audio</translation>
     </message>
     <message>
         <source>Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione automatica</translation>
     </message>
     <message>
         <source>Available Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali disponibili</translation>
     </message>
     <message>
         <source>Back Light (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroilluminazione (s)</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroilluminazione</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza di banda</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti</translation>
     </message>
     <message>
         <source>Channel #</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale n.</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione codeplug</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL personalizzati</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compander</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL personalizzati</translation>
     </message>
     <message>
         <source>Disable All LEDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva tutti i LED</translation>
     </message>
     <message>
         <source>Disable Battery Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva risparmio batteria</translation>
     </message>
     <message>
         <source>Disable Restore Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva ripristino impostazioni di fabbrica</translation>
     </message>
     <message>
         <source>Disable Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva canale</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>Enable Courtesy Over Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva bip di cortesia</translation>
     </message>
     <message>
         <source>Enable Programming Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva modalità programmazione</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione firmware</translation>
     </message>
     <message>
         <source>Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma di frequenza (MHz)</translation>
     </message>
     <message>
         <source>Frequency(Index)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza (indice)</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni generali</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>iVOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello iVOX</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Keypad Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip tastiera</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco tastiera</translation>
     </message>
     <message>
         <source>Low power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo bassa potenza</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Bassa</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero massimo di canali</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno microfono</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Nickel/LiIon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichel/Li-ion</translation>
     </message>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun codice PL/DPL</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>On Battery Alert Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono di avviso batteria</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>ON/OFF</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuori intervallo</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 124 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 125 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 125 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 126 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 126 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 127 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 127 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 128 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 128 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 129 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL 129 (Hz)</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse burst PL</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice PL/DPL</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di potenza</translation>
     </message>
     <message>
         <source>Power Up Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo di accensione</translation>
     </message>
     <message>
         <source>Preset 1 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale preimpostato 1</translation>
     </message>
     <message>
         <source>Preset 2 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale preimpostato 2</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni radio</translation>
     </message>
     <message>
         <source>Receive/Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricezione/Trasmissione</translation>
     </message>
     <message>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricezione</translation>
     </message>
     <message>
         <source>Regional Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice regionale</translation>
     </message>
     <message>
         <source>Repeater ID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità ID ripetitore</translation>
     </message>
     <message>
         <source>Repeater Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza via ripetitore</translation>
     </message>
     <message>
         <source>Repeater Station ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID stazione ripetitore</translation>
     </message>
     <message>
         <source>Repeater/Talkaround</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetitore/Diretta</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetitore</translation>
     </message>
     <message>
         <source>Roger Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Roger beep</translation>
     </message>
     <message>
         <source>Rx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma di frequenza Rx (MHz)</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista di scansione</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto scrambler</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <source>Selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionabile</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie</translation>
     </message>
     <message>
         <source>Talkaround Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza in diretta</translation>
     </message>
     <message>
         <source>Transmit Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza di trasmissione</translation>
     </message>
     <message>
         <source>Transmit Timeout Timer (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer di timeout trasmissione (s)</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasmissione</translation>
     </message>
     <message>
         <source>Tx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma di frequenza Tx (MHz)</translation>
     </message>
     <message>
         <source>Tx Hangtime (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di mantenimento Tx (s)</translation>
     </message>
     <message>
         <source>Tx Low Battery (Min.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx batteria scarica (min)</translation>
     </message>
     <message>
         <source>User selectable with low power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionabile, bassa potenza predefinita</translation>
     </message>
     <message>
         <source>VOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello VOX</translation>
     </message>
     <message>
         <source>45 min</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Accessory Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Presa accessori</translation>
     </message>
     <message>
         <source>Channel Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Selettore canali</translation>
     </message>
     <message>
         <source>QA310</source>
-        <translation type="unfinished"></translation>
+        <translation>QA310</translation>
     </message>
     <message>
         <source>Down Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto Giù:</translation>
     </message>
     <message>
         <source>Li-Ion Battery Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Pacco batteria Li-ion</translation>
     </message>
     <message>
         <source>Menu Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto Menu:</translation>
     </message>
     <message>
         <source>Menu Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità menu</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfono</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice modello</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello</translation>
     </message>
     <message>
         <source>Power/Volume Knob</source>
-        <translation type="unfinished"></translation>
+        <translation>Manopola accensione/volume</translation>
     </message>
     <message>
         <source>Push-to-Talk (PTT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto PTT</translation>
     </message>
     <message>
         <source>KVX</source>
-        <translation type="unfinished"></translation>
+        <translation>KVX</translation>
     </message>
     <message>
         <source>Scroll down the menu items/change channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorre in basso le voci di menu/cambia canale</translation>
     </message>
     <message>
         <source>Scroll up the menu items/change channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorre in alto le voci di menu/cambia canale</translation>
     </message>
     <message>
         <source>QB420</source>
-        <translation type="unfinished"></translation>
+        <translation>QB420</translation>
     </message>
     <message>
         <source>Spring Action Belt Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Clip da cintura a molla</translation>
     </message>
     <message>
         <source>Tri-Color LED</source>
-        <translation type="unfinished"></translation>
+        <translation>LED tricolore</translation>
     </message>
     <message>
         <source>Up Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto Su:</translation>
     </message>
     <message>
         <source>ZWTa</source>
-        <translation type="unfinished"></translation>
+        <translation>ZWTa</translation>
     </message>
     <message>
         <source>KVM</source>
-        <translation type="unfinished"></translation>
+        <translation>KVM</translation>
     </message>
     <message>
         <source>Failed to generate report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile generare il report.</translation>
     </message>
 </context>
 <context>
@@ -2188,164 +2189,172 @@ Please reinstall CPS.</source>
         <source>IActiveScriptSite::OnScriptError()
 Line: 0
 %1 is not a function in the hook script</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Riga: 0
+%1 non è una funzione nello script di hook</translation>
     </message>
     <message>
         <source>IActiveScriptSite::OnScriptError()
 Line: 0
 The hook %1 ran longer than %2 ms and was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Riga: 0
+L&apos;hook %1 è stato eseguito per più di %2 ms ed è stato interrotto.</translation>
     </message>
     <message>
         <source>IActiveScriptSite::OnScriptError()
 Line: %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Riga: %1
+%2</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>The value is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore non è valido.</translation>
     </message>
     <message>
         <source>A channel name must have 1 to 8 characters. Please enter another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome di un canale deve avere da 1 a 8 caratteri. Inserire un altro nome.</translation>
     </message>
     <message>
         <source>Another channel already has this name. Please enter a different name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro canale ha già questo nome. Inserire un nome diverso.</translation>
     </message>
     <message>
         <source>A channel name can only contain letters, digits, blanks and the punctuation marks of a standard keyboard. Please enter another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome di un canale può contenere solo lettere, cifre, spazi e i segni di punteggiatura di una tastiera standard. Inserire un altro nome.</translation>
     </message>
     <message>
         <source>The codeplug password must be exactly 4 digits, or empty for no password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La password del codeplug deve essere di esattamente 4 cifre, oppure vuota per nessuna password.</translation>
     </message>
     <message>
         <source>The power up text can have at most 8 characters, each one of: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo di accensione può avere al massimo 8 caratteri, ciascuno tra: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</translation>
     </message>
     <message>
         <source>The repeater station ID can have at most 9 characters, letters and digits only.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID stazione ripetitore può avere al massimo 9 caratteri, solo lettere e cifre.</translation>
     </message>
     <message>
         <source>The Tx hang time must be a whole number of seconds from 0 to 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tempo di mantenimento Tx deve essere un numero intero di secondi da 0 a 50.</translation>
     </message>
     <message>
         <source>The Tx low battery time must be a whole number of minutes from 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tempo Tx batteria scarica deve essere un numero intero di minuti da 0 a 255.</translation>
     </message>
     <message>
         <source>A customized PL tone must be from 67.0 to 255.0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono PL personalizzato deve essere compreso tra 67.0 e 255.0 Hz.</translation>
     </message>
     <message>
         <source>A customized DPL code must be an octal code from 001 to 777.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un codice DPL personalizzato deve essere un codice ottale da 001 a 777.</translation>
     </message>
     <message>
         <source>One feature can not be assigned to multiple buttons. Choose another feature, or first remove this one from the button that has it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è possibile assegnare una funzione a più tasti. Scegliere un&apos;altra funzione oppure rimuovere prima questa dal tasto a cui è assegnata.</translation>
     </message>
     <message>
         <source>This radio model does not support this PL/DPL code. Please choose another code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo modello di radio non supporta questo codice PL/DPL. Scegliere un altro codice.</translation>
     </message>
     <message>
         <source>A preset can only use an enabled channel of this profile. Please choose another channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un canale preimpostato può usare solo un canale attivo di questo profilo. Scegliere un altro canale.</translation>
     </message>
     <message>
         <source>This is the last enabled channel and can not be disabled. Enable another channel first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo è l&apos;ultimo canale attivo e non può essere disattivato. Attivare prima un altro canale.</translation>
     </message>
     <message>
         <source>This frequency is not in the RF frequency table. Please choose a frequency of the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa frequenza non è nella tabella delle frequenze RF. Scegliere una frequenza della tabella.</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Deleting it moves the preset to another channel. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo canale è assegnato a un tasto Canale preimpostato. Eliminandolo, il preimpostato passa a un altro canale. Continuare?</translation>
     </message>
     <message>
         <source>This channel can not be deleted: at least one enabled channel must remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare questo canale: deve rimanere almeno un canale attivo.</translation>
     </message>
     <message>
         <source>The RF frequency table is full (99 frequencies). Delete a frequency that no channel uses before adding another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabella delle frequenze RF è piena (99 frequenze). Eliminare una frequenza non usata da alcun canale prima di aggiungerne un&apos;altra.</translation>
     </message>
     <message>
         <source>This frequency is already in the RF frequency table. Please enter a different frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa frequenza è già nella tabella delle frequenze RF. Inserire una frequenza diversa.</translation>
     </message>
     <message>
         <source>This frequency is outside the frequency range of the radio (see Radio Information). Please enter a frequency within the range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa frequenza è fuori dalla gamma di frequenza della radio (vedere Informazioni radio). Inserire una frequenza compresa nella gamma.</translation>
     </message>
     <message>
         <source>MURS frequencies (151.820, 151.880, 151.940, 154.570 and 154.600 MHz) can not be programmed. Please enter a different frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le frequenze MURS (151.820, 151.880, 151.940, 154.570 e 154.600 MHz) non possono essere programmate. Inserire una frequenza diversa.</translation>
     </message>
     <message>
         <source>This frequency is used by a channel and can not be deleted. Give the channel another frequency first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa frequenza è usata da un canale e non può essere eliminata. Assegnare prima un&apos;altra frequenza al canale.</translation>
     </message>
     <message>
         <source>Channels use this frequency. Changing its bandwidth or power level also changes the bandwidth and power of these channels. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni canali usano questa frequenza. Modificandone la larghezza di banda o il livello di potenza si modificano anche la larghezza di banda e la potenza di questi canali. Continuare?</translation>
     </message>
     <message>
         <source>25 KHz channel spacing is not permitted in this radio&apos;s region. Please select &quot;12.5 KHz only&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La spaziatura dei canali di 25 kHz non è consentita nella regione di questa radio. Selezionare &quot;Solo 12.5 kHz&quot;.</translation>
     </message>
     <message>
         <source>The frequency, bandwidth, power level or compander value is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore di frequenza, larghezza di banda, livello di potenza o compander non è valido.</translation>
     </message>
     <message>
         <source>Unknown Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore sconosciuto</translation>
     </message>
     <message>
         <source>Programming error: 107.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di programmazione: 107.</translation>
     </message>
     <message>
         <source>Programming error: 108.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di programmazione: 108.</translation>
     </message>
     <message>
         <source>Fatal error: 102.
 Please uninstall and re-install CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore irreversibile: 102.
+Disinstallare e reinstallare il CPS.</translation>
     </message>
     <message>
         <source>Invalid profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo non valido.</translation>
     </message>
     <message>
         <source>Failed to load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento del profilo non riuscito.</translation>
     </message>
     <message>
         <source>Fatal error: 101.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore irreversibile: 101.</translation>
     </message>
     <message>
         <source>File format error. Failed to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nel formato del file. Salvataggio non riuscito.</translation>
     </message>
     <message>
         <source>Some files needed by CPS are not available.
 Please reinstall CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni file necessari al CPS non sono disponibili.
+Reinstallare il CPS.</translation>
     </message>
 </context>
 </TS>
