@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
 </context>
 <context>
@@ -190,7 +190,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Index</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
@@ -218,7 +218,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -257,350 +257,350 @@ Please reinstall CPS.</source>
     <name>CHelpBrowser</name>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfeseite</translation>
     </message>
 </context>
 <context>
     <name>CHelpPane</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>CHelpSystem</name>
     <message>
         <source>Error: Can not find help file information in registry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Keine Angaben zur Hilfedatei in der Konfiguration gefunden!</translation>
     </message>
     <message>
         <source>Error: Can not find the help file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Hilfedatei wurde nicht gefunden!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Das Format der Hilfedatei ist ungültig!</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hilfe</translation>
     </message>
     <message>
         <source>Help navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfenavigation</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche</translation>
     </message>
     <message>
         <source>Look for</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen nach</translation>
     </message>
     <message>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchbegriff</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchergebnisse</translation>
     </message>
 </context>
 <context>
     <name>CMainCommands</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnete Datei</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;infügen</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen</translation>
     </message>
     <message>
         <source>Dealer &amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Händlerinformationen</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
         <source>&amp;Help Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfebereich</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schreiben</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;berlappend</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nebeneinander</translation>
     </message>
     <message>
         <source>&amp;Content and Index...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt und Index...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Canada French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch (Kanada)</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederländisch</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch</translation>
     </message>
     <message>
         <source>LA Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch (Lateinamerika)</translation>
     </message>
     <message>
         <source>LA Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Lateinamerika)</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polnisch</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerät</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fenster</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
     <message>
         <source>Cable status</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabelstatus</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>There are %1 USB connections. Please remove the unused one and keep one connection only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es bestehen %1 USB-Verbindungen. Bitte trennen Sie die nicht benötigten und behalten Sie nur eine Verbindung.</translation>
     </message>
     <message>
         <source>USB Cable Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Kabel verbunden</translation>
     </message>
     <message>
         <source>USB Cable Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Kabel nicht verbunden</translation>
     </message>
     <message>
         <source>%1 connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verbunden</translation>
     </message>
     <message>
         <source>%1 not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht verbunden</translation>
     </message>
     <message>
         <source>You have to restart the CPS for this change to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung wird erst nach einem Neustart der CPS wirksam.</translation>
     </message>
 </context>
 <context>
@@ -630,11 +630,11 @@ Please reinstall CPS.</source>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragung läuft...</translation>
     </message>
     <message>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie ein neues Profil anlegen (Ja), das ausgewählte Profil überschreiben (Nein) oder abbrechen?</translation>
     </message>
 </context>
 <context>
@@ -648,11 +648,11 @@ Please reinstall CPS.</source>
     <name>CReadWriteDialog</name>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lesen</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schreiben</translation>
     </message>
     <message>
         <source>Reading from the radio ...</source>
@@ -727,7 +727,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Speichern unter</translation>
     </message>
     <message>
         <source>Close</source>
@@ -803,100 +803,100 @@ Please reinstall CPS.</source>
     <name>CSplashScreen</name>
     <message>
         <source>Splash screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Startbildschirm</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSApp</name>
     <message>
         <source>CPS needs vbscript engine to start. Please install vbscript engine before re-starting the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CPS benötigt zum Start die Skript-Engine. Bitte installieren Sie die Skript-Engine, bevor Sie %1 erneut starten.</translation>
     </message>
     <message>
         <source>The language resource file is missing. The CPS will start with English language version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachdatei fehlt. Die CPS startet in englischer Sprache.</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSDoc</name>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSTreeView</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>KVX Distributor Series</source>
-        <translation type="unfinished"></translation>
+        <translation>KVX Distributor Series</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioeinstellungen</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>HF-Frequenzen</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf-Liste</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene PL-Töne</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene DPL-Codes</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal hinzufügen</translation>
     </message>
     <message>
         <source>The last valid channel can not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte gültige Kanal kann nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal löschen</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Deleting this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kanal ist einer Vorwahlkanal-Taste zugeordnet. Wenn Sie ihn löschen, ändert sich die Belegung dieser Taste. Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Rename Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal umbenennen</translation>
     </message>
     <message>
         <source>&amp;Add	Ctrl+A</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen	Strg+A</translation>
     </message>
     <message>
         <source>&amp;Delete	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen	Entf</translation>
     </message>
     <message>
         <source>&amp;Rename	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen	F2</translation>
     </message>
 </context>
 <context>
@@ -926,19 +926,19 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Englisch</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Französisch</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Spanisch</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Audioeinstellungen</translation>
     </message>
     <message>
         <source>Microphone Gain</source>
@@ -1026,7 +1026,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tasten</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
@@ -1074,11 +1074,11 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kanäle</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kanal hinzufügen</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
@@ -1150,7 +1150,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eigene PL-Töne</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
@@ -1182,7 +1182,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eigene DPL-Codes</translation>
     </message>
     <message>
         <source>PL Code 214 (OCT)</source>
@@ -1214,7 +1214,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">HF-Frequenzen</translation>
     </message>
     <message>
         <source>Low power only</source>
@@ -1238,7 +1238,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hinzufügen</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -1246,7 +1246,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Löschen</translation>
     </message>
     <message>
         <source>Bandwidth</source>
@@ -1298,7 +1298,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Suchlauf-Liste</translation>
     </message>
     <message>
         <source>Available Channels</source>
@@ -1350,7 +1350,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>Codeplug Password (4-digit number)</source>
@@ -1441,11 +1441,11 @@ Please reinstall CPS.</source>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>
@@ -1751,7 +1751,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Audioeinstellungen</translation>
     </message>
     <message>
         <source>Auto Scan</source>
@@ -1775,7 +1775,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tasten</translation>
     </message>
     <message>
         <source>Channel #</source>
@@ -1783,7 +1783,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kanäle</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
@@ -1791,7 +1791,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eigene PL-Töne</translation>
     </message>
     <message>
         <source>Compander</source>
@@ -1799,7 +1799,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eigene DPL-Codes</translation>
     </message>
     <message>
         <source>Disable All LEDs</source>
@@ -1835,7 +1835,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Englisch</translation>
     </message>
     <message>
         <source>Firmware Version</source>
@@ -1855,7 +1855,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>High</source>
@@ -1867,7 +1867,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Index</translation>
     </message>
     <message>
         <source>Keypad Beep</source>
@@ -2031,7 +2031,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Suchlauf-Liste</translation>
     </message>
     <message>
         <source>Scramble Button</source>

@@ -78,7 +78,7 @@ CHelpSystem::Status CHelpSystem::status()
 
 CHelpSystem::Status CHelpSystem::open()
 {
-    const QString helpFile = CConfigStore::helpFilePath(CConfigStore::currentLanguage());
+    const QString helpFile = CConfigStore::helpFilePath(m_language.value_or(CConfigStore::currentLanguage()));
     if (helpFile.isEmpty())
         return Status::NotConfigured;
     const QString collection = GeneratedData::find(QFileInfo(helpFile).dir().filePath(kCollectionName));
@@ -122,6 +122,13 @@ QUrl CHelpSystem::homeUrl()
 {
     status();
     return urlForHelpFile(m_homePage);
+}
+
+void CHelpSystem::setLanguage(const QString &language)
+{
+    if (m_language != language)
+        reset();
+    m_language = language;
 }
 
 void CHelpSystem::reset()

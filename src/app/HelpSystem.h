@@ -46,6 +46,11 @@ public:
     // The folder of the pages inside the collection.
     static constexpr char kVirtualFolder[] = "help";
 
+    // The help of language from now on, whatever the stored current language
+    // becomes (a language chosen in the menu takes effect at the next start).
+    // Until it is set, the stored current language's help is used.
+    void setLanguage(const QString &language);
+
     // Forgets the opened collection, so the next use opens the then
     // configured one (after the configuration changed).
     void reset();
@@ -59,4 +64,5 @@ private:
     QString m_namespace;
     QString m_homePage;
     std::optional<Status> m_status;
+    std::optional<QString> m_language;
 };

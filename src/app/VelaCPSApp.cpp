@@ -4,6 +4,7 @@
 #include "AppIdentity.h"
 #include "DocumentCommands.h"
 #include "GeneratedData.h"
+#include "HelpSystem.h"
 #include "MainFrame.h"
 #include "SingleInstance.h"
 #include "SplashScreen.h"
@@ -113,6 +114,8 @@ bool CVelaCPSApp::InitInstance(const QStringList &arguments)
     if (!CheckScriptEngine() || !m_context.start())
         return false;
     LoadLanguage();
+    m_context.rememberLanguage();
+    CHelpSystem::instance().setLanguage(m_context.language());
 
     // The main window is built and shown behind the splash screen.
     m_splash = std::make_unique<CSplashScreen>(AppIcons::splash());

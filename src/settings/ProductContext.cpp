@@ -6,8 +6,13 @@ bool CProductContext::start()
 {
     if (!CConfigStore::prepare())
         return false;
-    m_language = CConfigStore::currentLanguage();
+    rememberLanguage();
     return m_settings.load();
+}
+
+void CProductContext::rememberLanguage()
+{
+    m_language = CConfigStore::currentLanguage();
 }
 
 VersionRuleSource CProductContext::versionRules() const

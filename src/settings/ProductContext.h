@@ -16,6 +16,9 @@ public:
     // The up/down-grade rules every profile model converts with.
     VersionRuleSource versionRules() const;
     const QString &language() const { return m_language; }
+    // Takes the stored current language again, after the start-up fell back
+    // to English because the chosen one could not load.
+    void rememberLanguage();
 
 private:
     CSettingsDocuments m_settings;

@@ -22,6 +22,8 @@ private slots:
     void brokenSetUps_data();
     void brokenSetUps();
     void pagesOfTheBuiltCollection();
+    void languagePagesFallBackToEnglish_data();
+    void languagePagesFallBackToEnglish();
 };
 
 void HelpSystemTest::brokenSetUps_data()
@@ -72,6 +74,32 @@ void HelpSystemTest::pagesOfTheBuiltCollection()
     QVERIFY(
         help.engine()->fileData(help.homeUrl()).contains("<title>KVX Series Distributor CPS Help</title>"));
     QVERIFY(help.urlForHelpFile(QStringLiteral("no_such_page.html")).isEmpty());
+}
+
+void HelpSystemTest::languagePagesFallBackToEnglish_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : { "German", "Chinese", "LaSpanish" })
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// Every page of the English help is in the language's collection: the
+// language's own page where it has one, else the English page.
+void HelpSystemTest::languagePagesFallBackToEnglish()
+{
+    QFETCH(QString, language);
+    ScopedConfig config;
+    QVERIFY(CConfigStore::prepare());
+    QVERIFY(CConfigStore::setCurrentLanguage(language));
+    CHelpSystem &help = CHelpSystem::instance();
+    QCOMPARE(help.status(), CHelpSystem::Status::Ready);
+    const QDir english(dataPath(QStringLiteral("help/English")));
+    const QDir own(dataPath(QStringLiteral("help/") + language));
+    for (const QString &page : english.entryList({ QStringLiteral("*.html") })) {
+        QFile source(own.exists(page) ? own.filePath(page) : english.filePath(page));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QCOMPARE(help.engine()->fileData(help.urlForHelpFile(page)), source.readAll());
+    }
 }
 
 APP_TEST(HelpSystemTest);
