@@ -1,0 +1,136 @@
+#include "AppTests.h"
+#include "SettingsPageFixture.h"
+
+#include "editors/ScanView.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QUndoStack>
+
+// The scan list page: which channels each list shows, moving the selected
+// channels between them and where the selection goes afterwards.
+class ScanViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void moves_data();
+    void moves();
+    void moveIsOneUndoStep();
+    void doubleClicks();
+};
+APP_TEST(ScanViewTest);
+
+namespace {
+
+constexpr int kAvailable = 1047;
+constexpr int kMembers = 1048;
+using Channels = QList<int>; // channel indexes
+
+// KUR40800: eight channels "CHAN 1" to "CHAN 8", the first four scanned.
+struct Page : SettingsPage<CScanView> {
+    Page()
+        : SettingsPage(QStringLiteral("KUR40800"))
+    {
+    }
+    CDataItem channel(int index) const
+    {
+        CDataItem item;
+        return document->root().GetChildByName(QStringLiteral("channels"), item).GetChildByIndex(index, item);
+    }
+    Channels members() const
+    {
+        Channels indexes;
+        for (int index = 0; index < 8; ++index) {
+            if (channel(index).GetAttributeValue(QStringLiteral("in_scanlist")).toInt() != 0)
+                indexes << index;
+        }
+        return indexes;
+    }
+    QListWidget *list(int id) const { return view.control<QListWidget>(id); }
+    QStringList names(int id, bool selectedOnly = false) const
+    {
+        QStringList shown;
+        for (int row = 0; row < list(id)->count(); ++row) {
+            if (!selectedOnly || list(id)->item(row)->isSelected())
+                shown << list(id)->item(row)->text();
+        }
+        return shown;
+    }
+};
+
+} // namespace
+
+void ScanViewTest::moves_data()
+{
+    QTest::addColumn<Channels>("disabled");
+    QTest::addColumn<int>("from"); // the list the selected rows leave
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<Channels>("members");
+    QTest::addColumn<QStringList>("selected"); // available, then member
+    QTest::newRow("add one: the next is selected") << Channels {} << kAvailable << QList<int> { 0 }
+                                                   << Channels { 0, 1, 2, 3, 4 } << QStringList { "CHAN 6" };
+    QTest::newRow("add two apart: the one after the last")
+        << Channels {} << kAvailable << QList<int> { 0, 2 } << Channels { 0, 1, 2, 3, 4, 6 }
+        << QStringList { "CHAN 8" };
+    QTest::newRow("add the last row: the first is selected")
+        << Channels {} << kAvailable << QList<int> { 3 } << Channels { 0, 1, 2, 3, 7 }
+        << QStringList { "CHAN 5" };
+    QTest::newRow("add every available: the first member is selected")
+        << Channels {} << kAvailable << QList<int> { 0, 1, 2, 3 } << Channels { 0, 1, 2, 3, 4, 5, 6, 7 }
+        << QStringList { "CHAN 1" };
+    QTest::newRow("remove one") << Channels {} << kMembers << QList<int> { 1 } << Channels { 0, 2, 3 }
+                                << QStringList { "CHAN 3" };
+    QTest::newRow("disabled channels: in neither list, membership kept") << Channels { 1,
+        5 } << kMembers << QList<int> { 0, 1, 2 } << Channels { 1 } << QStringList { "CHAN 1" };
+}
+
+void ScanViewTest::moves()
+{
+    QFETCH(Channels, disabled);
+    QFETCH(int, from);
+    QFETCH(QList<int>, rows);
+    QFETCH(Channels, members);
+    QFETCH(QStringList, selected);
+    Page page;
+    for (int index : disabled)
+        page.channel(index).SetAttributeValue(QStringLiteral("disable_channel"), 1);
+    page.view.OnInitialUpdate(); // shows the profile as changed
+    for (int row : rows)
+        page.list(from)->item(row)->setSelected(true);
+    page.view.control<QPushButton>(from == kAvailable ? 1033 : 1034)->click();
+    QCOMPARE(page.members(), members);
+    QCOMPARE(page.names(kAvailable, true) + page.names(kMembers, true), selected);
+    QCOMPARE(page.names(kAvailable).size() + page.names(kMembers).size(), 8 - disabled.size());
+    QVERIFY(page.fixture.reporter.messages.isEmpty());
+}
+
+void ScanViewTest::moveIsOneUndoStep()
+{
+    Page page;
+    page.list(kMembers)->item(2)->setSelected(true);
+    page.list(kAvailable)->item(0)->setSelected(true);
+    page.list(kAvailable)->item(1)->setSelected(true);
+    // A selection in one list clears the other's.
+    QVERIFY(page.list(kMembers)->selectedItems().isEmpty());
+    QVERIFY(!page.view.control(1034)->isEnabled());
+    page.view.AddSelected();
+    QCOMPARE(page.document->undoStack()->count(), 1);
+    page.document->undoStack()->undo();
+    QCOMPARE(page.members(), Channels({ 0, 1, 2, 3 }));
+    QCOMPARE(page.names(kMembers), QStringList({ "CHAN 1", "CHAN 2", "CHAN 3", "CHAN 4" }));
+}
+
+void ScanViewTest::doubleClicks()
+{
+    Page page;
+    page.activate();
+    QWidget *area = page.list(kAvailable)->viewport();
+    QTest::mouseDClick(area, Qt::LeftButton, {}, QPoint(10, area->height() - 5)); // below the channels
+    QCOMPARE(page.document->undoStack()->count(), 0);
+    const QPoint first = page.list(kAvailable)->visualItemRect(page.list(kAvailable)->item(0)).center();
+    QTest::mouseClick(area, Qt::LeftButton, {}, first);
+    QTest::mouseDClick(area, Qt::LeftButton, {}, first);
+    QCOMPARE(page.members(), Channels({ 0, 1, 2, 3, 4 }));
+}
+
+#include "ScanViewTest.moc"

@@ -1,0 +1,252 @@
+#include "AppTests.h"
+#include "RadioEmulator.h"
+#include "SettingsPageFixture.h"
+
+#include "editors/AudioSettingView.h"
+#include "editors/ScanView.h"
+#include "editors/SettingView.h"
+#include "operations/ReadWriteOperations.h"
+#include "radio/CablePort.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QUndoStack>
+
+// The general settings page: list mappings, fields committed on leaving
+// them, the password rules, the rows a model lacks; and a profile edited on
+// the settings pages, saved, reopened, written to the emulated radio and
+// read back.
+class SettingViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lists_data();
+    void lists();
+    void typedFields_data();
+    void typedFields();
+    void password_data();
+    void password();
+    void passwordBoxesKeepTheClipboardOut();
+    void visibleRows_data();
+    void visibleRows();
+    void editedProfileReachesTheRadio();
+};
+APP_TEST(SettingViewTest);
+
+namespace {
+
+using Page = SettingsPage<CSettingView>;
+
+// A page of model KUD41600 with "setting" values of "attribute=value".
+std::unique_ptr<Page> ActivePage(
+    const QStringList &settings = {}, const QString &model = QStringLiteral("KUD41600"))
+{
+    TemplateChanges changes;
+    for (const QString &value : settings)
+        changes << TemplateChange { QStringLiteral("setting"), value.section('=', 0, 0),
+            value.section('=', 1) };
+    auto page = std::make_unique<Page>(model, changes);
+    page->activate();
+    return page;
+}
+
+} // namespace
+
+void SettingViewTest::lists_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QStringList>("before"); // attribute=value
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QStringList>("after");
+    const QStringList off { "backlight_enabled=0", "backlight_timeout=0" };
+    const QStringList ten { "backlight_enabled=1", "backlight_timeout=10" };
+    QTest::newRow("back light off") << 1060 << QStringList { off[0], ten[1] } << "OFF" << 2 << ten;
+    QTest::newRow("back light 10") << 1060 << ten << "10" << 0 << off;
+    QTest::newRow("time-out") << 1026 << QStringList { "timeoutTimer=60" } << "60" << 1
+                              << QStringList { "timeoutTimer=120" };
+    QTest::newRow("reverse burst non-zero")
+        << 1028 << QStringList { "reverseBurst=5" } << "240" << 0 << QStringList { "reverseBurst=0" };
+}
+
+void SettingViewTest::lists()
+{
+    QFETCH(int, id);
+    QFETCH(QStringList, before);
+    QFETCH(QString, shown);
+    QFETCH(int, chosen);
+    QFETCH(QStringList, after);
+    const auto page = ActivePage(before);
+    QCOMPARE(page->view.control<QComboBox>(id)->currentText(), shown);
+    page->choose(id, chosen);
+    for (const QString &value : after)
+        QCOMPARE(page->stored(value.section('=', 0, 0)), value.section('=', 1));
+    QCOMPARE(page->document->undoStack()->count(), 1);
+}
+
+void SettingViewTest::typedFields_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QStringList>("texts"); // attribute, typed, stored, message
+    QTest::newRow("power-up text") << 1003
+                                   << QStringList { "powerupString", "vela", "WELCOME",
+                                          "Power up text can only contain: A-Z, 0-9, b, c, d, g, h, l, i, o, "
+                                          "r, u, *, {, }, ?, &, %, ., +, /, "
+                                          "\\, -, '" };
+    QTest::newRow("hang time 51") << 1005
+                                  << QStringList { "rep_hangtime", "51", "9",
+                                         "The tx hangtime is invalid. Its range is 0 - 50." };
+    QTest::newRow("hang time keeps the digits") << 1005 << QStringList { "rep_hangtime", "a1b2", "12", "" };
+    QTest::newRow("empty hang time is 0") << 1005 << QStringList { "rep_hangtime", "", "0", "" };
+}
+
+void SettingViewTest::typedFields()
+{
+    QFETCH(int, id);
+    QFETCH(QStringList, texts);
+    const auto page = ActivePage({ "rep_hangtime=9" });
+    page->type(id, texts[1]);
+    QVERIFY(page->document->isModified()); // typing alone makes the profile one to save
+    page->view.control(1004)->setFocus();
+    QCOMPARE(page->stored(texts[0]), texts[2]);
+    QCOMPARE(page->fixture.reporter.messages.join(""), texts[3]);
+    if (!texts[3].isEmpty())
+        QTRY_COMPARE(QApplication::focusWidget(), page->view.control(id)); // the user stays in the field
+}
+
+void SettingViewTest::password_data()
+{
+    // before, password, confirmation (null: not visited), stored, message
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("byCommit"); // left by the view's commit rather than for another field
+    QTest::addColumn<int>("focused"); // where the user is put back
+    const QString none;
+    const QString mismatch = QStringLiteral("The passwords you entered do not match.");
+    QTest::newRow("two characters") << QStringList { "", "12", none, "",
+        "Please enter 4 numeric characters." }
+                                    << false << 1059;
+    QTest::newRow("different entries") << QStringList { "", "1234", "5678", "", mismatch } << false << 1059;
+    QTest::newRow("equal entries") << QStringList { "", "1234", "1234", "1234", "" } << false << 1003;
+    QTest::newRow("refused") << QStringList { "", "12ab", "12ab", "", "Invalid Value." } << false << 1059;
+    QTest::newRow("both emptied") << QStringList { "4321", "", "", "", "" } << false << 1003;
+    QTest::newRow("commit, no confirmation")
+        << QStringList { "", "1234", none, "", mismatch } << true << 1059;
+}
+
+void SettingViewTest::password()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(bool, byCommit);
+    QFETCH(int, focused);
+    const auto page = ActivePage({ "password=" + texts[0] });
+    page->type(1059, texts[1]);
+    if (!texts[2].isNull())
+        page->type(1002, texts[2]);
+    if (byCommit)
+        QCOMPARE(page->view.CommitPendingInput(), texts[4].isEmpty());
+    else
+        page->view.control(1003)->setFocus();
+    QCOMPARE(page->stored(QStringLiteral("password")), texts[3]);
+    QCOMPARE(page->fixture.reporter.messages.join(""), texts[4]);
+    QTRY_COMPARE(QApplication::focusWidget(), page->view.control(focused));
+    if (!texts[4].startsWith(QLatin1String("Please"))) // refused pairs are emptied
+        QCOMPARE(page->view.control<QLineEdit>(1002)->text(), texts[3]);
+}
+
+void SettingViewTest::passwordBoxesKeepTheClipboardOut()
+{
+    const auto page = ActivePage();
+    QGuiApplication::clipboard()->setText(QStringLiteral("9999"));
+    for (int id : { 1059, 1002 }) {
+        page->type(id, QStringLiteral("1234"));
+        auto *box = page->view.control<QLineEdit>(id);
+        QCOMPARE(box->contextMenuPolicy(), Qt::NoContextMenu);
+        box->selectAll();
+        for (auto key : { QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste })
+            QTest::keySequence(box, key);
+        QCOMPARE(box->text() + QGuiApplication::clipboard()->text(), QStringLiteral("12349999"));
+    }
+}
+
+void SettingViewTest::visibleRows_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("limit"); // the value of a missing feature
+    QTest::addColumn<QList<int>>("hidden");
+    QTest::newRow("display model, repeater") << "KUD41670"
+                                             << "" << QList<int> {};
+    QTest::newRow("rotary model") << "KUR40800"
+                                  << "" << QList<int> { 1003, 1052, 1056, 1060 };
+    QTest::newRow("no reverse burst") << "KUR20200"
+                                      << "" << QList<int> { 1003, 1018, 1028, 1052, 1056, 1060 };
+    QTest::newRow("no time-out timer") << "KUD41600"
+                                       << "disable_time_out_timer=1" << QList<int> { 1016, 1026 };
+    QTest::newRow("no LED mode") << "KUD41600"
+                                 << "disable_busy_led_mode=1" << QList<int> { 1037, 1053 };
+}
+
+void SettingViewTest::visibleRows()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, limit);
+    QFETCH(QList<int>, hidden);
+    QCOMPARE(Page(model, LimitChange(limit)).hidden(), hidden);
+}
+
+void SettingViewTest::editedProfileReachesTheRadio()
+{
+    RadioEmulator radio({ QStringLiteral("--model"), QStringLiteral("KUR40800") });
+    QVERIFY(!radio.path().isEmpty());
+    const auto page = ActivePage({}, QStringLiteral("KUR40800"));
+    CProfileDocument &edited = *page->document;
+    for (int id : { 1059, 1002 })
+        page->type(id, QStringLiteral("2468"));
+    page->view.control<QCheckBox>(1037)->click();
+    page->choose(1026, 2);
+    QVERIFY(page->view.CommitPendingInput());
+    CAudioSettingView audio(EditorContext { edited, page->fixture.context });
+    audio.OnInitialUpdate();
+    emit audio.control<QComboBox>(1030)->activated(3);
+    CScanView scan(EditorContext { edited, page->fixture.context });
+    scan.OnInitialUpdate();
+    scan.control<QListWidget>(1047)->setCurrentRow(0);
+    scan.AddSelected();
+    const QString path = page->fixture.temp.filePath(QStringLiteral("edited.kv9"));
+    QVERIFY(edited.Save(path));
+    CProfileDocument reopened(page->fixture.context.versionRules());
+    QVERIFY(reopened.Open(path));
+
+    CRadioOperations link(
+        page->fixture.context.settings(), [&radio] { return CablePort::open(radio.path()); });
+    link.setResetSettleTime(std::chrono::milliseconds(0));
+    QObject::connect(&link, &CRadioOperations::passwordRequested, [](PasswordRequest &request) {
+        request.typed = QStringLiteral("2468");
+        request.accepted = true;
+    });
+    QSignalSpy finished(&link, &CRadioOperations::finished);
+    for (bool writing : { true, false }) {
+        QVERIFY(writing ? link.startWrite(reopened) : link.startRead());
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(
+            finished.last().at(0).value<CRadioOperations::Outcome>(), CRadioOperations::Outcome::Succeeded);
+    }
+    VirtualCP image = link.image();
+    CProfileDocument readBack(page->fixture.context.versionRules());
+    QVERIFY(readBack.NewFromImage(image));
+    for (CProfileDocument *document : { &edited, &reopened, &readBack }) {
+        QStringList values;
+        CDataItem item;
+        for (const char *attribute : { "password", "disableLED", "timeoutTimer", "voice_language" })
+            values
+                << document->root().GetChildByName("setting", item).GetAttributeValue(attribute).toString();
+        document->root().GetChildByName(QStringLiteral("channels"), item).GetChildByIndex(4, item);
+        values << item.GetAttributeValue(QStringLiteral("in_scanlist")).toString();
+        QCOMPARE(values, QStringList({ "2468", "1", "180", "7", "1" }));
+    }
+    QVERIFY(page->fixture.reporter.messages.isEmpty());
+}
+
+#include "SettingViewTest.moc"
