@@ -1179,7 +1179,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.</source>
-        <translation>Le code PL saisi n&apos;est pas valide. La plage valide est : 67.0 - 255.0 Hz.</translation>
+        <translation>Le code PL saisi n&apos;est pas valide. La plage valide est : 67,0 - 255,0 Hz.</translation>
     </message>
     <message>
         <source>Customized DPL</source>
@@ -1468,7 +1468,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>At least one frequency in the RF Frequency table is out of the valid frequency range. CPS corrected it to 151.5 MHz in the profile.</source>
-        <translation>Au moins une fréquence de la table des fréquences RF est hors de la plage de fréquences valide. Le CPS l&apos;a corrigée à 151.5 MHz dans le profil.</translation>
+        <translation>Au moins une fréquence de la table des fréquences RF est hors de la plage de fréquences valide. Le CPS l&apos;a corrigée à 151,5 MHz dans le profil.</translation>
     </message>
     <message>
         <source>The profile names %1 channels in use but holds only %2. CPS uses the %2 channels it holds.</source>
@@ -2250,7 +2250,7 @@ Ligne : %1
     </message>
     <message>
         <source>A customized PL tone must be from 67.0 to 255.0 Hz.</source>
-        <translation>Une tonalité PL personnalisée doit être comprise entre 67.0 et 255.0 Hz.</translation>
+        <translation>Une tonalité PL personnalisée doit être comprise entre 67,0 et 255,0 Hz.</translation>
     </message>
     <message>
         <source>A customized DPL code must be an octal code from 001 to 777.</source>
@@ -2298,7 +2298,7 @@ Ligne : %1
     </message>
     <message>
         <source>MURS frequencies (151.820, 151.880, 151.940, 154.570 and 154.600 MHz) can not be programmed. Please enter a different frequency.</source>
-        <translation>Les fréquences MURS (151.820, 151.880, 151.940, 154.570 et 154.600 MHz) ne peuvent pas être programmées. Veuillez saisir une fréquence différente.</translation>
+        <translation>Les fréquences MURS (151,820; 151,880; 151,940; 154,570 et 154,600 MHz) ne peuvent pas être programmées. Veuillez saisir une fréquence différente.</translation>
     </message>
     <message>
         <source>This frequency is used by a channel and can not be deleted. Give the channel another frequency first.</source>

@@ -1179,7 +1179,7 @@ Reinstallare il CPS.</translation>
     </message>
     <message>
         <source>The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.</source>
-        <translation>Il codice PL inserito non è valido. L&apos;intervallo valido è: 67.0 - 255.0 Hz.</translation>
+        <translation>Il codice PL inserito non è valido. L&apos;intervallo valido è: 67,0 - 255,0 Hz.</translation>
     </message>
     <message>
         <source>Customized DPL</source>
@@ -1468,7 +1468,7 @@ Reinstallare il CPS.</translation>
     </message>
     <message>
         <source>At least one frequency in the RF Frequency table is out of the valid frequency range. CPS corrected it to 151.5 MHz in the profile.</source>
-        <translation>Almeno una frequenza della tabella delle frequenze RF è fuori dalla gamma di frequenza valida. Il CPS l&apos;ha corretta a 151.5 MHz nel profilo.</translation>
+        <translation>Almeno una frequenza della tabella delle frequenze RF è fuori dalla gamma di frequenza valida. Il CPS l&apos;ha corretta a 151,5 MHz nel profilo.</translation>
     </message>
     <message>
         <source>The profile names %1 channels in use but holds only %2. CPS uses the %2 channels it holds.</source>
@@ -2250,7 +2250,7 @@ Riga: %1
     </message>
     <message>
         <source>A customized PL tone must be from 67.0 to 255.0 Hz.</source>
-        <translation>Un tono PL personalizzato deve essere compreso tra 67.0 e 255.0 Hz.</translation>
+        <translation>Un tono PL personalizzato deve essere compreso tra 67,0 e 255,0 Hz.</translation>
     </message>
     <message>
         <source>A customized DPL code must be an octal code from 001 to 777.</source>
@@ -2298,7 +2298,7 @@ Riga: %1
     </message>
     <message>
         <source>MURS frequencies (151.820, 151.880, 151.940, 154.570 and 154.600 MHz) can not be programmed. Please enter a different frequency.</source>
-        <translation>Le frequenze MURS (151.820, 151.880, 151.940, 154.570 e 154.600 MHz) non possono essere programmate. Inserire una frequenza diversa.</translation>
+        <translation>Le frequenze MURS (151,820; 151,880; 151,940; 154,570 e 154,600 MHz) non possono essere programmate. Inserire una frequenza diversa.</translation>
     </message>
     <message>
         <source>This frequency is used by a channel and can not be deleted. Give the channel another frequency first.</source>
