@@ -66,16 +66,11 @@ constexpr const char *kScrambleCodes[]
     = { QT_TRANSLATE_NOOP("Editors", "OFF"), QT_TRANSLATE_NOOP("Editors", "Scramble Code 1"),
           QT_TRANSLATE_NOOP("Editors", "Scramble Code 2"), QT_TRANSLATE_NOOP("Editors", "Scramble Code 3") };
 
-// Wide enough for "219 - Customized DPL (777)" and a frequency with its
-// two-watt mark.
-constexpr int kListWidth = 230;
-
-constexpr FormControl ChannelCombo(int id, int row, int buddy, const char *attribute, int column,
-    std::span<const char *const> items = {}, int width = 0)
+constexpr FormControl ChannelCombo(
+    int id, int row, int buddy, const char *attribute, int column, std::span<const char *const> items = {})
 {
     FormControl control = Field(kCombo, id, row, buddy, kChannel, attribute, column);
     control.items = items;
-    control.width = width;
     return control;
 }
 
@@ -130,35 +125,35 @@ constexpr FormControl kControls[] = {
     ColumnTitle(kReceiveTitle, QT_TRANSLATE_NOOP("Editors", "Receive"), 1),
     ColumnFrame(kReceiveFrame, 1),
     Label(1003, kFrequencyText, 4, 1),
-    ChannelCombo(kRxFrequency, 4, 1003, "rx_freq_ndx", 1, {}, kListWidth),
+    ChannelCombo(kRxFrequency, 4, 1003, "rx_freq_ndx", 1),
     Label(1004, kBandwidthText, 5, 1),
     ChannelCombo(kRxBandwidth, 5, 1004, "rx_bw", 1, kBandwidths),
     Note(kRxHighPowerNote, kHighPowerText, 6, 1),
     Label(kTalkaroundPowerLabel, QT_TRANSLATE_NOOP("Editors", "Talkaround Power"), 7, 1),
     ChannelCombo(kTalkaroundPower, 7, kTalkaroundPowerLabel, "talkaround_power", 1, kPowers),
     Label(1008, kCodeText, 8, 1),
-    ChannelCombo(kRxCode, 8, 1008, "rx_code", 1, {}, kListWidth),
+    ChannelCombo(kRxCode, 8, 1008, "rx_code", 1),
     ColumnTitle(kTransmitTitle, QT_TRANSLATE_NOOP("Editors", "Transmit"), 2),
     ColumnFrame(kTransmitFrame, 2),
     Label(kTxFrequencyLabel, kFrequencyText, 4, 2),
-    ChannelCombo(kTxFrequency, 4, kTxFrequencyLabel, "tx_freq_ndx", 2, {}, kListWidth),
+    ChannelCombo(kTxFrequency, 4, kTxFrequencyLabel, "tx_freq_ndx", 2),
     Label(kTxBandwidthLabel, kBandwidthText, 5, 2),
     ChannelCombo(kTxBandwidth, 5, kTxBandwidthLabel, "tx_bw", 2, kBandwidths),
     Note(kTxHighPowerNote, kHighPowerText, 6, 2),
     Label(kRepeaterPowerLabel, QT_TRANSLATE_NOOP("Editors", "Repeater Power"), 7, 2),
     ChannelCombo(kRepeaterPower, 7, kRepeaterPowerLabel, "repeater_power", 2, kPowers),
     Label(kTxCodeLabel, kCodeText, 8, 2),
-    ChannelCombo(kTxCode, 8, kTxCodeLabel, "tx_code", 2, {}, kListWidth),
-    Label(kScrambleLabel, QT_TRANSLATE_NOOP("Editors", "Scramble"), 10),
-    ChannelCombo(kScramble, 10, kScrambleLabel, "scramble_code", 0, kScrambleCodes),
-    Label(kRepeaterLabel, QT_TRANSLATE_NOOP("Editors", "Repeater"), 11, 1),
-    Field(kCheck, kRepeater, 11, kRepeaterLabel, kChannel, "repeater", 1),
+    ChannelCombo(kTxCode, 8, kTxCodeLabel, "tx_code", 2),
+    Label(kScrambleLabel, QT_TRANSLATE_NOOP("Editors", "Scramble"), 9),
+    ChannelCombo(kScramble, 9, kScrambleLabel, "scramble_code", 0, kScrambleCodes),
+    Label(kRepeaterLabel, QT_TRANSLATE_NOOP("Editors", "Repeater"), 10, 1),
+    Field(kCheck, kRepeater, 10, kRepeaterLabel, kChannel, "repeater", 1),
     Note(kTalkaroundNote,
-        QT_TRANSLATE_NOOP("Editors", "In talkaround mode, Transmit will use Receive settings."), 11, 2),
-    Label(kTalkaroundScanLabel, QT_TRANSLATE_NOOP("Editors", "Dynamic Talkaround Scan"), 12),
-    Field(kCheck, kTalkaroundScan, 12, kTalkaroundScanLabel, kChannel, "talkaround_scan"),
-    Label(kAutoScanLabel, QT_TRANSLATE_NOOP("Editors", "Auto Scan"), 13),
-    Field(kCheck, kAutoScan, 13, kAutoScanLabel, kChannel, "autoScan"),
+        QT_TRANSLATE_NOOP("Editors", "In talkaround mode, Transmit will use Receive settings."), 10, 2),
+    Label(kTalkaroundScanLabel, QT_TRANSLATE_NOOP("Editors", "Dynamic Talkaround Scan"), 11),
+    Field(kCheck, kTalkaroundScan, 11, kTalkaroundScanLabel, kChannel, "talkaround_scan"),
+    Label(kAutoScanLabel, QT_TRANSLATE_NOOP("Editors", "Auto Scan"), 12),
+    Field(kCheck, kAutoScan, 12, kAutoScanLabel, kChannel, "autoScan"),
 };
 
 constexpr FormDefinition kForm { "Channel", "Channel", kControls, Refusal::HookMessage };

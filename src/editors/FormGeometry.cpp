@@ -46,8 +46,11 @@ public:
             const QSize size = preferredSize(control);
             if (control.rows == 1)
                 m_rowHeight = std::max(m_rowHeight, size.height());
-            if (control.width > 0 && control.cell != Cell::Label)
+            if (control.width > 0 && control.cell != Cell::Label) {
+                int &own = control.cell == Cell::Field ? m_ownField[control.column] : m_whole[control.column];
+                own = std::max(own, control.width);
                 continue;
+            }
             const int width = TakesFieldWidth(control.widget) ? kFieldWidth : size.width();
             int &widest = control.cell == Cell::Label ? m_label[control.column]
                 : control.cell == Cell::Field         ? m_field[control.column]
@@ -106,9 +109,9 @@ private:
     int rowTop(int row) const { return kFirstRowTop + (row - 1) * pitch(); }
     int columnWidth(int column) const
     {
-        const int pair = m_label[column] > 0 && m_field[column] > 0
-            ? m_label[column] + kCellGap + m_field[column]
-            : std::max(m_label[column], m_field[column]);
+        const int field = std::max(m_field[column], m_ownField[column]);
+        const int pair = m_label[column] > 0 && field > 0 ? m_label[column] + kCellGap + field
+                                                          : std::max(m_label[column], field);
         return std::max(pair, m_whole[column]);
     }
 
@@ -118,6 +121,7 @@ private:
     int m_label[3] = {};
     int m_field[3] = {};
     int m_whole[3] = {};
+    int m_ownField[3] = {}; // the widest field with a width of its own
     Area m_area[3];
 };
 

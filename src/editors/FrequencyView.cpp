@@ -54,7 +54,7 @@ constexpr int kSelectableTwentyFive = 3;
 constexpr int kHighPowerOnly = 1;
 
 constexpr int kListRows = 8;
-constexpr int kListWidth = 640;
+constexpr int kListWidth = 840;
 constexpr int kRuleWidth = 300;
 
 constexpr FormControl Button(int id, const char *text, int row)
@@ -213,12 +213,12 @@ void CFrequencyView::fillList()
 void CFrequencyView::restoreSelection()
 {
     QTreeWidget *table = list();
-    const QVariant row = document().property(kSelectedRowProperty);
-    QTreeWidgetItem *item = row.isValid() ? table->topLevelItem(row.toInt()) : nullptr;
+    // The first row until the user selected one.
+    QTreeWidgetItem *item = table->topLevelItem(document().property(kSelectedRowProperty).toInt());
     {
         const QSignalBlocker blocker(table);
         if (item)
-            table->setCurrentItem(item);
+            table->setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     table->verticalScrollBar()->setValue(document().property(kScrollProperty).toInt());
     if (item)

@@ -200,6 +200,7 @@ void FrequencyViewTest::keyboard()
 void FrequencyViewTest::selectionComesBack()
 {
     TablePage page;
+    QCOMPARE(page.frequency()->text(), QStringLiteral("451.100000"));
     page.list()->setCurrentItem(page.list()->topLevelItem(17));
     page.open();
     QCOMPARE(page.list()->currentItem(), page.list()->topLevelItem(17));
