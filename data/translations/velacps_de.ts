@@ -20,237 +20,238 @@
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Product version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktversion %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>CAskPwdDlg</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <source>Please enter the password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie das Passwort ein:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>The password is not correct. Please check it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort ist falsch. Bitte überprüfen Sie es!</translation>
     </message>
 </context>
 <context>
     <name>CBaseView</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändern</translation>
     </message>
     <message>
         <source>Invalid Value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert.</translation>
     </message>
 </context>
 <context>
     <name>CButtonsView</name>
     <message>
         <source>Do you want to reset all buttons with their defaults?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie alle Tasten auf ihre Standardbelegung zurücksetzen?</translation>
     </message>
     <message>
         <source>Button Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten zurücksetzen</translation>
     </message>
     <message>
         <source>Some files needed by CPS are not available.
 Please reinstall CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige von der CPS benötigte Dateien sind nicht vorhanden.
+Bitte installieren Sie die CPS neu.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
 </context>
 <context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Ansicht Funkgerätinformationen lädt gerade Daten.</translation>
     </message>
     <message>
         <source>2W limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. 2 W</translation>
     </message>
     <message>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Bereichs</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändern</translation>
     </message>
     <message>
         <source>Change Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz ändern</translation>
     </message>
     <message>
         <source>The transmit frequency index can not be same as the receive frequency index. The next available transmit frequency shall be selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sendefrequenz darf nicht denselben Index wie die Empfangsfrequenz haben. Die nächste verfügbare Sendefrequenz wird ausgewählt.</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kanal ist einer Vorwahlkanal-Taste zugeordnet. Wenn Sie ihn deaktivieren, ändert sich die Belegung dieser Taste. Möchten Sie fortfahren?</translation>
     </message>
 </context>
 <context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Seriennummer</translation>
     </message>
     <message>
         <source>Codeplug is corrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplug ist beschädigt</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Frequenz.</translation>
     </message>
 </context>
 <context>
     <name>CDealerInfoDialog</name>
     <message>
         <source>Error: There is an error when acquiring language type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Sprache konnte nicht ermittelt werden.</translation>
     </message>
     <message>
         <source>Error: Load dealer information failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Händlerinformationen konnten nicht geladen werden.</translation>
     </message>
     <message>
         <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Händlerinformationen in der Konfiguration sind zu lang für diesen Dialog. Bitte überprüfen Sie sie!</translation>
     </message>
     <message>
         <source>Dealer Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Händlerinformationen</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Contact Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktdaten</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Failed to write registry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration konnte nicht geschrieben werden!</translation>
     </message>
 </context>
 <context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 kHz</translation>
     </message>
     <message>
         <source>User selectable with %1 KHz as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählbar, Standard %1 kHz</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished">Index</translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz (MHz)</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreite</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistungsstufe</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompander</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Ansicht Funkgerätinformationen lädt gerade Daten.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Frequenz.</translation>
     </message>
     <message>
         <source>The frequency is authorized for 2W maximum transmit power.  CPS shall convert to low power mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Frequenz ist nur für maximal 2 W Sendeleistung zugelassen.  Die CPS stellt auf niedrige Leistung um.</translation>
     </message>
     <message>
         <source>Add Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz hinzufügen</translation>
     </message>
     <message>
         <source>Change Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz ändern</translation>
     </message>
     <message>
         <source>Do you want to delete the selected item(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die ausgewählten Einträge löschen?</translation>
     </message>
     <message>
         <source>Frequency (Frequencies) used by channel can not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Kanälen verwendete Frequenzen können nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>Delete Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz löschen</translation>
     </message>
 </context>
 <context>
@@ -417,7 +418,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Dealer &amp;Info</source>
-        <translation>&amp;Händlerinformationen</translation>
+        <translation>Hän&amp;dlerinformationen</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -453,7 +454,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation>&amp;Bericht</translation>
+        <translation>Be&amp;richt</translation>
     </message>
     <message>
         <source>Report</source>
@@ -607,23 +608,23 @@ Please reinstall CPS.</source>
     <name>CNewProfileDlg</name>
     <message>
         <source>New Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Profil</translation>
     </message>
     <message>
         <source>Please choose profile model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das Modell für das Profil.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Error: Can not find template files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Vorlagendateien wurden nicht gefunden!</translation>
     </message>
 </context>
 <context>
@@ -641,162 +642,162 @@ Please reinstall CPS.</source>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Ansicht Funkgerätinformationen lädt gerade Daten.</translation>
     </message>
 </context>
 <context>
     <name>CReadWriteDialog</name>
     <message>
         <source>Read</source>
-        <translation type="unfinished">Lesen</translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished">Schreiben</translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Reading from the radio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät wird gelesen ...</translation>
     </message>
     <message>
         <source>Writing to the radio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät wird beschrieben ...</translation>
     </message>
     <message>
         <source>Transfer status</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragungsstatus</translation>
     </message>
     <message>
         <source>Transfer progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragungsfortschritt</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Read Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Write Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Read Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen erfolgreich!</translation>
     </message>
     <message>
         <source>Write Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben erfolgreich!</translation>
     </message>
 </context>
 <context>
     <name>CReportDlg</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished">Speichern unter</translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>Web pages (*.htm *.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseiten (*.htm *.html)</translation>
     </message>
     <message>
         <source>The report could not be written to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht nach „%1“ geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Choose a report template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Berichtsvorlage.</translation>
     </message>
     <message>
         <source>Customer Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenübersicht</translation>
     </message>
     <message>
         <source>Detailed Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Detaillierter Bericht</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>CScanView</name>
     <message>
         <source>Add to the scan list</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Suchlauf-Liste hinzufügen</translation>
     </message>
     <message>
         <source>Remove from the scan list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Suchlauf-Liste entfernen</translation>
     </message>
 </context>
 <context>
     <name>CSettingView</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändern</translation>
     </message>
     <message>
         <source>Please enter 4 numeric characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie 4 Ziffern ein.</translation>
     </message>
     <message>
         <source>The passwords you entered do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingegebenen Passwörter stimmen nicht überein.</translation>
     </message>
 </context>
 <context>
@@ -903,538 +904,538 @@ Please reinstall CPS.</source>
     <name>ConfigStore</name>
     <message>
         <source>Fatal registry Error, the application will be closed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwerer Fehler in der Konfiguration, die Anwendung wird geschlossen!</translation>
     </message>
 </context>
 <context>
     <name>Editors</name>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished">Englisch</translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished">Französisch</translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished">Spanisch</translation>
+        <translation>Spanisch</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished">Audioeinstellungen</translation>
+        <translation>Audioeinstellungen</translation>
     </message>
     <message>
         <source>Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofonverstärkung</translation>
     </message>
     <message>
         <source>Accessory Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkung Zubehörmikrofon</translation>
     </message>
     <message>
         <source>VOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Pegel</translation>
     </message>
     <message>
         <source>iVOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>iVOX-Pegel</translation>
     </message>
     <message>
         <source>Channel Announcement Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Kanalansage</translation>
     </message>
     <message>
         <source>Roger Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Roger-Beep</translation>
     </message>
     <message>
         <source>Keypad Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenton</translation>
     </message>
     <message>
         <source>One feature can not be assigned to multiple buttons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Funktion kann nicht mehreren Tasten zugeordnet werden.</translation>
     </message>
     <message>
         <source>The channel can not be selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kanal kann nicht ausgewählt werden!</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf/Störkanal löschen</translation>
     </message>
     <message>
         <source>Call Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rufton</translation>
     </message>
     <message>
         <source>Tx Power Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung wählen</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <source>Repeater/Talkaround</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais/Talkaround</translation>
     </message>
     <message>
         <source>No Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Funktion</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwahl 1</translation>
     </message>
     <message>
         <source>Preset 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwahl 2</translation>
     </message>
     <message>
         <source>Selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählbar</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>EIN/AUS</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished">Tasten</translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastensperre</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion</translation>
     </message>
     <message>
         <source>Side Button 1 (SB1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitentaste 1 (SB1)</translation>
     </message>
     <message>
         <source>Side Button 2 (SB2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitentaste 2 (SB2)</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste B</translation>
     </message>
     <message>
         <source>Button C</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste C</translation>
     </message>
     <message>
         <source>Button Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten zurücksetzen</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler-Taste</translation>
     </message>
     <message>
         <source>Preset 1 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwahlkanal 1</translation>
     </message>
     <message>
         <source>Preset 2 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwahlkanal 2</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">Kanäle</translation>
+        <translation>Kanäle</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished">Kanal hinzufügen</translation>
+        <translation>Kanal hinzufügen</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler-Code 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler-Code 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler-Code 3</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz (MHz)</translation>
     </message>
     <message>
         <source>Bandwidth (KHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreite (kHz)</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PL/DPL-Code</translation>
     </message>
     <message>
         <source>High-power is only available in non-PMR446 markets</source>
-        <translation type="unfinished"></translation>
+        <translation>Hohe Leistung gibt es nur außerhalb von PMR446-Märkten</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Disable Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal deaktivieren</translation>
     </message>
     <message>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfang</translation>
     </message>
     <message>
         <source>Talkaround Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Talkaround-Leistung</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Repeater Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais-Leistung</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais</translation>
     </message>
     <message>
         <source>In talkaround mode, Transmit will use Receive settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Talkaround-Betrieb verwendet Senden die Empfangseinstellungen.</translation>
     </message>
     <message>
         <source>Dynamic Talkaround Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamischer Talkaround-Suchlauf</translation>
     </message>
     <message>
         <source>Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Suchlauf</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished">Eigene PL-Töne</translation>
+        <translation>Eigene PL-Töne</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 124 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 125 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 125 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 126 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 126 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 127 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 127 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 128 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 128 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 129 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 129 (Hz)</translation>
     </message>
     <message>
         <source>The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der eingegebene PL-Code ist ungültig. Gültiger Bereich: 67,0 - 255,0 Hz.</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished">Eigene DPL-Codes</translation>
+        <translation>Eigene DPL-Codes</translation>
     </message>
     <message>
         <source>PL Code 214 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 214 (oktal)</translation>
     </message>
     <message>
         <source>PL Code 215 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 215 (oktal)</translation>
     </message>
     <message>
         <source>PL Code 216 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 216 (oktal)</translation>
     </message>
     <message>
         <source>PL Code 217 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 217 (oktal)</translation>
     </message>
     <message>
         <source>PL Code 218 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 218 (oktal)</translation>
     </message>
     <message>
         <source>PL Code 219 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 219 (oktal)</translation>
     </message>
     <message>
         <source>The DPL Code you entered is invalid. The valid range is(OCT): 001 - 777.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der eingegebene DPL-Code ist ungültig. Gültiger Bereich (oktal): 001 - 777.</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished">HF-Frequenzen</translation>
+        <translation>HF-Frequenzen</translation>
     </message>
     <message>
         <source>Low power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur niedrige Leistung</translation>
     </message>
     <message>
         <source>High power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur hohe Leistung</translation>
     </message>
     <message>
         <source>User selectable with low power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählbar, Standard niedrige Leistung</translation>
     </message>
     <message>
         <source>User selectable with high power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählbar, Standard hohe Leistung</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>EIN</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Hinzufügen</translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreite</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistungsstufe</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompander</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerätinformationen</translation>
     </message>
     <message>
         <source>Regional Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Regionscode</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareversion</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplug-Version</translation>
     </message>
     <message>
         <source>Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzbereich (MHz)</translation>
     </message>
     <message>
         <source>Rx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsbereich (MHz)</translation>
     </message>
     <message>
         <source>Tx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendebereich (MHz)</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Kanalzahl</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished">Suchlauf-Liste</translation>
+        <translation>Suchlauf-Liste</translation>
     </message>
     <message>
         <source>Available Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Kanäle</translation>
     </message>
     <message>
         <source>&amp;Add&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen&gt;&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt;Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&amp;Entfernen</translation>
     </message>
     <message>
         <source>Scan List Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle der Suchlauf-Liste</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Min.</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 Min.</translation>
     </message>
     <message>
         <source>After conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Gespräch</translation>
     </message>
     <message>
         <source>45 min</source>
-        <translation type="unfinished"></translation>
+        <translation>45 Min.</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 Min.</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkali</translation>
     </message>
     <message>
         <source>Nickel/LiIon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nickel/Li-Ion</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished">Allgemeine Einstellungen</translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>Codeplug Password (4-digit number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplug-Passwort (4 Ziffern)</translation>
     </message>
     <message>
         <source>Confirm Password (4-digit number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort bestätigen (4 Ziffern)</translation>
     </message>
     <message>
         <source>Power Up Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalttext</translation>
     </message>
     <message>
         <source>Power up text can only contain: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einschalttext darf nur enthalten: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</translation>
     </message>
     <message>
         <source>Repeater Station ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaisstations-ID</translation>
     </message>
     <message>
         <source>Repeater station id can only contain letter and digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Relaisstations-ID darf nur Buchstaben und Ziffern enthalten.</translation>
     </message>
     <message>
         <source>Repeater ID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais-ID-Modus</translation>
     </message>
     <message>
         <source>Disable All LEDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle LEDs deaktivieren</translation>
     </message>
     <message>
         <source>Disable Restore Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Werksreset sperren</translation>
     </message>
     <message>
         <source>Enable Programming Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmiermodus aktivieren</translation>
     </message>
     <message>
         <source>Disable Battery Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkusparmodus deaktivieren</translation>
     </message>
     <message>
         <source>Back Light (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung (Sek.)</translation>
     </message>
     <message>
         <source>Tx Hangtime (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sende-Nachlaufzeit (Sek.)</translation>
     </message>
     <message>
         <source>The tx hangtime is invalid. Its range is 0 - 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sende-Nachlaufzeit ist ungültig. Gültiger Bereich: 0 - 50.</translation>
     </message>
     <message>
         <source>Tx Low Battery (Min.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden bei schwachem Akku (Min.)</translation>
     </message>
     <message>
         <source>The tx low battery is invalid. Its range is 0 - 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sendezeit bei schwachem Akku ist ungültig. Gültiger Bereich: 0 - 255.</translation>
     </message>
     <message>
         <source>On Battery Alert Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Akku-Warnton</translation>
     </message>
     <message>
         <source>Enable Courtesy Over Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Courtesy-Ton aktivieren</translation>
     </message>
     <message>
         <source>Transmit Timeout Timer (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendezeitbegrenzung (Sek.)</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Reverse-Burst</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativer Akkutyp</translation>
     </message>
 </context>
 <context>
@@ -1452,734 +1453,734 @@ Please reinstall CPS.</source>
     <name>FrequencyRules</name>
     <message>
         <source>Not all frequencies are authorized for high power mode (4W). CPS shall convert these frequencies to low power mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht alle Frequenzen sind für hohe Leistung (4 W) zugelassen. Die CPS stellt diese Frequenzen auf niedrige Leistung um.</translation>
     </message>
 </context>
 <context>
     <name>ModelRules</name>
     <message>
         <source>At least one channel frequency is out of the valid frequency range. Please correct it before programming. If there is no valid frequency to select, please edit the frequency table first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestens eine Kanalfrequenz liegt außerhalb des gültigen Frequenzbereichs. Bitte korrigieren Sie sie vor dem Programmieren. Wenn keine gültige Frequenz zur Auswahl steht, bearbeiten Sie zuerst die Frequenztabelle.</translation>
     </message>
     <message>
         <source>This Customer Programming Software is intended for programming radios to be used in the United States of America (USA) to ensure compliance with the narrowband mandate issued by the Federal Communications Commission (FCC).   Programming of the radio to operate on 25 KHz channel spacing is not permitted and has been disabled in this application in compliance with the FCC mandate effective January 1st, 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kundenprogrammiersoftware ist für die Programmierung von Funkgeräten für den Einsatz in den Vereinigten Staaten von Amerika (USA) bestimmt und stellt die Einhaltung der Schmalband-Vorschrift der Federal Communications Commission (FCC) sicher.   Die Programmierung des Funkgeräts auf 25 kHz Kanalabstand ist nicht zulässig und wurde in dieser Anwendung gemäß der seit 1. Januar 2013 geltenden FCC-Vorschrift deaktiviert.</translation>
     </message>
     <message>
         <source>At least one frequency in the RF Frequency table is out of the valid frequency range. CPS corrected it to 151.5 MHz in the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestens eine Frequenz in der HF-Frequenztabelle liegt außerhalb des gültigen Frequenzbereichs. Die CPS hat sie im Profil auf 151,5 MHz korrigiert.</translation>
     </message>
     <message>
         <source>The profile names %1 channels in use but holds only %2. CPS uses the %2 channels it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil gibt %1 belegte Kanäle an, enthält aber nur %2. Die CPS verwendet die %2 enthaltenen Kanäle.</translation>
     </message>
 </context>
 <context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CPS unterstützt die Region dieses Profils nicht.</translation>
     </message>
     <message>
         <source> Please use the &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Bitte verwenden Sie „%1“.</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Frequenz.</translation>
     </message>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Codeplug-Versionen von CPS und Profil sind nicht kompatibel! Bitte aktualisieren Sie die CPS.</translation>
     </message>
 </context>
 <context>
     <name>RadioChecks</name>
     <message>
         <source>The current profile is not compatible with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Profil ist nicht mit dem Funkgerät kompatibel.</translation>
     </message>
     <message>
         <source>When converting from high-tier radio to low-tier radio, some data may be lost. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei der Umwandlung von einem High-Tier- in ein Low-Tier-Funkgerät können Daten verloren gehen. Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>The CPS does not support this radio model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CPS unterstützt dieses Funkgerätemodell nicht.</translation>
     </message>
     <message>
         <source>The CPS does not support this radio&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CPS unterstützt die Region dieses Funkgeräts nicht.</translation>
     </message>
     <message>
         <source> Please use the &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Bitte verwenden Sie „%1“.</translation>
     </message>
     <message>
         <source>Codeplug version of CPS and radio are incompatible! Please update your CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Codeplug-Versionen von CPS und Funkgerät sind nicht kompatibel! Bitte aktualisieren Sie die CPS.</translation>
     </message>
     <message>
         <source>The radio being programmed does not match the model in the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zu programmierende Funkgerät entspricht nicht dem Modell des aktuellen Profils.</translation>
     </message>
     <message>
         <source>Invalid frequency: This frequency is not supported by this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Frequenz: Diese Frequenz wird von diesem Funkgerät nicht unterstützt.</translation>
     </message>
     <message>
         <source>Some profile information is not supported by the host radio and therefore will not be transferred(PL/DPL Code). </source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Profilangaben werden vom angeschlossenen Funkgerät nicht unterstützt und daher nicht übertragen (PL/DPL-Code). </translation>
     </message>
     <message>
         <source>The radio you are programing has a lower version codeplug, some new features can not be used after writing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zu programmierende Funkgerät hat eine ältere Codeplug-Version; einige neue Funktionen sind nach dem Schreiben nicht nutzbar.</translation>
     </message>
     <message>
         <source>Error: Communication Error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Kommunikationsfehler.</translation>
     </message>
     <message>
         <source>Error: Operation Failed (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Vorgang fehlgeschlagen (%1).</translation>
     </message>
     <message>
         <source>Radio&apos;s memory is corrupted. Please perform factory reset to correct the error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher des Funkgeräts ist beschädigt. Bitte führen Sie einen Werksreset durch, um den Fehler zu beheben.</translation>
     </message>
     <message>
         <source>Radio&apos;s memory is corrupted. Please return to manufacture for correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher des Funkgeräts ist beschädigt. Bitte senden Sie das Gerät zur Reparatur an den Hersteller.</translation>
     </message>
     <message>
         <source>Unknown warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Warnung!</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1</translation>
     </message>
     <message>
         <source>No programming cable was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Programmierkabel gefunden.</translation>
     </message>
     <message>
         <source>The programming cable is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programmierkabel wird von einem anderen Programm verwendet.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Customer Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenübersicht</translation>
     </message>
     <message>
         <source>Detailed Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Detaillierter Bericht</translation>
     </message>
     <message>
         <source>Error: Load dealer information failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Händlerinformationen konnten nicht geladen werden.</translation>
     </message>
     <message>
         <source>2W limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. 2 W</translation>
     </message>
     <message>
         <source>The e-mail program xdg-email is not available, you need to install it (xdg-utils) and a mail program to send an e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das E-Mail-Programm xdg-email ist nicht verfügbar. Zum Senden einer E-Mail müssen Sie es (xdg-utils) und ein E-Mail-Programm installieren.</translation>
     </message>
     <message>
         <source>User selectable with %1 KHz as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählbar, Standard %1 kHz</translation>
     </message>
     <message>
         <source>%1 KHz only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 kHz</translation>
     </message>
     <message>
         <source>%1 KHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <source>12.5</source>
-        <translation type="unfinished"></translation>
+        <translation>12.5</translation>
     </message>
     <message>
         <source>25</source>
-        <translation type="unfinished"></translation>
+        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste B</translation>
     </message>
     <message>
         <source>Button C</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste C</translation>
     </message>
     <message>
         <source>PL Code 214 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 214 (oktal)</translation>
     </message>
     <message>
         <source>PL Code 215 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 215 (oktal)</translation>
     </message>
     <message>
         <source>PL Code 216 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 216 (oktal)</translation>
     </message>
     <message>
         <source>PL Code 217 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 217 (oktal)</translation>
     </message>
     <message>
         <source>PL Code 218 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 218 (oktal)</translation>
     </message>
     <message>
         <source>PL Code 219 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 219 (oktal)</translation>
     </message>
     <message>
         <source>Scan List Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle der Suchlauf-Liste</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler-Code 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler-Code 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler-Code 3</translation>
     </message>
     <message>
         <source>Side Button 1 (SB1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitentaste 1 (SB1)</translation>
     </message>
     <message>
         <source>Side Button 2 (SB2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitentaste 2 (SB2)</translation>
     </message>
     <message>
         <source>Dynamic Talkaround Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamischer Talkaround-Suchlauf</translation>
     </message>
     <message>
         <source>Channel Announcement Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Kanalansage</translation>
     </message>
     <message>
         <source>High power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur hohe Leistung</translation>
     </message>
     <message>
         <source>User selectable with high power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählbar, Standard hohe Leistung</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Min.</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 Min.</translation>
     </message>
     <message>
         <source>Call Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rufton</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwahl 1</translation>
     </message>
     <message>
         <source>Preset 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwahl 2</translation>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf/Störkanal löschen</translation>
     </message>
     <message>
         <source>No Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Funktion</translation>
     </message>
     <message>
         <source>Tx Power Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung wählen</translation>
     </message>
     <message>
         <source>Accessory Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkung Zubehörmikrofon</translation>
     </message>
     <message>
         <source>After conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Gespräch</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkali</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativer Akkutyp</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished">Audioeinstellungen</translation>
+        <translation>Audioeinstellungen</translation>
     </message>
     <message>
         <source>Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Suchlauf</translation>
     </message>
     <message>
         <source>Available Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Kanäle</translation>
     </message>
     <message>
         <source>Back Light (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung (Sek.)</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreite</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished">Tasten</translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>Channel #</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal-Nr.</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">Kanäle</translation>
+        <translation>Kanäle</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplug-Version</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished">Eigene PL-Töne</translation>
+        <translation>Eigene PL-Töne</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompander</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished">Eigene DPL-Codes</translation>
+        <translation>Eigene DPL-Codes</translation>
     </message>
     <message>
         <source>Disable All LEDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle LEDs deaktivieren</translation>
     </message>
     <message>
         <source>Disable Battery Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkusparmodus deaktivieren</translation>
     </message>
     <message>
         <source>Disable Restore Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Werksreset sperren</translation>
     </message>
     <message>
         <source>Disable Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal deaktivieren</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Enable Courtesy Over Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Courtesy-Ton aktivieren</translation>
     </message>
     <message>
         <source>Enable Programming Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmiermodus aktivieren</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished">Englisch</translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareversion</translation>
     </message>
     <message>
         <source>Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzbereich (MHz)</translation>
     </message>
     <message>
         <source>Frequency(Index)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz (Index)</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished">Allgemeine Einstellungen</translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>iVOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>iVOX-Pegel</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished">Index</translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Keypad Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenton</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastensperre</translation>
     </message>
     <message>
         <source>Low power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur niedrige Leistung</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Kanalzahl</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofonverstärkung</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Nickel/LiIon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nickel/Li-Ion</translation>
     </message>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein PL/DPL-Code</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>On Battery Alert Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Akku-Warnton</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>EIN/AUS</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Bereichs</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>EIN</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 124 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 125 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 125 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 126 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 126 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 127 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 127 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 128 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 128 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 129 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Code 129 (Hz)</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-Reverse-Burst</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PL/DPL-Code</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistungsstufe</translation>
     </message>
     <message>
         <source>Power Up Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalttext</translation>
     </message>
     <message>
         <source>Preset 1 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwahlkanal 1</translation>
     </message>
     <message>
         <source>Preset 2 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwahlkanal 2</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerätinformationen</translation>
     </message>
     <message>
         <source>Receive/Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfang/Senden</translation>
     </message>
     <message>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfang</translation>
     </message>
     <message>
         <source>Regional Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Regionscode</translation>
     </message>
     <message>
         <source>Repeater ID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais-ID-Modus</translation>
     </message>
     <message>
         <source>Repeater Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais-Leistung</translation>
     </message>
     <message>
         <source>Repeater Station ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaisstations-ID</translation>
     </message>
     <message>
         <source>Repeater/Talkaround</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais/Talkaround</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais</translation>
     </message>
     <message>
         <source>Roger Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Roger-Beep</translation>
     </message>
     <message>
         <source>Rx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsbereich (MHz)</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished">Suchlauf-Liste</translation>
+        <translation>Suchlauf-Liste</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler-Taste</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <source>Selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählbar</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Talkaround Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Talkaround-Leistung</translation>
     </message>
     <message>
         <source>Transmit Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung</translation>
     </message>
     <message>
         <source>Transmit Timeout Timer (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendezeitbegrenzung (Sek.)</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Tx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendebereich (MHz)</translation>
     </message>
     <message>
         <source>Tx Hangtime (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sende-Nachlaufzeit (Sek.)</translation>
     </message>
     <message>
         <source>Tx Low Battery (Min.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden bei schwachem Akku (Min.)</translation>
     </message>
     <message>
         <source>User selectable with low power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählbar, Standard niedrige Leistung</translation>
     </message>
     <message>
         <source>VOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Pegel</translation>
     </message>
     <message>
         <source>45 min</source>
-        <translation type="unfinished"></translation>
+        <translation>45 Min.</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 Min.</translation>
     </message>
     <message>
         <source>Accessory Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Zubehörbuchse</translation>
     </message>
     <message>
         <source>Channel Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalwahlschalter</translation>
     </message>
     <message>
         <source>QA310</source>
-        <translation type="unfinished"></translation>
+        <translation>QA310</translation>
     </message>
     <message>
         <source>Down Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste Ab:</translation>
     </message>
     <message>
         <source>Li-Ion Battery Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Li-Ion-Akku</translation>
     </message>
     <message>
         <source>Menu Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Menütaste:</translation>
     </message>
     <message>
         <source>Menu Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Menümodus</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellnummer</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Power/Volume Knob</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein/Aus-/Lautstärkeregler</translation>
     </message>
     <message>
         <source>Push-to-Talk (PTT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendetaste (PTT)</translation>
     </message>
     <message>
         <source>KVX</source>
-        <translation type="unfinished"></translation>
+        <translation>KVX</translation>
     </message>
     <message>
         <source>Scroll down the menu items/change channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Menü nach unten blättern/Kanal wechseln</translation>
     </message>
     <message>
         <source>Scroll up the menu items/change channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Menü nach oben blättern/Kanal wechseln</translation>
     </message>
     <message>
         <source>QB420</source>
-        <translation type="unfinished"></translation>
+        <translation>QB420</translation>
     </message>
     <message>
         <source>Spring Action Belt Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Federgürtelclip</translation>
     </message>
     <message>
         <source>Tri-Color LED</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreifarbige LED</translation>
     </message>
     <message>
         <source>Up Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste Auf:</translation>
     </message>
     <message>
         <source>ZWTa</source>
-        <translation type="unfinished"></translation>
+        <translation>ZWTa</translation>
     </message>
     <message>
         <source>KVM</source>
-        <translation type="unfinished"></translation>
+        <translation>KVM</translation>
     </message>
     <message>
         <source>Failed to generate report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht erstellt werden.</translation>
     </message>
 </context>
 <context>
@@ -2188,164 +2189,172 @@ Please reinstall CPS.</source>
         <source>IActiveScriptSite::OnScriptError()
 Line: 0
 %1 is not a function in the hook script</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Zeile: 0
+%1 ist im Hook-Skript keine Funktion</translation>
     </message>
     <message>
         <source>IActiveScriptSite::OnScriptError()
 Line: 0
 The hook %1 ran longer than %2 ms and was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Zeile: 0
+Der Hook %1 lief länger als %2 ms und wurde abgebrochen.</translation>
     </message>
     <message>
         <source>IActiveScriptSite::OnScriptError()
 Line: %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Zeile: %1
+%2</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>The value is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert ist ungültig.</translation>
     </message>
     <message>
         <source>A channel name must have 1 to 8 characters. Please enter another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kanalname muss 1 bis 8 Zeichen lang sein. Bitte geben Sie einen anderen Namen ein.</translation>
     </message>
     <message>
         <source>Another channel already has this name. Please enter a different name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Kanal hat bereits diesen Namen. Bitte geben Sie einen anderen Namen ein.</translation>
     </message>
     <message>
         <source>A channel name can only contain letters, digits, blanks and the punctuation marks of a standard keyboard. Please enter another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kanalname darf nur Buchstaben, Ziffern, Leerzeichen und die Satzzeichen einer Standardtastatur enthalten. Bitte geben Sie einen anderen Namen ein.</translation>
     </message>
     <message>
         <source>The codeplug password must be exactly 4 digits, or empty for no password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Codeplug-Passwort muss aus genau 4 Ziffern bestehen oder für kein Passwort leer sein.</translation>
     </message>
     <message>
         <source>The power up text can have at most 8 characters, each one of: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einschalttext darf höchstens 8 Zeichen haben, jeweils eines von: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</translation>
     </message>
     <message>
         <source>The repeater station ID can have at most 9 characters, letters and digits only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Relaisstations-ID darf höchstens 9 Zeichen haben, nur Buchstaben und Ziffern.</translation>
     </message>
     <message>
         <source>The Tx hang time must be a whole number of seconds from 0 to 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sende-Nachlaufzeit muss eine ganze Zahl von Sekunden zwischen 0 und 50 sein.</translation>
     </message>
     <message>
         <source>The Tx low battery time must be a whole number of minutes from 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sendezeit bei schwachem Akku muss eine ganze Zahl von Minuten zwischen 0 und 255 sein.</translation>
     </message>
     <message>
         <source>A customized PL tone must be from 67.0 to 255.0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein eigener PL-Ton muss zwischen 67,0 und 255,0 Hz liegen.</translation>
     </message>
     <message>
         <source>A customized DPL code must be an octal code from 001 to 777.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein eigener DPL-Code muss ein Oktalcode zwischen 001 und 777 sein.</translation>
     </message>
     <message>
         <source>One feature can not be assigned to multiple buttons. Choose another feature, or first remove this one from the button that has it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Funktion kann nicht mehreren Tasten zugeordnet werden. Wählen Sie eine andere Funktion oder entfernen Sie diese zuerst von der Taste, der sie zugeordnet ist.</translation>
     </message>
     <message>
         <source>This radio model does not support this PL/DPL code. Please choose another code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Funkgerätemodell unterstützt diesen PL/DPL-Code nicht. Bitte wählen Sie einen anderen Code.</translation>
     </message>
     <message>
         <source>A preset can only use an enabled channel of this profile. Please choose another channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Vorwahl kann nur einen aktivierten Kanal dieses Profils verwenden. Bitte wählen Sie einen anderen Kanal.</translation>
     </message>
     <message>
         <source>This is the last enabled channel and can not be disabled. Enable another channel first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist der letzte aktivierte Kanal und kann nicht deaktiviert werden. Aktivieren Sie zuerst einen anderen Kanal.</translation>
     </message>
     <message>
         <source>This frequency is not in the RF frequency table. Please choose a frequency of the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Frequenz ist nicht in der HF-Frequenztabelle. Bitte wählen Sie eine Frequenz aus der Tabelle.</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Deleting it moves the preset to another channel. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kanal ist einer Vorwahlkanal-Taste zugeordnet. Wenn Sie ihn löschen, wird die Vorwahl auf einen anderen Kanal gelegt. Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>This channel can not be deleted: at least one enabled channel must remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kanal kann nicht gelöscht werden: Mindestens ein aktivierter Kanal muss erhalten bleiben.</translation>
     </message>
     <message>
         <source>The RF frequency table is full (99 frequencies). Delete a frequency that no channel uses before adding another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die HF-Frequenztabelle ist voll (99 Frequenzen). Löschen Sie eine von keinem Kanal verwendete Frequenz, bevor Sie eine weitere hinzufügen.</translation>
     </message>
     <message>
         <source>This frequency is already in the RF frequency table. Please enter a different frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Frequenz ist bereits in der HF-Frequenztabelle. Bitte geben Sie eine andere Frequenz ein.</translation>
     </message>
     <message>
         <source>This frequency is outside the frequency range of the radio (see Radio Information). Please enter a frequency within the range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Frequenz liegt außerhalb des Frequenzbereichs des Funkgeräts (siehe Funkgerätinformationen). Bitte geben Sie eine Frequenz innerhalb des Bereichs ein.</translation>
     </message>
     <message>
         <source>MURS frequencies (151.820, 151.880, 151.940, 154.570 and 154.600 MHz) can not be programmed. Please enter a different frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>MURS-Frequenzen (151,820; 151,880; 151,940; 154,570 und 154,600 MHz) können nicht programmiert werden. Bitte geben Sie eine andere Frequenz ein.</translation>
     </message>
     <message>
         <source>This frequency is used by a channel and can not be deleted. Give the channel another frequency first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Frequenz wird von einem Kanal verwendet und kann nicht gelöscht werden. Weisen Sie dem Kanal zuerst eine andere Frequenz zu.</translation>
     </message>
     <message>
         <source>Channels use this frequency. Changing its bandwidth or power level also changes the bandwidth and power of these channels. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle verwenden diese Frequenz. Eine Änderung von Bandbreite oder Leistungsstufe ändert auch Bandbreite und Leistung dieser Kanäle. Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>25 KHz channel spacing is not permitted in this radio&apos;s region. Please select &quot;12.5 KHz only&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>25 kHz Kanalabstand ist in der Region dieses Funkgeräts nicht zulässig. Bitte wählen Sie „Nur 12,5 kHz“.</translation>
     </message>
     <message>
         <source>The frequency, bandwidth, power level or compander value is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert für Frequenz, Bandbreite, Leistungsstufe oder Kompander ist ungültig.</translation>
     </message>
     <message>
         <source>Unknown Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
     <message>
         <source>Programming error: 107.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierfehler: 107.</translation>
     </message>
     <message>
         <source>Programming error: 108.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierfehler: 108.</translation>
     </message>
     <message>
         <source>Fatal error: 102.
 Please uninstall and re-install CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwerer Fehler: 102.
+Bitte deinstallieren Sie die CPS und installieren Sie sie neu.</translation>
     </message>
     <message>
         <source>Invalid profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Profil.</translation>
     </message>
     <message>
         <source>Failed to load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil konnte nicht geladen werden.</translation>
     </message>
     <message>
         <source>Fatal error: 101.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwerer Fehler: 101.</translation>
     </message>
     <message>
         <source>File format error. Failed to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiformatfehler. Speichern fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Some files needed by CPS are not available.
 Please reinstall CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige von der CPS benötigte Dateien sind nicht vorhanden.
+Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 </TS>
