@@ -9,7 +9,8 @@ import subprocess
 import xml.etree.ElementTree as ElementTree
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-TS_DIR = os.path.join(ROOT, "data", "translations")
+# VELACPS_TS_DIR points the tools at other copies of the files (the tests).
+TS_DIR = os.environ.get("VELACPS_TS_DIR") or os.path.join(ROOT, "data", "translations")
 MACHINE_CONFIG = os.path.join(ROOT, "data", "etc", "Vela LX Dealer CPS.ini.in")
 # Only the program's own sources: the command-line tool prints English and
 # the tests are not shown to anyone.
