@@ -995,7 +995,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation>Brouillage</translation>
+        <translation>Embrouillage</translation>
     </message>
     <message>
         <source>Repeater/Talkaround</source>
@@ -1063,7 +1063,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation>Bouton de brouillage</translation>
+        <translation>Bouton d&apos;embrouillage</translation>
     </message>
     <message>
         <source>Preset 1 Channel</source>
@@ -1083,15 +1083,15 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation>Code de brouillage 1</translation>
+        <translation>Code d&apos;embrouillage 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation>Code de brouillage 2</translation>
+        <translation>Code d&apos;embrouillage 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation>Code de brouillage 3</translation>
+        <translation>Code d&apos;embrouillage 3</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
@@ -1664,15 +1664,15 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation>Code de brouillage 1</translation>
+        <translation>Code d&apos;embrouillage 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation>Code de brouillage 2</translation>
+        <translation>Code d&apos;embrouillage 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation>Code de brouillage 3</translation>
+        <translation>Code d&apos;embrouillage 3</translation>
     </message>
     <message>
         <source>Side Button 1 (SB1)</source>
@@ -2036,11 +2036,11 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation>Bouton de brouillage</translation>
+        <translation>Bouton d&apos;embrouillage</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation>Brouillage</translation>
+        <translation>Embrouillage</translation>
     </message>
     <message>
         <source>Selectable</source>
