@@ -178,7 +178,10 @@ QString CFrequencyView::ruleText(const QComboBox *combo, unsigned value) const
 void CFrequencyView::fillList()
 {
     QTreeWidget *table = list();
+    // Emptying the list scrolls it to the top; the place kept on the
+    // document stays for restoreSelection.
     const QSignalBlocker blocker(table);
+    const QSignalBlocker scrollBlocker(table->verticalScrollBar());
     table->clear();
     m_rows.clear();
     try {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -201,9 +202,13 @@ void FrequencyViewTest::selectionComesBack()
 {
     TablePage page;
     QCOMPARE(page.frequency()->text(), QStringLiteral("451.100000"));
+    page.view->resize(1000, 500);
     page.list()->setCurrentItem(page.list()->topLevelItem(17));
+    page.list()->verticalScrollBar()->setValue(3);
     page.open();
+    page.view->resize(1000, 500);
     QCOMPARE(page.list()->currentItem(), page.list()->topLevelItem(17));
+    QCOMPARE(page.list()->verticalScrollBar()->value(), 3);
     QCOMPARE(page.frequency()->text(), QStringLiteral("462.787500"));
 }
 
