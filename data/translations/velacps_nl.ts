@@ -5,2181 +5,2182 @@
     <name>AppIdentity</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiel</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Over %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1</translation>
     </message>
     <message>
         <source>Product version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Productversie %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>CAskPwdDlg</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialoogvenster</translation>
     </message>
     <message>
         <source>Please enter the password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer het wachtwoord in:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>The password is not correct. Please check it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wachtwoord is onjuist. Controleer het!</translation>
     </message>
 </context>
 <context>
     <name>CBaseView</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wijzigen</translation>
     </message>
     <message>
         <source>Invalid Value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige waarde.</translation>
     </message>
 </context>
 <context>
     <name>CButtonsView</name>
     <message>
         <source>Do you want to reset all buttons with their defaults?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u alle knoppen terugzetten naar de standaardinstellingen?</translation>
     </message>
     <message>
         <source>Button Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoppen resetten</translation>
     </message>
     <message>
         <source>Some files needed by CPS are not available.
 Please reinstall CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enkele bestanden die CPS nodig heeft, ontbreken.
+Installeer CPS opnieuw.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>UIT</translation>
     </message>
 </context>
 <context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendvermogen</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: de weergave Portofooninformatie laadt gegevens.</translation>
     </message>
     <message>
         <source>2W limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. 2 W</translation>
     </message>
     <message>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Buiten bereik</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wijzigen</translation>
     </message>
     <message>
         <source>Change Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie wijzigen</translation>
     </message>
     <message>
         <source>The transmit frequency index can not be same as the receive frequency index. The next available transmit frequency shall be selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>De zendfrequentie mag niet dezelfde index hebben als de ontvangstfrequentie. De volgende beschikbare zendfrequentie wordt geselecteerd.</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit kanaal is toegewezen aan een voorkeuzekanaalknop. Als u dit kanaal uitschakelt, verandert de waarde van die knop. Wilt u doorgaan?</translation>
     </message>
 </context>
 <context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig serienummer</translation>
     </message>
     <message>
         <source>Codeplug is corrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplug is beschadigd</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige frequentie.</translation>
     </message>
 </context>
 <context>
     <name>CDealerInfoDialog</name>
     <message>
         <source>Error: There is an error when acquiring language type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: de taal kon niet worden bepaald.</translation>
     </message>
     <message>
         <source>Error: Load dealer information failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: dealergegevens laden mislukt.</translation>
     </message>
     <message>
         <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation type="unfinished"></translation>
+        <translation>De dealergegevens in de configuratie zijn te lang voor dit venster. Controleer ze!</translation>
     </message>
     <message>
         <source>Dealer Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Dealergegevens</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
     <message>
         <source>Contact Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactgegevens</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Failed to write registry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijven naar de configuratie mislukt!</translation>
     </message>
 </context>
 <context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen %1 kHz</translation>
     </message>
     <message>
         <source>User selectable with %1 KHz as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelbaar, standaard %1 kHz</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie (MHz)</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreedte</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermogensniveau</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compander</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>n.v.t.</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: de weergave Portofooninformatie laadt gegevens.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige frequentie.</translation>
     </message>
     <message>
         <source>The frequency is authorized for 2W maximum transmit power.  CPS shall convert to low power mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze frequentie is toegestaan voor maximaal 2 W zendvermogen.  CPS schakelt over naar laag vermogen.</translation>
     </message>
     <message>
         <source>Add Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie toevoegen</translation>
     </message>
     <message>
         <source>Change Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie wijzigen</translation>
     </message>
     <message>
         <source>Do you want to delete the selected item(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u de geselecteerde item(s) verwijderen?</translation>
     </message>
     <message>
         <source>Frequency (Frequencies) used by channel can not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenties die door een kanaal worden gebruikt, kunnen niet worden verwijderd.</translation>
     </message>
     <message>
         <source>Delete Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie verwijderen</translation>
     </message>
 </context>
 <context>
     <name>CHelpBrowser</name>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Helppagina</translation>
     </message>
 </context>
 <context>
     <name>CHelpPane</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>CHelpSystem</name>
     <message>
         <source>Error: Can not find help file information in registry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: geen gegevens over het helpbestand in de configuratie gevonden!</translation>
     </message>
     <message>
         <source>Error: Can not find the help file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: het helpbestand is niet gevonden!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: de indeling van het helpbestand is ongeldig!</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Help</translation>
     </message>
     <message>
         <source>Help navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Helpnavigatie</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>Look for</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken naar</translation>
     </message>
     <message>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoekterm</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoekresultaten</translation>
     </message>
 </context>
 <context>
     <name>CMainCommands</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openen...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan &amp;als...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fsluiten</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent bestand</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw &amp;uitvoeren</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;nippen</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Knippen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plakken</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Plakken</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam &amp;wijzigen</translation>
     </message>
     <message>
         <source>Dealer &amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dealergegevens</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkbalk</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusbalk</translation>
     </message>
     <message>
         <source>&amp;Help Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Helpvenster</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lezen</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezen</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrijven</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijven</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terugzetten</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapport</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trapsgewijs</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naast elkaar</translation>
     </message>
     <message>
         <source>&amp;Content and Index...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud en index...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>Canada French</source>
-        <translation type="unfinished"></translation>
+        <translation>Frans (Canada)</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinees</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Engels</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Frans</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Duits</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiaans</translation>
     </message>
     <message>
         <source>LA Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugees (Latijns-Amerika)</translation>
     </message>
     <message>
         <source>LA Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaans (Latijns-Amerika)</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Pools</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugees</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaans</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;aal</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Beel&amp;d</translation>
     </message>
     <message>
         <source>&amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apparaat</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Venster</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkbalk</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profielen</translation>
     </message>
     <message>
         <source>Cable status</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabelstatus</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Gereed</translation>
     </message>
     <message>
         <source>There are %1 USB connections. Please remove the unused one and keep one connection only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn %1 USB-verbindingen. Verwijder de ongebruikte en houd slechts één verbinding aan.</translation>
     </message>
     <message>
         <source>USB Cable Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-kabel aangesloten</translation>
     </message>
     <message>
         <source>USB Cable Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-kabel niet aangesloten</translation>
     </message>
     <message>
         <source>%1 connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aangesloten</translation>
     </message>
     <message>
         <source>%1 not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 niet aangesloten</translation>
     </message>
     <message>
         <source>You have to restart the CPS for this change to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>U moet CPS opnieuw starten om deze wijziging door te voeren.</translation>
     </message>
 </context>
 <context>
     <name>CNewProfileDlg</name>
     <message>
         <source>New Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw profiel</translation>
     </message>
     <message>
         <source>Please choose profile model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het model voor het profiel.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Error: Can not find template files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: sjabloonbestanden niet gevonden!</translation>
     </message>
 </context>
 <context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezig met overdragen...</translation>
     </message>
     <message>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u een nieuw profiel maken (Ja), het geselecteerde profiel overschrijven (Nee) of annuleren?</translation>
     </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: de weergave Portofooninformatie laadt gegevens.</translation>
     </message>
 </context>
 <context>
     <name>CReadWriteDialog</name>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezen</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijven</translation>
     </message>
     <message>
         <source>Reading from the radio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Portofoon wordt gelezen ...</translation>
     </message>
     <message>
         <source>Writing to the radio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Portofoon wordt beschreven ...</translation>
     </message>
     <message>
         <source>Transfer status</source>
-        <translation type="unfinished"></translation>
+        <translation>Overdrachtsstatus</translation>
     </message>
     <message>
         <source>Transfer progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Voortgang overdracht</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Read Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezen mislukt!</translation>
     </message>
     <message>
         <source>Write Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijven mislukt!</translation>
     </message>
     <message>
         <source>Read Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezen geslaagd!</translation>
     </message>
     <message>
         <source>Write Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijven geslaagd!</translation>
     </message>
 </context>
 <context>
     <name>CReportDlg</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF exporteren</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-documenten (*.pdf)</translation>
     </message>
     <message>
         <source>Web pages (*.htm *.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Webpagina&apos;s (*.htm *.html)</translation>
     </message>
     <message>
         <source>The report could not be written to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport kon niet naar &quot;%1&quot; worden geschreven.</translation>
     </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten</translation>
     </message>
     <message>
         <source>Choose a report template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een rapportsjabloon.</translation>
     </message>
     <message>
         <source>Customer Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Klantoverzicht</translation>
     </message>
     <message>
         <source>Detailed Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedetailleerd rapport</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
 </context>
 <context>
     <name>CScanView</name>
     <message>
         <source>Add to the scan list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan de scanlijst toevoegen</translation>
     </message>
     <message>
         <source>Remove from the scan list</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit de scanlijst verwijderen</translation>
     </message>
 </context>
 <context>
     <name>CSettingView</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wijzigen</translation>
     </message>
     <message>
         <source>Please enter 4 numeric characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer 4 cijfers in.</translation>
     </message>
     <message>
         <source>The passwords you entered do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ingevoerde wachtwoorden komen niet overeen.</translation>
     </message>
 </context>
 <context>
     <name>CSplashScreen</name>
     <message>
         <source>Splash screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Opstartscherm</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSApp</name>
     <message>
         <source>CPS needs vbscript engine to start. Please install vbscript engine before re-starting the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>CPS heeft de scriptengine nodig om te starten. Installeer de scriptengine voordat u %1 opnieuw start.</translation>
     </message>
     <message>
         <source>The language resource file is missing. The CPS will start with English language version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het taalbestand ontbreekt. CPS start in het Engels.</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSDoc</name>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen in %1 opslaan?</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSTreeView</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiel</translation>
     </message>
     <message>
         <source>KVX Distributor Series</source>
-        <translation type="unfinished"></translation>
+        <translation>KVX Distributor Series</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemene instellingen</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-instellingen</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoppen</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>RF-frequenties</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanlijst</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen PL-tonen</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen DPL-codes</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal toevoegen</translation>
     </message>
     <message>
         <source>The last valid channel can not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het laatste geldige kanaal kan niet worden verwijderd.</translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal verwijderen</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Deleting this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit kanaal is toegewezen aan een voorkeuzekanaalknop. Als u dit kanaal verwijdert, verandert de waarde van die knop. Wilt u doorgaan?</translation>
     </message>
     <message>
         <source>Rename Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal hernoemen</translation>
     </message>
     <message>
         <source>&amp;Add	Ctrl+A</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen	Ctrl+A</translation>
     </message>
     <message>
         <source>&amp;Delete	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen	Del</translation>
     </message>
     <message>
         <source>&amp;Rename	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam &amp;wijzigen	F2</translation>
     </message>
 </context>
 <context>
     <name>ConfigStore</name>
     <message>
         <source>Fatal registry Error, the application will be closed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ernstige configuratiefout, de toepassing wordt gesloten!</translation>
     </message>
 </context>
 <context>
     <name>Editors</name>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Laag</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Middel</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoog</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>UIT</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Engels</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Frans</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaans</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-instellingen</translation>
     </message>
     <message>
         <source>Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfoonversterking</translation>
     </message>
     <message>
         <source>Accessory Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Versterking accessoiremicrofoon</translation>
     </message>
     <message>
         <source>VOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-niveau</translation>
     </message>
     <message>
         <source>iVOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>iVOX-niveau</translation>
     </message>
     <message>
         <source>Channel Announcement Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal kanaalaankondiging</translation>
     </message>
     <message>
         <source>Roger Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Roger-piep</translation>
     </message>
     <message>
         <source>Keypad Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetstoon</translation>
     </message>
     <message>
         <source>One feature can not be assigned to multiple buttons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén functie kan niet aan meerdere knoppen worden toegewezen.</translation>
     </message>
     <message>
         <source>The channel can not be selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit kanaal kan niet worden geselecteerd!</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan/stoorkanaal verwijderen</translation>
     </message>
     <message>
         <source>Call Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Oproeptoon</translation>
     </message>
     <message>
         <source>Tx Power Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendvermogen kiezen</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <source>Repeater/Talkaround</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeater/talkaround</translation>
     </message>
     <message>
         <source>No Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen functie</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlichting</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorkeuze 1</translation>
     </message>
     <message>
         <source>Preset 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorkeuze 2</translation>
     </message>
     <message>
         <source>Selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelbaar</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AAN/UIT</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoppen</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetsenblokkering</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Functie</translation>
     </message>
     <message>
         <source>Side Button 1 (SB1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zijknop 1 (SB1)</translation>
     </message>
     <message>
         <source>Side Button 2 (SB2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zijknop 2 (SB2)</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Knop A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Knop B</translation>
     </message>
     <message>
         <source>Button C</source>
-        <translation type="unfinished"></translation>
+        <translation>Knop C</translation>
     </message>
     <message>
         <source>Button Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoppen resetten</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Scramblerknop</translation>
     </message>
     <message>
         <source>Preset 1 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorkeuzekanaal 1</translation>
     </message>
     <message>
         <source>Preset 2 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorkeuzekanaal 2</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal toevoegen</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scramblercode 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scramblercode 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Scramblercode 3</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie (MHz)</translation>
     </message>
     <message>
         <source>Bandwidth (KHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreedte (kHz)</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PL/DPL-code</translation>
     </message>
     <message>
         <source>High-power is only available in non-PMR446 markets</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoog vermogen is alleen beschikbaar buiten PMR446-markten</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Disable Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal uitschakelen</translation>
     </message>
     <message>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangen</translation>
     </message>
     <message>
         <source>Talkaround Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Talkaround-vermogen</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenden</translation>
     </message>
     <message>
         <source>Repeater Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeatervermogen</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeater</translation>
     </message>
     <message>
         <source>In talkaround mode, Transmit will use Receive settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>In talkaround-modus gebruikt Zenden de instellingen van Ontvangen.</translation>
     </message>
     <message>
         <source>Dynamic Talkaround Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamische talkaround-scan</translation>
     </message>
     <message>
         <source>Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch scannen</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen PL-tonen</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 124 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 125 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 125 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 126 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 126 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 127 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 127 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 128 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 128 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 129 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 129 (Hz)</translation>
     </message>
     <message>
         <source>The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ingevoerde PL-code is ongeldig. Het geldige bereik is: 67,0 - 255,0 Hz.</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen DPL-codes</translation>
     </message>
     <message>
         <source>PL Code 214 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 214 (oct.)</translation>
     </message>
     <message>
         <source>PL Code 215 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 215 (oct.)</translation>
     </message>
     <message>
         <source>PL Code 216 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 216 (oct.)</translation>
     </message>
     <message>
         <source>PL Code 217 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 217 (oct.)</translation>
     </message>
     <message>
         <source>PL Code 218 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 218 (oct.)</translation>
     </message>
     <message>
         <source>PL Code 219 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 219 (oct.)</translation>
     </message>
     <message>
         <source>The DPL Code you entered is invalid. The valid range is(OCT): 001 - 777.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ingevoerde DPL-code is ongeldig. Het geldige bereik is (octaal): 001 - 777.</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>RF-frequenties</translation>
     </message>
     <message>
         <source>Low power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen laag vermogen</translation>
     </message>
     <message>
         <source>High power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen hoog vermogen</translation>
     </message>
     <message>
         <source>User selectable with low power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelbaar, standaard laag vermogen</translation>
     </message>
     <message>
         <source>User selectable with high power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelbaar, standaard hoog vermogen</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>AAN</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreedte</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermogensniveau</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compander</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Portofooninformatie</translation>
     </message>
     <message>
         <source>Regional Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Regiocode</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummer</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareversie</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplugversie</translation>
     </message>
     <message>
         <source>Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentiebereik (MHz)</translation>
     </message>
     <message>
         <source>Rx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-frequentiebereik (MHz)</translation>
     </message>
     <message>
         <source>Tx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-frequentiebereik (MHz)</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. aantal kanalen</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanlijst</translation>
     </message>
     <message>
         <source>Available Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare kanalen</translation>
     </message>
     <message>
         <source>&amp;Add&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen&gt;&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt;Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Scan List Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen in scanlijst</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>After conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Na gesprek</translation>
     </message>
     <message>
         <source>45 min</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkaline</translation>
     </message>
     <message>
         <source>Nickel/LiIon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikkel/Li-ion</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemene instellingen</translation>
     </message>
     <message>
         <source>Codeplug Password (4-digit number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplugwachtwoord (4 cijfers)</translation>
     </message>
     <message>
         <source>Confirm Password (4-digit number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord bevestigen (4 cijfers)</translation>
     </message>
     <message>
         <source>Power Up Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Opstarttekst</translation>
     </message>
     <message>
         <source>Power up text can only contain: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Opstarttekst mag alleen bevatten: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</translation>
     </message>
     <message>
         <source>Repeater Station ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeaterstation-ID</translation>
     </message>
     <message>
         <source>Repeater station id can only contain letter and digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>De repeaterstation-ID mag alleen letters en cijfers bevatten.</translation>
     </message>
     <message>
         <source>Repeater ID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeater-ID-modus</translation>
     </message>
     <message>
         <source>Disable All LEDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle leds uitschakelen</translation>
     </message>
     <message>
         <source>Disable Restore Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabrieksreset blokkeren</translation>
     </message>
     <message>
         <source>Enable Programming Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmeermodus inschakelen</translation>
     </message>
     <message>
         <source>Disable Battery Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterijbesparing uitschakelen</translation>
     </message>
     <message>
         <source>Back Light (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlichting (sec.)</translation>
     </message>
     <message>
         <source>Tx Hangtime (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-nalooptijd (sec.)</translation>
     </message>
     <message>
         <source>The tx hangtime is invalid. Its range is 0 - 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>De Tx-nalooptijd is ongeldig. Het bereik is 0 - 50.</translation>
     </message>
     <message>
         <source>Tx Low Battery (Min.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx bij lage batterij (min.)</translation>
     </message>
     <message>
         <source>The tx low battery is invalid. Its range is 0 - 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>De Tx-tijd bij lage batterij is ongeldig. Het bereik is 0 - 255.</translation>
     </message>
     <message>
         <source>On Battery Alert Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwingstoon batterij</translation>
     </message>
     <message>
         <source>Enable Courtesy Over Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Courtesy-toon inschakelen</translation>
     </message>
     <message>
         <source>Transmit Timeout Timer (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendtijdbegrenzing (sec.)</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>PL Reverse Burst</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternatief batterijtype</translation>
     </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
 </context>
 <context>
     <name>FrequencyRules</name>
     <message>
         <source>Not all frequencies are authorized for high power mode (4W). CPS shall convert these frequencies to low power mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet alle frequenties zijn toegestaan voor hoog vermogen (4 W). CPS zet deze frequenties om naar laag vermogen.</translation>
     </message>
 </context>
 <context>
     <name>ModelRules</name>
     <message>
         <source>At least one channel frequency is out of the valid frequency range. Please correct it before programming. If there is no valid frequency to select, please edit the frequency table first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten minste één kanaalfrequentie ligt buiten het geldige frequentiebereik. Corrigeer dit vóór het programmeren. Als er geen geldige frequentie te kiezen is, bewerk dan eerst de frequentietabel.</translation>
     </message>
     <message>
         <source>This Customer Programming Software is intended for programming radios to be used in the United States of America (USA) to ensure compliance with the narrowband mandate issued by the Federal Communications Commission (FCC).   Programming of the radio to operate on 25 KHz channel spacing is not permitted and has been disabled in this application in compliance with the FCC mandate effective January 1st, 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze Customer Programming Software is bedoeld voor het programmeren van portofoons voor gebruik in de Verenigde Staten van Amerika (VS), om te voldoen aan de smalbandverplichting van de Federal Communications Commission (FCC).   Het programmeren van de portofoon voor 25 kHz kanaalafstand is niet toegestaan en is in deze toepassing uitgeschakeld conform de FCC-verplichting die op 1 januari 2013 van kracht werd.</translation>
     </message>
     <message>
         <source>At least one frequency in the RF Frequency table is out of the valid frequency range. CPS corrected it to 151.5 MHz in the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten minste één frequentie in de RF-frequentietabel ligt buiten het geldige frequentiebereik. CPS heeft deze in het profiel gecorrigeerd naar 151,5 MHz.</translation>
     </message>
     <message>
         <source>The profile names %1 channels in use but holds only %2. CPS uses the %2 channels it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het profiel noemt %1 kanalen in gebruik, maar bevat er slechts %2. CPS gebruikt de %2 kanalen die het bevat.</translation>
     </message>
 </context>
 <context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand &quot;%1&quot; kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan van &quot;%1&quot; mislukt: %2</translation>
     </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>CPS ondersteunt de regio van dit profiel niet.</translation>
     </message>
     <message>
         <source> Please use the &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Gebruik de &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige frequentie.</translation>
     </message>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>De codeplugversies van CPS en profiel zijn niet compatibel! Werk CPS bij.</translation>
     </message>
 </context>
 <context>
     <name>RadioChecks</name>
     <message>
         <source>The current profile is not compatible with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het huidige profiel is niet compatibel met de portofoon.</translation>
     </message>
     <message>
         <source>When converting from high-tier radio to low-tier radio, some data may be lost. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij omzetten van een high-tier- naar een low-tier-portofoon kunnen gegevens verloren gaan. Wilt u doorgaan?</translation>
     </message>
     <message>
         <source>The CPS does not support this radio model.</source>
-        <translation type="unfinished"></translation>
+        <translation>CPS ondersteunt dit portofoonmodel niet.</translation>
     </message>
     <message>
         <source>The CPS does not support this radio&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>CPS ondersteunt de regio van deze portofoon niet.</translation>
     </message>
     <message>
         <source> Please use the &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Gebruik de &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Codeplug version of CPS and radio are incompatible! Please update your CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>De codeplugversies van CPS en portofoon zijn niet compatibel! Werk CPS bij.</translation>
     </message>
     <message>
         <source>The radio being programmed does not match the model in the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>De te programmeren portofoon komt niet overeen met het model in het huidige profiel.</translation>
     </message>
     <message>
         <source>Invalid frequency: This frequency is not supported by this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige frequentie: deze frequentie wordt niet door deze portofoon ondersteund.</translation>
     </message>
     <message>
         <source>Some profile information is not supported by the host radio and therefore will not be transferred(PL/DPL Code). </source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige profielgegevens worden niet door de aangesloten portofoon ondersteund en worden daarom niet overgedragen (PL/DPL-code). </translation>
     </message>
     <message>
         <source>The radio you are programing has a lower version codeplug, some new features can not be used after writing.</source>
-        <translation type="unfinished"></translation>
+        <translation>De portofoon die u programmeert heeft een oudere codeplugversie; sommige nieuwe functies zijn na het schrijven niet bruikbaar.</translation>
     </message>
     <message>
         <source>Error: Communication Error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: communicatiefout.</translation>
     </message>
     <message>
         <source>Error: Operation Failed (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: bewerking mislukt (%1).</translation>
     </message>
     <message>
         <source>Radio&apos;s memory is corrupted. Please perform factory reset to correct the error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het geheugen van de portofoon is beschadigd. Voer een fabrieksreset uit om de fout te herstellen.</translation>
     </message>
     <message>
         <source>Radio&apos;s memory is corrupted. Please return to manufacture for correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het geheugen van de portofoon is beschadigd. Stuur het apparaat ter reparatie naar de fabrikant.</translation>
     </message>
     <message>
         <source>Unknown warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekende waarschuwing!</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing: %1</translation>
     </message>
     <message>
         <source>No programming cable was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen programmeerkabel gevonden.</translation>
     </message>
     <message>
         <source>The programming cable is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>De programmeerkabel wordt door een ander programma gebruikt.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Customer Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Klantoverzicht</translation>
     </message>
     <message>
         <source>Detailed Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedetailleerd rapport</translation>
     </message>
     <message>
         <source>Error: Load dealer information failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: dealergegevens laden mislukt.</translation>
     </message>
     <message>
         <source>2W limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. 2 W</translation>
     </message>
     <message>
         <source>The e-mail program xdg-email is not available, you need to install it (xdg-utils) and a mail program to send an e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het e-mailprogramma xdg-email is niet beschikbaar. Installeer het (xdg-utils) en een e-mailprogramma om een e-mail te versturen.</translation>
     </message>
     <message>
         <source>User selectable with %1 KHz as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelbaar, standaard %1 kHz</translation>
     </message>
     <message>
         <source>%1 KHz only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen %1 kHz</translation>
     </message>
     <message>
         <source>%1 KHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <source>12.5</source>
-        <translation type="unfinished"></translation>
+        <translation>12.5</translation>
     </message>
     <message>
         <source>25</source>
-        <translation type="unfinished"></translation>
+        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Knop A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Knop B</translation>
     </message>
     <message>
         <source>Button C</source>
-        <translation type="unfinished"></translation>
+        <translation>Knop C</translation>
     </message>
     <message>
         <source>PL Code 214 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 214 (oct.)</translation>
     </message>
     <message>
         <source>PL Code 215 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 215 (oct.)</translation>
     </message>
     <message>
         <source>PL Code 216 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 216 (oct.)</translation>
     </message>
     <message>
         <source>PL Code 217 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 217 (oct.)</translation>
     </message>
     <message>
         <source>PL Code 218 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 218 (oct.)</translation>
     </message>
     <message>
         <source>PL Code 219 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 219 (oct.)</translation>
     </message>
     <message>
         <source>Scan List Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen in scanlijst</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scramblercode 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scramblercode 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Scramblercode 3</translation>
     </message>
     <message>
         <source>Side Button 1 (SB1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zijknop 1 (SB1)</translation>
     </message>
     <message>
         <source>Side Button 2 (SB2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zijknop 2 (SB2)</translation>
     </message>
     <message>
         <source>Dynamic Talkaround Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamische talkaround-scan</translation>
     </message>
     <message>
         <source>Channel Announcement Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal kanaalaankondiging</translation>
     </message>
     <message>
         <source>High power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen hoog vermogen</translation>
     </message>
     <message>
         <source>User selectable with high power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelbaar, standaard hoog vermogen</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>Call Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Oproeptoon</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorkeuze 1</translation>
     </message>
     <message>
         <source>Preset 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorkeuze 2</translation>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan/stoorkanaal verwijderen</translation>
     </message>
     <message>
         <source>No Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen functie</translation>
     </message>
     <message>
         <source>Tx Power Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendvermogen kiezen</translation>
     </message>
     <message>
         <source>Accessory Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Versterking accessoiremicrofoon</translation>
     </message>
     <message>
         <source>After conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Na gesprek</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkaline</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternatief batterijtype</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-instellingen</translation>
     </message>
     <message>
         <source>Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch scannen</translation>
     </message>
     <message>
         <source>Available Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare kanalen</translation>
     </message>
     <message>
         <source>Back Light (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlichting (sec.)</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlichting</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreedte</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoppen</translation>
     </message>
     <message>
         <source>Channel #</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaalnr.</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplugversie</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen PL-tonen</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compander</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen DPL-codes</translation>
     </message>
     <message>
         <source>Disable All LEDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle leds uitschakelen</translation>
     </message>
     <message>
         <source>Disable Battery Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterijbesparing uitschakelen</translation>
     </message>
     <message>
         <source>Disable Restore Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabrieksreset blokkeren</translation>
     </message>
     <message>
         <source>Disable Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal uitschakelen</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
     <message>
         <source>Enable Courtesy Over Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Courtesy-toon inschakelen</translation>
     </message>
     <message>
         <source>Enable Programming Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmeermodus inschakelen</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Engels</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareversie</translation>
     </message>
     <message>
         <source>Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentiebereik (MHz)</translation>
     </message>
     <message>
         <source>Frequency(Index)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie (index)</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemene instellingen</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoog</translation>
     </message>
     <message>
         <source>iVOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>iVOX-niveau</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Keypad Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetstoon</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetsenblokkering</translation>
     </message>
     <message>
         <source>Low power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen laag vermogen</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Laag</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. aantal kanalen</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Middel</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfoonversterking</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Nickel/LiIon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikkel/Li-ion</translation>
     </message>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen PL/DPL-code</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>On Battery Alert Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwingstoon batterij</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AAN/UIT</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>UIT</translation>
     </message>
     <message>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Buiten bereik</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>AAN</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 124 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 125 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 125 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 126 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 126 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 127 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 127 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 128 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 128 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 129 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>PL-code 129 (Hz)</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>PL Reverse Burst</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PL/DPL-code</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermogensniveau</translation>
     </message>
     <message>
         <source>Power Up Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Opstarttekst</translation>
     </message>
     <message>
         <source>Preset 1 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorkeuzekanaal 1</translation>
     </message>
     <message>
         <source>Preset 2 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorkeuzekanaal 2</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Portofooninformatie</translation>
     </message>
     <message>
         <source>Receive/Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangen/zenden</translation>
     </message>
     <message>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangen</translation>
     </message>
     <message>
         <source>Regional Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Regiocode</translation>
     </message>
     <message>
         <source>Repeater ID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeater-ID-modus</translation>
     </message>
     <message>
         <source>Repeater Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeatervermogen</translation>
     </message>
     <message>
         <source>Repeater Station ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeaterstation-ID</translation>
     </message>
     <message>
         <source>Repeater/Talkaround</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeater/talkaround</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeater</translation>
     </message>
     <message>
         <source>Roger Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Roger-piep</translation>
     </message>
     <message>
         <source>Rx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-frequentiebereik (MHz)</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanlijst</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Scramblerknop</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <source>Selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelbaar</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummer</translation>
     </message>
     <message>
         <source>Talkaround Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Talkaround-vermogen</translation>
     </message>
     <message>
         <source>Transmit Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendvermogen</translation>
     </message>
     <message>
         <source>Transmit Timeout Timer (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendtijdbegrenzing (sec.)</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenden</translation>
     </message>
     <message>
         <source>Tx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-frequentiebereik (MHz)</translation>
     </message>
     <message>
         <source>Tx Hangtime (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-nalooptijd (sec.)</translation>
     </message>
     <message>
         <source>Tx Low Battery (Min.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx bij lage batterij (min.)</translation>
     </message>
     <message>
         <source>User selectable with low power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelbaar, standaard laag vermogen</translation>
     </message>
     <message>
         <source>VOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-niveau</translation>
     </message>
     <message>
         <source>45 min</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Accessory Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Accessoireaansluiting</translation>
     </message>
     <message>
         <source>Channel Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaalkeuzeknop</translation>
     </message>
     <message>
         <source>QA310</source>
-        <translation type="unfinished"></translation>
+        <translation>QA310</translation>
     </message>
     <message>
         <source>Down Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Knop omlaag:</translation>
     </message>
     <message>
         <source>Li-Ion Battery Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Li-ion-accu</translation>
     </message>
     <message>
         <source>Menu Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Menuknop:</translation>
     </message>
     <message>
         <source>Menu Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Menumodus</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfoon</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelnummer</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Power/Volume Knob</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan/uit-/volumeknop</translation>
     </message>
     <message>
         <source>Push-to-Talk (PTT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendknop (PTT)</translation>
     </message>
     <message>
         <source>KVX</source>
-        <translation type="unfinished"></translation>
+        <translation>KVX</translation>
     </message>
     <message>
         <source>Scroll down the menu items/change channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Door menu-items omlaag bladeren/kanaal wisselen</translation>
     </message>
     <message>
         <source>Scroll up the menu items/change channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Door menu-items omhoog bladeren/kanaal wisselen</translation>
     </message>
     <message>
         <source>QB420</source>
-        <translation type="unfinished"></translation>
+        <translation>QB420</translation>
     </message>
     <message>
         <source>Spring Action Belt Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Verende riemclip</translation>
     </message>
     <message>
         <source>Tri-Color LED</source>
-        <translation type="unfinished"></translation>
+        <translation>Driekleurige led</translation>
     </message>
     <message>
         <source>Up Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Knop omhoog:</translation>
     </message>
     <message>
         <source>ZWTa</source>
-        <translation type="unfinished"></translation>
+        <translation>ZWTa</translation>
     </message>
     <message>
         <source>KVM</source>
-        <translation type="unfinished"></translation>
+        <translation>KVM</translation>
     </message>
     <message>
         <source>Failed to generate report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport genereren mislukt.</translation>
     </message>
 </context>
 <context>
@@ -2188,164 +2189,172 @@ Please reinstall CPS.</source>
         <source>IActiveScriptSite::OnScriptError()
 Line: 0
 %1 is not a function in the hook script</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Regel: 0
+%1 is geen functie in het hookscript</translation>
     </message>
     <message>
         <source>IActiveScriptSite::OnScriptError()
 Line: 0
 The hook %1 ran longer than %2 ms and was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Regel: 0
+De hook %1 liep langer dan %2 ms en is gestopt.</translation>
     </message>
     <message>
         <source>IActiveScriptSite::OnScriptError()
 Line: %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Regel: %1
+%2</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>The value is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarde is ongeldig.</translation>
     </message>
     <message>
         <source>A channel name must have 1 to 8 characters. Please enter another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een kanaalnaam moet 1 tot 8 tekens hebben. Voer een andere naam in.</translation>
     </message>
     <message>
         <source>Another channel already has this name. Please enter a different name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ander kanaal heeft al deze naam. Voer een andere naam in.</translation>
     </message>
     <message>
         <source>A channel name can only contain letters, digits, blanks and the punctuation marks of a standard keyboard. Please enter another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een kanaalnaam mag alleen letters, cijfers, spaties en de leestekens van een standaardtoetsenbord bevatten. Voer een andere naam in.</translation>
     </message>
     <message>
         <source>The codeplug password must be exactly 4 digits, or empty for no password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het codeplugwachtwoord moet precies 4 cijfers hebben, of leeg zijn voor geen wachtwoord.</translation>
     </message>
     <message>
         <source>The power up text can have at most 8 characters, each one of: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>De opstarttekst mag maximaal 8 tekens hebben, elk een van: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</translation>
     </message>
     <message>
         <source>The repeater station ID can have at most 9 characters, letters and digits only.</source>
-        <translation type="unfinished"></translation>
+        <translation>De repeaterstation-ID mag maximaal 9 tekens hebben, alleen letters en cijfers.</translation>
     </message>
     <message>
         <source>The Tx hang time must be a whole number of seconds from 0 to 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>De Tx-nalooptijd moet een geheel aantal seconden van 0 tot 50 zijn.</translation>
     </message>
     <message>
         <source>The Tx low battery time must be a whole number of minutes from 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>De Tx-tijd bij lage batterij moet een geheel aantal minuten van 0 tot 255 zijn.</translation>
     </message>
     <message>
         <source>A customized PL tone must be from 67.0 to 255.0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een eigen PL-toon moet tussen 67,0 en 255,0 Hz liggen.</translation>
     </message>
     <message>
         <source>A customized DPL code must be an octal code from 001 to 777.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een eigen DPL-code moet een octale code van 001 tot 777 zijn.</translation>
     </message>
     <message>
         <source>One feature can not be assigned to multiple buttons. Choose another feature, or first remove this one from the button that has it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén functie kan niet aan meerdere knoppen worden toegewezen. Kies een andere functie, of verwijder deze eerst van de knop die hem heeft.</translation>
     </message>
     <message>
         <source>This radio model does not support this PL/DPL code. Please choose another code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit portofoonmodel ondersteunt deze PL/DPL-code niet. Kies een andere code.</translation>
     </message>
     <message>
         <source>A preset can only use an enabled channel of this profile. Please choose another channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een voorkeuze kan alleen een ingeschakeld kanaal van dit profiel gebruiken. Kies een ander kanaal.</translation>
     </message>
     <message>
         <source>This is the last enabled channel and can not be disabled. Enable another channel first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is het laatste ingeschakelde kanaal en kan niet worden uitgeschakeld. Schakel eerst een ander kanaal in.</translation>
     </message>
     <message>
         <source>This frequency is not in the RF frequency table. Please choose a frequency of the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze frequentie staat niet in de RF-frequentietabel. Kies een frequentie uit de tabel.</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Deleting it moves the preset to another channel. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit kanaal is toegewezen aan een voorkeuzekanaalknop. Als u het verwijdert, gaat de voorkeuze naar een ander kanaal. Wilt u doorgaan?</translation>
     </message>
     <message>
         <source>This channel can not be deleted: at least one enabled channel must remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit kanaal kan niet worden verwijderd: er moet ten minste één ingeschakeld kanaal overblijven.</translation>
     </message>
     <message>
         <source>The RF frequency table is full (99 frequencies). Delete a frequency that no channel uses before adding another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>De RF-frequentietabel is vol (99 frequenties). Verwijder een frequentie die door geen enkel kanaal wordt gebruikt voordat u een nieuwe toevoegt.</translation>
     </message>
     <message>
         <source>This frequency is already in the RF frequency table. Please enter a different frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze frequentie staat al in de RF-frequentietabel. Voer een andere frequentie in.</translation>
     </message>
     <message>
         <source>This frequency is outside the frequency range of the radio (see Radio Information). Please enter a frequency within the range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze frequentie ligt buiten het frequentiebereik van de portofoon (zie Portofooninformatie). Voer een frequentie binnen het bereik in.</translation>
     </message>
     <message>
         <source>MURS frequencies (151.820, 151.880, 151.940, 154.570 and 154.600 MHz) can not be programmed. Please enter a different frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>MURS-frequenties (151,820; 151,880; 151,940; 154,570 en 154,600 MHz) kunnen niet worden geprogrammeerd. Voer een andere frequentie in.</translation>
     </message>
     <message>
         <source>This frequency is used by a channel and can not be deleted. Give the channel another frequency first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze frequentie wordt door een kanaal gebruikt en kan niet worden verwijderd. Geef het kanaal eerst een andere frequentie.</translation>
     </message>
     <message>
         <source>Channels use this frequency. Changing its bandwidth or power level also changes the bandwidth and power of these channels. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen gebruiken deze frequentie. Als u de bandbreedte of het vermogensniveau wijzigt, veranderen ook de bandbreedte en het vermogen van deze kanalen. Wilt u doorgaan?</translation>
     </message>
     <message>
         <source>25 KHz channel spacing is not permitted in this radio&apos;s region. Please select &quot;12.5 KHz only&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>25 kHz kanaalafstand is niet toegestaan in de regio van deze portofoon. Kies &quot;Alleen 12,5 kHz&quot;.</translation>
     </message>
     <message>
         <source>The frequency, bandwidth, power level or compander value is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarde voor frequentie, bandbreedte, vermogensniveau of compander is ongeldig.</translation>
     </message>
     <message>
         <source>Unknown Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekende fout</translation>
     </message>
     <message>
         <source>Programming error: 107.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmeerfout: 107.</translation>
     </message>
     <message>
         <source>Programming error: 108.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmeerfout: 108.</translation>
     </message>
     <message>
         <source>Fatal error: 102.
 Please uninstall and re-install CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ernstige fout: 102.
+Verwijder CPS en installeer het opnieuw.</translation>
     </message>
     <message>
         <source>Invalid profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig profiel.</translation>
     </message>
     <message>
         <source>Failed to load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiel laden mislukt.</translation>
     </message>
     <message>
         <source>Fatal error: 101.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ernstige fout: 101.</translation>
     </message>
     <message>
         <source>File format error. Failed to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout in bestandsindeling. Opslaan mislukt.</translation>
     </message>
     <message>
         <source>Some files needed by CPS are not available.
 Please reinstall CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enkele bestanden die CPS nodig heeft, ontbreken.
+Installeer CPS opnieuw.</translation>
     </message>
 </context>
 </TS>
