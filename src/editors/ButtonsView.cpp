@@ -182,6 +182,11 @@ int CButtonsView::limitValue(const QString &attribute) const
     return sectionItem(Section::kLimit).GetAttributeValue(attribute).toInt();
 }
 
+CButtonFeatureList::LimitReader CButtonsView::limitReader() const
+{
+    return [this](const QString &attribute) { return limitValue(attribute); };
+}
+
 void CButtonsView::LoadRes()
 {
     control(kFeatureTitle)->setFont(control(kPageTitle)->font());
@@ -192,6 +197,7 @@ void CButtonsView::LoadRes()
             editAsOneStep(tr("Button Reset"), [this] { resetButtons(); });
     });
     try {
+        fillCallTones();
         m_features = CButtonFeatureList::Read(
             context().product.settings().buttonListDocument(), ModelRules::IsDisplayModel(document().root()));
         if (!m_features) {
@@ -210,8 +216,7 @@ void CButtonsView::LoadRes()
 
 void CButtonsView::fillFeatureLists()
 {
-    const CButtonFeatureList::LimitReader limit
-        = [this](const QString &attribute) { return limitValue(attribute); };
+    const CButtonFeatureList::LimitReader limit = limitReader();
     const QList<ButtonFeature> side = m_features->sideButtonFeatures(limit);
     const QList<ButtonFeature> front = m_features->frontButtonFeatures(limit);
     for (const Button &button : kButtons) {
@@ -219,6 +224,10 @@ void CButtonsView::fillFeatureLists()
         for (const ButtonFeature &feature : button.front ? front : side)
             combo->addItem(FeatureText(feature.name), feature.value);
     }
+}
+
+void CButtonsView::fillCallTones()
+{
     auto *callTones = control<QComboBox>(kCallTone);
     callTones->addItem(tr("OFF"));
     const QString callTone = translated(kFeatureNames[2]);
@@ -341,8 +350,7 @@ void CButtonsView::resetButtons()
     if (!m_features)
         return;
     try {
-        const CButtonFeatureList::LimitReader limit
-            = [this](const QString &attribute) { return limitValue(attribute); };
+        const CButtonFeatureList::LimitReader limit = limitReader();
         // A feature moving to another button would be refused while its old
         // button still holds it, so every button to change is cleared first.
         for (const Button &button : kButtons) {

@@ -21,12 +21,16 @@ protected:
 
 private:
     int limitValue(const QString &attribute) const;
+    CButtonFeatureList::LimitReader limitReader() const;
     void fillFeatureLists();
+    void fillCallTones();
     void fillPresetChannelLists();
     void showPicture();
     // Puts the row of each feature's setting beside the button that holds
     // the feature, or hides it; the picture goes right of them all.
     void placeDependentRows();
+    // The picture right of the rows that end at x = right, and the title
+    // bands widened over them.
     void placePicture(int right);
     void resetButtons();
     void writeIfDifferent(int controlId, int value);
