@@ -78,7 +78,8 @@ CHelpSystem::Status CHelpSystem::status()
 
 CHelpSystem::Status CHelpSystem::open()
 {
-    const QString helpFile = CConfigStore::helpFilePath(m_language.value_or(CConfigStore::currentLanguage()));
+    const QString helpFile
+        = CConfigStore::helpFilePath(m_language.isEmpty() ? CConfigStore::currentLanguage() : m_language);
     if (helpFile.isEmpty())
         return Status::NotConfigured;
     const QString collection = GeneratedData::find(QFileInfo(helpFile).dir().filePath(kCollectionName));

@@ -48,7 +48,8 @@ public:
 
     // The help of language from now on, whatever the stored current language
     // becomes (a language chosen in the menu takes effect at the next start).
-    // Until it is set, the stored current language's help is used.
+    // While it is empty (at first), the stored current language's help is
+    // used.
     void setLanguage(const QString &language);
 
     // Forgets the opened collection, so the next use opens the then
@@ -64,5 +65,5 @@ private:
     QString m_namespace;
     QString m_homePage;
     std::optional<Status> m_status;
-    std::optional<QString> m_language;
+    QString m_language;
 };

@@ -18,12 +18,13 @@ class HelpSystemTest : public QObject {
 
 private slots:
     void init() { CHelpSystem::instance().reset(); }
-    void cleanup() { CHelpSystem::instance().reset(); }
+    void cleanup() { CHelpSystem::instance().setLanguage(QString()); }
     void brokenSetUps_data();
     void brokenSetUps();
     void pagesOfTheBuiltCollection();
     void languagePagesFallBackToEnglish_data();
     void languagePagesFallBackToEnglish();
+    void helpOfTheRunsLanguage();
 };
 
 void HelpSystemTest::brokenSetUps_data()
@@ -100,6 +101,20 @@ void HelpSystemTest::languagePagesFallBackToEnglish()
         QVERIFY(source.open(QIODevice::ReadOnly));
         QCOMPARE(help.engine()->fileData(help.urlForHelpFile(page)), source.readAll());
     }
+}
+
+// A language chosen in the menu takes effect at the next start; until then
+// the help stays in the language the program runs in.
+void HelpSystemTest::helpOfTheRunsLanguage()
+{
+    ScopedConfig config;
+    QVERIFY(CConfigStore::prepare());
+    CHelpSystem &help = CHelpSystem::instance();
+    help.setLanguage(QStringLiteral("German"));
+    QVERIFY(CConfigStore::setCurrentLanguage(QStringLiteral("English")));
+    QFile german(dataPath(QStringLiteral("help/German/index.html")));
+    QVERIFY(german.open(QIODevice::ReadOnly));
+    QCOMPARE(help.engine()->fileData(help.homeUrl()), german.readAll());
 }
 
 APP_TEST(HelpSystemTest);
