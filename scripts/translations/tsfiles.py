@@ -18,7 +18,8 @@ SOURCE_DIR = os.path.join(ROOT, "src")
 # Without locations a moved line does not change the files, so the check
 # that they are up to date only fails on real text changes.
 LUPDATE_OPTIONS = ["-recursive", "-no-obsolete", "-locations", "none", "-no-ui-lines", "-source-language", "en"]
-PLACEHOLDER = re.compile(r"%(?:\d+|n|L\d+)")
+# %L1 is %1 with the number in the locale's format: the same placeholder.
+PLACEHOLDER = re.compile(r"%L?(\d+|n)")
 
 
 def languages():
@@ -157,7 +158,7 @@ class TsFile:
 
 
 def placeholders(text):
-    return sorted(set(PLACEHOLDER.findall(text)))
+    return sorted({"%" + name for name in PLACEHOLDER.findall(text)})
 
 
 def placeholder_problem(entry, value):
