@@ -54,6 +54,8 @@ void LanguageStartTest::startsInLanguage()
     QVERIFY(app.InitInstance({}));
     QCOMPARE(reporter.messages, QStringList());
     QCOMPARE(CConfigStore::currentLanguage(), language);
+    const auto *entry = app.mainFrame()->findChild<QAction *>(QStringLiteral("language") + language);
+    QVERIFY(entry && entry->isChecked());
     QStringList titles;
     for (const QAction *menu : app.mainFrame()->menuBar()->actions())
         titles << menu->text();
