@@ -1,6 +1,6 @@
 #include "AudioSettingView.h"
 
-#include "FeatureLimit.h"
+#include "SettingControls.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -20,33 +20,21 @@ constexpr const char *kLanguages[]
 // The radio's value of each language item: "OFF" is not the next number.
 constexpr int kLanguageValues[] = { 0, 1, 2, 7 };
 
-constexpr FormControl Combo(
-    int id, int row, int buddy, const char *attribute, std::span<const char *const> items)
-{
-    return { .id = id,
-        .widget = ControlWidget::Combo,
-        .row = row,
-        .section = Section::kSetting,
-        .attribute = attribute,
-        .buddy = buddy,
-        .items = items };
-}
-
 using Form::Field;
 using Form::Label;
 
 constexpr FormControl kControls[] = {
     Form::PageTitle(1019, QT_TRANSLATE_NOOP("Editors", "Audio Settings")),
     Label(1020, QT_TRANSLATE_NOOP("Editors", "Microphone Gain"), 1),
-    Combo(1025, 1, 1020, "microphoneGain", kLevels),
+    SettingCombo(1025, 1, 1020, "microphoneGain", kLevels),
     Label(1021, QT_TRANSLATE_NOOP("Editors", "Accessory Microphone Gain"), 2),
-    Combo(1026, 2, 1021, "accessoryMicrophoneGain", kLevels),
+    SettingCombo(1026, 2, 1021, "accessoryMicrophoneGain", kLevels),
     Label(1022, QT_TRANSLATE_NOOP("Editors", "VOX Level"), 3),
-    Combo(1027, 3, 1022, "vox_level", kVoxLevels),
+    SettingCombo(1027, 3, 1022, "vox_level", kVoxLevels),
     Label(1023, QT_TRANSLATE_NOOP("Editors", "iVOX Level"), 4),
-    Combo(1028, 4, 1023, "ivol_level", kLevels),
+    SettingCombo(1028, 4, 1023, "ivol_level", kLevels),
     Label(1029, QT_TRANSLATE_NOOP("Editors", "Channel Announcement Language"), 5),
-    Combo(kLanguage, 5, 1029, "voice_language", kLanguages),
+    SettingCombo(kLanguage, 5, 1029, "voice_language", kLanguages),
     Label(1024, QT_TRANSLATE_NOOP("Editors", "Roger Beep Tone"), 6),
     Field(ControlWidget::Check, 1017, 6, 1024, Section::kSetting, "rogerBeepTone"),
     Label(1014, QT_TRANSLATE_NOOP("Editors", "Keypad Beep"), 7),

@@ -1,6 +1,6 @@
 #include "SettingView.h"
 
-#include "FeatureLimit.h"
+#include "SettingControls.h"
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
 #include "document/ProfileDocument.h"
@@ -49,18 +49,6 @@ constexpr FormControl Edit(
         .refusalText = refusalText };
 }
 
-constexpr FormControl Combo(
-    int id, int row, int buddy, const char *attribute, std::span<const char *const> items)
-{
-    return { .id = id,
-        .widget = ControlWidget::Combo,
-        .row = row,
-        .section = Section::kSetting,
-        .attribute = attribute,
-        .buddy = buddy,
-        .items = items };
-}
-
 constexpr FormControl Check(
     int id, int row, int buddy, const char *attribute, const char *section = Section::kSetting)
 {
@@ -87,7 +75,7 @@ constexpr FormControl kControls[] = {
     Edit(kStationId, 4, 1054, "stationID", 9,
         QT_TRANSLATE_NOOP("Editors", "Repeater station id can only contain letter and digits.")),
     Label(1058, QT_TRANSLATE_NOOP("Editors", "Repeater ID Mode"), 5),
-    Combo(1061, 5, 1058, "rep_id_mode", kRepeaterIdModes),
+    SettingCombo(1061, 5, 1058, "rep_id_mode", kRepeaterIdModes),
     Label(1053, QT_TRANSLATE_NOOP("Editors", "Disable All LEDs"), 6),
     Check(1037, 6, 1053, "disableLED"),
     Label(1055, QT_TRANSLATE_NOOP("Editors", "Disable Restore Factory Default"), 7),
@@ -98,7 +86,7 @@ constexpr FormControl kControls[] = {
     Check(1040, 9, 1024, "disableBatterySave"),
     // Bound to the time; the change writes the on/off flag first.
     Label(1056, QT_TRANSLATE_NOOP("Editors", "Back Light (Sec.)"), 10),
-    Combo(kBacklight, 10, 1056, "backlight_timeout", kBacklightTimes),
+    SettingCombo(kBacklight, 10, 1056, "backlight_timeout", kBacklightTimes),
     Label(1062, QT_TRANSLATE_NOOP("Editors", "Tx Hangtime (Sec.)"), 11),
     Edit(kHangTime, 11, 1062, "rep_hangtime", 2,
         QT_TRANSLATE_NOOP("Editors", "The tx hangtime is invalid. Its range is 0 - 50.")),
@@ -106,25 +94,26 @@ constexpr FormControl kControls[] = {
     Edit(kLowBattery, 12, 1066, "low_battery_tx", 3,
         QT_TRANSLATE_NOOP("Editors", "The tx low battery is invalid. Its range is 0 - 255.")),
     Label(1064, QT_TRANSLATE_NOOP("Editors", "On Battery Alert Tone"), 13),
-    Combo(1063, 13, 1064, "onbatt_alert", kAlertIntervals),
+    SettingCombo(1063, 13, 1064, "onbatt_alert", kAlertIntervals),
     Label(1065, QT_TRANSLATE_NOOP("Editors", "Enable Courtesy Over Beep"), 14),
     Check(1038, 14, 1065, "courtesy_over"),
     Label(1016, QT_TRANSLATE_NOOP("Editors", "Transmit Timeout Timer (Sec.)"), 15),
-    Combo(kTimeout, 15, 1016, "timeoutTimer", kTimeouts),
+    SettingCombo(kTimeout, 15, 1016, "timeoutTimer", kTimeouts),
     Label(1018, QT_TRANSLATE_NOOP("Editors", "PL Reverse Burst"), 16),
-    Combo(kReverseBurst, 16, 1018, "reverseBurst", kReverseBursts),
+    SettingCombo(kReverseBurst, 16, 1018, "reverseBurst", kReverseBursts),
     { .id = 1049,
         .widget = ControlWidget::ColumnTitle,
         .text = QT_TRANSLATE_NOOP("Editors", "Alternate Battery Selection"),
         .row = 17 },
     Label(1019, QT_TRANSLATE_NOOP("Editors", "Alternate Battery Selection"), 18),
-    Combo(kBatteryType, 18, 1019, "batteryType", kBatteryTypes),
+    SettingCombo(kBatteryType, 18, 1019, "batteryType", kBatteryTypes),
 };
 
 constexpr FormDefinition kForm { "Settings", "GeneralSettings", kControls };
 
 constexpr FormControl kStoredPassword = Edit(kPassword, 1, 1050, "password", 4);
-constexpr FormControl kBacklightEnabled = Combo(kBacklight, 10, 1056, "backlight_enabled", kBacklightTimes);
+constexpr FormControl kBacklightEnabled
+    = SettingCombo(kBacklight, 10, 1056, "backlight_enabled", kBacklightTimes);
 
 constexpr FeatureLimit kLimits[] = {
     { "disable_time_out_timer", true, 1016, kTimeout },

@@ -16,9 +16,8 @@
 #include <QUndoStack>
 
 // The general settings page: list mappings, fields committed on leaving
-// them, the password rules, the rows a model lacks; and a profile edited on
-// the settings pages, saved, reopened, written to the emulated radio and
-// read back.
+// them, the password rules; and a profile edited on the settings pages,
+// saved, reopened, written to the emulated radio and read back.
 class SettingViewTest : public QObject {
     Q_OBJECT
 
@@ -30,8 +29,6 @@ private slots:
     void password_data();
     void password();
     void passwordBoxesKeepTheClipboardOut();
-    void visibleRows_data();
-    void visibleRows();
     void editedProfileReachesTheRadio();
 };
 APP_TEST(SettingViewTest);
@@ -169,31 +166,6 @@ void SettingViewTest::passwordBoxesKeepTheClipboardOut()
             QTest::keySequence(box, key);
         QCOMPARE(box->text() + QGuiApplication::clipboard()->text(), QStringLiteral("12349999"));
     }
-}
-
-void SettingViewTest::visibleRows_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("limit"); // the value of a missing feature
-    QTest::addColumn<QList<int>>("hidden");
-    QTest::newRow("display model, repeater") << "KUD41670"
-                                             << "" << QList<int> {};
-    QTest::newRow("rotary model") << "KUR40800"
-                                  << "" << QList<int> { 1003, 1052, 1056, 1060 };
-    QTest::newRow("no reverse burst") << "KUR20200"
-                                      << "" << QList<int> { 1003, 1018, 1028, 1052, 1056, 1060 };
-    QTest::newRow("no time-out timer") << "KUD41600"
-                                       << "disable_time_out_timer=1" << QList<int> { 1016, 1026 };
-    QTest::newRow("no LED mode") << "KUD41600"
-                                 << "disable_busy_led_mode=1" << QList<int> { 1037, 1053 };
-}
-
-void SettingViewTest::visibleRows()
-{
-    QFETCH(QString, model);
-    QFETCH(QString, limit);
-    QFETCH(QList<int>, hidden);
-    QCOMPARE(Page(model, LimitChange(limit)).hidden(), hidden);
 }
 
 void SettingViewTest::editedProfileReachesTheRadio()

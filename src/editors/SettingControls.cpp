@@ -1,4 +1,4 @@
-#include "FeatureLimit.h"
+#include "SettingControls.h"
 
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
