@@ -21,6 +21,8 @@ private slots:
     void typing();
     void save_data();
     void save();
+    void changeOfUsedFrequencyAsksFirst_data();
+    void changeOfUsedFrequencyAsksFirst();
     void deleteKeepsUsedFrequencies();
     void unknownCompander();
     void keyboard_data();
@@ -147,6 +149,33 @@ void FrequencyViewTest::save()
     QCOMPARE(
         page.view->mode(), powerLevel.isEmpty() ? CFrequencyView::Mode::Add : CFrequencyView::Mode::Browse);
     QCOMPARE(page.list()->topLevelItemCount(), powerLevel.isEmpty() ? 22 : 23);
+}
+
+void FrequencyViewTest::changeOfUsedFrequencyAsksFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("bandwidth");
+    QTest::newRow("yes") << int(MsgAnswer::Yes) << "1";
+    QTest::newRow("no") << int(MsgAnswer::No) << "2";
+}
+
+// The second row is the first channel's transmit frequency, which a fixed
+// bandwidth would change.
+void FrequencyViewTest::changeOfUsedFrequencyAsksFirst()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, bandwidth);
+    TablePage page;
+    page.fixture.reporter.answer = answer;
+    page.fixture.reporter.messages.clear();
+    page.list()->setCurrentItem(page.list()->topLevelItem(1));
+    page.click(1065);
+    page.view->control<QComboBox>(1063)->setCurrentIndex(1);
+    page.click(1065);
+    QCOMPARE(page.fixture.reporter.messages, QStringList { StringTable::text(3023) });
+    QCOMPARE(page.stored(1, "bandwidth"), bandwidth);
+    QCOMPARE(page.view->mode(),
+        answer == MsgAnswer::Yes ? CFrequencyView::Mode::Browse : CFrequencyView::Mode::Edit);
 }
 
 void FrequencyViewTest::deleteKeepsUsedFrequencies()
