@@ -222,7 +222,8 @@ void CSettingView::OnControlChanged(const FormControl &control, const QVariant &
         return;
     }
     const int item = value.toInt();
-    editAsOneStep(tr("Change %1").arg(labelOf(control)), [&] {
+    // Named as the framework names every change.
+    editAsOneStep(QCoreApplication::translate("CBaseView", "Change %1").arg(labelOf(control)), [&] {
         if (writeValue(kBacklightEnabled, item != 0))
             writeValue(control, item * 5);
     });
