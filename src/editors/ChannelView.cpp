@@ -158,9 +158,8 @@ constexpr FormControl kControls[] = {
 
 constexpr FormDefinition kForm { "Channel", "Channel", kControls, Refusal::HookMessage };
 
-constexpr CChannelView::Side kReceive { kRxFrequency, kRxBandwidth, kTalkaroundPower, kRxCode,
-    "rx_freq_ndx" };
-constexpr CChannelView::Side kTransmit { kTxFrequency, kTxBandwidth, kRepeaterPower, kTxCode, "tx_freq_ndx" };
+constexpr CChannelView::Side kReceive { kRxFrequency, kRxBandwidth, kTalkaroundPower, "rx_freq_ndx" };
+constexpr CChannelView::Side kTransmit { kTxFrequency, kTxBandwidth, kRepeaterPower, "tx_freq_ndx" };
 
 // The transmit column, hidden on models without the repeater feature.
 constexpr int kTransmitColumn[]
@@ -441,7 +440,9 @@ void CChannelView::writeRules(const Side &side, int tableIndex)
         return;
     const Frequency &frequency = m_frequencies[size_t(tableIndex)];
     writeRule(side.bandwidth, frequency.bandwidthRule);
-    if (!control(side.power)->isHidden())
+    // Without the transmit column the receive power stands for both.
+    const int shownPower = m_transmitHidden ? kReceive.power : side.power;
+    if (!control(shownPower)->isHidden())
         writeRule(side.power, frequency.powerRule);
 }
 

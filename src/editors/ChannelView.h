@@ -19,12 +19,12 @@ public:
 
     void OnInitialUpdate() override;
 
-    // The receive and transmit side of the form.
+    // The receive and transmit side of the form: the combos that a
+    // frequency's rules drive.
     struct Side {
         int frequency;
         int bandwidth;
         int power;
-        int code;
         const char *frequencyAttribute;
     };
 
