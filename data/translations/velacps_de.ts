@@ -98,7 +98,7 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation>Fehler: Die Ansicht Funkgerätinformationen lädt gerade Daten.</translation>
+        <translation>Fehler: Die Ansicht Funkgeräteinformationen lädt gerade Daten.</translation>
     </message>
     <message>
         <source>2W limit</source>
@@ -215,7 +215,7 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation>Fehler: Die Ansicht Funkgerätinformationen lädt gerade Daten.</translation>
+        <translation>Fehler: Die Ansicht Funkgeräteinformationen lädt gerade Daten.</translation>
     </message>
     <message>
         <source>Save</source>
@@ -642,7 +642,7 @@ Bitte installieren Sie die CPS neu.</translation>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation>Fehler: Die Ansicht Funkgerätinformationen lädt gerade Daten.</translation>
+        <translation>Fehler: Die Ansicht Funkgeräteinformationen lädt gerade Daten.</translation>
     </message>
 </context>
 <context>
@@ -759,7 +759,7 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
     <message>
         <source>Customer Handout</source>
-        <translation>Kundenübersicht</translation>
+        <translation>Kundenmerkblatt</translation>
     </message>
     <message>
         <source>Detailed Report</source>
@@ -1263,7 +1263,7 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation>Funkgerätinformationen</translation>
+        <translation>Funkgeräteinformationen</translation>
     </message>
     <message>
         <source>Regional Code</source>
@@ -1584,7 +1584,7 @@ Bitte installieren Sie die CPS neu.</translation>
     <name>Report</name>
     <message>
         <source>Customer Handout</source>
-        <translation>Kundenübersicht</translation>
+        <translation>Kundenmerkblatt</translation>
     </message>
     <message>
         <source>Detailed Report</source>
@@ -1988,7 +1988,7 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation>Funkgerätinformationen</translation>
+        <translation>Funkgeräteinformationen</translation>
     </message>
     <message>
         <source>Receive/Transmit</source>
@@ -2294,7 +2294,7 @@ Zeile: %1
     </message>
     <message>
         <source>This frequency is outside the frequency range of the radio (see Radio Information). Please enter a frequency within the range.</source>
-        <translation>Diese Frequenz liegt außerhalb des Frequenzbereichs des Funkgeräts (siehe Funkgerätinformationen). Bitte geben Sie eine Frequenz innerhalb des Bereichs ein.</translation>
+        <translation>Diese Frequenz liegt außerhalb des Frequenzbereichs des Funkgeräts (siehe Funkgeräteinformationen). Bitte geben Sie eine Frequenz innerhalb des Bereichs ein.</translation>
     </message>
     <message>
         <source>MURS frequencies (151.820, 151.880, 151.940, 154.570 and 154.600 MHz) can not be programmed. Please enter a different frequency.</source>
