@@ -152,9 +152,11 @@ void CFrequencyView::LoadRes()
 void CFrequencyView::OnInitialUpdate()
 {
     CBaseView::OnInitialUpdate();
-    QStringList columns { tr("Index"), tr("Frequency (MHz)"), tr("Bandwidth"), tr("Power Level") };
+    // The columns read as the labels of the fields below the list.
+    QStringList columns { tr("Index"), translated("Frequency (MHz)"), translated("Bandwidth"),
+        translated("Power Level") };
     if (!combo(kCompander)->isHidden())
-        columns << tr("Compander");
+        columns << translated("Compander");
     list()->setHeaderLabels(columns);
     list()->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     fillList();
