@@ -5,2181 +5,2182 @@
     <name>AppIdentity</name>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Product version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del producto %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>CAskPwdDlg</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadro de diálogo</translation>
     </message>
     <message>
         <source>Please enter the password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrese la contraseña:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>The password is not correct. Please check it!</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña no es correcta. Verifíquela.</translation>
     </message>
 </context>
 <context>
     <name>CBaseView</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar %1</translation>
     </message>
     <message>
         <source>Invalid Value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor no válido.</translation>
     </message>
 </context>
 <context>
     <name>CButtonsView</name>
     <message>
         <source>Do you want to reset all buttons with their defaults?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea restablecer todos los botones a sus valores predeterminados?</translation>
     </message>
     <message>
         <source>Button Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer botones</translation>
     </message>
     <message>
         <source>Some files needed by CPS are not available.
 Please reinstall CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan algunos archivos que necesita el CPS.
+Vuelva a instalar el CPS.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
 </context>
 <context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de transmisión</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: la vista de información de la radio está cargando datos.</translation>
     </message>
     <message>
         <source>2W limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de 2 W</translation>
     </message>
     <message>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera de rango</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar %1</translation>
     </message>
     <message>
         <source>Change Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar frecuencia</translation>
     </message>
     <message>
         <source>The transmit frequency index can not be same as the receive frequency index. The next available transmit frequency shall be selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>El índice de la frecuencia de transmisión no puede ser igual al de la frecuencia de recepción. Se seleccionará la siguiente frecuencia de transmisión disponible.</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este canal está asignado a un botón de canal preseleccionado. Si lo desactiva, cambiará el valor de ese botón. ¿Desea continuar?</translation>
     </message>
 </context>
 <context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie no válido</translation>
     </message>
     <message>
         <source>Codeplug is corrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>El codeplug está dañado</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia no válida.</translation>
     </message>
 </context>
 <context>
     <name>CDealerInfoDialog</name>
     <message>
         <source>Error: There is an error when acquiring language type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo determinar el idioma.</translation>
     </message>
     <message>
         <source>Error: Load dealer information failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudieron cargar los datos del distribuidor.</translation>
     </message>
     <message>
         <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos del distribuidor guardados en el registro son demasiado largos para el cuadro de diálogo. Verifíquelos.</translation>
     </message>
     <message>
         <source>Dealer Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del distribuidor</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Contact Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de contacto</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Failed to write registry!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir en el registro.</translation>
     </message>
 </context>
 <context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo %1 kHz</translation>
     </message>
     <message>
         <source>User selectable with %1 KHz as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionable, %1 kHz predeterminado</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia (MHz)</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de banda</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de potencia</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compansor</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: la vista de información de la radio está cargando datos.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia no válida.</translation>
     </message>
     <message>
         <source>The frequency is authorized for 2W maximum transmit power.  CPS shall convert to low power mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta frecuencia solo está autorizada para una potencia de transmisión máxima de 2 W.  El CPS la pasará a potencia baja.</translation>
     </message>
     <message>
         <source>Add Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar frecuencia</translation>
     </message>
     <message>
         <source>Change Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar frecuencia</translation>
     </message>
     <message>
         <source>Do you want to delete the selected item(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar los elementos seleccionados?</translation>
     </message>
     <message>
         <source>Frequency (Frequencies) used by channel can not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden eliminar las frecuencias que usa algún canal.</translation>
     </message>
     <message>
         <source>Delete Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar frecuencia</translation>
     </message>
 </context>
 <context>
     <name>CHelpBrowser</name>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de ayuda</translation>
     </message>
 </context>
 <context>
     <name>CHelpPane</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
     <name>CHelpSystem</name>
     <message>
         <source>Error: Can not find help file information in registry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se encuentran los datos del archivo de ayuda en el registro.</translation>
     </message>
     <message>
         <source>Error: Can not find the help file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se encuentra el archivo de ayuda.</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el formato del archivo de ayuda no es válido.</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de %1</translation>
     </message>
     <message>
         <source>Help navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegación de la ayuda</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Look for</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados de la búsqueda</translation>
     </message>
 </context>
 <context>
     <name>CMainCommands</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo reciente</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agregar</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;nombre</translation>
     </message>
     <message>
         <source>Dealer &amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información del distribuidor</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;estado</translation>
     </message>
     <message>
         <source>&amp;Help Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Panel de ayuda</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reiniciar</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informe</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascada</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosaico</translation>
     </message>
     <message>
         <source>&amp;Content and Index...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido e índice...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Canada French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés (Canadá)</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Holandés</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>LA Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués (Latinoamérica)</translation>
     </message>
     <message>
         <source>LA Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Latinoamérica)</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaco</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruso</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idio&amp;ma</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dispositivo</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;ntana</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <source>Cable status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado del cable</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>There are %1 USB connections. Please remove the unused one and keep one connection only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay %1 conexiones USB. Desconecte las que no use y deje solo una conexión.</translation>
     </message>
     <message>
         <source>USB Cable Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable USB conectado</translation>
     </message>
     <message>
         <source>USB Cable Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable USB no conectado</translation>
     </message>
     <message>
         <source>%1 connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conectado</translation>
     </message>
     <message>
         <source>%1 not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no conectado</translation>
     </message>
     <message>
         <source>You have to restart the CPS for this change to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe reiniciar el CPS para que el cambio surta efecto.</translation>
     </message>
 </context>
 <context>
     <name>CNewProfileDlg</name>
     <message>
         <source>New Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo perfil</translation>
     </message>
     <message>
         <source>Please choose profile model.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el modelo del perfil.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Error: Can not find template files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se encuentran los archivos de plantilla.</translation>
     </message>
 </context>
 <context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfiriendo...</translation>
     </message>
     <message>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea crear un perfil nuevo (Sí), sobrescribir el perfil seleccionado (No) o cancelar?</translation>
     </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: la vista de información de la radio está cargando datos.</translation>
     </message>
 </context>
 <context>
     <name>CReadWriteDialog</name>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <source>Reading from the radio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo de la radio ...</translation>
     </message>
     <message>
         <source>Writing to the radio ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo en la radio ...</translation>
     </message>
     <message>
         <source>Transfer status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la transferencia</translation>
     </message>
     <message>
         <source>Transfer progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la transferencia</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Read Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de lectura.</translation>
     </message>
     <message>
         <source>Write Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de escritura.</translation>
     </message>
     <message>
         <source>Read Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura correcta.</translation>
     </message>
     <message>
         <source>Write Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura correcta.</translation>
     </message>
 </context>
 <context>
     <name>CReportDlg</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista preliminar</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Web pages (*.htm *.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas web (*.htm *.html)</translation>
     </message>
     <message>
         <source>The report could not be written to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el informe en &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <source>Choose a report template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una plantilla de informe.</translation>
     </message>
     <message>
         <source>Customer Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja para el cliente</translation>
     </message>
     <message>
         <source>Detailed Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe detallado</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>CScanView</name>
     <message>
         <source>Add to the scan list</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar a la lista de rastreo</translation>
     </message>
     <message>
         <source>Remove from the scan list</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar de la lista de rastreo</translation>
     </message>
 </context>
 <context>
     <name>CSettingView</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar %1</translation>
     </message>
     <message>
         <source>Please enter 4 numeric characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrese 4 dígitos.</translation>
     </message>
     <message>
         <source>The passwords you entered do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las contraseñas ingresadas no coinciden.</translation>
     </message>
 </context>
 <context>
     <name>CSplashScreen</name>
     <message>
         <source>Splash screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla de inicio</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSApp</name>
     <message>
         <source>CPS needs vbscript engine to start. Please install vbscript engine before re-starting the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El CPS necesita el motor de VBScript para iniciarse. Instale el motor de VBScript antes de volver a iniciar %1.</translation>
     </message>
     <message>
         <source>The language resource file is missing. The CPS will start with English language version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el archivo de recursos del idioma. El CPS se iniciará en inglés.</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSDoc</name>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
 </context>
 <context>
     <name>CVelaCPSTreeView</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>KVX Distributor Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie KVX Distributor</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración general</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de audio</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Botones</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencias RF</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de rastreo</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL personalizado</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL personalizado</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar canal</translation>
     </message>
     <message>
         <source>The last valid channel can not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar el último canal válido.</translation>
     </message>
     <message>
         <source>Delete Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar canal</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Deleting this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este canal está asignado a un botón de canal preseleccionado. Si lo elimina, cambiará el valor de ese botón. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>Rename Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre del canal</translation>
     </message>
     <message>
         <source>&amp;Add	Ctrl+A</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agregar	Ctrl+A</translation>
     </message>
     <message>
         <source>&amp;Delete	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar	Supr</translation>
     </message>
     <message>
         <source>&amp;Rename	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;nombre	F2</translation>
     </message>
 </context>
 <context>
     <name>ConfigStore</name>
     <message>
         <source>Fatal registry Error, the application will be closed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error fatal del registro. La aplicación se cerrará.</translation>
     </message>
 </context>
 <context>
     <name>Editors</name>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de audio</translation>
     </message>
     <message>
         <source>Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia del micrófono</translation>
     </message>
     <message>
         <source>Accessory Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia del micrófono externo</translation>
     </message>
     <message>
         <source>VOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel VOX</translation>
     </message>
     <message>
         <source>iVOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel iVOX</translation>
     </message>
     <message>
         <source>Channel Announcement Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del anuncio de canal</translation>
     </message>
     <message>
         <source>Roger Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono Roger</translation>
     </message>
     <message>
         <source>Keypad Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono de teclado</translation>
     </message>
     <message>
         <source>One feature can not be assigned to multiple buttons.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede asignar una misma función a varios botones.</translation>
     </message>
     <message>
         <source>The channel can not be selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede seleccionar el canal.</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastreo/Borrar canal molesto</translation>
     </message>
     <message>
         <source>Call Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono de llamada</translation>
     </message>
     <message>
         <source>Tx Power Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección de potencia TX</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifrado de voz</translation>
     </message>
     <message>
         <source>Repeater/Talkaround</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetidor/Directo</translation>
     </message>
     <message>
         <source>No Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin función</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz de fondo</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preselección 1</translation>
     </message>
     <message>
         <source>Preset 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Preselección 2</translation>
     </message>
     <message>
         <source>Selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionable</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado/Desactivado</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Botones</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo de teclado</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Función</translation>
     </message>
     <message>
         <source>Side Button 1 (SB1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón lateral 1 (SB1)</translation>
     </message>
     <message>
         <source>Side Button 2 (SB2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón lateral 2 (SB2)</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón B</translation>
     </message>
     <message>
         <source>Button C</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón C</translation>
     </message>
     <message>
         <source>Button Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer botones</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón de cifrado</translation>
     </message>
     <message>
         <source>Preset 1 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal de preselección 1</translation>
     </message>
     <message>
         <source>Preset 2 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal de preselección 2</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>Add Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar canal</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de cifrado 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de cifrado 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de cifrado 3</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia (MHz)</translation>
     </message>
     <message>
         <source>Bandwidth (KHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de banda (kHz)</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL/DPL</translation>
     </message>
     <message>
         <source>High-power is only available in non-PMR446 markets</source>
-        <translation type="unfinished"></translation>
+        <translation>La potencia alta solo está disponible fuera de los mercados PMR446</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Disable Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar canal</translation>
     </message>
     <message>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Recepción</translation>
     </message>
     <message>
         <source>Talkaround Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia en directo</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisión</translation>
     </message>
     <message>
         <source>Repeater Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia vía repetidor</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetidor</translation>
     </message>
     <message>
         <source>In talkaround mode, Transmit will use Receive settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>En modo directo, la transmisión usa la configuración de recepción.</translation>
     </message>
     <message>
         <source>Dynamic Talkaround Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastreo dinámico de directo</translation>
     </message>
     <message>
         <source>Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastreo automático</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL personalizado</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 124 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 125 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 125 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 126 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 126 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 127 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 127 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 128 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 128 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 129 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 129 (Hz)</translation>
     </message>
     <message>
         <source>The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código PL ingresado no es válido. El rango válido es: 67.0 - 255.0 Hz.</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL personalizado</translation>
     </message>
     <message>
         <source>PL Code 214 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 214 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 215 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 215 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 216 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 216 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 217 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 217 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 218 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 218 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 219 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 219 (OCT)</translation>
     </message>
     <message>
         <source>The DPL Code you entered is invalid. The valid range is(OCT): 001 - 777.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código DPL ingresado no es válido. El rango válido es (OCT): 001 - 777.</translation>
     </message>
     <message>
         <source>RF Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencias RF</translation>
     </message>
     <message>
         <source>Low power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo potencia baja</translation>
     </message>
     <message>
         <source>High power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo potencia alta</translation>
     </message>
     <message>
         <source>User selectable with low power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionable, potencia baja predeterminada</translation>
     </message>
     <message>
         <source>User selectable with high power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionable, potencia alta predeterminada</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de banda</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de potencia</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compansor</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de la radio</translation>
     </message>
     <message>
         <source>Regional Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código regional</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de firmware</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del codeplug</translation>
     </message>
     <message>
         <source>Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de frecuencias (MHz)</translation>
     </message>
     <message>
         <source>Rx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de frecuencias RX (MHz)</translation>
     </message>
     <message>
         <source>Tx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de frecuencias TX (MHz)</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo de canales</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de rastreo</translation>
     </message>
     <message>
         <source>Available Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales disponibles</translation>
     </message>
     <message>
         <source>&amp;Add&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agregar&gt;&gt;</translation>
     </message>
     <message>
         <source>&lt;&lt;Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&amp;Quitar</translation>
     </message>
     <message>
         <source>Scan List Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Miembros de la lista de rastreo</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>After conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Después de la conversación</translation>
     </message>
     <message>
         <source>45 min</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcalina</translation>
     </message>
     <message>
         <source>Nickel/LiIon</source>
-        <translation type="unfinished"></translation>
+        <translation>Níquel/Li-ion</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración general</translation>
     </message>
     <message>
         <source>Codeplug Password (4-digit number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña del codeplug (4 dígitos)</translation>
     </message>
     <message>
         <source>Confirm Password (4-digit number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar contraseña (4 dígitos)</translation>
     </message>
     <message>
         <source>Power Up Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de encendido</translation>
     </message>
     <message>
         <source>Power up text can only contain: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de encendido solo puede contener: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</translation>
     </message>
     <message>
         <source>Repeater Station ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de estación repetidora</translation>
     </message>
     <message>
         <source>Repeater station id can only contain letter and digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ID de estación repetidora solo puede contener letras y dígitos.</translation>
     </message>
     <message>
         <source>Repeater ID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de ID de repetidor</translation>
     </message>
     <message>
         <source>Disable All LEDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar todos los LED</translation>
     </message>
     <message>
         <source>Disable Restore Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar restaurar valores de fábrica</translation>
     </message>
     <message>
         <source>Enable Programming Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar modo de programación</translation>
     </message>
     <message>
         <source>Disable Battery Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar ahorro de batería</translation>
     </message>
     <message>
         <source>Back Light (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz de fondo (s)</translation>
     </message>
     <message>
         <source>Tx Hangtime (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de retención TX (s)</translation>
     </message>
     <message>
         <source>The tx hangtime is invalid. Its range is 0 - 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo de retención TX no es válido. Su rango es 0 - 50.</translation>
     </message>
     <message>
         <source>Tx Low Battery (Min.)</source>
-        <translation type="unfinished"></translation>
+        <translation>TX con batería baja (min)</translation>
     </message>
     <message>
         <source>The tx low battery is invalid. Its range is 0 - 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo de TX con batería baja no es válido. Su rango es 0 - 255.</translation>
     </message>
     <message>
         <source>On Battery Alert Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono de alerta de batería</translation>
     </message>
     <message>
         <source>Enable Courtesy Over Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar tono de cortesía</translation>
     </message>
     <message>
         <source>Transmit Timeout Timer (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador de TX, TOT (s)</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>Ráfaga inversa PL</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección de batería alternativa</translation>
     </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>
     <name>FrequencyRules</name>
     <message>
         <source>Not all frequencies are authorized for high power mode (4W). CPS shall convert these frequencies to low power mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>No todas las frecuencias están autorizadas para potencia alta (4 W). El CPS pasará esas frecuencias a potencia baja.</translation>
     </message>
 </context>
 <context>
     <name>ModelRules</name>
     <message>
         <source>At least one channel frequency is out of the valid frequency range. Please correct it before programming. If there is no valid frequency to select, please edit the frequency table first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al menos una frecuencia de canal está fuera del rango de frecuencias válido. Corríjala antes de programar. Si no hay ninguna frecuencia válida para elegir, edite primero la tabla de frecuencias.</translation>
     </message>
     <message>
         <source>This Customer Programming Software is intended for programming radios to be used in the United States of America (USA) to ensure compliance with the narrowband mandate issued by the Federal Communications Commission (FCC).   Programming of the radio to operate on 25 KHz channel spacing is not permitted and has been disabled in this application in compliance with the FCC mandate effective January 1st, 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este software de programación (CPS) está destinado a programar radios que se utilizan en los Estados Unidos de América (EE. UU.) para garantizar el cumplimiento de la normativa de banda estrecha de la Comisión Federal de Comunicaciones (FCC).   No se permite programar la radio para funcionar con una separación entre canales de 25 kHz, y esta opción se desactivó en la aplicación conforme a la normativa de la FCC vigente desde el 1 de enero de 2013.</translation>
     </message>
     <message>
         <source>At least one frequency in the RF Frequency table is out of the valid frequency range. CPS corrected it to 151.5 MHz in the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al menos una frecuencia de la tabla de frecuencias RF está fuera del rango válido. El CPS la corrigió a 151.5 MHz en el perfil.</translation>
     </message>
     <message>
         <source>The profile names %1 channels in use but holds only %2. CPS uses the %2 channels it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil indica %1 canales en uso, pero solo contiene %2. El CPS usa los %2 canales que contiene.</translation>
     </message>
 </context>
 <context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>El CPS no admite la región de este perfil.</translation>
     </message>
     <message>
         <source> Please use the &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Utilice &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Invalid Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia no válida.</translation>
     </message>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las versiones de codeplug del CPS y del perfil no son compatibles. Actualice el CPS.</translation>
     </message>
 </context>
 <context>
     <name>RadioChecks</name>
     <message>
         <source>The current profile is not compatible with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil actual no es compatible con la radio.</translation>
     </message>
     <message>
         <source>When converting from high-tier radio to low-tier radio, some data may be lost. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Al convertir de una radio de gama alta a una de gama baja pueden perderse datos. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>The CPS does not support this radio model.</source>
-        <translation type="unfinished"></translation>
+        <translation>El CPS no admite este modelo de radio.</translation>
     </message>
     <message>
         <source>The CPS does not support this radio&apos;s region.</source>
-        <translation type="unfinished"></translation>
+        <translation>El CPS no admite la región de esta radio.</translation>
     </message>
     <message>
         <source> Please use the &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Utilice &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Codeplug version of CPS and radio are incompatible! Please update your CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las versiones de codeplug del CPS y de la radio no son compatibles. Actualice el CPS.</translation>
     </message>
     <message>
         <source>The radio being programmed does not match the model in the current profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio que se está programando no coincide con el modelo del perfil actual.</translation>
     </message>
     <message>
         <source>Invalid frequency: This frequency is not supported by this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia no válida: esta radio no admite esta frecuencia.</translation>
     </message>
     <message>
         <source>Some profile information is not supported by the host radio and therefore will not be transferred(PL/DPL Code). </source>
-        <translation type="unfinished"></translation>
+        <translation>La radio no admite algunos datos del perfil, que por tanto no se transferirán (código PL/DPL). </translation>
     </message>
     <message>
         <source>The radio you are programing has a lower version codeplug, some new features can not be used after writing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio que está programando tiene una versión anterior de codeplug; algunas funciones nuevas no se podrán usar después de la escritura.</translation>
     </message>
     <message>
         <source>Error: Communication Error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: error de comunicación.</translation>
     </message>
     <message>
         <source>Error: Operation Failed (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: falló la operación (%1).</translation>
     </message>
     <message>
         <source>Radio&apos;s memory is corrupted. Please perform factory reset to correct the error.</source>
-        <translation type="unfinished"></translation>
+        <translation>La memoria de la radio está dañada. Restablezca los valores de fábrica para corregir el error.</translation>
     </message>
     <message>
         <source>Radio&apos;s memory is corrupted. Please return to manufacture for correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>La memoria de la radio está dañada. Envíela al fabricante para su reparación.</translation>
     </message>
     <message>
         <source>Unknown warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia desconocida.</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: %1</translation>
     </message>
     <message>
         <source>No programming cable was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún cable de programación.</translation>
     </message>
     <message>
         <source>The programming cable is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando el cable de programación.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Customer Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja para el cliente</translation>
     </message>
     <message>
         <source>Detailed Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe detallado</translation>
     </message>
     <message>
         <source>Error: Load dealer information failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudieron cargar los datos del distribuidor.</translation>
     </message>
     <message>
         <source>2W limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de 2 W</translation>
     </message>
     <message>
         <source>The e-mail program xdg-email is not available, you need to install it (xdg-utils) and a mail program to send an e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa de correo xdg-email no está disponible. Para enviar un correo electrónico, instálelo (xdg-utils) junto con un programa de correo.</translation>
     </message>
     <message>
         <source>User selectable with %1 KHz as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionable, %1 kHz predeterminado</translation>
     </message>
     <message>
         <source>%1 KHz only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo %1 kHz</translation>
     </message>
     <message>
         <source>%1 KHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <source>12.5</source>
-        <translation type="unfinished"></translation>
+        <translation>12.5</translation>
     </message>
     <message>
         <source>25</source>
-        <translation type="unfinished"></translation>
+        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón A</translation>
     </message>
     <message>
         <source>Button B</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón B</translation>
     </message>
     <message>
         <source>Button C</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón C</translation>
     </message>
     <message>
         <source>PL Code 214 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 214 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 215 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 215 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 216 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 216 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 217 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 217 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 218 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 218 (OCT)</translation>
     </message>
     <message>
         <source>PL Code 219 (OCT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 219 (OCT)</translation>
     </message>
     <message>
         <source>Scan List Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Miembros de la lista de rastreo</translation>
     </message>
     <message>
         <source>Scramble Code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de cifrado 1</translation>
     </message>
     <message>
         <source>Scramble Code 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de cifrado 2</translation>
     </message>
     <message>
         <source>Scramble Code 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de cifrado 3</translation>
     </message>
     <message>
         <source>Side Button 1 (SB1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón lateral 1 (SB1)</translation>
     </message>
     <message>
         <source>Side Button 2 (SB2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón lateral 2 (SB2)</translation>
     </message>
     <message>
         <source>Dynamic Talkaround Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastreo dinámico de directo</translation>
     </message>
     <message>
         <source>Channel Announcement Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del anuncio de canal</translation>
     </message>
     <message>
         <source>High power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo potencia alta</translation>
     </message>
     <message>
         <source>User selectable with high power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionable, potencia alta predeterminada</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>Call Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono de llamada</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preselección 1</translation>
     </message>
     <message>
         <source>Preset 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Preselección 2</translation>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastreo/Borrar canal molesto</translation>
     </message>
     <message>
         <source>No Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin función</translation>
     </message>
     <message>
         <source>Tx Power Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección de potencia TX</translation>
     </message>
     <message>
         <source>Accessory Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia del micrófono externo</translation>
     </message>
     <message>
         <source>After conversation</source>
-        <translation type="unfinished"></translation>
+        <translation>Después de la conversación</translation>
     </message>
     <message>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcalina</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección de batería alternativa</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de audio</translation>
     </message>
     <message>
         <source>Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastreo automático</translation>
     </message>
     <message>
         <source>Available Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales disponibles</translation>
     </message>
     <message>
         <source>Back Light (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz de fondo (s)</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz de fondo</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de banda</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Botones</translation>
     </message>
     <message>
         <source>Channel #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de canal</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del codeplug</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL personalizado</translation>
     </message>
     <message>
         <source>Compander</source>
-        <translation type="unfinished"></translation>
+        <translation>Compansor</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL personalizado</translation>
     </message>
     <message>
         <source>Disable All LEDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar todos los LED</translation>
     </message>
     <message>
         <source>Disable Battery Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar ahorro de batería</translation>
     </message>
     <message>
         <source>Disable Restore Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar restaurar valores de fábrica</translation>
     </message>
     <message>
         <source>Disable Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar canal</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Enable Courtesy Over Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar tono de cortesía</translation>
     </message>
     <message>
         <source>Enable Programming Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar modo de programación</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de firmware</translation>
     </message>
     <message>
         <source>Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de frecuencias (MHz)</translation>
     </message>
     <message>
         <source>Frequency(Index)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia (índice)</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración general</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>iVOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel iVOX</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>Keypad Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono de teclado</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo de teclado</translation>
     </message>
     <message>
         <source>Low power only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo potencia baja</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo de canales</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>Microphone Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia del micrófono</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Nickel/LiIon</source>
-        <translation type="unfinished"></translation>
+        <translation>Níquel/Li-ion</translation>
     </message>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin código PL/DPL</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>On Battery Alert Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono de alerta de batería</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado/Desactivado</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera de rango</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 124 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 125 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 125 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 126 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 126 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 127 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 127 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 128 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 128 (Hz)</translation>
     </message>
     <message>
         <source>PL Code 129 (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL 129 (Hz)</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>Ráfaga inversa PL</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código PL/DPL</translation>
     </message>
     <message>
         <source>Power Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de potencia</translation>
     </message>
     <message>
         <source>Power Up Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de encendido</translation>
     </message>
     <message>
         <source>Preset 1 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal de preselección 1</translation>
     </message>
     <message>
         <source>Preset 2 Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal de preselección 2</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de la radio</translation>
     </message>
     <message>
         <source>Receive/Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Recepción/Transmisión</translation>
     </message>
     <message>
         <source>Receive</source>
-        <translation type="unfinished"></translation>
+        <translation>Recepción</translation>
     </message>
     <message>
         <source>Regional Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código regional</translation>
     </message>
     <message>
         <source>Repeater ID Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de ID de repetidor</translation>
     </message>
     <message>
         <source>Repeater Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia vía repetidor</translation>
     </message>
     <message>
         <source>Repeater Station ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de estación repetidora</translation>
     </message>
     <message>
         <source>Repeater/Talkaround</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetidor/Directo</translation>
     </message>
     <message>
         <source>Repeater</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetidor</translation>
     </message>
     <message>
         <source>Roger Beep Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono Roger</translation>
     </message>
     <message>
         <source>Rx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de frecuencias RX (MHz)</translation>
     </message>
     <message>
         <source>Scan List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de rastreo</translation>
     </message>
     <message>
         <source>Scramble Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón de cifrado</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifrado de voz</translation>
     </message>
     <message>
         <source>Selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionable</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Talkaround Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia en directo</translation>
     </message>
     <message>
         <source>Transmit Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de transmisión</translation>
     </message>
     <message>
         <source>Transmit Timeout Timer (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador de TX, TOT (s)</translation>
     </message>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisión</translation>
     </message>
     <message>
         <source>Tx Frequency Range (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de frecuencias TX (MHz)</translation>
     </message>
     <message>
         <source>Tx Hangtime (Sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de retención TX (s)</translation>
     </message>
     <message>
         <source>Tx Low Battery (Min.)</source>
-        <translation type="unfinished"></translation>
+        <translation>TX con batería baja (min)</translation>
     </message>
     <message>
         <source>User selectable with low power as default</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionable, potencia baja predeterminada</translation>
     </message>
     <message>
         <source>VOX Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel VOX</translation>
     </message>
     <message>
         <source>45 min</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Accessory Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Conector de accesorios</translation>
     </message>
     <message>
         <source>Channel Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Selector de canales</translation>
     </message>
     <message>
         <source>QA310</source>
-        <translation type="unfinished"></translation>
+        <translation>QA310</translation>
     </message>
     <message>
         <source>Down Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón Abajo:</translation>
     </message>
     <message>
         <source>Li-Ion Battery Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Batería de ion-litio</translation>
     </message>
     <message>
         <source>Menu Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón Menú:</translation>
     </message>
     <message>
         <source>Menu Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de menú</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Micrófono</translation>
     </message>
     <message>
         <source>Model Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de modelo</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>Power/Volume Knob</source>
-        <translation type="unfinished"></translation>
+        <translation>Perilla de encendido/volumen</translation>
     </message>
     <message>
         <source>Push-to-Talk (PTT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar para hablar (PTT)</translation>
     </message>
     <message>
         <source>KVX</source>
-        <translation type="unfinished"></translation>
+        <translation>KVX</translation>
     </message>
     <message>
         <source>Scroll down the menu items/change channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar por el menú/cambiar de canal</translation>
     </message>
     <message>
         <source>Scroll up the menu items/change channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir por el menú/cambiar de canal</translation>
     </message>
     <message>
         <source>QB420</source>
-        <translation type="unfinished"></translation>
+        <translation>QB420</translation>
     </message>
     <message>
         <source>Spring Action Belt Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Clip de cinturón con resorte</translation>
     </message>
     <message>
         <source>Tri-Color LED</source>
-        <translation type="unfinished"></translation>
+        <translation>LED tricolor</translation>
     </message>
     <message>
         <source>Up Button:</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón Arriba:</translation>
     </message>
     <message>
         <source>ZWTa</source>
-        <translation type="unfinished"></translation>
+        <translation>ZWTa</translation>
     </message>
     <message>
         <source>KVM</source>
-        <translation type="unfinished"></translation>
+        <translation>KVM</translation>
     </message>
     <message>
         <source>Failed to generate report.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo generar el informe.</translation>
     </message>
 </context>
 <context>
@@ -2188,164 +2189,172 @@ Please reinstall CPS.</source>
         <source>IActiveScriptSite::OnScriptError()
 Line: 0
 %1 is not a function in the hook script</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Línea: 0
+%1 no es una función del script de enlace</translation>
     </message>
     <message>
         <source>IActiveScriptSite::OnScriptError()
 Line: 0
 The hook %1 ran longer than %2 ms and was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Línea: 0
+El enlace %1 se ejecutó durante más de %2 ms y se detuvo.</translation>
     </message>
     <message>
         <source>IActiveScriptSite::OnScriptError()
 Line: %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>IActiveScriptSite::OnScriptError()
+Línea: %1
+%2</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>The value is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor no es válido.</translation>
     </message>
     <message>
         <source>A channel name must have 1 to 8 characters. Please enter another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un canal debe tener entre 1 y 8 caracteres. Ingrese otro nombre.</translation>
     </message>
     <message>
         <source>Another channel already has this name. Please enter a different name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay otro canal con este nombre. Ingrese un nombre distinto.</translation>
     </message>
     <message>
         <source>A channel name can only contain letters, digits, blanks and the punctuation marks of a standard keyboard. Please enter another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un canal solo puede contener letras, dígitos, espacios y los signos de puntuación de un teclado estándar. Ingrese otro nombre.</translation>
     </message>
     <message>
         <source>The codeplug password must be exactly 4 digits, or empty for no password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña del codeplug debe tener exactamente 4 dígitos, o quedar vacía para no usar contraseña.</translation>
     </message>
     <message>
         <source>The power up text can have at most 8 characters, each one of: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de encendido puede tener como máximo 8 caracteres, cada uno de ellos entre: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &amp;, %, ., +, /, \, -, &apos;</translation>
     </message>
     <message>
         <source>The repeater station ID can have at most 9 characters, letters and digits only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ID de estación repetidora puede tener como máximo 9 caracteres, solo letras y dígitos.</translation>
     </message>
     <message>
         <source>The Tx hang time must be a whole number of seconds from 0 to 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo de retención TX debe ser un número entero de segundos entre 0 y 50.</translation>
     </message>
     <message>
         <source>The Tx low battery time must be a whole number of minutes from 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo de TX con batería baja debe ser un número entero de minutos entre 0 y 255.</translation>
     </message>
     <message>
         <source>A customized PL tone must be from 67.0 to 255.0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono PL personalizado debe estar entre 67.0 y 255.0 Hz.</translation>
     </message>
     <message>
         <source>A customized DPL code must be an octal code from 001 to 777.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un código DPL personalizado debe ser un código octal entre 001 y 777.</translation>
     </message>
     <message>
         <source>One feature can not be assigned to multiple buttons. Choose another feature, or first remove this one from the button that has it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede asignar una misma función a varios botones. Elija otra función o quítela primero del botón que la tiene.</translation>
     </message>
     <message>
         <source>This radio model does not support this PL/DPL code. Please choose another code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este modelo de radio no admite este código PL/DPL. Elija otro código.</translation>
     </message>
     <message>
         <source>A preset can only use an enabled channel of this profile. Please choose another channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una preselección solo puede usar un canal activado de este perfil. Elija otro canal.</translation>
     </message>
     <message>
         <source>This is the last enabled channel and can not be disabled. Enable another channel first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este es el último canal activado y no se puede desactivar. Active primero otro canal.</translation>
     </message>
     <message>
         <source>This frequency is not in the RF frequency table. Please choose a frequency of the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta frecuencia no está en la tabla de frecuencias RF. Elija una frecuencia de la tabla.</translation>
     </message>
     <message>
         <source>This channel is assigned to a Preset Channel button. Deleting it moves the preset to another channel. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este canal está asignado a un botón de canal preseleccionado. Si lo elimina, la preselección pasará a otro canal. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>This channel can not be deleted: at least one enabled channel must remain.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar este canal: debe quedar al menos un canal activado.</translation>
     </message>
     <message>
         <source>The RF frequency table is full (99 frequencies). Delete a frequency that no channel uses before adding another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de frecuencias RF está llena (99 frecuencias). Elimine una frecuencia que no use ningún canal antes de agregar otra.</translation>
     </message>
     <message>
         <source>This frequency is already in the RF frequency table. Please enter a different frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta frecuencia ya está en la tabla de frecuencias RF. Ingrese una frecuencia distinta.</translation>
     </message>
     <message>
         <source>This frequency is outside the frequency range of the radio (see Radio Information). Please enter a frequency within the range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta frecuencia está fuera del rango de frecuencias de la radio (consulte Información de la radio). Ingrese una frecuencia dentro del rango.</translation>
     </message>
     <message>
         <source>MURS frequencies (151.820, 151.880, 151.940, 154.570 and 154.600 MHz) can not be programmed. Please enter a different frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las frecuencias MURS (151.820, 151.880, 151.940, 154.570 y 154.600 MHz) no se pueden programar. Ingrese una frecuencia distinta.</translation>
     </message>
     <message>
         <source>This frequency is used by a channel and can not be deleted. Give the channel another frequency first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un canal usa esta frecuencia y no se puede eliminar. Asigne primero otra frecuencia al canal.</translation>
     </message>
     <message>
         <source>Channels use this frequency. Changing its bandwidth or power level also changes the bandwidth and power of these channels. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay canales que usan esta frecuencia. Si cambia su ancho de banda o su nivel de potencia, también cambiarán el ancho de banda y la potencia de esos canales. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>25 KHz channel spacing is not permitted in this radio&apos;s region. Please select &quot;12.5 KHz only&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La separación entre canales de 25 kHz no está permitida en la región de esta radio. Seleccione &quot;Solo 12.5 kHz&quot;.</translation>
     </message>
     <message>
         <source>The frequency, bandwidth, power level or compander value is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de frecuencia, ancho de banda, nivel de potencia o compansor no es válido.</translation>
     </message>
     <message>
         <source>Unknown Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
     <message>
         <source>Programming error: 107.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de programación: 107.</translation>
     </message>
     <message>
         <source>Programming error: 108.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de programación: 108.</translation>
     </message>
     <message>
         <source>Fatal error: 102.
 Please uninstall and re-install CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error fatal: 102.
+Desinstale el CPS y vuelva a instalarlo.</translation>
     </message>
     <message>
         <source>Invalid profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil no válido.</translation>
     </message>
     <message>
         <source>Failed to load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el perfil.</translation>
     </message>
     <message>
         <source>Fatal error: 101.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error fatal: 101.</translation>
     </message>
     <message>
         <source>File format error. Failed to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de formato de archivo. No se pudo guardar.</translation>
     </message>
     <message>
         <source>Some files needed by CPS are not available.
 Please reinstall CPS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan algunos archivos que necesita el CPS.
+Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 </TS>
