@@ -33,7 +33,8 @@ constexpr int kLastInverted = 213;
 constexpr int kInvertedOffset = 91; // inverted code n stands for code n - 91
 constexpr int kFirstCustomDpl = 214;
 
-QString tr(const char *text)
+// Not called tr(): lupdate does not see a QT_TRANSLATE_NOOP inside a tr() call.
+QString translated(const char *text)
 {
     return QCoreApplication::translate(kContext, text);
 }
@@ -49,7 +50,7 @@ CCodeDisplayText::CCodeDisplayText(const XmlNode &setting, const QString &decima
 QString CCodeDisplayText::listText(int code) const
 {
     if (code == 0)
-        return tr(QT_TRANSLATE_NOOP("CodeDisplayText", "No PL/DPL code"));
+        return translated(QT_TRANSLATE_NOOP("CodeDisplayText", "No PL/DPL code"));
     const QString text = name(code);
     if (text.isEmpty())
         return QString::number(code);
@@ -68,18 +69,19 @@ QString CCodeDisplayText::name(int code) const
         return dplName(0645);
     if (code >= kFirstCustomTone && code <= kLastCustomTone) {
         const int tenths = customValue(code);
-        return QStringLiteral("%1 (%2)").arg(tr(QT_TRANSLATE_NOOP("CodeDisplayText", "Customized PL")),
+        return QStringLiteral("%1 (%2)").arg(
+            translated(QT_TRANSLATE_NOOP("CodeDisplayText", "Customized PL")),
             toneName(QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10)));
     }
     if (code >= kFirstInverted && code <= kLastInverted) {
         const int standard = code == kLastInverted ? kExtraDpl : code - kInvertedOffset;
         return QStringLiteral("%1 %2")
-            .arg(tr(QT_TRANSLATE_NOOP("CodeDisplayText", "Inverted DPL")))
+            .arg(translated(QT_TRANSLATE_NOOP("CodeDisplayText", "Inverted DPL")))
             .arg(standard);
     }
     if (code >= kFirstCustomDpl && code <= kLastCode) {
         return QStringLiteral("%1 (%2)")
-            .arg(tr(QT_TRANSLATE_NOOP("CodeDisplayText", "Customized DPL")))
+            .arg(translated(QT_TRANSLATE_NOOP("CodeDisplayText", "Customized DPL")))
             .arg(customValue(code), 3, 8, QLatin1Char('0'));
     }
     return QString();
@@ -88,13 +90,13 @@ QString CCodeDisplayText::name(int code) const
 QString CCodeDisplayText::toneName(QString tone) const
 {
     return QStringLiteral("%1 %2").arg(
-        tone.replace(QLatin1Char('.'), m_separator), tr(QT_TRANSLATE_NOOP("CodeDisplayText", "Hz")));
+        tone.replace(QLatin1Char('.'), m_separator), translated(QT_TRANSLATE_NOOP("CodeDisplayText", "Hz")));
 }
 
 QString CCodeDisplayText::dplName(int octalValue) const
 {
     return QStringLiteral("%1 %2")
-        .arg(tr(QT_TRANSLATE_NOOP("CodeDisplayText", "DPL")))
+        .arg(translated(QT_TRANSLATE_NOOP("CodeDisplayText", "DPL")))
         .arg(octalValue, 3, 8, QLatin1Char('0'));
 }
 
