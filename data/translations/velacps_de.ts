@@ -837,7 +837,7 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation>Allgemeine Einstellungen</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Audio Settings</source>

@@ -837,7 +837,7 @@ Installeer CPS opnieuw.</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation>Algemene instellingen</translation>
+        <translation>Algemeen</translation>
     </message>
     <message>
         <source>Audio Settings</source>

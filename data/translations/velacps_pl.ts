@@ -983,7 +983,7 @@ Zainstaluj CPS ponownie.</translation>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation>Skanowanie/usuwanie kanału zakłóceń</translation>
+        <translation>Skan/usuń kanał zakłóceń</translation>
     </message>
     <message>
         <source>Call Tone</source>

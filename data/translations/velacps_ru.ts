@@ -857,7 +857,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Scan List</source>
-        <translation>Список сканирования</translation>
+        <translation>Сканирование</translation>
     </message>
     <message>
         <source>Customized PL</source>
@@ -983,7 +983,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Scan/Nuisance Channel Delete</source>
-        <translation>Сканирование/удаление мешающего канала</translation>
+        <translation>Скан./удал. мешающего канала</translation>
     </message>
     <message>
         <source>Call Tone</source>
@@ -1067,11 +1067,11 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Preset 1 Channel</source>
-        <translation>Предустановленный канал 1</translation>
+        <translation>Предуст. канал 1</translation>
     </message>
     <message>
         <source>Preset 2 Channel</source>
-        <translation>Предустановленный канал 2</translation>
+        <translation>Предуст. канал 2</translation>
     </message>
     <message>
         <source>Channels</source>
