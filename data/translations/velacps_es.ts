@@ -1023,7 +1023,7 @@ Vuelva a instalar el CPS.</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation>Activado/Desactivado</translation>
+        <translation>Act./Desact.</translation>
     </message>
     <message>
         <source>Buttons</source>
@@ -1924,7 +1924,7 @@ Vuelva a instalar el CPS.</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation>Activado/Desactivado</translation>
+        <translation>Act./Desact.</translation>
     </message>
     <message>
         <source>OFF</source>

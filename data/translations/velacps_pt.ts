@@ -1023,7 +1023,7 @@ Volte a instalar o CPS.</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation>Ligado/Desligado</translation>
+        <translation>Lig./Desl.</translation>
     </message>
     <message>
         <source>Buttons</source>
@@ -1924,7 +1924,7 @@ Volte a instalar o CPS.</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation>Ligado/Desligado</translation>
+        <translation>Lig./Desl.</translation>
     </message>
     <message>
         <source>OFF</source>
