@@ -16,7 +16,8 @@ constexpr int kAvailable = 1047;
 constexpr int kMembers = 1048;
 constexpr int kAdd = 1033;
 constexpr int kRemove = 1034;
-constexpr int kListRows = 8;
+// Tall enough for the most channels a radio has (19) without scrolling.
+constexpr int kListRows = 10;
 constexpr int kChannelRole = Qt::UserRole;
 
 constexpr FormControl ChainBreak(int id, int column)
@@ -46,13 +47,13 @@ constexpr FormControl kControls[] = {
         .widget = ControlWidget::Button,
         .text = QT_TRANSLATE_NOOP("Editors", "&Add>>"),
         .column = 2,
-        .row = 5,
+        .row = 6,
         .cell = Cell::Label },
     { .id = kRemove,
         .widget = ControlWidget::Button,
         .text = QT_TRANSLATE_NOOP("Editors", "<<Re&move"),
         .column = 2,
-        .row = 6,
+        .row = 7,
         .cell = Cell::Label },
     ChainBreak(kAdd, 2),
     { .id = 1037,
