@@ -152,11 +152,9 @@ void CFrequencyView::LoadRes()
 void CFrequencyView::OnInitialUpdate()
 {
     CBaseView::OnInitialUpdate();
-    // The columns read as the labels of the fields below the list.
-    QStringList columns { tr("Index"), translated("Frequency (MHz)"), translated("Bandwidth"),
-        translated("Power Level") };
+    QStringList columns { tr("Index"), tr("Frequency (MHz)"), tr("Bandwidth"), tr("Power Level") };
     if (!combo(kCompander)->isHidden())
-        columns << translated("Compander");
+        columns << tr("Compander");
     list()->setHeaderLabels(columns);
     list()->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     fillList();
