@@ -1,6 +1,7 @@
 #include "AppTests.h"
 
 #include "HelpSystem.h"
+#include "MainCommands.h"
 #include "TestEnvironment.h"
 #include "base/ConfigStore.h"
 
@@ -80,8 +81,8 @@ void HelpSystemTest::pagesOfTheBuiltCollection()
 void HelpSystemTest::languagePagesFallBackToEnglish_data()
 {
     QTest::addColumn<QString>("language");
-    for (const char *language : { "German", "Chinese", "LaSpanish" })
-        QTest::newRow(language) << QString::fromLatin1(language);
+    for (const CMainCommands::Language &language : CMainCommands::languages())
+        QTest::newRow(language.key) << QString::fromLatin1(language.key);
 }
 
 // Every page of the English help is in the language's collection: the
