@@ -259,6 +259,12 @@ void CBaseView::placeForm()
     m_page->resize(placement.scrollSize.expandedTo(viewport()->size()));
 }
 
+void CBaseView::setFormRect(int controlId, const QRect &rect)
+{
+    m_closedRects.insert(controlId, rect);
+    placeForm();
+}
+
 QRect CBaseView::GetCtrlRect(int controlId) const
 {
     const QWidget *widget = m_widgets.value(controlId);

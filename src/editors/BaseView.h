@@ -10,6 +10,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -70,8 +71,13 @@ protected:
     virtual void LoadData();
 
     // A fresh item of a section (Section::...); items are not kept, since
-    // an undo replaces the profile.
-    CDataItem sectionItem(const char *section) const;
+    // an undo replaces the profile. An editor whose controls live in other
+    // elements names them with sections of its own and resolves them here.
+    virtual CDataItem sectionItem(const char *section) const;
+    // The text an edit box shows for a value, and the value a typed text
+    // stands for (nullopt: none, the change is refused). Base: the text.
+    virtual QString editText(const FormControl &control, const QVariant &value) const;
+    virtual std::optional<QVariant> editValue(const FormControl &control, const QString &text) const;
     QVariant readAttribute(const char *section, const char *attribute) const;
     bool limitFlag(const char *attribute) const;
     void loadControl(const FormControl &control);
@@ -89,6 +95,11 @@ protected:
     const FormControl *formControl(int controlId) const;
     // Hides the controls of features the model lacks.
     void hideControls(std::initializer_list<int> ids, bool hide = true);
+    // Where a control sits once the gaps are closed (before centring), and
+    // a new place for it, for a control an editor puts beside another one;
+    // the new place lasts until the gaps are closed again.
+    QRect formRect(int controlId) const { return m_closedRects.value(controlId); }
+    void setFormRect(int controlId, const QRect &rect);
     // The decimal point replaced by the language's separator.
     QString localDecimal(QString number) const;
 

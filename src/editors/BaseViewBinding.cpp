@@ -121,7 +121,7 @@ void CBaseView::loadControl(const FormControl &control)
         else if (auto *check = qobject_cast<QCheckBox *>(widget))
             check->setChecked(value.toInt() != 0);
         else if (auto *edit = qobject_cast<QLineEdit *>(widget))
-            edit->setText(value.toString());
+            edit->setText(editText(control, value));
     } catch (const CVelaCPSException &error) {
         showMessage(error.text(), MsgStyle::IconError);
     }
@@ -144,7 +144,9 @@ bool CBaseView::writeValue(const FormControl &control, const QVariant &value)
 
 void CBaseView::refuse(const FormControl &control, const HookVerdict *verdict, const QString &errorText)
 {
-    if (m_form.refusal == Refusal::InvalidValue)
+    if (control.refusalText)
+        showMessage(translated(control.refusalText), MsgStyle::IconWarning);
+    else if (m_form.refusal == Refusal::InvalidValue)
         showMessage(tr("Invalid Value."), MsgStyle::IconWarning);
     else if (!verdict)
         showMessage(errorText, MsgStyle::IconError);
@@ -164,7 +166,7 @@ bool CBaseView::editIsPending(const FormControl &control) const
     if (!control.attribute || !edit || edit->isReadOnly())
         return false;
     try {
-        return edit->text() != readAttribute(control.section, control.attribute).toString();
+        return edit->text() != editText(control, readAttribute(control.section, control.attribute));
     } catch (const CVelaCPSException &) {
         return false;
     }
@@ -174,7 +176,23 @@ bool CBaseView::commitEdit(const FormControl &control)
 {
     if (!editIsPending(control))
         return true;
-    return writeValue(control, qobject_cast<QLineEdit *>(m_widgets.value(control.id))->text());
+    const std::optional<QVariant> value
+        = editValue(control, qobject_cast<QLineEdit *>(m_widgets.value(control.id))->text());
+    if (value)
+        return writeValue(control, *value);
+    const HookVerdict noValue { .status = -1 };
+    refuse(control, &noValue, QString());
+    return false;
+}
+
+QString CBaseView::editText(const FormControl &, const QVariant &value) const
+{
+    return value.toString();
+}
+
+std::optional<QVariant> CBaseView::editValue(const FormControl &, const QString &text) const
+{
+    return text;
 }
 
 bool CBaseView::CommitPendingInput()

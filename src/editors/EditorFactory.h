@@ -21,6 +21,5 @@ enum class SectionKind : int {
 };
 
 // The editor of a section kind, not yet initialised (call OnInitialUpdate
-// once it is in place); none for a code that names no section. Sections
-// whose editor is still to come show a page with the section's title.
+// once it is in place); none for a code that names no section.
 CBaseView *CreateEditorView(int kind, const EditorContext &context, QWidget *parent = nullptr);

@@ -63,6 +63,9 @@ struct FormControl {
     // A width of its own for a field that the common field width does not
     // suit (a wide list); it does not widen the other fields. 0: common.
     int width = 0;
+    // The message a refused change of this control shows instead of the
+    // form's (a source text of the "Editors" translation context).
+    const char *refusalText = nullptr;
 };
 
 // The message a refused change shows.
