@@ -53,7 +53,7 @@ struct RadioSetUp {
     bool choose(const char *name)
     {
         QAction *command = app->action(name);
-        if (!QTest::qWaitFor([command] { return command->isEnabled(); }, 5000))
+        if (!QTest::qWaitFor([command] { return command->isEnabled(); }, kTransferMs))
             return false;
         command->trigger();
         return true;
@@ -157,7 +157,7 @@ void RadioCommandsTest::cancelledWrite()
     QCOMPARE(setUp.app->reporter.messages, QStringList { RadioChecks::PartlyWrittenText() });
     QTRY_VERIFY(!setUp.commands.progressWindow());
     // The next cable status brings the Device commands back.
-    QTRY_VERIFY_WITH_TIMEOUT(setUp.app->action("deviceRead")->isEnabled(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(setUp.app->action("deviceRead")->isEnabled(), kTransferMs);
 }
 
 APP_TEST(RadioCommandsTest);
