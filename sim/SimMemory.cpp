@@ -210,8 +210,9 @@ void SimMemory::fillFactoryDefaults(const SimOptions &options)
     setByte(kSerialClone, 1);
     setByte(kCompanderMarker, 0x2F);
 
-    // Setting block.
-    setByte(kMainBlock + 0, quint8((8 << 4) | (2 << 2) | 1));
+    // Setting block, with values a factory-fresh radio holds: the gains
+    // and the time-out timer within what the editors offer.
+    setByte(kMainBlock + 0, quint8((1 << 4) | (1 << 2) | 3));
     setByte(kMainBlock + 1, quint8((1 << 6) | 0x20 | 0x04));
     setByte(kMainBlock + 2, 0x15); // the radio's own bits
     setByte(kMainBlock + 3, 0x80 | 3);
@@ -219,7 +220,7 @@ void SimMemory::fillFactoryDefaults(const SimOptions &options)
     setByte(kMainBlock + 5, 1);
     setByte(kMainBlock + 6, quint8(options.channels));
     setByte(kMainBlock + 7, 5);
-    setByte(kMainBlock + 8, 6);
+    setByte(kMainBlock + 8, 60);
     setPassword(options.password);
     const quint8 buttons[8] = { 0x21, 0x43, 0x65, 0x87, 0xA9, 0xCB, 0xED, 0x0F };
     for (int i = 0; i < 8; ++i)
