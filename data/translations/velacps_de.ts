@@ -788,10 +788,6 @@ Bitte installieren Sie die CPS neu.</translation>
 <context>
     <name>CSettingView</name>
     <message>
-        <source>Change %1</source>
-        <translation>%1 ändern</translation>
-    </message>
-    <message>
         <source>Please enter 4 numeric characters.</source>
         <translation>Bitte geben Sie 4 Ziffern ein.</translation>
     </message>
@@ -898,6 +894,33 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>&amp;Umbenennen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CodeDisplayText</name>
+    <message>
+        <source>No PL/DPL code</source>
+        <translation>Kein PL/DPL-Code</translation>
+    </message>
+    <message>
+        <source>Customized PL</source>
+        <translation>Eigener PL-Ton</translation>
+    </message>
+    <message>
+        <source>Inverted DPL</source>
+        <translation>Invertierter DPL</translation>
+    </message>
+    <message>
+        <source>Customized DPL</source>
+        <translation>Eigener DPL-Code</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>DPL</source>
+        <translation>DPL</translation>
     </message>
 </context>
 <context>

@@ -788,10 +788,6 @@ Vuelva a instalar el CPS.</translation>
 <context>
     <name>CSettingView</name>
     <message>
-        <source>Change %1</source>
-        <translation>Cambiar %1</translation>
-    </message>
-    <message>
         <source>Please enter 4 numeric characters.</source>
         <translation>Ingrese 4 dígitos.</translation>
     </message>
@@ -898,6 +894,33 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Cambiar &amp;nombre	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CodeDisplayText</name>
+    <message>
+        <source>No PL/DPL code</source>
+        <translation type="unfinished">Sin código PL/DPL</translation>
+    </message>
+    <message>
+        <source>Customized PL</source>
+        <translation type="unfinished">PL personalizado</translation>
+    </message>
+    <message>
+        <source>Inverted DPL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customized DPL</source>
+        <translation type="unfinished">DPL personalizado</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DPL</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -788,10 +788,6 @@ Veuillez réinstaller le CPS.</translation>
 <context>
     <name>CSettingView</name>
     <message>
-        <source>Change %1</source>
-        <translation>Modifier %1</translation>
-    </message>
-    <message>
         <source>Please enter 4 numeric characters.</source>
         <translation>Veuillez saisir 4 chiffres.</translation>
     </message>
@@ -898,6 +894,33 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Reno&amp;mmer	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CodeDisplayText</name>
+    <message>
+        <source>No PL/DPL code</source>
+        <translation type="unfinished">Pas de code PL/DPL</translation>
+    </message>
+    <message>
+        <source>Customized PL</source>
+        <translation type="unfinished">PL personnalisés</translation>
+    </message>
+    <message>
+        <source>Inverted DPL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customized DPL</source>
+        <translation type="unfinished">DPL personnalisés</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DPL</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

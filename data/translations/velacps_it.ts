@@ -788,10 +788,6 @@ Reinstallare il CPS.</translation>
 <context>
     <name>CSettingView</name>
     <message>
-        <source>Change %1</source>
-        <translation>Modifica %1</translation>
-    </message>
-    <message>
         <source>Please enter 4 numeric characters.</source>
         <translation>Inserire 4 cifre.</translation>
     </message>
@@ -898,6 +894,33 @@ Reinstallare il CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Rino&amp;mina	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CodeDisplayText</name>
+    <message>
+        <source>No PL/DPL code</source>
+        <translation type="unfinished">Nessun codice PL/DPL</translation>
+    </message>
+    <message>
+        <source>Customized PL</source>
+        <translation type="unfinished">PL personalizzati</translation>
+    </message>
+    <message>
+        <source>Inverted DPL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customized DPL</source>
+        <translation type="unfinished">DPL personalizzati</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DPL</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

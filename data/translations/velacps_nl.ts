@@ -788,10 +788,6 @@ Installeer CPS opnieuw.</translation>
 <context>
     <name>CSettingView</name>
     <message>
-        <source>Change %1</source>
-        <translation>%1 wijzigen</translation>
-    </message>
-    <message>
         <source>Please enter 4 numeric characters.</source>
         <translation>Voer 4 cijfers in.</translation>
     </message>
@@ -898,6 +894,33 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Naam &amp;wijzigen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CodeDisplayText</name>
+    <message>
+        <source>No PL/DPL code</source>
+        <translation type="unfinished">Geen PL/DPL-code</translation>
+    </message>
+    <message>
+        <source>Customized PL</source>
+        <translation type="unfinished">Eigen PL-tonen</translation>
+    </message>
+    <message>
+        <source>Inverted DPL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customized DPL</source>
+        <translation type="unfinished">Eigen DPL-codes</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DPL</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

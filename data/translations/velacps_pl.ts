@@ -788,10 +788,6 @@ Zainstaluj CPS ponownie.</translation>
 <context>
     <name>CSettingView</name>
     <message>
-        <source>Change %1</source>
-        <translation>Zmiana: %1</translation>
-    </message>
-    <message>
         <source>Please enter 4 numeric characters.</source>
         <translation>Wprowadź 4 cyfry.</translation>
     </message>
@@ -898,6 +894,33 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Zmień &amp;nazwę	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CodeDisplayText</name>
+    <message>
+        <source>No PL/DPL code</source>
+        <translation type="unfinished">Brak kodu PL/DPL</translation>
+    </message>
+    <message>
+        <source>Customized PL</source>
+        <translation type="unfinished">Własne tony PL</translation>
+    </message>
+    <message>
+        <source>Inverted DPL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customized DPL</source>
+        <translation type="unfinished">Własne kody DPL</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DPL</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

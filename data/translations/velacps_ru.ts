@@ -788,10 +788,6 @@ Please reinstall CPS.</source>
 <context>
     <name>CSettingView</name>
     <message>
-        <source>Change %1</source>
-        <translation>Изменение: %1</translation>
-    </message>
-    <message>
         <source>Please enter 4 numeric characters.</source>
         <translation>Введите 4 цифры.</translation>
     </message>
@@ -898,6 +894,33 @@ Please reinstall CPS.</source>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Переи&amp;меновать	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CodeDisplayText</name>
+    <message>
+        <source>No PL/DPL code</source>
+        <translation type="unfinished">Нет кода PL/DPL</translation>
+    </message>
+    <message>
+        <source>Customized PL</source>
+        <translation type="unfinished">Свои тоны PL</translation>
+    </message>
+    <message>
+        <source>Inverted DPL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customized DPL</source>
+        <translation type="unfinished">Свои коды DPL</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DPL</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

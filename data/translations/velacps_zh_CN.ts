@@ -788,10 +788,6 @@ Please reinstall CPS.</source>
 <context>
     <name>CSettingView</name>
     <message>
-        <source>Change %1</source>
-        <translation>更改%1</translation>
-    </message>
-    <message>
         <source>Please enter 4 numeric characters.</source>
         <translation>请输入 4 位数字。</translation>
     </message>
@@ -898,6 +894,33 @@ Please reinstall CPS.</source>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>重命名(&amp;R)	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CodeDisplayText</name>
+    <message>
+        <source>No PL/DPL code</source>
+        <translation type="unfinished">无 PL/DPL 码</translation>
+    </message>
+    <message>
+        <source>Customized PL</source>
+        <translation type="unfinished">自定义 PL</translation>
+    </message>
+    <message>
+        <source>Inverted DPL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customized DPL</source>
+        <translation type="unfinished">自定义 DPL</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DPL</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
