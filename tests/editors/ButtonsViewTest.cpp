@@ -1,12 +1,10 @@
 #include "AppTests.h"
-#include "EditorFixture.h"
+#include "EditorPage.h"
 
 #include "editors/ButtonsView.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
-#include <QTest>
 
 // The buttons page: the features each model offers, one feature per
 // button, the settings beside the button of their feature, and Button Reset.
@@ -28,37 +26,7 @@ namespace {
 constexpr int kButtons[] = { 1001, 1002, 1003, 1005, 1006 };
 constexpr int kPreset1 = 1007, kCallTone = 1030;
 
-struct OpenView {
-    OpenView(EditorFixture &fixture, const QString &model, const TemplateChanges &changes = {})
-        : document(fixture.profile(model, changes))
-        , view(EditorContext { *document, fixture.context })
-    {
-        view.resize(1000, 700);
-        view.OnInitialUpdate();
-    }
-    QString xml() const { return document->model().mainDocument().xml(); }
-    QStringList items(int id) const
-    {
-        QStringList items;
-        for (int i = 0; i < view.control<QComboBox>(id)->count(); ++i)
-            items << view.control<QComboBox>(id)->itemText(i);
-        return items;
-    }
-    void choose(int id, const QString &item)
-    {
-        auto *combo = view.control<QComboBox>(id);
-        combo->setCurrentIndex(combo->findText(item));
-        QVERIFY2(combo->currentIndex() >= 0, qPrintable(item));
-        emit combo->activated(combo->currentIndex());
-    }
-    std::unique_ptr<CProfileDocument> document;
-    CButtonsView view;
-};
-
-TemplateChange Limit(const char *attribute, const char *value)
-{
-    return { QStringLiteral("limit"), QLatin1String(attribute), QLatin1String(value) };
-}
+using Page = EditorPage<CButtonsView>;
 
 } // namespace
 
@@ -76,16 +44,16 @@ void ButtonsViewTest::featureLists_data()
     const QString front = common + "Tx Power Selection|Backlight|Preset 1";
     row("side button", "KUD41600", 1001, common + "No Operation");
     row("front button", "KUD41600", 1006, front + "|Preset 2|No Operation");
-    row("one preset button", "KUD41600", 1003, front + "|No Operation", { Limit("maxPresetButtons", "1") });
+    row("one preset button", "KUD41600", 1003, front + "|No Operation", LimitChange("maxPresetButtons=1"));
     row("no call tones", "KUD41600", 1001, "Monitor|Scan/Nuisance Channel Delete|Scramble|No Operation",
-        { Limit("max_call_tones", "0") });
+        LimitChange("max_call_tones=0"));
     row("call tones", "KUD41600", kCallTone, "OFF|Call Tone 1|Call Tone 2|Call Tone 3");
     row("rotary, repeater", "KUR40800", 1003,
         "Monitor|Scan/Nuisance Channel Delete|Repeater/Talkaround|Scramble|Tx Power Selection|No Operation");
     row("rotary, fewest features", "KUR20200", 1003, "Monitor|No Operation");
     row("rotary, no button C", "KUR51673", 1006, "");
     row("disabled channel is no preset", "KXD40600", kPreset1, "CHAN 2|CHAN 3|CHAN 4|CHAN 5|CHAN 6",
-        { { "channel", "disable_channel", "1" } });
+        { Change("channel", "disable_channel", "1") });
 }
 
 void ButtonsViewTest::featureLists()
@@ -94,14 +62,13 @@ void ButtonsViewTest::featureLists()
     QFETCH(TemplateChanges, changes);
     QFETCH(int, combo);
     QFETCH(QString, items);
-    EditorFixture fixture;
-    OpenView open(fixture, model, changes);
+    Page page(model, changes);
     if (items.isEmpty())
-        QVERIFY(open.view.control(combo)->isHidden());
+        QVERIFY(page.control(combo)->isHidden());
     else
-        QCOMPARE(open.items(combo).join('|'), items);
-    QCOMPARE(open.view.control(1038)->isHidden(), model.startsWith("KUR"));
-    QVERIFY(fixture.reporter.messages.isEmpty());
+        QCOMPARE(page.items(combo).join('|'), items);
+    QCOMPARE(page.control(1038)->isHidden(), model.startsWith("KUR"));
+    QVERIFY(page.messages().isEmpty());
 }
 
 void ButtonsViewTest::choosing_data()
@@ -121,22 +88,20 @@ void ButtonsViewTest::choosing()
     QFETCH(int, button);
     QFETCH(QString, feature);
     QFETCH(int, setting);
-    EditorFixture fixture;
-    OpenView open(fixture, QStringLiteral("KUD41600"));
-    open.choose(1003, QStringLiteral("No Operation")); // frees Preset 1
-    const QString before = open.xml();
-    open.choose(button, feature);
+    Page page(QStringLiteral("KUD41600"));
+    page.choose(1003, QStringLiteral("No Operation")); // frees Preset 1
+    const QString before = page.xml();
+    page.choose(button, feature);
     if (!setting) {
-        QCOMPARE(fixture.reporter.messages,
-            QStringList { "One feature can not be assigned to multiple buttons." });
-        QCOMPARE(open.view.control<QComboBox>(button)->currentText(), "Scan/Nuisance Channel Delete");
-        QCOMPARE(open.xml(), before);
+        QCOMPARE(page.messages(), QStringList { "One feature can not be assigned to multiple buttons." });
+        QCOMPARE(page.combo(button)->currentText(), "Scan/Nuisance Channel Delete");
+        QCOMPARE(page.xml(), before);
         return;
     }
-    QVERIFY(fixture.reporter.messages.isEmpty());
-    QVERIFY(!open.view.control(setting)->isHidden());
-    QCOMPARE(open.view.GetCtrlRect(setting).top(), open.view.GetCtrlRect(button).top());
-    QVERIFY(open.view.GetCtrlRect(setting).left() > open.view.GetCtrlRect(button).right());
+    QVERIFY(page.messages().isEmpty());
+    QVERIFY(!page.control(setting)->isHidden());
+    QCOMPARE(page.view->GetCtrlRect(setting).top(), page.view->GetCtrlRect(button).top());
+    QVERIFY(page.view->GetCtrlRect(setting).left() > page.view->GetCtrlRect(button).right());
 }
 
 void ButtonsViewTest::reset_data()
@@ -153,29 +118,26 @@ void ButtonsViewTest::reset()
 {
     QFETCH(QString, model);
     QFETCH(int, answer);
-    EditorFixture fixture;
-    OpenView open(fixture, model);
-    const QString before = open.xml();
+    Page page(model);
+    const QString before = page.xml();
     // Monitor moves from SB1 to SB2, so the reset has to move it back.
     for (int id : kButtons) {
-        if (!open.view.control(id)->isHidden())
-            open.choose(id, id == 1002 ? "Monitor" : "No Operation");
+        if (!page.control(id)->isHidden())
+            page.choose(id, id == 1002 ? "Monitor" : "No Operation");
     }
-    open.choose(1017, QStringLiteral("ON/OFF"));
-    open.choose(kPreset1, open.items(kPreset1).last());
-    const QString changed = open.xml();
-    const int steps = open.document->undoStack()->count();
-    fixture.reporter.answer = answer;
-    open.view.control<QPushButton>(1041)->click();
-    QCOMPARE(
-        fixture.reporter.messages, QStringList { "Do you want to reset all buttons with their defaults?" });
-    QCOMPARE(open.xml(), answer == MsgAnswer::Yes ? before : changed);
-    QCOMPARE(open.document->undoStack()->count(), steps + (answer == MsgAnswer::Yes));
-    QCOMPARE(open.view.control<QComboBox>(1001)->currentText(),
-        answer == MsgAnswer::Yes ? "Monitor" : "No Operation");
+    page.choose(1017, QStringLiteral("ON/OFF"));
+    page.choose(kPreset1, page.items(kPreset1).last());
+    const QString changed = page.xml();
+    const int steps = page.document->undoStack()->count();
+    page.fixture.reporter.answer = answer;
+    page.control<QPushButton>(1041)->click();
+    QCOMPARE(page.messages(), QStringList { "Do you want to reset all buttons with their defaults?" });
+    QCOMPARE(page.xml(), answer == MsgAnswer::Yes ? before : changed);
+    QCOMPARE(page.document->undoStack()->count(), steps + (answer == MsgAnswer::Yes));
+    QCOMPARE(page.combo(1001)->currentText(), answer == MsgAnswer::Yes ? "Monitor" : "No Operation");
     if (answer == MsgAnswer::Yes) {
-        open.document->undoStack()->undo();
-        QCOMPARE(open.xml(), changed);
+        page.document->undoStack()->undo();
+        QCOMPARE(page.xml(), changed);
     }
 }
 

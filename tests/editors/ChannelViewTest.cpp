@@ -1,15 +1,13 @@
 #include "AppTests.h"
-#include "EditorFixture.h"
+#include "EditorPage.h"
 
 #include "editors/ChannelView.h"
 #include "editors/FrequencyView.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 // The channel editor, rule by rule, and one edit of a channel and of the
 // frequency table through undo, redo, save and reload.
@@ -17,14 +15,10 @@ class ChannelViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void frequencyListTexts_data();
-    void frequencyListTexts();
-    void frequencyRulesDriveBandwidth_data();
-    void frequencyRulesDriveBandwidth();
-    void repeaterTakesNextTransmit_data();
-    void repeaterTakesNextTransmit();
-    void receiveIsTransmitWithoutRepeater_data();
-    void receiveIsTransmitWithoutRepeater();
+    void frequencyList_data();
+    void frequencyList();
+    void choosing_data();
+    void choosing();
     void nameCommit_data();
     void nameCommit();
     void codeList_data();
@@ -37,151 +31,118 @@ APP_TEST(ChannelViewTest);
 
 namespace {
 
-TemplateChange Change(const char *element, const char *attribute, const char *value)
-{
-    return { QLatin1String(element), QLatin1String(attribute), QLatin1String(value) };
-}
-
-// A channel of a template profile in its editor.
-struct ChannelPage {
-    ChannelPage(const QString &model, const TemplateChanges &changes = {}, int channel = 0,
-        const QString &language = QString())
-        : fixture(QStringLiteral(VELA_DATA_DIR), language, false)
-        , document(fixture.profile(model, changes))
-        , view(EditorContext { *document, fixture.context, channel })
-        , channel(channel)
-    {
-        view.OnInitialUpdate();
-    }
-
-    QComboBox *combo(int id) const { return view.control<QComboBox>(id); }
-    QString stored(const char *attribute) const
-    {
-        CDataItem channels;
-        CDataItem item;
-        document->root().GetChildByName(QStringLiteral("channels"), channels).GetChildByIndex(channel, item);
-        return item.GetAttributeValue(QLatin1String(attribute)).toString();
-    }
-    // The user picks the item whose value is value.
-    void choose(int id, int value) const
-    {
-        const int index = combo(id)->itemData(0).isValid() ? combo(id)->findData(value) : value;
-        combo(id)->setCurrentIndex(index);
-        emit combo(id)->activated(index);
-    }
-
-    EditorFixture fixture;
-    std::unique_ptr<CProfileDocument> document;
-    CChannelView view;
-    int channel;
-};
+using Page = EditorPage<CChannelView>;
+constexpr int kReceive = 1016, kTransmit = 1017;
 
 } // namespace
 
-void ChannelViewTest::frequencyListTexts_data()
+void ChannelViewTest::frequencyList_data()
 {
     QTest::addColumn<TemplateChanges>("changes");
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("tableIndex");
     QTest::addColumn<QString>("text");
-    QTest::newRow("listed") << TemplateChanges {} << "English" << 1 << "2 - 456.100000";
-    QTest::newRow("language's separator") << TemplateChanges {} << "German" << 1 << "2 - 456,100000";
-    QTest::newRow("stored frequency outside the range")
-        << TemplateChanges { Change("limit", "start_freq", "452000000") } << "English" << 0 << "Out of range";
+    QTest::addColumn<QString>("opened"); // the receive index once the list is opened
+    const TemplateChange firstOutOfRange = Change("limit", "start_freq", "452000000");
+    QTest::newRow("listed") << TemplateChanges {} << "English" << 1 << "2 - 456.100000"
+                            << "0";
+    QTest::newRow("language's separator") << TemplateChanges {} << "German" << 1 << "2 - 456,100000"
+                                          << "0";
+    QTest::newRow("out of range, opened: the first listed is the transmit one, the next is picked")
+        << TemplateChanges { firstOutOfRange } << "English" << 0 << "Out of range"
+        << "3";
+    QTest::newRow("out of range, opened: the first listed is picked")
+        << TemplateChanges { firstOutOfRange, Change("channel", "tx_freq_ndx", "4") } << "English" << 0
+        << "Out of range"
+        << "1";
     QTest::newRow("two-watt frequency of a four-watt radio")
         << TemplateChanges { Change("factory_setting", "model", "KUR41673") } << "English" << 16
-        << "17 - 462.762500 (2W limit)";
+        << "17 - 462.762500 (2W limit)"
+        << "0";
     QTest::newRow("two-watt frequency of a five-watt radio")
-        << TemplateChanges {} << "English" << 16 << "17 - 462.762500";
+        << TemplateChanges {} << "English" << 16 << "17 - 462.762500"
+        << "0";
 }
 
-void ChannelViewTest::frequencyListTexts()
+void ChannelViewTest::frequencyList()
 {
     QFETCH(TemplateChanges, changes);
     QFETCH(QString, language);
     QFETCH(int, tableIndex);
     QFETCH(QString, text);
-    const ChannelPage page(QStringLiteral("KUR51673"), changes, 0, language);
-    QComboBox *receive = page.combo(1016);
+    QFETCH(QString, opened);
+    const Page page(QStringLiteral("KUR51673"), changes, language);
+    QComboBox *receive = page.combo(kReceive);
     QCOMPARE(receive->itemText(receive->findData(tableIndex)), text);
+    receive->showPopup();
+    QVERIFY(receive->view()->isVisible());
+    receive->hidePopup();
+    QCOMPARE(page.ofChannel("rx_freq_ndx"), opened);
+    QCOMPARE(receive->currentData().toString(), opened);
 }
 
-void ChannelViewTest::frequencyRulesDriveBandwidth_data()
+// A choice writes what goes with it in one undo step: the frequency's
+// rules, the next transmit frequency of a repeater, and on a model without
+// the repeater feature the transmit side as well.
+void ChannelViewTest::choosing_data()
 {
-    QTest::addColumn<int>("tableIndex");
-    QTest::addColumn<QString>("bandwidth");
-    QTest::addColumn<bool>("selectable");
-    QTest::newRow("rule 0: 12.5 kHz only") << 4 << "0" << false;
-    QTest::newRow("rule 1: 25 kHz only") << 3 << "1" << false;
-    QTest::newRow("rule 2: 12.5 kHz by default") << 5 << "0" << true;
-    QTest::newRow("rule 3: 25 kHz by default") << 6 << "1" << true;
-}
-
-void ChannelViewTest::frequencyRulesDriveBandwidth()
-{
-    QFETCH(int, tableIndex);
-    QFETCH(QString, bandwidth);
-    QFETCH(bool, selectable);
-    ChannelPage page(QStringLiteral("KUR51673"));
-    const int steps = page.document->undoStack()->count();
-    page.choose(1016, tableIndex);
-    QCOMPARE(page.stored("rx_freq_ndx"), QString::number(tableIndex));
-    QCOMPARE(page.stored("rx_bw"), bandwidth);
-    QCOMPARE(page.combo(1018)->currentIndex(), bandwidth.toInt());
-    QCOMPARE(page.combo(1018)->isEnabled(), selectable);
-    QCOMPARE(page.document->undoStack()->count(), steps + 1);
-    QCOMPARE(page.document->undoStack()->undoText(), QStringLiteral("Change Frequency"));
-}
-
-void ChannelViewTest::repeaterTakesNextTransmit_data()
-{
+    QTest::addColumn<QString>("model");
     QTest::addColumn<TemplateChanges>("changes");
-    QTest::addColumn<int>("side");
-    QTest::addColumn<int>("chosen");
-    QTest::addColumn<QString>("transmit");
-    QTest::newRow("transmit chosen as the receive frequency") << TemplateChanges {} << 1017 << 0 << "1";
-    QTest::newRow("receive chosen as the last transmit frequency wraps")
-        << TemplateChanges { Change("channel", "tx_freq_ndx", "21") } << 1016 << 21 << "0";
-}
-
-void ChannelViewTest::repeaterTakesNextTransmit()
-{
-    QFETCH(TemplateChanges, changes);
-    QFETCH(int, side);
-    QFETCH(int, chosen);
-    QFETCH(QString, transmit);
-    ChannelPage page(QStringLiteral("KUR51673"), changes);
-    page.fixture.reporter.messages.clear();
-    page.choose(side, chosen);
-    QCOMPARE(page.fixture.reporter.messages.size(), 1);
-    QVERIFY(
-        page.fixture.reporter.messages.front().startsWith(QStringLiteral("The transmit frequency index")));
-    QCOMPARE(page.stored("tx_freq_ndx"), transmit);
-    QCOMPARE(page.combo(1017)->currentData().toString(), transmit);
-}
-
-void ChannelViewTest::receiveIsTransmitWithoutRepeater_data()
-{
     QTest::addColumn<int>("id");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("transmitAttribute");
-    QTest::newRow("frequency") << 1016 << 3 << "tx_freq_ndx";
-    QTest::newRow("power") << 1028 << 0 << "repeater_power";
-    QTest::newRow("code") << 1019 << 5 << "tx_code";
+    QTest::addColumn<int>("value"); // the frequency's table index, else the item
+    QTest::addColumn<QStringList>("written"); // attribute=value
+    QTest::addColumn<bool>("bandwidthFixed"); // by the receive frequency's rule
+    QTest::addColumn<QString>("message"); // its start
+    const auto row = [](const char *name, const char *model, int id, int value, const QStringList &written,
+                         bool fixed = false, const char *message = "", const TemplateChanges &changes = {}) {
+        QTest::newRow(name) << model << changes << id << value << written << fixed << message;
+    };
+    row("rule 0: 12.5 kHz only", "KUR51673", kReceive, 4, { "rx_freq_ndx=4", "rx_bw=0" }, true);
+    row("rule 1: 25 kHz only", "KUR51673", kReceive, 3, { "rx_freq_ndx=3", "rx_bw=1" }, true);
+    row("rule 2: 12.5 kHz by default", "KUR51673", kReceive, 5, { "rx_freq_ndx=5", "rx_bw=0" });
+    row("rule 3: 25 kHz by default", "KUR51673", kReceive, 6, { "rx_freq_ndx=6", "rx_bw=1" });
+    const char *next = "The transmit frequency index";
+    row("repeater: transmit chosen as the receive frequency", "KUR51673", kTransmit, 0, { "tx_freq_ndx=1" },
+        true, next);
+    row("repeater: receive chosen as the last transmit frequency wraps", "KUR51673", kReceive, 21,
+        { "rx_freq_ndx=21", "tx_freq_ndx=0" }, false, next, { Change("channel", "tx_freq_ndx", "21") });
+    // Table index 4 is a frequency of low power only.
+    row("no repeater: frequency and its power rule", "KUD41600", kReceive, 4,
+        { "tx_freq_ndx=4", "talkaround_power=0", "repeater_power=0" }, true);
+    row("no repeater: power", "KUD41600", 1028, 0, { "repeater_power=0" }, true);
+    row("no repeater: code", "KUD41600", 1019, 5, { "tx_code=5" }, true);
 }
 
-void ChannelViewTest::receiveIsTransmitWithoutRepeater()
+void ChannelViewTest::choosing()
 {
+    QFETCH(QString, model);
+    QFETCH(TemplateChanges, changes);
     QFETCH(int, id);
     QFETCH(int, value);
-    QFETCH(QString, transmitAttribute);
-    ChannelPage page(QStringLiteral("KUD41600"));
-    QCOMPARE(page.view.control<QLabel>(1111)->text(), QStringLiteral("Receive/Transmit"));
-    QVERIFY(page.combo(1017)->isHidden());
-    page.choose(id, value);
-    QCOMPARE(page.stored(transmitAttribute.toLatin1().constData()), QString::number(value));
+    QFETCH(QStringList, written);
+    QFETCH(bool, bandwidthFixed);
+    QFETCH(QString, message);
+    Page page(model, changes);
+    if (page.control(1024)->isHidden()) { // no repeater feature: one column
+        QCOMPARE(page.control<QLabel>(1111)->text(), QStringLiteral("Receive/Transmit"));
+        QVERIFY(page.combo(kTransmit)->isHidden());
+    }
+    page.messages().clear();
+    const QString before = page.xml();
+    if (id == kReceive || id == kTransmit)
+        page.chooseValue(id, value);
+    else
+        page.choose(id, value);
+    for (const QString &assignment : written)
+        QCOMPARE(page.ofChannel(assignment.section('=', 0, 0)), assignment.section('=', 1));
+    QCOMPARE(page.combo(1018)->isEnabled(), !bandwidthFixed);
+    QCOMPARE(page.messages().size(), message.isEmpty() ? 0 : 1);
+    QCOMPARE(page.messages().join(QString()).left(message.size()), message);
+    QCOMPARE(page.document->undoStack()->count(), 1);
+    if (id == kReceive || id == kTransmit)
+        QCOMPARE(page.document->undoStack()->undoText(), QStringLiteral("Change Frequency"));
     page.document->undoStack()->undo();
-    QVERIFY(page.stored(transmitAttribute.toLatin1().constData()) != QString::number(value));
+    QCOMPARE(page.xml(), before);
 }
 
 void ChannelViewTest::nameCommit_data()
@@ -199,14 +160,14 @@ void ChannelViewTest::nameCommit()
     QFETCH(QString, typed);
     QFETCH(bool, committed);
     QFETCH(QString, stored);
-    ChannelPage page(QStringLiteral("KUR51673"));
-    auto *name = page.view.control<QLineEdit>(1085);
+    const Page page(QStringLiteral("KUR51673"));
+    auto *name = page.control<QLineEdit>(1085);
     name->setText(typed);
-    QCOMPARE(page.view.CommitPendingInput(), committed);
+    QCOMPARE(page.view->CommitPendingInput(), committed);
     QCoreApplication::processEvents();
-    QCOMPARE(page.stored("name"), stored);
+    QCOMPARE(page.ofChannel("name"), stored);
     QCOMPARE(name->text(), stored);
-    QCOMPARE(page.view.control<QLabel>(1058)->text(), stored + QStringLiteral(" (1)"));
+    QCOMPARE(page.control<QLabel>(1058)->text(), stored + QStringLiteral(" (1)"));
     QCOMPARE(name->selectedText(), committed ? QString() : stored);
 }
 
@@ -230,10 +191,9 @@ void ChannelViewTest::codeList()
     QFETCH(QString, language);
     QFETCH(int, code);
     QFETCH(QString, text);
-    const ChannelPage page(QStringLiteral("KUR51673"),
-        { Change("limit", "maxCodes", maxCodes.toLatin1().constData()),
-            Change("setting", "PLcode219", "40") },
-        0, language);
+    const Page page(QStringLiteral("KUR51673"),
+        { Change("limit", "maxCodes", qPrintable(maxCodes)), Change("setting", "PLcode219", "40") },
+        language);
     for (int id : { 1019, 1022 }) {
         QCOMPARE(page.combo(id)->count(), maxCodes.toInt() + 1);
         QCOMPARE(page.combo(id)->itemText(code), text);
@@ -257,30 +217,25 @@ void ChannelViewTest::disableAsksAboutPreset()
     QFETCH(int, answer);
     QFETCH(int, questions);
     QFETCH(QString, stored);
-    ChannelPage page(QStringLiteral("KUD41600"), {}, channel);
+    Page page(QStringLiteral("KUD41600"), {}, {}, channel);
     page.fixture.reporter.answer = answer;
-    page.fixture.reporter.messages.clear();
-    page.view.control<QCheckBox>(1032)->click();
-    QCOMPARE(page.fixture.reporter.messages.size(), questions);
-    QCOMPARE(page.stored("disable_channel"), stored);
-    QCOMPARE(page.view.control<QCheckBox>(1032)->isChecked(), stored == QLatin1String("1"));
-    QCOMPARE(page.view.control(1085)->isEnabled(), stored == QLatin1String("0"));
+    page.messages().clear();
+    page.control<QCheckBox>(1032)->click();
+    QCOMPARE(page.messages().size(), questions);
+    QCOMPARE(page.ofChannel("disable_channel"), stored);
+    QCOMPARE(page.control<QCheckBox>(1032)->isChecked(), stored == QLatin1String("1"));
+    QCOMPARE(page.control(1085)->isEnabled(), stored == QLatin1String("0"));
 }
 
 void ChannelViewTest::editUndoRedoSaveReload()
 {
-    ChannelPage page(QStringLiteral("KUR51673"));
-    QMap<QString, QString> expected;
-    for (const char *attribute :
-        { "rx_freq_ndx", "rx_bw", "tx_freq_ndx", "scramble_code", "name", "autoScan" })
-        expected[QLatin1String(attribute)] = page.stored(attribute);
-    page.choose(1016, 6);
+    Page page(QStringLiteral("KUR51673"));
+    const QMap<QString, QString> expected { { "rx_freq_ndx", "6" }, { "rx_bw", "1" },
+        { "scramble_code", "2" }, { "autoScan", "1" }, { "tx_freq_ndx", page.ofChannel("tx_freq_ndx") },
+        { "name", page.ofChannel("name") } };
+    page.chooseValue(kReceive, 6);
     page.choose(1023, 2);
-    page.view.control<QCheckBox>(1027)->click();
-    expected[QStringLiteral("rx_freq_ndx")] = QStringLiteral("6");
-    expected[QStringLiteral("rx_bw")] = QStringLiteral("1");
-    expected[QStringLiteral("scramble_code")] = QStringLiteral("2");
-    expected[QStringLiteral("autoScan")] = QStringLiteral("1");
+    page.control<QCheckBox>(1027)->click();
     {
         CFrequencyView table(EditorContext { *page.document, page.fixture.context });
         table.OnInitialUpdate();
@@ -292,25 +247,20 @@ void ChannelViewTest::editUndoRedoSaveReload()
     QCOMPARE(steps->count(), 4);
     while (steps->canUndo())
         steps->undo();
-    QCOMPARE(page.stored("scramble_code"), QStringLiteral("0"));
+    QCOMPARE(page.ofChannel("scramble_code"), QStringLiteral("0"));
     while (steps->canRedo())
         steps->redo();
     const QString path = page.fixture.temp.filePath(QStringLiteral("edited.kv9"));
     QVERIFY(page.document->Save(path));
 
-    CProfileDocument reloaded(page.fixture.context.versionRules());
-    QVERIFY(reloaded.Open(path));
-    CDataItem channels;
-    CDataItem channel;
-    reloaded.root().GetChildByName(QStringLiteral("channels"), channels).GetChildByIndex(0, channel);
+    page.view.reset();
+    page.document = std::make_unique<CProfileDocument>(page.fixture.context.versionRules());
+    QVERIFY(page.document->Open(path));
     for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-        QCOMPARE(channel.GetAttributeValue(it.key()).toString(), it.value());
-    CDataItem frequencies;
-    CDataItem added;
-    reloaded.root().GetChildByName(QStringLiteral("frequencies"), frequencies).GetChildByIndex(22, added);
-    QCOMPARE(frequencies.GetChildCount(), 23);
-    QCOMPARE(added.GetAttributeValue(QStringLiteral("freq")).toString(), QStringLiteral("460012500"));
-    QCOMPARE(added.GetAttributeValue(QStringLiteral("power_level")).toString(), QStringLiteral("1"));
+        QCOMPARE(page.ofChannel(it.key()), it.value());
+    QCOMPARE(page.stored("freq", "frequencies", 22), QStringLiteral("460012500"));
+    QCOMPARE(page.stored("power_level", "frequencies", 22), QStringLiteral("1"));
+    QCOMPARE(page.stored("freq", "frequencies", 23), QString()); // the one row added
 }
 
 #include "ChannelViewTest.moc"

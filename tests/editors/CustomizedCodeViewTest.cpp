@@ -1,10 +1,7 @@
 #include "AppTests.h"
-#include "EditorFixture.h"
+#include "EditorPage.h"
 
 #include "editors/CustomizedCodeView.h"
-
-#include <QLineEdit>
-#include <QTest>
 
 // The customised tone and DPL code pages: what typing lets through, what a
 // committed text stores or why it is refused, and how the value shows.
@@ -22,30 +19,20 @@ namespace {
 
 constexpr int kTone124 = 1084, kDpl214 = 1092, kDpl219 = 1102;
 
-struct OpenView {
-    OpenView(const QString &model, int field, const QString &language = QStringLiteral("English"))
-        : fixture(QStringLiteral(VELA_DATA_DIR), language, false)
-        , document(fixture.profile(model))
-        , edit(nullptr)
+// The page of the field's kind, and the setting the field stores.
+struct CodePage : EditorPage<CCustomizedCodeView> {
+    CodePage(const QString &model, int field, const QString &language = QString())
+        : EditorPage(model, {}, language)
     {
-        const EditorContext context { *document, fixture.context };
         if (field < kDpl214)
-            view = std::make_unique<CCustomizedPLView>(context);
+            open<CCustomizedPLView>();
         else
-            view = std::make_unique<CCustomizedDPLView>(context);
-        view->resize(600, 400);
-        view->OnInitialUpdate();
-        edit = view->control<QLineEdit>(field);
+            open<CCustomizedDPLView>();
+        edit = control<QLineEdit>(field);
         const int code = field < kDpl214 ? 124 + field - kTone124 : 214 + (field - kDpl214) / 2;
         attribute = QStringLiteral("PLcode%1").arg(code);
     }
-    QString stored() const
-    {
-        return document->model().mainDocument().selectSingleNode("//dfns:setting").attributeOr(attribute);
-    }
-    EditorFixture fixture;
-    std::unique_ptr<CProfileDocument> document;
-    std::unique_ptr<CCustomizedCodeView> view;
+    QString value() const { return stored(attribute); }
     QLineEdit *edit;
     QString attribute;
 };
@@ -86,31 +73,30 @@ void CustomizedCodeViewTest::commit()
     QFETCH(QString, typed);
     QFETCH(QString, stored);
     QFETCH(QString, shown);
-    OpenView open(model, field, language);
-    const QString before = open.stored();
-    open.edit->clear();
-    QTest::keyClicks(open.edit, typed);
-    QCOMPARE(open.view->CommitPendingInput(), !stored.isEmpty());
-    QCOMPARE(open.stored(), stored.isEmpty() ? before : stored);
-    QCOMPARE(open.edit->text(), shown);
-    QCOMPARE(open.document->isModified(), !stored.isEmpty());
+    CodePage page(model, field, language);
+    const QString before = page.value();
+    page.edit->clear();
+    QTest::keyClicks(page.edit, typed);
+    QCOMPARE(page.view->CommitPendingInput(), !stored.isEmpty());
+    QCOMPARE(page.value(), stored.isEmpty() ? before : stored);
+    QCOMPARE(page.edit->text(), shown);
+    QCOMPARE(page.document->isModified(), !stored.isEmpty());
     const QString range = field < kDpl214
         ? "The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz."
         : "The DPL Code you entered is invalid. The valid range is(OCT): 001 - 777.";
-    QCOMPARE(open.fixture.reporter.messages, stored.isEmpty() ? QStringList { range } : QStringList());
+    QCOMPARE(page.messages(), stored.isEmpty() ? QStringList { range } : QStringList());
 }
 
 void CustomizedCodeViewTest::leavingRefusedFieldKeepsFocus()
 {
-    OpenView open(QStringLiteral("KUD41600"), kTone124);
-    open.view->show();
-    QVERIFY(QTest::qWaitForWindowActive(open.view.get()));
-    open.edit->setFocus();
-    open.edit->clear();
-    open.view->control(kTone124 + 1)->setFocus();
-    QCOMPARE(open.fixture.reporter.messages.size(), 1);
-    QTRY_COMPARE(QApplication::focusWidget(), open.edit);
-    QCOMPARE(open.edit->selectedText(), QStringLiteral("100.0"));
+    CodePage page(QStringLiteral("KUD41600"), kTone124);
+    page.activate();
+    page.edit->setFocus();
+    page.edit->clear();
+    page.control(kTone124 + 1)->setFocus();
+    QCOMPARE(page.messages().size(), 1);
+    QTRY_COMPARE(QApplication::focusWidget(), page.edit);
+    QCOMPARE(page.edit->selectedText(), QStringLiteral("100.0"));
 }
 
 #include "CustomizedCodeViewTest.moc"

@@ -1,14 +1,11 @@
 #include "AppTests.h"
-#include "EditorFixture.h"
+#include "EditorPage.h"
 
 #include "base/StringTable.h"
 #include "editors/FrequencyView.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
 #include <QTreeWidget>
 
 // The RF frequency table editor: the input filter, the checks of a saved
@@ -21,53 +18,29 @@ private slots:
     void typing();
     void save_data();
     void save();
-    void changeOfUsedFrequencyAsksFirst_data();
-    void changeOfUsedFrequencyAsksFirst();
+    void editSecondRow_data();
+    void editSecondRow();
     void deleteKeepsUsedFrequencies();
     void unknownCompander();
-    void keyboard_data();
-    void keyboard();
     void selectionComesBack();
 };
 APP_TEST(FrequencyViewTest);
 
 namespace {
 
-TemplateChange Change(const char *element, const char *attribute, const char *value)
-{
-    return { QLatin1String(element), QLatin1String(attribute), QLatin1String(value) };
-}
+constexpr int kList = 1067, kFrequency = 1073, kAdd = 1041, kEdit = 1065;
 
-// The frequency table of a template profile in its editor.
-struct TablePage {
+// The frequency table of KUR51673: 22 rows, the second 456.1 MHz and the
+// first channel's transmit frequency.
+struct TablePage : EditorPage<CFrequencyView> {
     explicit TablePage(const TemplateChanges &changes = {}, const QString &language = QString())
-        : fixture(QStringLiteral(VELA_DATA_DIR), language, false)
-        , document(fixture.profile(QStringLiteral("KUR51673"), changes))
+        : EditorPage(QStringLiteral("KUR51673"), changes, language)
     {
-        open();
     }
-
-    void open()
-    {
-        view = std::make_unique<CFrequencyView>(EditorContext { *document, fixture.context });
-        view->OnInitialUpdate();
-    }
-    QTreeWidget *list() const { return view->control<QTreeWidget>(1067); }
-    QLineEdit *frequency() const { return view->control<QLineEdit>(1073); }
-    void click(int id) const { view->control<QPushButton>(id)->click(); }
-    QString stored(int row, const char *attribute) const
-    {
-        CDataItem frequencies;
-        CDataItem entry;
-        document->root()
-            .GetChildByName(QStringLiteral("frequencies"), frequencies)
-            .GetChildByIndex(row, entry);
-        return entry.isEmpty() ? QString() : entry.GetAttributeValue(QLatin1String(attribute)).toString();
-    }
-
-    EditorFixture fixture;
-    std::unique_ptr<CProfileDocument> document;
-    std::unique_ptr<CFrequencyView> view;
+    QTreeWidget *list() const { return control<QTreeWidget>(kList); }
+    QLineEdit *frequency() const { return control<QLineEdit>(kFrequency); }
+    void click(int id) const { control<QPushButton>(id)->click(); }
+    QString row(int index, const char *attribute) const { return stored(attribute, "frequencies", index); }
 };
 
 } // namespace
@@ -77,24 +50,15 @@ void FrequencyViewTest::typing_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("seventh digit after the point") << "English"
-                                                   << "450.12345678"
-                                                   << "450.123456";
-    QTest::newRow("fifth digit before the point") << "English"
-                                                  << "12345"
-                                                  << "1234";
-    QTest::newRow("letters and a second point") << "English"
-                                                << "4a5.6.7"
-                                                << "45.67";
-    QTest::newRow("above 4294.967295") << "English"
-                                       << "4294.967296"
-                                       << "4294.96729";
-    QTest::newRow("the language's separator") << "German"
-                                              << "450,5"
-                                              << "450,5";
-    QTest::newRow("a point that is not the separator") << "German"
-                                                       << "45.5"
-                                                       << "455";
+    const auto row = [](const char *name, const char *language, const char *typed, const char *shown) {
+        QTest::newRow(name) << language << typed << shown;
+    };
+    row("seventh digit after the point", "English", "450.12345678", "450.123456");
+    row("fifth digit before the point", "English", "12345", "1234");
+    row("letters and a second point", "English", "4a5.6.7", "45.67");
+    row("above 4294.967295", "English", "4294.967296", "4294.96729");
+    row("the language's separator", "German", "450,5", "450,5");
+    row("a point that is not the separator", "German", "45.5", "455");
 }
 
 void FrequencyViewTest::typing()
@@ -103,7 +67,7 @@ void FrequencyViewTest::typing()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     TablePage page({}, language);
-    page.click(1041);
+    page.click(kAdd);
     QTest::keyClicks(page.frequency(), typed);
     QCOMPARE(page.frequency()->text(), shown);
 }
@@ -115,20 +79,18 @@ void FrequencyViewTest::save_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("powerLevel"); // of the new row; empty: none added
-    QTest::newRow("new frequency") << TemplateChanges {} << "460.0125" << int(MsgAnswer::Ok) << ""
+    const TemplateChanges fourWatt { Change("factory_setting", "model", "KUR41673") };
+    const int ok = MsgAnswer::Ok;
+    const QString twoWatt = QStringLiteral("The frequency is authorized for 2W");
+    QTest::newRow("new frequency") << TemplateChanges {} << "460.0125" << ok << ""
                                    << "1";
-    QTest::newRow("MURS frequency") << TemplateChanges {} << "154.57" << int(MsgAnswer::Ok)
-                                    << "Invalid Frequency."
+    QTest::newRow("MURS frequency") << TemplateChanges {} << "154.57" << ok << "Invalid Frequency."
                                     << "";
     QTest::newRow("frequency already in the table")
-        << TemplateChanges {} << "451.1" << int(MsgAnswer::Ok) << StringTable::text(3019) << "";
-    const TemplateChanges fourWatt { Change("factory_setting", "model", "KUR41673") };
-    QTest::newRow("two-watt frequency, converted")
-        << fourWatt << "467.7625" << int(MsgAnswer::Ok) << "The frequency is authorized for 2W"
-        << "0";
+        << TemplateChanges {} << "451.1" << ok << StringTable::text(3019) << "";
+    QTest::newRow("two-watt frequency, converted") << fourWatt << "467.7625" << ok << twoWatt << "0";
     QTest::newRow("two-watt frequency, cancelled")
-        << fourWatt << "467.7625" << int(MsgAnswer::Cancel) << "The frequency is authorized for 2W"
-        << "";
+        << fourWatt << "467.7625" << int(MsgAnswer::Cancel) << twoWatt << "";
 }
 
 void FrequencyViewTest::save()
@@ -140,57 +102,75 @@ void FrequencyViewTest::save()
     QFETCH(QString, powerLevel);
     TablePage page(changes);
     page.fixture.reporter.answer = answer;
-    page.fixture.reporter.messages.clear();
-    page.click(1041);
+    page.messages().clear();
+    page.click(kAdd);
     QTest::keyClicks(page.frequency(), typed);
-    page.click(1041);
-    QCOMPARE(page.fixture.reporter.messages.join(QString()).left(message.size()), message);
-    QCOMPARE(page.stored(22, "power_level"), powerLevel);
+    page.click(kAdd);
+    QCOMPARE(page.messages().join(QString()).left(message.size()), message);
+    QCOMPARE(page.row(22, "power_level"), powerLevel);
     QCOMPARE(
         page.view->mode(), powerLevel.isEmpty() ? CFrequencyView::Mode::Add : CFrequencyView::Mode::Browse);
     QCOMPARE(page.list()->topLevelItemCount(), powerLevel.isEmpty() ? 22 : 23);
 }
 
-void FrequencyViewTest::changeOfUsedFrequencyAsksFirst_data()
+// The second row, the first channel's transmit frequency: a fixed bandwidth
+// would change the channel, so it is asked about first; the keyboard ends
+// an edit too.
+void FrequencyViewTest::editSecondRow_data()
 {
+    QTest::addColumn<QString>("typed"); // empty: the bandwidth rule becomes "25 kHz only"
+    QTest::addColumn<int>("key"); // that ends the edit; 0: the Edit button
     QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("bandwidth");
-    QTest::newRow("yes") << int(MsgAnswer::Yes) << "1";
-    QTest::newRow("no") << int(MsgAnswer::No) << "2";
+    QTest::addColumn<QString>("stored"); // freq,bandwidth
+    QTest::addColumn<bool>("editing");
+    const int ok = MsgAnswer::Ok;
+    QTest::newRow("used frequency's rule, yes") << "" << 0 << int(MsgAnswer::Yes) << "456100000,1" << false;
+    QTest::newRow("used frequency's rule, no") << "" << 0 << int(MsgAnswer::No) << "456100000,2" << true;
+    QTest::newRow("Enter saves") << "459" << int(Qt::Key_Return) << ok << "459000000,2" << false;
+    QTest::newRow("Escape cancels") << "459" << int(Qt::Key_Escape) << ok << "456100000,2" << false;
 }
 
-// The second row is the first channel's transmit frequency, which a fixed
-// bandwidth would change.
-void FrequencyViewTest::changeOfUsedFrequencyAsksFirst()
+void FrequencyViewTest::editSecondRow()
 {
+    QFETCH(QString, typed);
+    QFETCH(int, key);
     QFETCH(int, answer);
-    QFETCH(QString, bandwidth);
+    QFETCH(QString, stored);
+    QFETCH(bool, editing);
     TablePage page;
     page.fixture.reporter.answer = answer;
-    page.fixture.reporter.messages.clear();
+    page.messages().clear();
     page.list()->setCurrentItem(page.list()->topLevelItem(1));
-    page.click(1065);
-    page.view->control<QComboBox>(1063)->setCurrentIndex(1);
-    page.click(1065);
-    QCOMPARE(page.fixture.reporter.messages, QStringList { StringTable::text(3023) });
-    QCOMPARE(page.stored(1, "bandwidth"), bandwidth);
-    QCOMPARE(page.view->mode(),
-        answer == MsgAnswer::Yes ? CFrequencyView::Mode::Browse : CFrequencyView::Mode::Edit);
+    page.click(kEdit);
+    if (typed.isEmpty()) {
+        page.combo(1063)->setCurrentIndex(1);
+        page.click(kEdit);
+        QCOMPARE(page.messages(), QStringList { StringTable::text(3023) });
+    } else {
+        page.frequency()->selectAll();
+        QTest::keyClicks(page.frequency(), typed);
+        QTest::keyClick(page.frequency(), Qt::Key(key));
+        QVERIFY(page.messages().isEmpty());
+    }
+    QCOMPARE(page.row(1, "freq") + ',' + page.row(1, "bandwidth"), stored);
+    QCOMPARE(page.view->mode(), editing ? CFrequencyView::Mode::Edit : CFrequencyView::Mode::Browse);
+    if (!editing)
+        QCOMPARE(page.control<QPushButton>(kEdit)->text(), QStringLiteral("Edit"));
 }
 
 void FrequencyViewTest::deleteKeepsUsedFrequencies()
 {
     TablePage page({ Change("setting", "numberChannels", "8") });
-    page.fixture.reporter.messages.clear();
+    page.messages().clear();
     for (int row : { 0, 20, 21 })
         page.list()->topLevelItem(row)->setSelected(true);
-    const QString kept = page.stored(19, "freq");
+    const QString kept = page.row(19, "freq");
     page.click(1066);
-    QCOMPARE(page.fixture.reporter.messages,
+    QCOMPARE(page.messages(),
         QStringList({ QStringLiteral("Do you want to delete the selected item(s)?"),
             QStringLiteral("Frequency (Frequencies) used by channel can not be deleted.") }));
     QCOMPARE(page.list()->topLevelItemCount(), 20);
-    QCOMPARE(page.stored(19, "freq"), kept);
+    QCOMPARE(page.row(19, "freq"), kept);
     QCOMPARE(page.document->undoStack()->undoText(), QStringLiteral("Delete Frequency"));
     page.document->undoStack()->undo();
     QCOMPARE(page.list()->topLevelItemCount(), 22);
@@ -201,30 +181,7 @@ void FrequencyViewTest::unknownCompander()
     TablePage page({ Change("frequency", "compander_lle_mode", "0") });
     page.list()->setCurrentItem(page.list()->topLevelItem(0));
     QCOMPARE(page.list()->topLevelItem(0)->text(4), QStringLiteral("N/A"));
-    QCOMPARE(page.view->control<QComboBox>(1068)->currentText(), QStringLiteral("ON"));
-}
-
-void FrequencyViewTest::keyboard_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("Enter saves") << int(Qt::Key_Return) << "459000000";
-    QTest::newRow("Escape cancels") << int(Qt::Key_Escape) << "456100000";
-}
-
-void FrequencyViewTest::keyboard()
-{
-    QFETCH(int, key);
-    QFETCH(QString, stored);
-    TablePage page;
-    page.list()->setCurrentItem(page.list()->topLevelItem(1));
-    page.click(1065);
-    page.frequency()->selectAll();
-    QTest::keyClicks(page.frequency(), QStringLiteral("459"));
-    QTest::keyClick(page.frequency(), Qt::Key(key));
-    QCOMPARE(page.stored(1, "freq"), stored);
-    QCOMPARE(page.view->mode(), CFrequencyView::Mode::Browse);
-    QCOMPARE(page.view->control<QPushButton>(1065)->text(), QStringLiteral("Edit"));
+    QCOMPARE(page.combo(1068)->currentText(), QStringLiteral("ON"));
 }
 
 void FrequencyViewTest::selectionComesBack()

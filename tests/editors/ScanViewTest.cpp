@@ -1,5 +1,5 @@
 #include "AppTests.h"
-#include "SettingsPageFixture.h"
+#include "EditorPage.h"
 
 #include "editors/ScanView.h"
 
@@ -26,26 +26,21 @@ constexpr int kMembers = 1048;
 using Channels = QList<int>; // channel indexes
 
 // KUR40800: eight channels "CHAN 1" to "CHAN 8", the first four scanned.
-struct Page : SettingsPage<CScanView> {
+struct Page : EditorPage<CScanView> {
     Page()
-        : SettingsPage(QStringLiteral("KUR40800"))
+        : EditorPage(QStringLiteral("KUR40800"))
     {
-    }
-    CDataItem channel(int index) const
-    {
-        CDataItem item;
-        return document->root().GetChildByName(QStringLiteral("channels"), item).GetChildByIndex(index, item);
     }
     Channels members() const
     {
         Channels indexes;
         for (int index = 0; index < 8; ++index) {
-            if (channel(index).GetAttributeValue(QStringLiteral("in_scanlist")).toInt() != 0)
+            if (stored(QStringLiteral("in_scanlist"), "channels", index).toInt() != 0)
                 indexes << index;
         }
         return indexes;
     }
-    QListWidget *list(int id) const { return view.control<QListWidget>(id); }
+    QListWidget *list(int id) const { return control<QListWidget>(id); }
     QStringList names(int id, bool selectedOnly = false) const
     {
         QStringList shown;
@@ -92,7 +87,10 @@ void ScanViewTest::moves()
     QFETCH(QStringList, selected);
     Page page;
     for (int index : disabled) {
-        CDataItem channel = page.channel(index);
+        CDataItem channel;
+        page.document->root()
+            .GetChildByName(QStringLiteral("channels"), channel)
+            .GetChildByIndex(index, channel);
         page.document->setAttribute(channel, QStringLiteral("disable_channel"), 1, QString());
     }
     const Channels before = page.members();
@@ -101,13 +99,13 @@ void ScanViewTest::moves()
     for (int row : rows)
         page.list(from)->item(row)->setSelected(true);
     QVERIFY(page.list(other)->selectedItems().isEmpty()); // one list has a selection at a time
-    QVERIFY(!page.view.control(from == kAvailable ? 1034 : 1033)->isEnabled());
+    QVERIFY(!page.control(from == kAvailable ? 1034 : 1033)->isEnabled());
     const int steps = page.document->undoStack()->count();
-    page.view.control<QPushButton>(from == kAvailable ? 1033 : 1034)->click();
+    page.control<QPushButton>(from == kAvailable ? 1033 : 1034)->click();
     QCOMPARE(page.members(), members);
     QCOMPARE(page.names(kAvailable, true) + page.names(kMembers, true), selected);
     QCOMPARE(page.names(kAvailable).size() + page.names(kMembers).size(), 8 - disabled.size());
-    QVERIFY(page.fixture.reporter.messages.isEmpty());
+    QVERIFY(page.messages().isEmpty());
     QCOMPARE(page.document->undoStack()->count(), steps + 1);
     page.document->undoStack()->undo();
     QCOMPARE(page.members(), before);

@@ -1,6 +1,6 @@
 #include "AppTests.h"
+#include "EditorPage.h"
 #include "RadioEmulator.h"
-#include "SettingsPageFixture.h"
 
 #include "editors/AudioSettingView.h"
 #include "editors/ScanView.h"
@@ -35,17 +35,13 @@ APP_TEST(SettingViewTest);
 
 namespace {
 
-using Page = SettingsPage<CSettingView>;
+using Page = EditorPage<CSettingView>;
 
-// A page of model KUD41600 with "setting" values of "attribute=value".
+// A shown page of model KUD41600 with "setting" values of "attribute=value".
 std::unique_ptr<Page> ActivePage(
     const QStringList &settings = {}, const QString &model = QStringLiteral("KUD41600"))
 {
-    TemplateChanges changes;
-    for (const QString &value : settings)
-        changes << TemplateChange { QStringLiteral("setting"), value.section('=', 0, 0),
-            value.section('=', 1) };
-    auto page = std::make_unique<Page>(model, changes);
+    auto page = std::make_unique<Page>(model, Changes("setting", settings));
     page->activate();
     return page;
 }
@@ -77,7 +73,7 @@ void SettingViewTest::lists()
     QFETCH(int, chosen);
     QFETCH(QStringList, after);
     const auto page = ActivePage(before);
-    QCOMPARE(page->view.control<QComboBox>(id)->currentText(), shown);
+    QCOMPARE(page->control<QComboBox>(id)->currentText(), shown);
     page->choose(id, chosen);
     for (const QString &value : after)
         QCOMPARE(page->stored(value.section('=', 0, 0)), value.section('=', 1));
@@ -107,11 +103,11 @@ void SettingViewTest::typedFields()
     const auto page = ActivePage({ "rep_hangtime=9" });
     page->type(id, texts[1]);
     QVERIFY(page->document->isModified()); // typing alone makes the profile one to save
-    page->view.control(1004)->setFocus();
+    page->control(1004)->setFocus();
     QCOMPARE(page->stored(texts[0]), texts[2]);
-    QCOMPARE(page->fixture.reporter.messages.join(""), texts[3]);
+    QCOMPARE(page->messages().join(""), texts[3]);
     if (!texts[3].isEmpty())
-        QTRY_COMPARE(QApplication::focusWidget(), page->view.control(id)); // the user stays in the field
+        QTRY_COMPARE(QApplication::focusWidget(), page->control(id)); // the user stays in the field
 }
 
 void SettingViewTest::password_data()
@@ -143,14 +139,14 @@ void SettingViewTest::password()
     if (!texts[2].isNull())
         page->type(1002, texts[2]);
     if (byCommit)
-        QCOMPARE(page->view.CommitPendingInput(), texts[4].isEmpty());
+        QCOMPARE(page->view->CommitPendingInput(), texts[4].isEmpty());
     else
-        page->view.control(1003)->setFocus();
+        page->control(1003)->setFocus();
     QCOMPARE(page->stored(QStringLiteral("password")), texts[3]);
-    QCOMPARE(page->fixture.reporter.messages.join(""), texts[4]);
-    QTRY_COMPARE(QApplication::focusWidget(), page->view.control(focused));
+    QCOMPARE(page->messages().join(""), texts[4]);
+    QTRY_COMPARE(QApplication::focusWidget(), page->control(focused));
     if (!texts[4].startsWith(QLatin1String("Please"))) // refused pairs are emptied
-        QCOMPARE(page->view.control<QLineEdit>(1002)->text(), texts[3]);
+        QCOMPARE(page->control<QLineEdit>(1002)->text(), texts[3]);
 }
 
 void SettingViewTest::passwordBoxesKeepTheClipboardOut()
@@ -159,7 +155,7 @@ void SettingViewTest::passwordBoxesKeepTheClipboardOut()
     QGuiApplication::clipboard()->setText(QStringLiteral("9999"));
     for (int id : { 1059, 1002 }) {
         page->type(id, QStringLiteral("1234"));
-        auto *box = page->view.control<QLineEdit>(id);
+        auto *box = page->control<QLineEdit>(id);
         QCOMPARE(box->contextMenuPolicy(), Qt::NoContextMenu);
         box->selectAll();
         for (auto key : { QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste })
@@ -173,21 +169,24 @@ void SettingViewTest::editedProfileReachesTheRadio()
     RadioEmulator radio({ QStringLiteral("--model"), QStringLiteral("KUR40800") });
     QVERIFY(!radio.path().isEmpty());
     const auto page = ActivePage({}, QStringLiteral("KUR40800"));
-    CProfileDocument &edited = *page->document;
     for (int id : { 1059, 1002 })
         page->type(id, QStringLiteral("2468"));
-    page->view.control<QCheckBox>(1037)->click();
+    page->control<QCheckBox>(1037)->click();
     page->choose(1026, 2);
-    QVERIFY(page->view.CommitPendingInput());
-    CAudioSettingView audio(EditorContext { edited, page->fixture.context });
-    audio.OnInitialUpdate();
-    emit audio.control<QComboBox>(1030)->activated(3);
-    CScanView scan(EditorContext { edited, page->fixture.context });
-    scan.OnInitialUpdate();
-    scan.control<QListWidget>(1047)->setCurrentRow(0);
-    scan.AddSelected();
+    QVERIFY(page->view->CommitPendingInput());
+    page->view.reset();
+    {
+        const EditorContext context { *page->document, page->fixture.context };
+        CAudioSettingView audio(context);
+        audio.OnInitialUpdate();
+        emit audio.control<QComboBox>(1030)->activated(3);
+        CScanView scan(context);
+        scan.OnInitialUpdate();
+        scan.control<QListWidget>(1047)->setCurrentRow(0);
+        scan.AddSelected();
+    }
     const QString path = page->fixture.temp.filePath(QStringLiteral("edited.kv9"));
-    QVERIFY(edited.Save(path));
+    QVERIFY(page->document->Save(path));
     CProfileDocument reopened(page->fixture.context.versionRules());
     QVERIFY(reopened.Open(path));
 
@@ -205,20 +204,14 @@ void SettingViewTest::editedProfileReachesTheRadio()
         QCOMPARE(
             finished.last().at(0).value<CRadioOperations::Outcome>(), CRadioOperations::Outcome::Succeeded);
     }
+    page->document = std::make_unique<CProfileDocument>(page->fixture.context.versionRules());
     VirtualCP image = link.image();
-    CProfileDocument readBack(page->fixture.context.versionRules());
-    QVERIFY(readBack.NewFromImage(image));
-    for (CProfileDocument *document : { &edited, &reopened, &readBack }) {
-        QStringList values;
-        CDataItem item;
-        for (const char *attribute : { "password", "disableLED", "timeoutTimer", "voice_language" })
-            values
-                << document->root().GetChildByName("setting", item).GetAttributeValue(attribute).toString();
-        document->root().GetChildByName(QStringLiteral("channels"), item).GetChildByIndex(4, item);
-        values << item.GetAttributeValue(QStringLiteral("in_scanlist")).toString();
-        QCOMPARE(values, QStringList({ "2468", "1", "180", "7", "1" }));
-    }
-    QVERIFY(page->fixture.reporter.messages.isEmpty());
+    QVERIFY(page->document->NewFromImage(image));
+    const QStringList values { page->stored("password"), page->stored("disableLED"),
+        page->stored("timeoutTimer"), page->stored("voice_language"),
+        page->stored("in_scanlist", "channels", 4) };
+    QCOMPARE(values, QStringList({ "2468", "1", "180", "7", "1" }));
+    QVERIFY(page->messages().isEmpty());
 }
 
 #include "SettingViewTest.moc"
