@@ -900,27 +900,27 @@ Installeer CPS opnieuw.</translation>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished">Geen PL/DPL-code</translation>
+        <translation>Geen PL/DPL-code</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished">Eigen PL-tonen</translation>
+        <translation>Eigen PL-toon</translation>
     </message>
     <message>
         <source>Inverted DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>Geïnverteerde DPL</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished">Eigen DPL-codes</translation>
+        <translation>Eigen DPL-code</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL</translation>
     </message>
 </context>
 <context>

@@ -900,27 +900,27 @@ Zainstaluj CPS ponownie.</translation>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished">Brak kodu PL/DPL</translation>
+        <translation>Brak kodu PL/DPL</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished">Własne tony PL</translation>
+        <translation>Własny ton PL</translation>
     </message>
     <message>
         <source>Inverted DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwrócony DPL</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished">Własne kody DPL</translation>
+        <translation>Własny kod DPL</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL</translation>
     </message>
 </context>
 <context>

@@ -900,27 +900,27 @@ Please reinstall CPS.</source>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished">Нет кода PL/DPL</translation>
+        <translation>Нет кода PL/DPL</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished">Свои тоны PL</translation>
+        <translation>Свой тон PL</translation>
     </message>
     <message>
         <source>Inverted DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>Инверсный DPL</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished">Свои коды DPL</translation>
+        <translation>Свой код DPL</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Гц</translation>
     </message>
     <message>
         <source>DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL</translation>
     </message>
 </context>
 <context>
