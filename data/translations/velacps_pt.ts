@@ -900,27 +900,27 @@ Volte a instalar o CPS.</translation>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished">Sem código PL/DPL</translation>
+        <translation>Sem código PL/DPL</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished">PL personalizado</translation>
+        <translation>PL personalizado</translation>
     </message>
     <message>
         <source>Inverted DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL invertido</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished">DPL personalizado</translation>
+        <translation>DPL personalizado</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL</translation>
     </message>
 </context>
 <context>
