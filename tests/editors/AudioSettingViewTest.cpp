@@ -68,7 +68,7 @@ void AudioSettingViewTest::visibleRows()
     QFETCH(QString, model);
     QFETCH(QString, limit);
     QFETCH(QList<int>, hidden);
-    QCOMPARE(Page(model, LimitChange(limit)).hidden(), hidden);
+    QCOMPARE(Page(model, Changes("limit", { limit })).hidden(), hidden);
 }
 
 #include "AudioSettingViewTest.moc"

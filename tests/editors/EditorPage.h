@@ -28,11 +28,6 @@ inline TemplateChanges Changes(const char *element, const QStringList &assignmen
     return changes;
 }
 
-inline TemplateChanges LimitChange(const QString &assignment)
-{
-    return Changes("limit", { assignment });
-}
-
 // An editor of a profile made from a template, in the language asked (the
 // default one when empty), opened on the channel given; for an abstract
 // View the test opens the kind it wants.
@@ -92,15 +87,20 @@ template <class View> struct EditorPage {
             texts << combo(id)->itemText(i);
         return texts;
     }
-    // An attribute of a section's element, the first or the one at index;
-    // empty when there is no such element.
+    // A section's element: the section, or its element at index.
+    CDataItem item(const char *section, int index = -1) const
+    {
+        CDataItem found;
+        document->root().GetChildByName(QLatin1String(section), found);
+        if (index >= 0)
+            found.GetChildByIndex(index, found);
+        return found;
+    }
+    // An attribute of that element; empty when there is no such element.
     QString stored(const QString &attribute, const char *section = "setting", int index = -1) const
     {
-        CDataItem item;
-        document->root().GetChildByName(QLatin1String(section), item);
-        if (index >= 0)
-            item.GetChildByIndex(index, item);
-        return item.isEmpty() ? QString() : item.GetAttributeValue(attribute).toString();
+        const CDataItem found = item(section, index);
+        return found.isEmpty() ? QString() : found.GetAttributeValue(attribute).toString();
     }
     QString ofChannel(const QString &attribute) const { return stored(attribute, "channels", channel); }
     // The ids of the page's hidden controls, in ascending order.

@@ -79,18 +79,19 @@ void FrequencyViewTest::save_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("powerLevel"); // of the new row; empty: none added
-    const TemplateChanges fourWatt { Change("factory_setting", "model", "KUR41673") };
-    const int ok = MsgAnswer::Ok;
+    const auto row = [](const char *name, const char *typed, const QString &message, const char *powerLevel,
+                         bool fourWatt = false, int answer = MsgAnswer::Ok) {
+        const TemplateChanges model { Change("factory_setting", "model", "KUR41673") };
+        QTest::newRow(name) << (fourWatt ? model : TemplateChanges {}) << typed << answer << message
+                            << powerLevel;
+    };
     const QString twoWatt = QStringLiteral("The frequency is authorized for 2W");
-    QTest::newRow("new frequency") << TemplateChanges {} << "460.0125" << ok << ""
-                                   << "1";
-    QTest::newRow("MURS frequency") << TemplateChanges {} << "154.57" << ok << "Invalid Frequency."
-                                    << "";
-    QTest::newRow("frequency already in the table")
-        << TemplateChanges {} << "451.1" << ok << StringTable::text(3019) << "";
-    QTest::newRow("two-watt frequency, converted") << fourWatt << "467.7625" << ok << twoWatt << "0";
-    QTest::newRow("two-watt frequency, cancelled")
-        << fourWatt << "467.7625" << int(MsgAnswer::Cancel) << twoWatt << "";
+    row("new frequency", "460.0125", "", "1");
+    row("MURS frequency", "154.57", "Invalid Frequency.", "");
+    row("frequency already in the table", "451.1", StringTable::text(3019), "");
+    row("two-watt frequency of a four-watt radio, converted", "467.7625", twoWatt, "0", true);
+    row("two-watt frequency of a four-watt radio, cancelled", "467.7625", twoWatt, "", true,
+        MsgAnswer::Cancel);
 }
 
 void FrequencyViewTest::save()

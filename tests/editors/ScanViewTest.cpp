@@ -61,21 +61,18 @@ void ScanViewTest::moves_data()
     QTest::addColumn<QList<int>>("rows");
     QTest::addColumn<Channels>("members");
     QTest::addColumn<QStringList>("selected"); // available, then member
-    QTest::newRow("add one: the next is selected") << Channels {} << kAvailable << QList<int> { 0 }
-                                                   << Channels { 0, 1, 2, 3, 4 } << QStringList { "CHAN 6" };
-    QTest::newRow("add two apart: the one after the last")
-        << Channels {} << kAvailable << QList<int> { 0, 2 } << Channels { 0, 1, 2, 3, 4, 6 }
-        << QStringList { "CHAN 8" };
-    QTest::newRow("add the last row: the first is selected")
-        << Channels {} << kAvailable << QList<int> { 3 } << Channels { 0, 1, 2, 3, 7 }
-        << QStringList { "CHAN 5" };
-    QTest::newRow("add every available: the first member is selected")
-        << Channels {} << kAvailable << QList<int> { 0, 1, 2, 3 } << Channels { 0, 1, 2, 3, 4, 5, 6, 7 }
-        << QStringList { "CHAN 1" };
-    QTest::newRow("remove one") << Channels {} << kMembers << QList<int> { 1 } << Channels { 0, 2, 3 }
-                                << QStringList { "CHAN 3" };
-    QTest::newRow("disabled channels: in neither list, membership kept") << Channels { 1,
-        5 } << kMembers << QList<int> { 0, 1, 2 } << Channels { 1 } << QStringList { "CHAN 1" };
+    const auto row = [](const char *name, int from, const QList<int> &rows, const Channels &members,
+                         const char *selected, const Channels &disabled = {}) {
+        QTest::newRow(name) << disabled << from << rows << members << QStringList { selected };
+    };
+    row("add one: the next is selected", kAvailable, { 0 }, { 0, 1, 2, 3, 4 }, "CHAN 6");
+    row("add two apart: the one after the last", kAvailable, { 0, 2 }, { 0, 1, 2, 3, 4, 6 }, "CHAN 8");
+    row("add the last row: the first is selected", kAvailable, { 3 }, { 0, 1, 2, 3, 7 }, "CHAN 5");
+    row("add every available: the first member is selected", kAvailable, { 0, 1, 2, 3 },
+        { 0, 1, 2, 3, 4, 5, 6, 7 }, "CHAN 1");
+    row("remove one", kMembers, { 1 }, { 0, 2, 3 }, "CHAN 3");
+    row("disabled channels: in neither list, membership kept", kMembers, { 0, 1, 2 }, { 1 }, "CHAN 1",
+        { 1, 5 });
 }
 
 void ScanViewTest::moves()
@@ -87,10 +84,7 @@ void ScanViewTest::moves()
     QFETCH(QStringList, selected);
     Page page;
     for (int index : disabled) {
-        CDataItem channel;
-        page.document->root()
-            .GetChildByName(QStringLiteral("channels"), channel)
-            .GetChildByIndex(index, channel);
+        CDataItem channel = page.item("channels", index);
         page.document->setAttribute(channel, QStringLiteral("disable_channel"), 1, QString());
     }
     const Channels before = page.members();

@@ -26,8 +26,6 @@ private slots:
     void lists();
     void typedFields_data();
     void typedFields();
-    void password_data();
-    void password();
     void passwordBoxesKeepTheClipboardOut();
     void editedProfileReachesTheRadio();
 };
@@ -80,73 +78,65 @@ void SettingViewTest::lists()
     QCOMPARE(page->document->undoStack()->count(), 1);
 }
 
+// Typed boxes are checked when the user leaves them for another field (or
+// the view commits); a refused text keeps the user in its box, selected. The two
+// password boxes are one value: they must match.
 void SettingViewTest::typedFields_data()
 {
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QStringList>("texts"); // attribute, typed, stored, message
-    QTest::newRow("power-up text") << 1003
-                                   << QStringList { "powerupString", "vela", "WELCOME",
-                                          "Power up text can only contain: A-Z, 0-9, b, c, d, g, h, l, i, o, "
-                                          "r, u, *, {, }, ?, &, %, ., +, /, "
-                                          "\\, -, '" };
-    QTest::newRow("hang time 51") << 1005
-                                  << QStringList { "rep_hangtime", "51", "9",
-                                         "The tx hangtime is invalid. Its range is 0 - 50." };
-    QTest::newRow("hang time keeps the digits") << 1005 << QStringList { "rep_hangtime", "a1b2", "12", "" };
-    QTest::newRow("empty hang time is 0") << 1005 << QStringList { "rep_hangtime", "", "0", "" };
+    QTest::addColumn<QString>("before"); // attribute=value
+    QTest::addColumn<QStringList>("typed"); // id=text, in order
+    QTest::addColumn<bool>("byCommit"); // left by the view's commit rather than for another field
+    QTest::addColumn<QString>("stored"); // attribute=value
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("focused"); // where the user is then
+    const auto row = [](const char *name, const char *before, const QStringList &typed, const char *stored,
+                         const QString &message, int focused, bool byCommit = false) {
+        QTest::newRow(name) << before << typed << byCommit << stored << message << focused;
+    };
+    const char *hangTime = "rep_hangtime=9";
+    const QString mismatch = QStringLiteral("The passwords you entered do not match.");
+    row("power-up text", "", { "1003=vela" }, "powerupString=WELCOME",
+        "Power up text can only contain: A-Z, 0-9, b, c, d, g, h, l, i, o, r, u, *, {, }, ?, &, %, ., +, /, "
+        "\\, -, '",
+        1003);
+    row("hang time 51", hangTime, { "1005=51" }, hangTime, "The tx hangtime is invalid. Its range is 0 - 50.",
+        1005);
+    row("hang time keeps the digits", hangTime, { "1005=a1b2" }, "rep_hangtime=12", "", 1004);
+    row("empty hang time is 0", hangTime, { "1005=" }, "rep_hangtime=0", "", 1004);
+    row("password of two characters", "", { "1059=12" }, "password=", "Please enter 4 numeric characters.",
+        1059);
+    row("different passwords", "", { "1059=1234", "1002=5678" }, "password=", mismatch, 1059);
+    row("equal passwords", "", { "1059=1234", "1002=1234" }, "password=1234", "", 1004);
+    row("refused passwords", "", { "1059=12ab", "1002=12ab" }, "password=", "Invalid Value.", 1059);
+    row("both passwords emptied", "password=4321", { "1059=", "1002=" }, "password=", "", 1004);
+    row("commit, no confirmation", "", { "1059=1234" }, "password=", mismatch, 1059, true);
 }
 
 void SettingViewTest::typedFields()
 {
-    QFETCH(int, id);
-    QFETCH(QStringList, texts);
-    const auto page = ActivePage({ "rep_hangtime=9" });
-    page->type(id, texts[1]);
-    QVERIFY(page->document->isModified()); // typing alone makes the profile one to save
-    page->control(1004)->setFocus();
-    QCOMPARE(page->stored(texts[0]), texts[2]);
-    QCOMPARE(page->messages().join(""), texts[3]);
-    if (!texts[3].isEmpty())
-        QTRY_COMPARE(QApplication::focusWidget(), page->control(id)); // the user stays in the field
-}
-
-void SettingViewTest::password_data()
-{
-    // before, password, confirmation (null: not visited), stored, message
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<bool>("byCommit"); // left by the view's commit rather than for another field
-    QTest::addColumn<int>("focused"); // where the user is put back
-    const QString none;
-    const QString mismatch = QStringLiteral("The passwords you entered do not match.");
-    QTest::newRow("two characters") << QStringList { "", "12", none, "",
-        "Please enter 4 numeric characters." }
-                                    << false << 1059;
-    QTest::newRow("different entries") << QStringList { "", "1234", "5678", "", mismatch } << false << 1059;
-    QTest::newRow("equal entries") << QStringList { "", "1234", "1234", "1234", "" } << false << 1003;
-    QTest::newRow("refused") << QStringList { "", "12ab", "12ab", "", "Invalid Value." } << false << 1059;
-    QTest::newRow("both emptied") << QStringList { "4321", "", "", "", "" } << false << 1003;
-    QTest::newRow("commit, no confirmation")
-        << QStringList { "", "1234", none, "", mismatch } << true << 1059;
-}
-
-void SettingViewTest::password()
-{
-    QFETCH(QStringList, texts);
+    QFETCH(QString, before);
+    QFETCH(QStringList, typed);
     QFETCH(bool, byCommit);
+    QFETCH(QString, stored);
+    QFETCH(QString, message);
     QFETCH(int, focused);
-    const auto page = ActivePage({ "password=" + texts[0] });
-    page->type(1059, texts[1]);
-    if (!texts[2].isNull())
-        page->type(1002, texts[2]);
+    const auto page = ActivePage({ before });
+    for (const QString &entry : typed)
+        page->type(entry.section('=', 0, 0).toInt(), entry.section('=', 1));
+    QVERIFY(page->document->isModified()); // typing alone makes the profile one to save
     if (byCommit)
-        QCOMPARE(page->view->CommitPendingInput(), texts[4].isEmpty());
+        QCOMPARE(page->view->CommitPendingInput(), message.isEmpty());
     else
-        page->control(1003)->setFocus();
-    QCOMPARE(page->stored(QStringLiteral("password")), texts[3]);
-    QCOMPARE(page->messages().join(""), texts[4]);
+        page->control(1004)->setFocus();
+    const QString attribute = stored.section('=', 0, 0);
+    QCOMPARE(page->stored(attribute), stored.section('=', 1));
+    QCOMPARE(page->messages().join(""), message);
     QTRY_COMPARE(QApplication::focusWidget(), page->control(focused));
-    if (!texts[4].startsWith(QLatin1String("Please"))) // refused pairs are emptied
-        QCOMPARE(page->control<QLineEdit>(1002)->text(), texts[3]);
+    if (!message.isEmpty()) // the refused text is selected, to be typed over
+        QCOMPARE(
+            page->control<QLineEdit>(focused)->selectedText(), page->control<QLineEdit>(focused)->text());
+    if (attribute == QLatin1String("password") && !message.startsWith(QLatin1String("Please")))
+        QCOMPARE(page->control<QLineEdit>(1002)->text(), stored.section('=', 1)); // refused pairs are emptied
 }
 
 void SettingViewTest::passwordBoxesKeepTheClipboardOut()
