@@ -900,27 +900,27 @@ Veuillez réinstaller le CPS.</translation>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished">Pas de code PL/DPL</translation>
+        <translation>Pas de code PL/DPL</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished">PL personnalisés</translation>
+        <translation>PL personnalisé</translation>
     </message>
     <message>
         <source>Inverted DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL inversé</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished">DPL personnalisés</translation>
+        <translation>DPL personnalisé</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL</translation>
     </message>
 </context>
 <context>

@@ -900,27 +900,27 @@ Reinstallare il CPS.</translation>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished">Nessun codice PL/DPL</translation>
+        <translation>Nessun codice PL/DPL</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished">PL personalizzati</translation>
+        <translation>PL personalizzato</translation>
     </message>
     <message>
         <source>Inverted DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL invertito</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished">DPL personalizzati</translation>
+        <translation>DPL personalizzato</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL</translation>
     </message>
 </context>
 <context>

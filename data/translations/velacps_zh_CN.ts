@@ -900,27 +900,27 @@ Please reinstall CPS.</source>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
-        <translation type="unfinished">无 PL/DPL 码</translation>
+        <translation>无 PL/DPL 码</translation>
     </message>
     <message>
         <source>Customized PL</source>
-        <translation type="unfinished">自定义 PL</translation>
+        <translation>自定义 PL</translation>
     </message>
     <message>
         <source>Inverted DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>反相 DPL</translation>
     </message>
     <message>
         <source>Customized DPL</source>
-        <translation type="unfinished">自定义 DPL</translation>
+        <translation>自定义 DPL</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>DPL</source>
-        <translation type="unfinished"></translation>
+        <translation>DPL</translation>
     </message>
 </context>
 <context>
