@@ -125,10 +125,13 @@ bool CChildFrame::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_editorSplitter && event->type() == QEvent::Resize)
         applyHelpHeight();
-    // The tree starts 200 wide once the splitter has its first size.
+    // The tree starts 200 wide once the splitter has its first size, or as
+    // wide as its longest caption: the section names of some languages are
+    // longer than English ones.
     if (watched == m_splitter && event->type() == QEvent::Resize && !m_treeWidthSet) {
         m_treeWidthSet = true;
-        m_splitter->setSizes({ kTreeWidth, std::max(0, m_splitter->width() - kTreeWidth) });
+        const int treeWidth = std::max(kTreeWidth, m_tree->captionWidth());
+        m_splitter->setSizes({ treeWidth, std::max(0, m_splitter->width() - treeWidth) });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -23,6 +23,8 @@ class CVelaCPSTreeView : public QTreeWidget {
     Q_OBJECT
 
 public:
+    // The width that shows every caption of the expanded tree whole.
+    int captionWidth() const { return sizeHintForColumn(0) + 2 * frameWidth(); }
     // Item data: the type in the low 16 bits, the channel index in the high.
     // The types are the codes of the editors the items show.
     static quint32 itemData(SectionKind type, int channelIndex = 0)

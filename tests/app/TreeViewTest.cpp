@@ -28,6 +28,8 @@ private slots:
     void addingSelectsTheNewChannel();
     void undoKeepsSelection();
     void helpPane();
+    void treeWidthFitsCaptions_data();
+    void treeWidthFitsCaptions();
 };
 APP_TEST(TreeViewTest);
 
@@ -271,6 +273,25 @@ void TreeViewTest::helpPane()
     QCOMPARE(window.frame.helpPane()->height(), CChildFrame::kInitialHelpHeight);
     window.frame.setHelpVisible(false);
     QVERIFY(!window.frame.helpPane()->isVisible());
+}
+
+void TreeViewTest::treeWidthFitsCaptions_data()
+{
+    QTest::addColumn<QString>("caption"); // of the first section
+    QTest::newRow("English: the usual width") << QString();
+    QTest::newRow("a longer section name") << QStringLiteral("Paramètres généraux de la radio portative");
+}
+
+void TreeViewTest::treeWidthFitsCaptions()
+{
+    QFETCH(QString, caption);
+    TreeWindow window;
+    if (!caption.isEmpty())
+        window.tree().topLevelItem(0)->child(0)->setText(0, caption);
+    window.frame.show();
+    QCoreApplication::processEvents();
+    QCOMPARE(window.tree().width(), std::max(CChildFrame::kTreeWidth, window.tree().captionWidth()));
+    QVERIFY(caption.isEmpty() || window.tree().width() > CChildFrame::kTreeWidth);
 }
 
 #include "TreeViewTest.moc"
