@@ -237,7 +237,7 @@ TEST_F(ImageToProfile, CountsBeyondTheImageAreCapped)
     image.limit.maxChannels = 25;
     image.limit.max_valid_freqs = 120;
     for (int k = 0; k < kChannelRecordCount; ++k)
-        putText(image.channels[k].name, ("N" + std::to_string(k)).c_str());
+        putText(image.channels[k].name, QByteArray("N").append(QByteArray::number(k)).constData());
     for (FrequencyRecord &r : image.frequencies)
         encodeFrequency(152'000'000, 128, r);
     convert();
