@@ -102,6 +102,9 @@ protected:
     void setFormRect(int controlId, const QRect &rect);
     // The decimal point replaced by the language's separator.
     QString localDecimal(QString number) const;
+    // A frequency in hertz as the lists and fields show it: megahertz with
+    // six decimals and the language's separator.
+    QString megahertzText(qint64 hertz) const;
 
     const EditorContext &context() const { return m_context; }
     CProfileDocument &document() const { return m_context.document; }

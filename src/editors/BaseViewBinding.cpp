@@ -102,6 +102,11 @@ QString CBaseView::localDecimal(QString number) const
     return number.replace(QLatin1Char('.'), CConfigStore::decimalSeparator(m_context.product.language()));
 }
 
+QString CBaseView::megahertzText(qint64 hertz) const
+{
+    return localDecimal(QString::number(double(hertz) * 0.000001, 'f', 6));
+}
+
 void CBaseView::LoadData()
 {
     for (const FormControl &control : m_form.controls)

@@ -285,8 +285,7 @@ void CChannelView::readFrequencyTable(std::vector<QString> &texts)
         frequency.listed = hz >= start && hz <= end;
         if (!frequency.listed)
             continue;
-        texts[size_t(i)]
-            = QStringLiteral("%1 - %2").arg(i + 1).arg(localDecimal(QString::number(hz * 0.000001, 'f', 6)))
+        texts[size_t(i)] = QStringLiteral("%1 - %2").arg(i + 1).arg(megahertzText(hz))
             + (twoWatt ? twoWattMark : QString());
     }
 }

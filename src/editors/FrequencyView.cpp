@@ -196,8 +196,7 @@ void CFrequencyView::fillList()
             const FrequencyRow row { i, value("freq"), value("bandwidth"), value("power_level"),
                 value("compander_lle_mode") };
             m_rows.push_back(row);
-            QStringList texts { QString::number(i + 1),
-                localDecimal(QString::number(row.frequency * 0.000001, 'f', 6)),
+            QStringList texts { QString::number(i + 1), megahertzText(row.frequency),
                 ruleText(combo(kBandwidth), row.bandwidth), ruleText(combo(kPower), row.powerLevel) };
             if (table->columnCount() > 4) {
                 texts << (row.compander == kCompanderOn  ? translated("ON")
@@ -251,7 +250,7 @@ void CFrequencyView::showRow(int row)
     if (row < 0 || size_t(row) >= m_rows.size())
         return;
     const FrequencyRow &entry = m_rows[size_t(row)];
-    frequencyEdit()->setText(localDecimal(QString::number(entry.frequency * 0.000001, 'f', 6)));
+    frequencyEdit()->setText(megahertzText(entry.frequency));
     m_acceptedText = frequencyEdit()->text();
     combo(kBandwidth)->setCurrentIndex(int(entry.bandwidth));
     combo(kPower)->setCurrentIndex(int(entry.powerLevel));

@@ -54,9 +54,9 @@ void CRadioInfoView::setValue(int controlId, const QString &text)
 QString CRadioInfoView::frequencyRange(const char *startAttribute, const char *endAttribute) const
 {
     const auto megahertz = [this](const char *attribute) {
-        return QString::number(readAttribute(Section::kLimit, attribute).toDouble() * 0.000001, 'f', 6);
+        return megahertzText(readAttribute(Section::kLimit, attribute).toLongLong());
     };
-    return localDecimal(megahertz(startAttribute) + QStringLiteral(" - ") + megahertz(endAttribute));
+    return megahertz(startAttribute) + QStringLiteral(" - ") + megahertz(endAttribute);
 }
 
 void CRadioInfoView::LoadData()
