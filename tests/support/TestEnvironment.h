@@ -4,7 +4,8 @@
 #include <QTemporaryDir>
 
 // Points the configuration store at a fresh temporary pair of machine and
-// user folders (XDG_CONFIG_DIRS / XDG_CONFIG_HOME) for the lifetime of the
+// user folders (XDG_CONFIG_DIRS / XDG_CONFIG_HOME), and the user's data
+// (XDG_DATA_HOME: the radio backups) at a third, for the lifetime of the
 // object, and writes the installed machine configuration with InstallPath =
 // installPath (the source tree's data folder by default). Without
 // writeMachine the machine file is left empty, so nothing installed
@@ -19,12 +20,15 @@ public:
 
     QString machineFile() const;
     QString userFile() const;
+    QString dataHome() const;
     QString root() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;
     QByteArray m_oldDirs, m_oldHome;
     bool m_hadDirs, m_hadHome;
+    QByteArray m_oldData;
+    bool m_hadData;
 };
 
 // Reads a whole file of the source tree's data folder ("lib/Region.stv").
