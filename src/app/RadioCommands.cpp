@@ -57,7 +57,7 @@ void CRadioCommands::reset()
 
 void CRadioCommands::onStageStarted(CRadioOperations::Stage stage)
 {
-    if (stage != CRadioOperations::Stage::Reading && stage != CRadioOperations::Stage::Writing)
+    if (stage == CRadioOperations::Stage::Identifying || stage == CRadioOperations::Stage::Resetting)
         return;
     if (m_progress)
         return;
