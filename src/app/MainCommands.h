@@ -44,7 +44,7 @@ public:
     QAction *add, *cut, *copy, *paste, *remove, *rename, *dealerInfo;
     QActionGroup *languageGroup;
     QAction *viewToolbar, *viewStatusBar, *viewHelpPane;
-    QAction *read, *write, *reset, *report;
+    QAction *read, *write, *reset, *restoreBackup, *report;
     QAction *cascade, *tile;
     QAction *helpContents, *about;
 
