@@ -15,9 +15,10 @@
 
 namespace {
 
-QString tr(const char *text)
+// What a side shows for a field or item it does not have.
+QString noneText()
 {
-    return QCoreApplication::translate("ProfileComparison", text);
+    return QCoreApplication::translate("ProfileComparison", "(none)");
 }
 
 // The elements that make up a profile, in the order of its text; the
@@ -60,7 +61,7 @@ public:
     QString shown(const QString &element, const QString &attribute, const QString &raw) const
     {
         if (raw.isNull())
-            return tr("(none)");
+            return noneText();
         if (isFrequency(attribute))
             return megahertz(raw);
         if (attribute == QLatin1String("rx_freq_ndx") || attribute == QLatin1String("tx_freq_ndx")) {
@@ -168,8 +169,8 @@ private:
             ProfileDifference difference = base(element, item, older, newer);
             difference.field = element;
             difference.caption = ProfileFieldCaptions::elementCaption(element);
-            difference.oldShown = older.isNull() ? tr("(none)") : m_old.summary(element, older);
-            difference.newShown = newer.isNull() ? tr("(none)") : m_new.summary(element, newer);
+            difference.oldShown = older.isNull() ? noneText() : m_old.summary(element, older);
+            difference.newShown = newer.isNull() ? noneText() : m_new.summary(element, newer);
             difference.oldRaw = older.isNull() ? QString() : older.xml();
             difference.newRaw = newer.isNull() ? QString() : newer.xml();
             m_differences << difference;

@@ -23,11 +23,6 @@ const QString kDescriptionSuffix = QStringLiteral(".json");
 const QString kTimeFormat = QStringLiteral("yyyyMMdd'T'HHmmss.zzz'Z'");
 const QString kFormatName = QStringLiteral("velacps-radio-backup");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RadioBackups", text);
-}
-
 QString descriptionPath(const QString &imagePath)
 {
     return imagePath.chopped(kImageSuffix.size()) + kDescriptionSuffix;
@@ -59,7 +54,7 @@ bool makeFolder(const QString &dir, QString &error)
 {
     if (QDir().mkpath(dir) && QFileInfo(dir).isDir())
         return true;
-    error = tr("The radio backup folder %1 cannot be made: %2")
+    error = QCoreApplication::translate("RadioBackups", "The radio backup folder %1 cannot be made: %2")
                 .arg(QDir::toNativeSeparators(dir), QString::fromLocal8Bit(std::strerror(errno)));
     return false;
 }
@@ -69,7 +64,7 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString &error)
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    error = tr("The radio backup %1 cannot be written: %2")
+    error = QCoreApplication::translate("RadioBackups", "The radio backup %1 cannot be written: %2")
                 .arg(QDir::toNativeSeparators(path), file.errorString());
     return false;
 }
@@ -130,7 +125,7 @@ bool checkWritable(QString &error)
         probe.remove();
         return true;
     }
-    error = tr("The radio backup folder %1 cannot be written: %2")
+    error = QCoreApplication::translate("RadioBackups", "The radio backup folder %1 cannot be written: %2")
                 .arg(QDir::toNativeSeparators(dir), probe.errorString());
     probe.remove();
     return false;
@@ -203,7 +198,9 @@ bool load(const QString &imagePath, VirtualCP &image, RadioBackup &backup, QStri
     QFile imageFile(imagePath);
     QFile descriptionFile(descriptionPath(imagePath));
     if (!imagePath.endsWith(kImageSuffix) || !imageFile.open(QIODevice::ReadOnly)) {
-        error = tr("%1 is no radio backup: it cannot be opened as one.").arg(shown);
+        error = QCoreApplication::translate(
+            "RadioBackups", "%1 is no radio backup: it cannot be opened as one.")
+                    .arg(shown);
         return false;
     }
     const QByteArray bytes = imageFile.read(sizeof image + 1);
@@ -211,14 +208,17 @@ bool load(const QString &imagePath, VirtualCP &image, RadioBackup &backup, QStri
     backup = RadioBackup {};
     if (bytes.size() != qsizetype(sizeof image) || !descriptionFile.open(QIODevice::ReadOnly)
         || !readDescription(descriptionFile.read(64 * 1024), backup, sha256)) {
-        error = tr("%1 is no radio backup of this program.").arg(shown);
+        error = QCoreApplication::translate("RadioBackups", "%1 is no radio backup of this program.")
+                    .arg(shown);
         return false;
     }
     VirtualCP loaded;
     std::memcpy(&loaded, bytes.constData(), sizeof loaded);
     if (digest(bytes) != sha256 || serialOf(loaded) != backup.serial || modelOf(loaded) != backup.model
         || !codeplug::isValidSerialNumber(loaded.factory.serial)) {
-        error = tr("The radio backup %1 is damaged; it is not written to a radio.").arg(shown);
+        error = QCoreApplication::translate(
+            "RadioBackups", "The radio backup %1 is damaged; it is not written to a radio.")
+                    .arg(shown);
         return false;
     }
     backup.imagePath = imagePath;
