@@ -2205,6 +2205,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>Failed to generate report.</source>
         <translation>Der Bericht konnte nicht erstellt werden.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(Standard)</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>

@@ -2205,6 +2205,10 @@ Vuelva a instalar el CPS.</translation>
         <source>Failed to generate report.</source>
         <translation>No se ha podido generar el informe.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(predeterminado)</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>

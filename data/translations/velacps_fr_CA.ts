@@ -2205,6 +2205,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>Failed to generate report.</source>
         <translation>Échec de la génération du rapport.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(par défaut)</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>

@@ -2205,6 +2205,10 @@ Reinstallare il CPS.</translation>
         <source>Failed to generate report.</source>
         <translation>Impossibile generare il report.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(predefinito)</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>

@@ -2205,6 +2205,10 @@ Installeer CPS opnieuw.</translation>
         <source>Failed to generate report.</source>
         <translation>Rapport genereren mislukt.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(standaard)</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>

@@ -2205,6 +2205,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>Failed to generate report.</source>
         <translation>Nie udało się wygenerować raportu.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(domyślnie)</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>

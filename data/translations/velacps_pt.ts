@@ -2205,6 +2205,10 @@ Volte a instalar o CPS.</translation>
         <source>Failed to generate report.</source>
         <translation>Não foi possível gerar o relatório.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(predefinido)</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>

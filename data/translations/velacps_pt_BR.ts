@@ -2205,6 +2205,10 @@ Reinstale o CPS.</translation>
         <source>Failed to generate report.</source>
         <translation>Não foi possível gerar o relatório.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(padrão)</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>

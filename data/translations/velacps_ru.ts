@@ -2205,6 +2205,10 @@ Please reinstall CPS.</source>
         <source>Failed to generate report.</source>
         <translation>Не удалось создать отчёт.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(по умолчанию)</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>

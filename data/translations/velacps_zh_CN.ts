@@ -2205,6 +2205,10 @@ Please reinstall CPS.</source>
         <source>Failed to generate report.</source>
         <translation>生成报告失败。</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>（默认）</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>

@@ -21,6 +21,7 @@ const char *const kKhzOnly = QT_TRANSLATE_NOOP("Report", "%1 KHz only");
 const char *const kKhz = QT_TRANSLATE_NOOP("Report", "%1 KHz");
 const char *const kNarrow = QT_TRANSLATE_NOOP("Report", "12.5");
 const char *const kWide = QT_TRANSLATE_NOOP("Report", "25");
+const char *const kDefaultMarking = QT_TRANSLATE_NOOP("Report", "(default)");
 
 const Exception kExceptions[] = {
     { "Prog 1 (URB)", QT_TRANSLATE_NOOP("Report", "Button A") },
@@ -291,7 +292,7 @@ QString replacement(const QString &token)
     if (exception->argument)
         text = text.arg(tr(exception->argument));
     if (exception->markDefault)
-        text += QLatin1Char(' ') + tr(QT_TRANSLATE_NOOP("Report", "(default)"));
+        text += QLatin1Char(' ') + tr(kDefaultMarking);
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "TestEnvironment.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -89,6 +90,49 @@ TEST(ReportTokens, LocalisingUsesTheTranslationOfEachWholeToken)
     EXPECT_EQ(page,
         QStringLiteral("<Disable Restore Factory Default>|<Disable>|<15 min>|<15 min>|<Button B>|<%1 KHz>")
             .replace(QLatin1String("%1"), QLatin1String("<25>")));
+}
+
+// Asks a language's compiled translation and notes every text it lacks.
+class MissRecorder : public QTranslator {
+public:
+    explicit MissRecorder(const QTranslator &language)
+        : m_language(language)
+    {
+    }
+    QString translate(const char *context, const char *source, const char *comment, int n) const override
+    {
+        const QString text = m_language.translate(context, source, comment, n);
+        if (text.isEmpty())
+            misses << QStringLiteral("%1 / %2").arg(QLatin1String(context), QString::fromUtf8(source));
+        return text;
+    }
+    bool isEmpty() const override { return false; }
+    mutable QStringList misses;
+
+private:
+    const QTranslator &m_language;
+};
+
+// The texts a report looks up at run time are in every built translation,
+// whether or not lupdate can see them at the place of the lookup.
+TEST(ReportTokens, EveryLanguageTranslatesEveryTextATokenLooksUp)
+{
+    const QDir built(QStringLiteral(VELA_BINARY_DIR "/share/velacps/translations"));
+    const QStringList files = built.entryList({ QStringLiteral("velacps_*.qm") });
+    EXPECT_EQ(files.size(), 12);
+    for (const QString &file : files) {
+        QTranslator language;
+        ASSERT_TRUE(language.load(built.filePath(file))) << qPrintable(file);
+        MissRecorder recorder(language);
+        QCoreApplication::installTranslator(&recorder);
+        for (const QStringList *tokens :
+            { &ReportTokens::detailedTokens(), &ReportTokens::handoutTokens() }) {
+            for (const QString &token : *tokens)
+                ReportTokens::replacement(token);
+        }
+        QCoreApplication::removeTranslator(&recorder);
+        EXPECT_EQ(recorder.misses, QStringList()) << qPrintable(file);
+    }
 }
 
 // Every token of a list is used by its shipped sheet, and the sheets use no
