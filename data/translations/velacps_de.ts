@@ -2384,4 +2384,15 @@ Please reinstall CPS.</source>
 Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+</context>
 </TS>

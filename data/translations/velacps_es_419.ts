@@ -2384,4 +2384,15 @@ Please reinstall CPS.</source>
 Vuelva a instalar el CPS.</translation>
     </message>
 </context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+</context>
 </TS>

@@ -87,7 +87,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>OFF</translation>
+        <translation>Arrêt</translation>
     </message>
 </context>
 <context>
@@ -946,7 +946,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>OFF</translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>English</source>
@@ -1046,7 +1046,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation>ON/OFF</translation>
+        <translation>Marche/Arrêt</translation>
     </message>
     <message>
         <source>Buttons</source>
@@ -1258,7 +1258,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation>ON</translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1947,11 +1947,11 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation>ON/OFF</translation>
+        <translation>Marche/Arrêt</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>OFF</translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Out of range</source>
@@ -1959,7 +1959,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation>ON</translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
@@ -2382,6 +2382,17 @@ Veuillez désinstaller puis réinstaller le CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Certains fichiers nécessaires au CPS sont introuvables.
 Veuillez réinstaller le CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Élevée</translation>
     </message>
 </context>
 </TS>

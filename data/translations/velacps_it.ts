@@ -934,15 +934,15 @@ Reinstallare il CPS.</translation>
     <name>Editors</name>
     <message>
         <source>Low</source>
-        <translation>Bassa</translation>
+        <translation>Basso</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Media</translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>High</source>
-        <translation>Alta</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -1883,7 +1883,7 @@ Reinstallare il CPS.</translation>
     </message>
     <message>
         <source>High</source>
-        <translation>Alta</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>iVOX Level</source>
@@ -1907,7 +1907,7 @@ Reinstallare il CPS.</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation>Bassa</translation>
+        <translation>Basso</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
@@ -1915,7 +1915,7 @@ Reinstallare il CPS.</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Media</translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>MHz</source>
@@ -2382,6 +2382,17 @@ Disinstallare e reinstallare il CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Alcuni file necessari al CPS non sono disponibili.
 Reinstallare il CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Bassa</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
     </message>
 </context>
 </TS>

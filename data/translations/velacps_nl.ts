@@ -1454,7 +1454,7 @@ Installeer CPS opnieuw.</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>PL-fase-omkering</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
@@ -1987,7 +1987,7 @@ Installeer CPS opnieuw.</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>PL-fase-omkering</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
@@ -2382,6 +2382,17 @@ Verwijder CPS en installeer het opnieuw.</translation>
 Please reinstall CPS.</source>
         <translation>Enkele bestanden die CPS nodig heeft, ontbreken.
 Installeer CPS opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Laag</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoog</translation>
     </message>
 </context>
 </TS>

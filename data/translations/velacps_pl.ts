@@ -442,11 +442,11 @@ Zainstaluj CPS ponownie.</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation>&amp;Zapisz</translation>
+        <translation>&amp;Wgraj do radiotelefonu</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation>Zapisz</translation>
+        <translation>Wgraj</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
@@ -1454,7 +1454,7 @@ Zainstaluj CPS ponownie.</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>Odwrócenie fazy PL</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
@@ -1987,7 +1987,7 @@ Zainstaluj CPS ponownie.</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>Odwrócenie fazy PL</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
@@ -2382,6 +2382,17 @@ Odinstaluj i ponownie zainstaluj CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Brak niektórych plików potrzebnych do działania CPS.
 Zainstaluj CPS ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Niska</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Wysoka</translation>
     </message>
 </context>
 </TS>

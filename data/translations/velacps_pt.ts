@@ -934,15 +934,15 @@ Volte a instalar o CPS.</translation>
     <name>Editors</name>
     <message>
         <source>Low</source>
-        <translation>Baixa</translation>
+        <translation>Baixo</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Média</translation>
+        <translation>Médio</translation>
     </message>
     <message>
         <source>High</source>
-        <translation>Alta</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -1883,7 +1883,7 @@ Volte a instalar o CPS.</translation>
     </message>
     <message>
         <source>High</source>
-        <translation>Alta</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>iVOX Level</source>
@@ -1907,7 +1907,7 @@ Volte a instalar o CPS.</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation>Baixa</translation>
+        <translation>Baixo</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
@@ -1915,7 +1915,7 @@ Volte a instalar o CPS.</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Média</translation>
+        <translation>Médio</translation>
     </message>
     <message>
         <source>MHz</source>
@@ -2382,6 +2382,17 @@ Desinstale e volte a instalar o CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Faltam alguns ficheiros necessários ao CPS.
 Volte a instalar o CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Baixa</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
     </message>
 </context>
 </TS>

@@ -1454,7 +1454,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>Обратная фаза PL</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
@@ -1987,7 +1987,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>Обратная фаза PL</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
@@ -2382,6 +2382,17 @@ Please uninstall and re-install CPS.</source>
 Please reinstall CPS.</source>
         <translation>Отсутствуют некоторые файлы, необходимые для работы CPS.
 Переустановите CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Низкая</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокая</translation>
     </message>
 </context>
 </TS>

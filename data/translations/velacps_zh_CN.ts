@@ -2384,4 +2384,15 @@ Please reinstall CPS.</source>
 请重新安装 CPS。</translation>
     </message>
 </context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+</context>
 </TS>

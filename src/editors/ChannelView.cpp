@@ -60,8 +60,11 @@ enum Id {
 };
 
 constexpr const char *kBandwidths[] = { "12.5", "25" };
+// The power words agree with "power" where a language gives words a gender,
+// unlike the same English words for the audio levels.
+constexpr const char *kPowerContext = "TransmitPower";
 constexpr const char *kPowers[]
-    = { QT_TRANSLATE_NOOP("Editors", "Low"), QT_TRANSLATE_NOOP("Editors", "High") };
+    = { QT_TRANSLATE_NOOP("TransmitPower", "Low"), QT_TRANSLATE_NOOP("TransmitPower", "High") };
 constexpr const char *kScrambleCodes[]
     = { QT_TRANSLATE_NOOP("Editors", "OFF"), QT_TRANSLATE_NOOP("Editors", "Scramble Code 1"),
           QT_TRANSLATE_NOOP("Editors", "Scramble Code 2"), QT_TRANSLATE_NOOP("Editors", "Scramble Code 3") };
@@ -130,7 +133,7 @@ constexpr FormControl kControls[] = {
     ChannelCombo(kRxBandwidth, 5, 1004, "rx_bw", 1, kBandwidths),
     Note(kRxHighPowerNote, kHighPowerText, 6, 1),
     Label(kTalkaroundPowerLabel, QT_TRANSLATE_NOOP("Editors", "Talkaround Power"), 7, 1),
-    ChannelCombo(kTalkaroundPower, 7, kTalkaroundPowerLabel, "talkaround_power", 1, kPowers),
+    ChannelCombo(kTalkaroundPower, 7, kTalkaroundPowerLabel, "talkaround_power", 1),
     Label(1008, kCodeText, 8, 1),
     ChannelCombo(kRxCode, 8, 1008, "rx_code", 1),
     ColumnTitle(kTransmitTitle, QT_TRANSLATE_NOOP("Editors", "Transmit"), 2),
@@ -141,7 +144,7 @@ constexpr FormControl kControls[] = {
     ChannelCombo(kTxBandwidth, 5, kTxBandwidthLabel, "tx_bw", 2, kBandwidths),
     Note(kTxHighPowerNote, kHighPowerText, 6, 2),
     Label(kRepeaterPowerLabel, QT_TRANSLATE_NOOP("Editors", "Repeater Power"), 7, 2),
-    ChannelCombo(kRepeaterPower, 7, kRepeaterPowerLabel, "repeater_power", 2, kPowers),
+    ChannelCombo(kRepeaterPower, 7, kRepeaterPowerLabel, "repeater_power", 2),
     Label(kTxCodeLabel, kCodeText, 8, 2),
     ChannelCombo(kTxCode, 8, kTxCodeLabel, "tx_code", 2),
     Label(kScrambleLabel, QT_TRANSLATE_NOOP("Editors", "Scramble"), 9),
@@ -209,6 +212,14 @@ bool CChannelView::write(int controlId, const QVariant &value)
 {
     const FormControl *bound = formControl(controlId);
     return bound && writeValue(*bound, value);
+}
+
+void CChannelView::LoadRes()
+{
+    for (int id : { kTalkaroundPower, kRepeaterPower }) {
+        for (const char *power : kPowers)
+            combo(id)->addItem(QCoreApplication::translate(kPowerContext, power));
+    }
 }
 
 void CChannelView::OnInitialUpdate()

@@ -29,6 +29,7 @@ public:
     };
 
 protected:
+    void LoadRes() override;
     void LoadData() override;
     void OnControlChanged(const FormControl &control, const QVariant &value) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

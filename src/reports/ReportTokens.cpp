@@ -14,6 +14,7 @@ struct Exception {
     const char *text; // the string-table text that replaces it
     const char *argument = nullptr; // a string-table text that fills %1 of text
     bool markDefault = false; // followed by the "(default)" marking
+    const char *context = kContext; // the translation context of text
 };
 
 const char *const kKhzDefault = QT_TRANSLATE_NOOP("Report", "User selectable with %1 KHz as default");
@@ -52,6 +53,10 @@ const Exception kExceptions[] = {
     { "25 KHz only", kKhzOnly, kWide },
     { "12.5KHz", kKhz, kNarrow },
     { "25KHz", kKhz, kWide },
+    // A channel's power: the words agree with "power", unlike "$#High" of the
+    // audio levels.
+    { "Power High", QT_TRANSLATE_NOOP("TransmitPower", "High"), nullptr, false, "TransmitPower" },
+    { "Power Low", QT_TRANSLATE_NOOP("TransmitPower", "Low"), nullptr, false, "TransmitPower" },
     { "Call Tone (default)", QT_TRANSLATE_NOOP("Report", "Call Tone"), nullptr, true },
     { "Monitor (default)", QT_TRANSLATE_NOOP("Report", "Monitor"), nullptr, true },
     { "Preset 1 (default)", QT_TRANSLATE_NOOP("Report", "Preset 1"), nullptr, true },
@@ -131,6 +136,8 @@ const char *const kDetailed[] = {
     QT_TRANSLATE_NOOP("Report", "PL/DPL Code"),
     QT_TRANSLATE_NOOP("Report", "Power Level"),
     QT_TRANSLATE_NOOP("Report", "Power Up Text"),
+    "Power High",
+    "Power Low",
     QT_TRANSLATE_NOOP("Report", "Preset 1 Channel"),
     QT_TRANSLATE_NOOP("Report", "Preset 1"),
     QT_TRANSLATE_NOOP("Report", "Preset 2 Channel"),
@@ -288,7 +295,7 @@ QString replacement(const QString &token)
     const Exception *exception = exceptions().value(token);
     if (!exception)
         return QCoreApplication::translate(kContext, token.mid(kTokenPrefix.size()).toUtf8().constData());
-    QString text = tr(exception->text);
+    QString text = QCoreApplication::translate(exception->context, exception->text);
     if (exception->argument)
         text = text.arg(tr(exception->argument));
     if (exception->markDefault)

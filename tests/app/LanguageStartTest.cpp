@@ -10,9 +10,44 @@
 #include <QAction>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
+#include <QToolBar>
 #include <QTranslator>
+
+namespace {
+
+// A command's words as the user reads them: without the accelerator mark,
+// whether "&Save" or "保存(&S)", and without the shortcut after the tab.
+QString words(QString text)
+{
+    text = text.section(QLatin1Char('\t'), 0, 0);
+    text.remove(QRegularExpression(QStringLiteral("\\(&.\\)$")));
+    return text.remove(QLatin1Char('&')).trimmed().toCaseFolded();
+}
+
+// The words of each command of a menu, a submenu or the toolbar that appear
+// more than once.
+QStringList sharedWords(const QString &where, const QList<QAction *> &actions)
+{
+    QStringList shared;
+    QHash<QString, QString> seen;
+    for (const QAction *action : actions) {
+        if (action->isSeparator() || !action->isVisible())
+            continue;
+        if (action->menu())
+            shared << sharedWords(where + QStringLiteral(" > ") + action->text(), action->menu()->actions());
+        const QString key = words(action->text());
+        if (seen.contains(key))
+            shared << QStringLiteral("%1: \"%2\" and \"%3\"").arg(where, seen.value(key), action->text());
+        seen.insert(key, action->text());
+    }
+    return shared;
+}
+
+} // namespace
 
 // The program started in each language other than English: the language's
 // compiled translation and Qt's own are in use from the first window on.
@@ -22,6 +57,8 @@ class LanguageStartTest : public QObject {
 private slots:
     void startsInLanguage_data();
     void startsInLanguage();
+    void commandsOfOneMenuDiffer_data();
+    void commandsOfOneMenuDiffer();
 };
 
 void LanguageStartTest::startsInLanguage_data()
@@ -67,6 +104,38 @@ void LanguageStartTest::startsInLanguage()
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
             toolkit.translate("QPlatformTheme", "Cancel"));
+}
+
+void LanguageStartTest::commandsOfOneMenuDiffer_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const CMainCommands::Language &language : CMainCommands::languages())
+        QTest::newRow(language.key) << QString::fromLatin1(language.key);
+}
+
+// Two commands that read the same in one menu (or on the toolbar, where Save
+// and Write stand side by side) cannot be told apart.
+void LanguageStartTest::commandsOfOneMenuDiffer()
+{
+    QFETCH(QString, language);
+    ScopedConfig config;
+    QVERIFY(CConfigStore::setCurrentLanguage(language));
+    CVelaCPSApp app;
+    RecordingReporter reporter;
+    QVERIFY(app.InitInstance({}));
+    CMainCommands &commands = app.mainFrame()->commands();
+    commands.setProfileMenus(true);
+    QStringList shared = sharedWords(QStringLiteral("menu bar"), app.mainFrame()->menuBar()->actions());
+    QStringList captions;
+    for (QAction *action : commands.toolBar->actions())
+        captions << action->iconText();
+    QStringList buttons;
+    for (const QString &caption : captions) {
+        if (!caption.isEmpty() && buttons.contains(words(caption)))
+            shared << QStringLiteral("toolbar: \"%1\"").arg(caption);
+        buttons << words(caption);
+    }
+    QCOMPARE(shared, QStringList());
 }
 
 APP_TEST(LanguageStartTest);

@@ -49,8 +49,9 @@ INSTANTIATE_TEST_SUITE_P(Tokens, TokenReplacement,
         ReplacementCase { "$#High Power only", "High power only" },
         ReplacementCase {
             "$#User Selectable with high power as default", "User selectable with high power as default" },
-        ReplacementCase { "$#15", "15 min" }, ReplacementCase { "$#30", "30 min" },
-        ReplacementCase { "$#12.5KHz", "12.5 KHz" }, ReplacementCase { "$#25 KHz only", "25 KHz only" },
+        ReplacementCase { "$#Power High", "High" }, ReplacementCase { "$#15", "15 min" },
+        ReplacementCase { "$#30", "30 min" }, ReplacementCase { "$#12.5KHz", "12.5 KHz" },
+        ReplacementCase { "$#25 KHz only", "25 KHz only" },
         ReplacementCase {
             "$#User selectable with 12.5 KHz as default", "User selectable with 12.5 KHz as default" },
         ReplacementCase { "$#Monitor (default)", "Monitor (default)" },
@@ -63,7 +64,7 @@ TEST(ReportTokens, ListsHoldTheirTokensOnce)
         for (const QString &token : *tokens)
             EXPECT_TRUE(token.startsWith(QLatin1String("$#"))) << qPrintable(token);
     }
-    EXPECT_EQ(ReportTokens::detailedTokens().size(), 127);
+    EXPECT_EQ(ReportTokens::detailedTokens().size(), 129);
     EXPECT_EQ(ReportTokens::handoutTokens().size(), 45);
 }
 
