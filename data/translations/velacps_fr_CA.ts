@@ -1638,14 +1638,6 @@ Veuillez réinstaller le CPS.</translation>
         <translation>%1 kHz</translation>
     </message>
     <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
-    </message>
-    <message>
         <source>Button A</source>
         <translation>Bouton A</translation>
     </message>
@@ -2337,7 +2329,7 @@ Ligne : %1
     </message>
     <message>
         <source>25 KHz channel spacing is not permitted in this radio&apos;s region. Please select &quot;12.5 KHz only&quot;.</source>
-        <translation>L&apos;espacement des canaux de 25 kHz n&apos;est pas autorisé dans la région de cette radio. Veuillez sélectionner « 12.5 kHz uniquement ».</translation>
+        <translation>L&apos;espacement des canaux de 25 kHz n&apos;est pas autorisé dans la région de cette radio. Veuillez sélectionner « 12,5 kHz uniquement ».</translation>
     </message>
     <message>
         <source>The frequency, bandwidth, power level or compander value is not valid.</source>

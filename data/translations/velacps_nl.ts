@@ -1638,14 +1638,6 @@ Installeer CPS opnieuw.</translation>
         <translation>%1 kHz</translation>
     </message>
     <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
-    </message>
-    <message>
         <source>Button A</source>
         <translation>Knop A</translation>
     </message>

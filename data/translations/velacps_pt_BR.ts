@@ -1638,14 +1638,6 @@ Reinstale o CPS.</translation>
         <translation>%1 kHz</translation>
     </message>
     <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
-    </message>
-    <message>
         <source>Button A</source>
         <translation>Botão A</translation>
     </message>
@@ -2337,7 +2329,7 @@ Linha: %1
     </message>
     <message>
         <source>25 KHz channel spacing is not permitted in this radio&apos;s region. Please select &quot;12.5 KHz only&quot;.</source>
-        <translation>O espaçamento entre canais de 25 kHz não é permitido na região deste rádio. Selecione &quot;Apenas 12.5 kHz&quot;.</translation>
+        <translation>O espaçamento entre canais de 25 kHz não é permitido na região deste rádio. Selecione &quot;Apenas 12,5 kHz&quot;.</translation>
     </message>
     <message>
         <source>The frequency, bandwidth, power level or compander value is not valid.</source>

@@ -1638,14 +1638,6 @@ Please reinstall CPS.</source>
         <translation>%1 кГц</translation>
     </message>
     <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
-    </message>
-    <message>
         <source>Button A</source>
         <translation>Кнопка A</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "ChannelView.h"
 
 #include "ComboFill.h"
+#include "base/BandwidthText.h"
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
@@ -59,7 +60,6 @@ enum Id {
     kAutoScan = 1027,
 };
 
-constexpr const char *kBandwidths[] = { "12.5", "25" };
 // The power words agree with "power" where a language gives words a gender,
 // unlike the same English words for the audio levels.
 constexpr const char *kPowerContext = "TransmitPower";
@@ -130,7 +130,7 @@ constexpr FormControl kControls[] = {
     Label(1003, kFrequencyText, 4, 1),
     ChannelCombo(kRxFrequency, 4, 1003, "rx_freq_ndx", 1),
     Label(1004, kBandwidthText, 5, 1),
-    ChannelCombo(kRxBandwidth, 5, 1004, "rx_bw", 1, kBandwidths),
+    ChannelCombo(kRxBandwidth, 5, 1004, "rx_bw", 1),
     Note(kRxHighPowerNote, kHighPowerText, 6, 1),
     Label(kTalkaroundPowerLabel, QT_TRANSLATE_NOOP("Editors", "Talkaround Power"), 7, 1),
     ChannelCombo(kTalkaroundPower, 7, kTalkaroundPowerLabel, "talkaround_power", 1),
@@ -141,7 +141,7 @@ constexpr FormControl kControls[] = {
     Label(kTxFrequencyLabel, kFrequencyText, 4, 2),
     ChannelCombo(kTxFrequency, 4, kTxFrequencyLabel, "tx_freq_ndx", 2),
     Label(kTxBandwidthLabel, kBandwidthText, 5, 2),
-    ChannelCombo(kTxBandwidth, 5, kTxBandwidthLabel, "tx_bw", 2, kBandwidths),
+    ChannelCombo(kTxBandwidth, 5, kTxBandwidthLabel, "tx_bw", 2),
     Note(kTxHighPowerNote, kHighPowerText, 6, 2),
     Label(kRepeaterPowerLabel, QT_TRANSLATE_NOOP("Editors", "Repeater Power"), 7, 2),
     ChannelCombo(kRepeaterPower, 7, kRepeaterPowerLabel, "repeater_power", 2),
@@ -216,6 +216,11 @@ bool CChannelView::write(int controlId, const QVariant &value)
 
 void CChannelView::LoadRes()
 {
+    const QString separator = CConfigStore::decimalSeparator(context().product.language());
+    for (int id : { kRxBandwidth, kTxBandwidth }) {
+        for (auto bandwidth : { BandwidthText::Narrow, BandwidthText::Wide })
+            combo(id)->addItem(BandwidthText::kilohertz(bandwidth, separator));
+    }
     for (int id : { kTalkaroundPower, kRepeaterPower }) {
         for (const char *power : kPowers)
             combo(id)->addItem(QCoreApplication::translate(kPowerContext, power));

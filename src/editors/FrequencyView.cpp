@@ -1,6 +1,7 @@
 #include "FrequencyView.h"
 
 #include "FrequencyInput.h"
+#include "base/BandwidthText.h"
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/StringTable.h"
@@ -132,10 +133,11 @@ QChar CFrequencyView::separator() const
 void CFrequencyView::LoadRes()
 {
     QComboBox *bandwidth = combo(kBandwidth);
-    for (const char *width : { "12.5", "25" })
-        bandwidth->addItem(tr("%1 KHz only").arg(QLatin1String(width)));
-    for (const char *width : { "12.5", "25" })
-        bandwidth->addItem(tr("User selectable with %1 KHz as default").arg(QLatin1String(width)));
+    const QString decimal = separator();
+    for (const QString &rule : { tr("%1 KHz only"), tr("User selectable with %1 KHz as default") }) {
+        for (auto width : { BandwidthText::Narrow, BandwidthText::Wide })
+            bandwidth->addItem(rule.arg(BandwidthText::kilohertz(width, decimal)));
+    }
     list()->setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(list(), &QTreeWidget::itemSelectionChanged, this, &CFrequencyView::selectionChanged);
     connect(list(), &QTreeWidget::itemDoubleClicked, this, [this] { editOrSave(); });

@@ -115,7 +115,7 @@ std::optional<QString> CReportGenerator::handout() const
     page.replace(ReportText::kDealerMarker,
         ReportText::DealerBlock(ReportText::EscapeDealerText(left), ReportText::EscapeDealerText(middle),
             ReportText::EscapeDealerText(right)));
-    ReportTokens::localise(page, ReportTokens::handoutTokens());
+    ReportTokens::localise(page, ReportTokens::handoutTokens(), CConfigStore::decimalSeparator(m_language));
     return page;
 }
 
@@ -132,6 +132,6 @@ std::optional<QString> CReportGenerator::detailed() const
         *sheet, separator, twoWattModel, QCoreApplication::translate("Report", "2W limit"));
     QString page = profile.transform(parsedSheet(edited));
     page.replace(ReportText::kRowMarker, QStringLiteral("<tr>"));
-    ReportTokens::localise(page, ReportTokens::detailedTokens());
+    ReportTokens::localise(page, ReportTokens::detailedTokens(), separator);
     return page;
 }

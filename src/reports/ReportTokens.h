@@ -17,11 +17,12 @@ const QStringList &handoutTokens();
 
 // The text that replaces token in the current language. As a rule the
 // translation of the token's own English text; some tokens name another
-// text ("$#Prog 1 (URB)" is "Button A"), a formatted one ("$#12.5KHz" is
-// "12.5 KHz") or an item with its "(default)" marking.
-QString replacement(const QString &token);
+// text ("$#Prog 1 (URB)" is "Button A"), a bandwidth written with the
+// language's decimal separator ("$#12.5KHz" is "12,5 KHz" in German) or an
+// item with its "(default)" marking.
+QString replacement(const QString &token, const QString &decimalSeparator);
 
 // Replaces every token of tokens in page, in order.
-void localise(QString &page, const QStringList &tokens);
+void localise(QString &page, const QStringList &tokens, const QString &decimalSeparator);
 
 } // namespace ReportTokens

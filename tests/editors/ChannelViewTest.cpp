@@ -24,6 +24,8 @@ private slots:
     void disableAsksAboutPreset_data();
     void disableAsksAboutPreset();
     void editUndoRedoSaveReload();
+    void bandwidthsInTheLanguagesNotation_data();
+    void bandwidthsInTheLanguagesNotation();
 };
 APP_TEST(ChannelViewTest);
 
@@ -239,3 +241,34 @@ void ChannelViewTest::editUndoRedoSaveReload()
 }
 
 #include "ChannelViewTest.moc"
+
+void ChannelViewTest::bandwidthsInTheLanguagesNotation_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("narrow");
+    QTest::newRow("point") << "English"
+                           << "12.5";
+    QTest::newRow("comma") << "German"
+                           << "12,5";
+    QTest::newRow("comma, other script") << "Russian"
+                                         << "12,5";
+}
+
+// The channel's and the frequency table's bandwidths are written as the
+// language writes decimals; the profile keeps its numbers.
+void ChannelViewTest::bandwidthsInTheLanguagesNotation()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, narrow);
+    constexpr int kReceiveBandwidth = 1018, kTransmitBandwidth = 1020, kBandwidthRule = 1063;
+    Page channel(QStringLiteral("KUR51673"), {}, language);
+    for (int id : { kReceiveBandwidth, kTransmitBandwidth })
+        QCOMPARE(channel.items(id), QStringList({ narrow, QStringLiteral("25") }));
+    QCOMPARE(
+        channel.combo(kReceiveBandwidth)->currentIndex(), channel.ofChannel(QStringLiteral("rx_bw")).toInt());
+    const EditorPage<CFrequencyView> table(QStringLiteral("KUR51673"), {}, language);
+    const QStringList rules = table.items(kBandwidthRule);
+    QCOMPARE(rules.size(), 4);
+    for (int rule : { 0, 2 })
+        QVERIFY2(rules.at(rule).contains(narrow), qPrintable(rules.at(rule)));
+}

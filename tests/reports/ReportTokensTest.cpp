@@ -26,14 +26,16 @@ public:
 struct ReplacementCase {
     const char *token;
     const char *text;
+    const char *decimalSeparator = ".";
 };
 
 class TokenReplacement : public ::testing::TestWithParam<ReplacementCase> { };
 
 TEST_P(TokenReplacement, IsTheNamedText)
 {
-    EXPECT_EQ(
-        ReportTokens::replacement(QString::fromUtf8(GetParam().token)), QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(ReportTokens::replacement(
+                  QString::fromUtf8(GetParam().token), QString::fromUtf8(GetParam().decimalSeparator)),
+        QString::fromUtf8(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tokens, TokenReplacement,
@@ -86,11 +88,10 @@ TEST(ReportTokens, LocalisingUsesTheTranslationOfEachWholeToken)
     QCoreApplication::installTranslator(&translator);
     QString page
         = QStringLiteral("$#Disable Restore Factory Default|$#Disable|$#15 min|$#15|$#Prog 2 (LLB)|$#25KHz");
-    ReportTokens::localise(page, ReportTokens::detailedTokens());
+    ReportTokens::localise(page, ReportTokens::detailedTokens(), QStringLiteral("."));
     QCoreApplication::removeTranslator(&translator);
     EXPECT_EQ(page,
-        QStringLiteral("<Disable Restore Factory Default>|<Disable>|<15 min>|<15 min>|<Button B>|<%1 KHz>")
-            .replace(QLatin1String("%1"), QLatin1String("<25>")));
+        QStringLiteral("<Disable Restore Factory Default>|<Disable>|<15 min>|<15 min>|<Button B>|<25 KHz>"));
 }
 
 // Asks a language's compiled translation and notes every text it lacks.
@@ -129,7 +130,7 @@ TEST(ReportTokens, EveryLanguageTranslatesEveryTextATokenLooksUp)
         for (const QStringList *tokens :
             { &ReportTokens::detailedTokens(), &ReportTokens::handoutTokens() }) {
             for (const QString &token : *tokens)
-                ReportTokens::replacement(token);
+                ReportTokens::replacement(token, QStringLiteral(","));
         }
         QCoreApplication::removeTranslator(&recorder);
         EXPECT_EQ(recorder.misses, QStringList()) << qPrintable(file);
