@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 
