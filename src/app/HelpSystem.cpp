@@ -112,11 +112,16 @@ QUrl CHelpSystem::urlForHelpFile(const QString &fileNameFromHelpPanMap)
     if (fileNameFromHelpPanMap.isEmpty() || !helpEngine())
         return QUrl();
     // The pages sit in the collection's virtual folder under the names the
-    // help-page map uses.
-    const QUrl url = m_engine->findFile(
-        QUrl(QStringLiteral("qthelp://%1/%2/%3")
-                 .arg(m_namespace, QLatin1String(kVirtualFolder), fileNameFromHelpPanMap)));
-    return m_engine->fileData(url).isEmpty() ? QUrl() : url;
+    // help-page map uses; a paragraph's anchor follows the name after "#".
+    const QString page = fileNameFromHelpPanMap.section(QLatin1Char('#'), 0, 0);
+    const QString anchor = fileNameFromHelpPanMap.section(QLatin1Char('#'), 1);
+    QUrl url = m_engine->findFile(
+        QUrl(QStringLiteral("qthelp://%1/%2/%3").arg(m_namespace, QLatin1String(kVirtualFolder), page)));
+    if (m_engine->fileData(url).isEmpty())
+        return QUrl();
+    if (!anchor.isEmpty())
+        url.setFragment(anchor);
+    return url;
 }
 
 QUrl CHelpSystem::homeUrl()

@@ -1,5 +1,6 @@
 #include "AppTests.h"
 
+#include "HelpPane.h"
 #include "HelpSystem.h"
 #include "MainCommands.h"
 #include "TestEnvironment.h"
@@ -8,6 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QHelpEngineCore>
+#include <QHelpLink>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +30,9 @@ private slots:
     void languagePagesFallBackToEnglish_data();
     void languagePagesFallBackToEnglish();
     void helpOfTheRunsLanguage();
+    void indexHoldsEveryParagraphCaption_data();
+    void indexHoldsEveryParagraphCaption();
+    void paneScrollsToTheControlsParagraph();
 };
 
 void HelpSystemTest::brokenSetUps_data()
@@ -116,6 +123,61 @@ void HelpSystemTest::helpOfTheRunsLanguage()
     QFile german(dataPath(QStringLiteral("help/German/index.html")));
     QVERIFY(german.open(QIODevice::ReadOnly));
     QCOMPARE(help.engine()->fileData(help.homeUrl()), german.readAll());
+}
+
+void HelpSystemTest::indexHoldsEveryParagraphCaption_data()
+{
+    languagePagesFallBackToEnglish_data();
+}
+
+// Every control's paragraph is in the index under its caption, in the
+// words of the language's page, and leads to that paragraph.
+void HelpSystemTest::indexHoldsEveryParagraphCaption()
+{
+    QFETCH(QString, language);
+    ScopedConfig config;
+    QVERIFY(CConfigStore::prepare());
+    QVERIFY(CConfigStore::setCurrentLanguage(language));
+    CHelpSystem &help = CHelpSystem::instance();
+    QCOMPARE(help.status(), CHelpSystem::Status::Ready);
+    const QRegularExpression paragraph(QStringLiteral("<dt id=\"([^\"]+)\">([^<]+)</dt>"));
+    const QDir english(dataPath(QStringLiteral("help/English")));
+    int captions = 0;
+    for (const QString &page : english.entryList({ QStringLiteral("*.html") })) {
+        const QString text = QString::fromUtf8(help.engine()->fileData(help.urlForHelpFile(page)));
+        for (auto it = paragraph.globalMatch(text); it.hasNext(); ++captions) {
+            const QRegularExpressionMatch match = it.next();
+            const QString caption = match.captured(2)
+                                        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+                                        .replace(QLatin1String("&lt;"), QLatin1String("<"))
+                                        .replace(QLatin1String("&amp;"), QLatin1String("&"));
+            const QUrl expected = help.urlForHelpFile(page + QLatin1Char('#') + match.captured(1));
+            QStringList found;
+            for (const QHelpLink &link : help.engine()->documentsForKeyword(caption))
+                found << link.url.toString();
+            QVERIFY2(found.contains(expected.toString()),
+                qPrintable(caption + QLatin1String(": ") + found.join(',')));
+        }
+    }
+    QVERIFY(captions > 100);
+}
+
+// In the low pane below the editor the control's paragraph comes to the top.
+void HelpSystemTest::paneScrollsToTheControlsParagraph()
+{
+    ScopedConfig config;
+    QVERIFY(CConfigStore::prepare());
+    CHelpPane pane;
+    pane.resize(600, 150);
+    pane.show();
+    pane.showPage(QStringLiteral("general_settings.html#alternate-battery-selection"));
+    QTRY_VERIFY(pane.verticalScrollBar()->value() > 0);
+    const int paragraphTop = pane.verticalScrollBar()->value();
+    pane.showPage(QStringLiteral("general_settings.html#codeplug-password"));
+    QTRY_VERIFY(pane.verticalScrollBar()->value() < paragraphTop);
+    QCOMPARE(pane.source().fragment(), QStringLiteral("codeplug-password"));
+    pane.showPage(QStringLiteral("no_such_page.html#codeplug-password"));
+    QVERIFY(pane.source().isEmpty());
 }
 
 APP_TEST(HelpSystemTest);

@@ -184,7 +184,7 @@ void FormBindingTest::helpFollowsFocus()
     QVERIFY(QTest::qWaitForWindowActive(&editor.view));
     editor.view.control(1004)->setFocus();
     QTRY_COMPARE(pages.size(), 1);
-    QCOMPARE(pages.last().at(0).toString(), QStringLiteral("general_settings.html"));
+    QCOMPARE(pages.last().at(0).toString(), QStringLiteral("general_settings.html#repeater-station-id"));
 }
 
 #include "FormBindingTest.moc"
