@@ -1202,7 +1202,7 @@ Vuelva a instalar el CPS.</translation>
     </message>
     <message>
         <source>The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.</source>
-        <translation>El código PL ingresado no es válido. El rango válido es: 67.0 - 255.0 Hz.</translation>
+        <translation>El código PL ingresado no es válido. El rango válido es: 67,0 - 255,0 Hz.</translation>
     </message>
     <message>
         <source>Customized DPL</source>
@@ -2269,7 +2269,7 @@ Línea: %1
     </message>
     <message>
         <source>A customized PL tone must be from 67.0 to 255.0 Hz.</source>
-        <translation>Un tono PL personalizado debe estar entre 67.0 y 255.0 Hz.</translation>
+        <translation>Un tono PL personalizado debe estar entre 67,0 y 255,0 Hz.</translation>
     </message>
     <message>
         <source>A customized DPL code must be an octal code from 001 to 777.</source>

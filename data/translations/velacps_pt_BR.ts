@@ -1202,7 +1202,7 @@ Reinstale o CPS.</translation>
     </message>
     <message>
         <source>The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.</source>
-        <translation>O código PL digitado é inválido. A faixa válida é: 67.0 - 255.0 Hz.</translation>
+        <translation>O código PL digitado é inválido. A faixa válida é: 67,0 - 255,0 Hz.</translation>
     </message>
     <message>
         <source>Customized DPL</source>
@@ -2269,7 +2269,7 @@ Linha: %1
     </message>
     <message>
         <source>A customized PL tone must be from 67.0 to 255.0 Hz.</source>
-        <translation>Um tom PL personalizado deve estar entre 67.0 e 255.0 Hz.</translation>
+        <translation>Um tom PL personalizado deve estar entre 67,0 e 255,0 Hz.</translation>
     </message>
     <message>
         <source>A customized DPL code must be an octal code from 001 to 777.</source>
