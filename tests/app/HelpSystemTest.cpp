@@ -30,8 +30,6 @@ private slots:
     void languagePagesFallBackToEnglish_data();
     void languagePagesFallBackToEnglish();
     void helpOfTheRunsLanguage();
-    void indexHoldsEveryParagraphCaption_data();
-    void indexHoldsEveryParagraphCaption();
     void paneScrollsToTheControlsParagraph();
 };
 
@@ -93,7 +91,9 @@ void HelpSystemTest::languagePagesFallBackToEnglish_data()
 }
 
 // Every page of the English help is in the language's collection: the
-// language's own page where it has one, else the English page.
+// language's own page where it has one, else the English page. Every
+// control's paragraph of those pages is in the index under its caption, in
+// the words of the page, and leads to that paragraph.
 void HelpSystemTest::languagePagesFallBackToEnglish()
 {
     QFETCH(QString, language);
@@ -104,48 +104,14 @@ void HelpSystemTest::languagePagesFallBackToEnglish()
     QCOMPARE(help.status(), CHelpSystem::Status::Ready);
     const QDir english(dataPath(QStringLiteral("help/English")));
     const QDir own(dataPath(QStringLiteral("help/") + language));
+    const QRegularExpression paragraph(QStringLiteral("<dt id=\"([^\"]+)\">([^<]+)</dt>"));
+    int captions = 0;
     for (const QString &page : english.entryList({ QStringLiteral("*.html") })) {
         QFile source(own.exists(page) ? own.filePath(page) : english.filePath(page));
         QVERIFY(source.open(QIODevice::ReadOnly));
-        QCOMPARE(help.engine()->fileData(help.urlForHelpFile(page)), source.readAll());
-    }
-}
-
-// A language chosen in the menu takes effect at the next start; until then
-// the help stays in the language the program runs in.
-void HelpSystemTest::helpOfTheRunsLanguage()
-{
-    ScopedConfig config;
-    QVERIFY(CConfigStore::prepare());
-    CHelpSystem &help = CHelpSystem::instance();
-    help.setLanguage(QStringLiteral("German"));
-    QVERIFY(CConfigStore::setCurrentLanguage(QStringLiteral("English")));
-    QFile german(dataPath(QStringLiteral("help/German/index.html")));
-    QVERIFY(german.open(QIODevice::ReadOnly));
-    QCOMPARE(help.engine()->fileData(help.homeUrl()), german.readAll());
-}
-
-void HelpSystemTest::indexHoldsEveryParagraphCaption_data()
-{
-    languagePagesFallBackToEnglish_data();
-}
-
-// Every control's paragraph is in the index under its caption, in the
-// words of the language's page, and leads to that paragraph.
-void HelpSystemTest::indexHoldsEveryParagraphCaption()
-{
-    QFETCH(QString, language);
-    ScopedConfig config;
-    QVERIFY(CConfigStore::prepare());
-    QVERIFY(CConfigStore::setCurrentLanguage(language));
-    CHelpSystem &help = CHelpSystem::instance();
-    QCOMPARE(help.status(), CHelpSystem::Status::Ready);
-    const QRegularExpression paragraph(QStringLiteral("<dt id=\"([^\"]+)\">([^<]+)</dt>"));
-    const QDir english(dataPath(QStringLiteral("help/English")));
-    int captions = 0;
-    for (const QString &page : english.entryList({ QStringLiteral("*.html") })) {
-        const QString text = QString::fromUtf8(help.engine()->fileData(help.urlForHelpFile(page)));
-        for (auto it = paragraph.globalMatch(text); it.hasNext(); ++captions) {
+        const QByteArray text = source.readAll();
+        QCOMPARE(help.engine()->fileData(help.urlForHelpFile(page)), text);
+        for (auto it = paragraph.globalMatch(QString::fromUtf8(text)); it.hasNext(); ++captions) {
             const QRegularExpressionMatch match = it.next();
             const QString caption = match.captured(2)
                                         .replace(QLatin1String("&gt;"), QLatin1String(">"))
@@ -160,6 +126,20 @@ void HelpSystemTest::indexHoldsEveryParagraphCaption()
         }
     }
     QVERIFY(captions > 100);
+}
+
+// A language chosen in the menu takes effect at the next start; until then
+// the help stays in the language the program runs in.
+void HelpSystemTest::helpOfTheRunsLanguage()
+{
+    ScopedConfig config;
+    QVERIFY(CConfigStore::prepare());
+    CHelpSystem &help = CHelpSystem::instance();
+    help.setLanguage(QStringLiteral("German"));
+    QVERIFY(CConfigStore::setCurrentLanguage(QStringLiteral("English")));
+    QFile german(dataPath(QStringLiteral("help/German/index.html")));
+    QVERIFY(german.open(QIODevice::ReadOnly));
+    QCOMPARE(help.engine()->fileData(help.homeUrl()), german.readAll());
 }
 
 // In the low pane below the editor the control's paragraph comes to the top.
