@@ -88,8 +88,11 @@ QList<CliCommand> profileFileCommands()
     return {
         { "decode", "decode FILE", "Prints the text of a profile file (plain or scrambled) as UTF-8.", {}, 1,
             1, decode },
-        { "encode", "encode TEXTFILE OUT", "Writes a UTF-8 profile text as a profile file.", {}, 2, 2, encode },
-        { "check", "check FILE", "Whether FILE may be opened: frequencies, schema, region, codeplug version.",
+        { "encode", "encode TEXTFILE OUT", "Writes a UTF-8 profile text as a profile file.", {}, 2, 2,
+            encode },
+        { "check", "check FILE",
+            "Whether FILE may be opened: frequencies, schema, region, codeplug version, values the editors "
+            "can set.",
             {}, 1, 1, check },
         { "rules", "rules FILE OUT",
             "Opens FILE, runs the rules that showing a profile runs and saves it to OUT.", {}, 2, 2, rules },
