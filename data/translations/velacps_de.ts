@@ -180,6 +180,13 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>„%1“ ist in einem anderen Fenster geöffnet. Schließen Sie zuerst dieses Fenster oder speichern Sie unter einem anderen Namen.</translation>
+    </message>
+</context>
+<context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
@@ -1508,6 +1515,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Aus dem Funkgerät lesen</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
@@ -1526,6 +1537,14 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Die Codeplug-Versionen von CPS und Profil sind nicht kompatibel! Bitte aktualisieren Sie die CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Das Profil enthält einen Wert, den das CPS nicht einstellen kann: %1 ist „%2“, wählbar ist %3. Bitte korrigieren Sie die Datei.</translation>
     </message>
 </context>
 <context>
@@ -2200,6 +2219,21 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>(default)</source>
         <translation>(Standard)</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Zu groß: %1 Byte, gelesen werden höchstens %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Beschädigt: UTF-16-Text mit einer ungeraden Anzahl Bytes</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,13 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>&quot;%1&quot; está abierto en otra ventana. Cierre primero esa ventana o guarde con otro nombre.</translation>
+    </message>
+</context>
+<context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
@@ -1508,6 +1515,10 @@ Vuelva a instalar el CPS.</translation>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>No se pudo guardar &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Lectura de la radio</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
@@ -1526,6 +1537,14 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Las versiones de codeplug del CPS y del perfil no son compatibles. Actualice el CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>No se puede abrir el archivo &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>El perfil contiene un valor que el CPS no puede configurar: %1 es &quot;%2&quot;, cuando se puede elegir %3. Corrija el archivo.</translation>
     </message>
 </context>
 <context>
@@ -2200,6 +2219,21 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>(default)</source>
         <translation>(predeterminado)</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Demasiado grande: %1 bytes, cuando se leen como máximo %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Dañado: texto UTF-16 con un número impar de bytes</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,13 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>« %1 » est ouvert dans une autre fenêtre. Fermez d&apos;abord cette fenêtre ou enregistrez sous un autre nom.</translation>
+    </message>
+</context>
+<context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
@@ -1508,6 +1515,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Échec de l&apos;enregistrement de « %1 » : %2</translation>
     </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Lecture de la radio</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
@@ -1526,6 +1537,14 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Les versions de codeplug du CPS et du profil sont incompatibles ! Veuillez mettre à jour votre CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Le profil contient une valeur que le CPS ne peut pas définir : %1 vaut « %2 », alors que %3 peut être choisi. Veuillez corriger le fichier.</translation>
     </message>
 </context>
 <context>
@@ -2200,6 +2219,21 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>(default)</source>
         <translation>(par défaut)</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Trop volumineux : %1 octets, alors que %2 au plus sont lus</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Endommagé : texte UTF-16 d&apos;un nombre impair d&apos;octets</translation>
     </message>
 </context>
 <context>

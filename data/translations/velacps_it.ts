@@ -180,6 +180,13 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>&quot;%1&quot; è aperto in un&apos;altra finestra. Chiudere prima quella finestra o salvare con un altro nome.</translation>
+    </message>
+</context>
+<context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
@@ -1508,6 +1515,10 @@ Reinstallare il CPS.</translation>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Lettura dalla radio</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
@@ -1526,6 +1537,14 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Le versioni del codeplug del CPS e del profilo non sono compatibili. Aggiornare il CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Impossibile aprire il file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Il profilo contiene un valore che il CPS non può impostare: %1 è &quot;%2&quot;, mentre si può scegliere %3. Correggere il file.</translation>
     </message>
 </context>
 <context>
@@ -2200,6 +2219,21 @@ Reinstallare il CPS.</translation>
     <message>
         <source>(default)</source>
         <translation>(predefinito)</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Non è un file normale</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Troppo grande: %1 byte, mentre se ne leggono al massimo %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Danneggiato: testo UTF-16 con un numero dispari di byte</translation>
     </message>
 </context>
 <context>

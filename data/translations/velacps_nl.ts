@@ -180,6 +180,13 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>&quot;%1&quot; is geopend in een ander venster. Sluit eerst dat venster of sla op onder een andere naam.</translation>
+    </message>
+</context>
+<context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
@@ -1508,6 +1515,10 @@ Installeer CPS opnieuw.</translation>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Opslaan van &quot;%1&quot; mislukt: %2</translation>
     </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Uit de portofoon lezen</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
@@ -1526,6 +1537,14 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>De codeplugversies van CPS en profiel zijn niet compatibel! Werk CPS bij.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Het bestand &quot;%1&quot; kan niet worden geopend: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Het profiel bevat een waarde die de CPS niet kan instellen: %1 is &quot;%2&quot;, terwijl %3 kan worden gekozen. Corrigeer het bestand.</translation>
     </message>
 </context>
 <context>
@@ -2200,6 +2219,21 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>(default)</source>
         <translation>(standaard)</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Te groot: %1 bytes, terwijl er ten hoogste %2 worden gelezen</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Beschadigd: UTF-16-tekst met een oneven aantal bytes</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,13 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>„%1” jest otwarty w innym oknie. Najpierw zamknij to okno lub zapisz pod inną nazwą.</translation>
+    </message>
+</context>
+<context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
@@ -1508,6 +1515,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Nie udało się zapisać „%1”: %2</translation>
     </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Odczyt z radiotelefonu</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
@@ -1526,6 +1537,14 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Wersje codeplugu CPS i profilu są niezgodne! Zaktualizuj CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Nie można otworzyć pliku „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Profil zawiera wartość, której CPS nie może ustawić: %1 ma wartość „%2”, a można wybrać %3. Popraw plik.</translation>
     </message>
 </context>
 <context>
@@ -2200,6 +2219,21 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>(default)</source>
         <translation>(domyślnie)</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>To nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Za duży: %1 bajtów, a odczytywanych jest najwyżej %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Uszkodzony: tekst UTF-16 o nieparzystej liczbie bajtów</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,13 @@ Volte a instalar o CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>&quot;%1&quot; está aberto noutra janela. Feche primeiro essa janela ou guarde com outro nome.</translation>
+    </message>
+</context>
+<context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
@@ -1508,6 +1515,10 @@ Volte a instalar o CPS.</translation>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Não foi possível guardar &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Leitura do rádio</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
@@ -1526,6 +1537,14 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>As versões de codeplug do CPS e do perfil são incompatíveis. Atualize o CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Não é possível abrir o ficheiro &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>O perfil contém um valor que o CPS não pode definir: %1 é &quot;%2&quot;, quando se pode escolher %3. Corrija o ficheiro.</translation>
     </message>
 </context>
 <context>
@@ -2200,6 +2219,21 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>(default)</source>
         <translation>(predefinido)</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Demasiado grande: %1 bytes, quando se leem no máximo %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Danificado: texto UTF-16 com um número ímpar de bytes</translation>
     </message>
 </context>
 <context>

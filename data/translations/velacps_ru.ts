@@ -180,6 +180,13 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>«%1» открыт в другом окне. Сначала закройте это окно или сохраните под другим именем.</translation>
+    </message>
+</context>
+<context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
@@ -1508,6 +1515,10 @@ Please reinstall CPS.</source>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Не удалось сохранить «%1»: %2</translation>
     </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Чтение из радиостанции</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
@@ -1526,6 +1537,14 @@ Please reinstall CPS.</source>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Версии кодплага CPS и профиля несовместимы! Обновите CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Невозможно открыть файл «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Профиль содержит значение, которое CPS не может задать: %1 равно «%2», а выбрать можно %3. Исправьте файл.</translation>
     </message>
 </context>
 <context>
@@ -2200,6 +2219,21 @@ Please reinstall CPS.</source>
     <message>
         <source>(default)</source>
         <translation>(по умолчанию)</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Не обычный файл</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Слишком большой: %1 байт, а читается не более %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Повреждён: текст UTF-16 с нечётным числом байтов</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,13 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>“%1”已在另一个窗口中打开。请先关闭该窗口，或以其他名称保存。</translation>
+    </message>
+</context>
+<context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
@@ -1508,6 +1515,10 @@ Please reinstall CPS.</source>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>保存“%1”失败：%2</translation>
     </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>从对讲机读取</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFileCheck</name>
@@ -1526,6 +1537,14 @@ Please reinstall CPS.</source>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>CPS 与配置文件的 Codeplug 版本不兼容！请更新您的 CPS。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>无法打开文件“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>配置文件包含 CPS 无法设置的值：%1 为“%2”，可选值为 %3。请更正该文件。</translation>
     </message>
 </context>
 <context>
@@ -2200,6 +2219,21 @@ Please reinstall CPS.</source>
     <message>
         <source>(default)</source>
         <translation>（默认）</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>文件过大：%1 字节，最多只读取 %2 字节</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>文件已损坏：UTF-16 文本的字节数为奇数</translation>
     </message>
 </context>
 <context>

@@ -124,11 +124,14 @@ bool CProfileDocument::SetVirtualCPData(VirtualCP &image)
             return false;
         CDataItem::ProcessChannelName(text);
         m_fileText = text;
+        const QString before = m_model.mainDocument().xml();
         if (!m_model.LoadProfile(text, false))
             return false;
         // The limit values kept for the replaced profile are void, and so
-        // are its undo steps.
+        // are its undo steps; the replacement itself is one, and leaves the
+        // document modified.
         loaded();
+        recordReplacement(before, QCoreApplication::translate("ProfileDocument", "Read from the radio"));
         return true;
     } catch (CVelaCPSException &exception) {
         exception.passThrough("CProfileDocument::SetVirtualCPData", __LINE__);

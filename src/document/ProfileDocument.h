@@ -37,7 +37,8 @@ public:
     // The bytes a save would write (after the same storing steps).
     QByteArray StoreToBytes();
 
-    // Replaces the profile by the one made from an image read from a radio.
+    // Replaces the profile by the one made from an image read from a radio:
+    // one undo step, and the document is modified.
     bool SetVirtualCPData(VirtualCP &image);
     // Fills image from the profile for writing to the radio described by
     // identity. Returns 1 on success.
@@ -108,6 +109,8 @@ private:
         const std::function<ProfileChange()> &describe);
     // The edit path for the rules run while the profile is shown.
     ModelRules::AttributeWriter ruleWriter();
+    // Records the profile that replaced the text before as one undo step.
+    void recordReplacement(const QString &before, const QString &undoText);
     // Puts back a profile text kept by an undo step.
     void restore(const QString &text);
     // Runs body as part of showing the profile: no undo steps, the modified

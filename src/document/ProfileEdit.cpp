@@ -123,6 +123,11 @@ HookVerdict CProfileDocument::applyEdit(const QString &undoText, const std::func
     return verdict;
 }
 
+void CProfileDocument::recordReplacement(const QString &before, const QString &undoText)
+{
+    m_undoStack.push(new ProfileTextStep(*this, undoText, before, m_model.mainDocument().xml()));
+}
+
 ModelRules::AttributeWriter CProfileDocument::ruleWriter()
 {
     return [this](CDataItem &item, const QString &attribute, const QVariant &value) {

@@ -240,7 +240,7 @@ void CRadioOperations::transfer(Stage stage)
                 [&] {
                     return stage == Stage::Reading ? link.ReadCodeplug(m_image) : link.WriteCodeplug(m_image);
                 },
-                [&] { return link.ResetRadio(); } });
+                [&] { return resetOutcome(stage, link.ResetRadio()); } });
         },
         [this, stage](const RadioOutcome &outcome) {
             if (outcome.kind == RadioReport::Cancelled)
@@ -249,6 +249,16 @@ void CRadioOperations::transfer(Stage stage)
                 m_rememberedPassword = RadioChecks::ImagePassword(m_image);
             finish(reportOutcome(outcome));
         });
+}
+
+RadioOutcome CRadioOperations::resetOutcome(Stage stage, const RadioOutcome &reset)
+{
+    // Once every block of a write is acknowledged the radio holds the
+    // profile; a reset lost with the cable (the radio restarts with it at
+    // its next power-up) is no failed write.
+    const bool lostAfterWrite = stage == Stage::Writing && reset.kind == RadioReport::Failed
+        && reset.value == RadioReport::kCommunicationFailure;
+    return lostAfterWrite ? RadioOutcome {} : reset;
 }
 
 void CRadioOperations::resetAfterCancel(const RadioOutcome &stopped)

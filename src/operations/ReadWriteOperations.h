@@ -177,6 +177,8 @@ private:
     void transfer(Stage stage);
     // A stopped read or write resets the radio before it finishes.
     void resetAfterCancel(const RadioOutcome &stopped);
+    // The outcome of the reset that ends a transfer of stage.
+    static RadioOutcome resetOutcome(Stage stage, const RadioOutcome &reset);
 
     const CSettingsDocuments &m_settings;
     CableOpener m_openCable;

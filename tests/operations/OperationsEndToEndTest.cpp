@@ -575,6 +575,9 @@ INSTANTIATE_TEST_SUITE_P(EmulatorFaults, OperationFaults,
         // the main block come first; then two blocks are taken.
         FaultCase { "RefusedAfterTwoBlocks", fault("refuse-write", { "--fault-after", "24" }), true,
             kCommunicationError + " " + kPartlyWritten, true },
+        // Every block of the write is taken; the reset (request 45) is not answered.
+        FaultCase {
+            "ResetLostAfterTheLastBlock", fault("silent", { "--fault-after", "44" }), true, QString() },
         FaultCase { "NoiseBeforeTheLeadByte", fault("garbage"), false, QString() },
         FaultCase { "DroppedByte", fault("drop-byte"), false, kCommunicationError },
         FaultCase { "DroppedByteOnceIsRetried", fault("drop-byte", { "--fault-once", "--fault-after", "3" }),
