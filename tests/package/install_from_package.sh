@@ -29,6 +29,8 @@ expected=(
   usr/share/icons/hicolor/128x128/apps/velacps.png
   usr/share/icons/hicolor/256x256/apps/velacps.png
   usr/share/velacps/profiletemplate/DataProfile.xsd
+  usr/share/man/man1/velacps.1.gz usr/share/man/man1/velacps-cli.1.gz usr/share/man/man1/velacps-radiosim.1.gz
+  usr/share/bash-completion/completions/velacps-cli
 )
 for file in "${expected[@]}"; do
   [ -e "$root/$file" ] || { echo "missing from the package: $file" >&2; exit 1; }
