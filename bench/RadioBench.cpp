@@ -261,7 +261,8 @@ void BM_Radio_TraceOverhead(benchmark::State &state)
     body.insert(body.end(), std::begin(data), std::end(data));
     RadioFrame::Bytes replyBytes = RadioFrame::longFrame(RadioFrame::kReplyReadData, body);
     replyBytes.insert(replyBytes.begin(), RadioFrame::kAcknowledge);
-    const RadioReply reply { RadioFrame::kReplyReadData, 0x10000, RadioFrame::Bytes(std::begin(data), std::end(data)) };
+    const RadioReply reply { RadioFrame::kReplyReadData, 0x10000,
+        RadioFrame::Bytes(std::begin(data), std::end(data)) };
     const RadioFrame::Bytes request = RadioFrame::readBlock(0x10000, RadioFrame::kMaxBlockLength);
 
     double readSeconds = 0, traceSeconds = 0;

@@ -28,7 +28,8 @@ const QCommandLineOption kPortOption(QStringLiteral("port"),
 const QCommandLineOption kPasswordOption(QStringLiteral("password"),
     QStringLiteral("The radio's codeplug password, if it has one."), QStringLiteral("PPPP"));
 const QCommandLineOption kTraceOption(QStringLiteral("trace"),
-    QStringLiteral("Writes the radio traffic of this run to FILE (passwords masked)."), QStringLiteral("FILE"));
+    QStringLiteral("Writes the radio traffic of this run to FILE (passwords masked)."),
+    QStringLiteral("FILE"));
 const QCommandLineOption kYesOption(
     QStringLiteral("yes"), QStringLiteral("Answers Yes to the tier question."));
 
@@ -164,7 +165,8 @@ int withOperations(const QCommandLineParser &parser,
     QObject::connect(&operations, &CRadioOperations::finished, [&] { lines.endLine(); });
     const int status = body(session, operations, arguments);
     const QString &trace = operations.lastTrace();
-    if (!arguments.trace.isEmpty() && !trace.isEmpty() && !writeOutputFile(arguments.trace, trace.toUtf8(), true))
+    if (!arguments.trace.isEmpty() && !trace.isEmpty()
+        && !writeOutputFile(arguments.trace, trace.toUtf8(), true))
         return CliExit::Failed;
     return status;
 }
@@ -226,12 +228,13 @@ QList<CliCommand> radioCommands()
         { "identify", "identify [--port P] [--trace FILE]",
             "Identifies the radio on the cable and prints its identity.", { kPortOption, kTraceOption }, 0, 0,
             identifyRadio },
-        { "read", "read [--port P] OUT [--password PPPP] [--trace FILE]", "Reads the radio into a new profile file.",
-            { kPortOption, kPasswordOption, kTraceOption }, 1, 1, readRadio },
+        { "read", "read [--port P] OUT [--password PPPP] [--trace FILE]",
+            "Reads the radio into a new profile file.", { kPortOption, kPasswordOption, kTraceOption }, 1, 1,
+            readRadio },
         { "write", "write [--port P] FILE [--password PPPP] [--yes] [--trace FILE]",
             "Writes a profile into the radio after every compatibility check.",
             { kPortOption, kPasswordOption, kYesOption, kTraceOption }, 1, 1, writeRadio },
-        { "reset", "reset [--port P] [--trace FILE]", "Resets the radio.", { kPortOption, kTraceOption }, 0, 0,
-            resetRadio },
+        { "reset", "reset [--port P] [--trace FILE]", "Resets the radio.", { kPortOption, kTraceOption }, 0,
+            0, resetRadio },
     };
 }

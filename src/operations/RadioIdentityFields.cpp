@@ -28,7 +28,8 @@ QList<QPair<QString, QString>> radioIdentityFields(const RadioIdentity &identity
         { QStringLiteral("codeplug_version"), QString::number(identity.codeplugVersion) },
         { QStringLiteral("password"), RadioChecks::RadioPassword(identity) },
         { QStringLiteral("max_valid_freqs"), QString::number(identity.frequencyCount) },
-        { QStringLiteral("serial_clone_compatibility"), QString::number(identity.serial_clone_compatibility) },
+        { QStringLiteral("serial_clone_compatibility"),
+            QString::number(identity.serial_clone_compatibility) },
         { QStringLiteral("maxCodes"), QString::number(identity.maxCodes) },
     };
 }

@@ -160,7 +160,9 @@ void CRadioTrace::received(const Bytes &bytes, const RadioReply &reply, int resu
         // The data sits just before the checksum.
         maskPassword(masked, bytes.size() - 1 - size_t(result), size_t(result), reply.address);
     } else {
-        meaning = QStringLiteral("reply 0x%1, %2 data bytes").arg(reply.opcode, 2, 16, QLatin1Char('0')).arg(result);
+        meaning = QStringLiteral("reply 0x%1, %2 data bytes")
+                      .arg(reply.opcode, 2, 16, QLatin1Char('0'))
+                      .arg(result);
     }
     add('<', hexMasked(bytes, masked), meaning);
 }
@@ -168,7 +170,7 @@ void CRadioTrace::received(const Bytes &bytes, const RadioReply &reply, int resu
 void CRadioTrace::acknowledgement(const Bytes &bytes)
 {
     add('<', hexMasked(bytes, std::vector<bool>(bytes.size(), false)),
-        bytes.empty()              ? failureText(0)
+        bytes.empty()                  ? failureText(0)
             : bytes[0] == kAcknowledge ? QStringLiteral("acknowledgement")
                                        : failureText(CRadioProtocol::NoAcknowledge));
 }
@@ -180,8 +182,9 @@ void CRadioTrace::drained(const Bytes &bytes)
 
 QString CRadioTrace::text() const
 {
-    QString text = QStringLiteral("# radio trace, started %1 UTC\n# seconds, > sent or < received, bytes, meaning\n")
-                       .arg(m_started.toString(Qt::ISODateWithMs));
+    QString text
+        = QStringLiteral("# radio trace, started %1 UTC\n# seconds, > sent or < received, bytes, meaning\n")
+              .arg(m_started.toString(Qt::ISODateWithMs));
     for (const QString &line : m_lines)
         text += line + QLatin1Char('\n');
     return text;

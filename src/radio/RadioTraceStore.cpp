@@ -37,7 +37,8 @@ QString keep(const QString &text)
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     QString path;
     for (int number = 0; path.isEmpty() || QFile::exists(path); ++number)
-        path = dir.filePath(QStringLiteral("trace-%1-%2.txt").arg(stamp).arg(number, 2, 10, QLatin1Char('0')));
+        path
+            = dir.filePath(QStringLiteral("trace-%1-%2.txt").arg(stamp).arg(number, 2, 10, QLatin1Char('0')));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
         return QString();

@@ -145,7 +145,8 @@ TEST_F(RadioCliTest, TraceHasOneLinePerFrameAndMasksThePassword)
 {
     RadioEmulator radio({ "--verbose", "--password", "4321" });
     const QString trace = tempPath("read.trace");
-    const CliResult result = runOn(radio, { "read", tempPath("radio.kv9"), "--password", "4321", "--trace", trace });
+    const CliResult result
+        = runOn(radio, { "read", tempPath("radio.kv9"), "--password", "4321", "--trace", trace });
     ASSERT_EQ(result.exitCode, 0) << result.stderrText();
 
     static const QRegularExpression request(QStringLiteral("^radiosim: request ([0-9A-F]{2})"));

@@ -1,8 +1,8 @@
 // What a radio trace line shows of a frame, and that the codeplug password
 // (radio bytes 0x10009-0x1000C) never shows, whichever way it travels.
 
-#include "radio/RadioProtocol.h"
 #include "radio/RadioTrace.h"
+#include "radio/RadioProtocol.h"
 
 #include <gtest/gtest.h>
 
@@ -46,14 +46,17 @@ TEST_P(SentWriteTrace, MasksPasswordBytesAndTheirChecksum)
 INSTANTIATE_TEST_SUITE_P(Frames, SentWriteTrace,
     ::testing::Values(
         // Before the password: shown whole.
-        WriteCase { 0x10005, { 1, 2, 3, 4 }, "> FF 17 00 08 01 00 05 01 02 03 04 D1 | WriteBlock 0x010005 length 4 | echoed" },
+        WriteCase { 0x10005, { 1, 2, 3, 4 },
+            "> FF 17 00 08 01 00 05 01 02 03 04 D1 | WriteBlock 0x010005 length 4 | echoed" },
         // Ending in its first byte.
-        WriteCase { 0x10007, { 1, 2, 3 }, "> FF 17 00 07 01 00 07 01 02 ** ** | WriteBlock 0x010007 length 3 | echoed" },
+        WriteCase { 0x10007, { 1, 2, 3 },
+            "> FF 17 00 07 01 00 07 01 02 ** ** | WriteBlock 0x010007 length 3 | echoed" },
         // All four, with a byte either side.
         WriteCase { 0x10008, { 9, 0x31, 0x32, 0x33, 0x34, 9 },
             "> FF 17 00 0A 01 00 08 09 ** ** ** ** 09 ** | WriteBlock 0x010008 length 6 | echoed" },
         // Just after it.
-        WriteCase { 0x1000D, { 7 }, "> FF 17 00 05 01 00 0D 07 CF | WriteBlock 0x01000d length 1 | echoed" }));
+        WriteCase {
+            0x1000D, { 7 }, "> FF 17 00 05 01 00 0D 07 CF | WriteBlock 0x01000d length 1 | echoed" }));
 
 TEST(RadioTrace, MasksThePasswordReadFromTheRadio)
 {
@@ -61,7 +64,8 @@ TEST(RadioTrace, MasksThePasswordReadFromTheRadio)
     const Bytes bytes = readReply(0x10009, { 0x31, 0x32, 0x33, 0x34 });
     RadioReply reply { kReplyReadData, 0x10009, { 0x31, 0x32, 0x33, 0x34 } };
     trace.received(bytes, reply, 4, CRadioProtocol::NoError);
-    EXPECT_EQ(onlyLine(trace), "< 50 FF 80 00 08 01 00 09 ** ** ** ** ** | reply 0x80 0x010009, 4 data bytes");
+    EXPECT_EQ(
+        onlyLine(trace), "< 50 FF 80 00 08 01 00 09 ** ** ** ** ** | reply 0x80 0x010009, 4 data bytes");
 }
 
 TEST(RadioTrace, NamesTheFailureOfAReply)
