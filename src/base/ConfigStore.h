@@ -24,8 +24,6 @@ public:
     // cannot be written or a needed default is missing.
     static bool prepare();
 
-    // The machine's "InstallPath"; a relative one is taken from the
-    // running program's folder.
     static QString installPath();
     // A file of the install directory: install path / folder / file name;
     // empty when the install path is not configured.
