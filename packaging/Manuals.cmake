@@ -23,7 +23,7 @@ if(PANDOC)
     add_custom_command(OUTPUT ${page} ${page}.gz
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man ${man_dir}
       COMMAND Python3::Interpreter ${cli_docs} man ${source} "${program_file}" ${PROJECT_VERSION} ${markdown}
-      COMMAND ${PANDOC} --standalone --from markdown --to man ${markdown} --output ${page}
+      COMMAND ${PANDOC} --standalone --from markdown-smart --to man ${markdown} --output ${page}
       # Installed compressed, as man pages are on Debian.
       COMMAND gzip -9 -n -f -k ${page}
       DEPENDS ${depends} VERBATIM)

@@ -157,10 +157,11 @@ def write_completion(program, out):
     # other values (a password, hex digits) are typed, not completed.
     valued = {name: bool(FILE_VALUE.search(option.value)) for command in commands
               for option in command.options if option.value for name in option.names if name != "--port"}
+    file_reply = 'mapfile -t COMPREPLY < <(compgen -f -- "$current")'
     valued_case = "\n".join(
-        f"        {'|'.join(sorted(n for n, f in valued.items() if f == is_file))})\n"
-        f"            {'mapfile -t COMPREPLY < <(compgen -f -- \"$current\")' if is_file else 'COMPREPLY=()'}\n"
-        "            return ;;"
+        "        {names})\n            {reply}\n            return ;;".format(
+            names="|".join(sorted(name for name, file in valued.items() if file == is_file)),
+            reply=file_reply if is_file else "COMPREPLY=()")
         for is_file in (True, False) if is_file in valued.values())
     with open(out, "w", encoding="utf-8") as target:
         target.write(COMPLETION.format(
