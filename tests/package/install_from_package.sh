@@ -19,7 +19,7 @@ dpkg-deb --info "$deb" postinst | grep -q 'update-mime-database'
 root=$scratch/root
 dpkg -x "$deb" "$root"
 expected=(
-  usr/bin/velacps usr/bin/velacps-cli usr/bin/velacps-radiosim
+  usr/bin/velacps usr/bin/velacps-cli usr/bin/velacps-radiosim usr/lib/velacps/libvelacps-webpage.so
   "etc/xdg/Halvern/Vela LX Dealer CPS.ini"
   usr/share/applications/velacps.desktop
   usr/share/mime/packages/velacps.xml
