@@ -13,6 +13,7 @@
 #include "ProfileWindow.h"
 #include "RadioCommands.h"
 #include "ReportOptionDlg.h"
+#include "StartPage.h"
 #include "VelaCPSDoc.h"
 #include "VelaCPSTreeView.h"
 #include "base/ConfigStore.h"
@@ -90,6 +91,7 @@ CMainFrame::CMainFrame(const CProductContext &context, QWidget *parent)
     m_commands->viewStatusBar->setChecked(true);
     connectCommands();
     refreshCommandStates();
+    new CStartPage(*this);
     m_monitor->start();
 }
 
