@@ -14,6 +14,7 @@
 #include "RadioCommands.h"
 #include "ReportOptionDlg.h"
 #include "StartPage.h"
+#include "SupportFileCommand.h"
 #include "VelaCPSDoc.h"
 #include "VelaCPSTreeView.h"
 #include "base/ConfigStore.h"
@@ -92,6 +93,7 @@ CMainFrame::CMainFrame(const CProductContext &context, QWidget *parent)
     connectCommands();
     refreshCommandStates();
     new CStartPage(*this);
+    new CSupportFileCommand(*this);
     m_monitor->start();
 }
 
