@@ -12,6 +12,7 @@ packages=(
   libxml2-dev libxslt1-dev libftdi1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils clang-format
+  dpkg-dev appstream librsvg2-bin pandoc imagemagick file man-db bsdextrautils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -753,6 +753,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Der Bericht konnte nicht nach „%1“ geschrieben werden.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Der Bericht kann hier nicht angezeigt werden: die Browserbibliothek fehlt.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -808,6 +812,100 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Startbildschirm</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Noch kein Profil geöffnet.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Neues Profil</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Ein neues Profil aus der Vorlage eines Modells</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Profil öffnen</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Eine Profildatei (.kv9) auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Aus Funkgerät lesen</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Das Profil des Funkgeräts am Kabel</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>&amp;Zuletzt verwendete Profile</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Zuletzt verwendete Profile</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Eingabetaste öffnet das ausgewählte Profil</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation>%1 — %2, %3</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>unbekanntes Modell</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Kabel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>&amp;Supportdatei erstellen...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Speichert Versionen, Kabel, Funkgerät, Einstellungen und Funkprotokolle für den Lieferanten</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Supportdatei erstellen</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Supportdateien (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Das geöffnete Profil zur Supportdatei hinzufügen? Sein Codeplug-Passwort wird weggelassen.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Die Supportdatei wurde als „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Die Supportdatei „%1“ kann nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2506,13 @@ Bitte deinstallieren Sie die CPS und installieren Sie sie neu.</translation>
 Please reinstall CPS.</source>
         <translation>Einige von der CPS benötigte Dateien sind nicht vorhanden.
 Bitte installieren Sie die CPS neu.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>das Archiv konnte nicht erstellt werden</translation>
     </message>
 </context>
 <context>

@@ -753,6 +753,10 @@ Vuelva a instalar el CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>No se pudo escribir el informe en &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>El reporte no se puede mostrar aquí: falta la biblioteca del navegador.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -808,6 +812,100 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Pantalla de inicio</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Aún no se ha abierto ningún perfil.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Página de inicio</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Nuevo perfil</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Un perfil nuevo a partir de la plantilla de un modelo</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Abrir perfil</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Un archivo de perfil (.kv9) en esta computadora</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Leer de la radio</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>El perfil de la radio conectada al cable</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>Perfiles &amp;recientes</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Perfiles recientes</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Enter abre el perfil seleccionado</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation>%1 — %2, %3</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>modelo desconocido</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Cable: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Crear archivo de &amp;soporte...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Guarda las versiones, el cable, la radio, la configuración y las trazas de radio para el proveedor</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Crear archivo de soporte</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Archivos de soporte (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>¿Agregar el perfil abierto al archivo de soporte? Su contraseña de codeplug no se incluye.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>El archivo de soporte se guardó como &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>No se puede guardar el archivo de soporte &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2506,13 @@ Desinstale el CPS y vuelva a instalarlo.</translation>
 Please reinstall CPS.</source>
         <translation>Faltan algunos archivos que necesita el CPS.
 Vuelva a instalar el CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>no se pudo crear el archivo comprimido</translation>
     </message>
 </context>
 <context>

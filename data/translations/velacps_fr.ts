@@ -753,6 +753,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Impossible d&apos;écrire le rapport dans « %1 ».</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Le rapport ne peut pas être affiché ici : la bibliothèque du navigateur est absente.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -808,6 +812,100 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Écran de démarrage</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Aucun profil ouvert pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Page d&apos;accueil</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Nouveau profil</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Un nouveau profil à partir du modèle d&apos;une radio</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Ouvrir un profil</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Un fichier de profil (.kv9) sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Lire la radio</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Le profil de la radio raccordée au câble</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>Profils &amp;récents</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Profils récents</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Entrée ouvre le profil sélectionné</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation>%1 — %2, %3</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>modèle inconnu</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Câble : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Créer un fichier d&apos;&amp;assistance...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Enregistre les versions, le câble, la radio, les paramètres et les traces radio pour le fournisseur</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Créer un fichier d&apos;assistance</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Fichiers d&apos;assistance (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Ajouter le profil ouvert au fichier d&apos;assistance ? Son mot de passe de codeplug n&apos;y figure pas.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Le fichier d&apos;assistance a été enregistré sous « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;enregistrer le fichier d&apos;assistance « %1 » : %2</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2506,13 @@ Veuillez désinstaller puis réinstaller le CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Certains fichiers nécessaires au CPS sont introuvables.
 Veuillez réinstaller le CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>l&apos;archive n&apos;a pas pu être créée</translation>
     </message>
 </context>
 <context>

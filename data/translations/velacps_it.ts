@@ -753,6 +753,10 @@ Reinstallare il CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Impossibile scrivere il report in &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Impossibile mostrare qui il rapporto: manca la libreria del browser.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -808,6 +812,100 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Schermata iniziale</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Nessun profilo ancora aperto.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Pagina iniziale</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Nuovo profilo</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Un nuovo profilo dal modello di base di una radio</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Apri profilo</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Un file di profilo (.kv9) su questo computer</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Leggi dalla radio</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Il profilo della radio collegata al cavo</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>Profili &amp;recenti</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Profili recenti</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Invio apre il profilo selezionato</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>mancante</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation>%1 — %2, %3</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>modello sconosciuto</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Cavo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Crea file di &amp;assistenza...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Salva versioni, cavo, radio, impostazioni e tracce radio per il fornitore</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Crea file di assistenza</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>File di assistenza (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Aggiungere il profilo aperto al file di assistenza? La password del codeplug viene omessa.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Il file di assistenza è stato salvato come &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare il file di assistenza &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2506,13 @@ Disinstallare e reinstallare il CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Alcuni file necessari al CPS non sono disponibili.
 Reinstallare il CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>impossibile creare l&apos;archivio</translation>
     </message>
 </context>
 <context>

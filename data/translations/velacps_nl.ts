@@ -753,6 +753,10 @@ Installeer CPS opnieuw.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Het rapport kon niet naar &quot;%1&quot; worden geschreven.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Het rapport kan hier niet worden getoond: de browserbibliotheek ontbreekt.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -808,6 +812,100 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Opstartscherm</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Nog geen profiel geopend.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Startpagina</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Nieuw profiel</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Een nieuw profiel op basis van de sjabloon van een model</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Profiel openen</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Een profielbestand (.kv9) op deze computer</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Uit portofoon lezen</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Het profiel van de portofoon aan de kabel</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>&amp;Recente profielen</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Recente profielen</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Enter opent het geselecteerde profiel</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>ontbreekt</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation>%1 — %2, %3</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>onbekend model</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Kabel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>&amp;Supportbestand maken...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Slaat de versies, kabel, portofoon, instellingen en radiotraces op voor de leverancier</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Supportbestand maken</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Supportbestanden (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Het geopende profiel aan het supportbestand toevoegen? Het codeplug-wachtwoord wordt weggelaten.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Het supportbestand is opgeslagen als &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Kan het supportbestand &apos;%1&apos; niet opslaan: %2</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2506,13 @@ Verwijder CPS en installeer het opnieuw.</translation>
 Please reinstall CPS.</source>
         <translation>Enkele bestanden die CPS nodig heeft, ontbreken.
 Installeer CPS opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>het archief kon niet worden gemaakt</translation>
     </message>
 </context>
 <context>

@@ -753,6 +753,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Nie udało się zapisać raportu w „%1”.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Nie można tu wyświetlić raportu: brak biblioteki przeglądarki.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -808,6 +812,100 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Ekran startowy</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Nie otwarto jeszcze żadnego profilu.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Strona startowa</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Nowy profil</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Nowy profil z szablonu modelu</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Otwórz profil</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Plik profilu (.kv9) na tym komputerze</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Odczytaj z radiotelefonu</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Profil radiotelefonu podłączonego do kabla</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>&amp;Ostatnie profile</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Ostatnie profile</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Enter otwiera zaznaczony profil</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>brak pliku</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation>%1 — %2, %3</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>nieznany model</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Kabel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Utwórz plik dla &amp;wsparcia...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Zapisuje wersje, kabel, radiotelefon, ustawienia i zapisy transmisji dla dostawcy</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Utwórz plik dla wsparcia</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Pliki dla wsparcia (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Dodać otwarty profil do pliku dla wsparcia? Hasło codeplugu zostanie pominięte.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Plik dla wsparcia zapisano jako „%1”.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Nie można zapisać pliku dla wsparcia „%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2506,13 @@ Odinstaluj i ponownie zainstaluj CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Brak niektórych plików potrzebnych do działania CPS.
 Zainstaluj CPS ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>nie udało się utworzyć archiwum</translation>
     </message>
 </context>
 <context>

@@ -753,6 +753,10 @@ Volte a instalar o CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Não foi possível escrever o relatório em &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Não é possível mostrar o relatório aqui: falta a biblioteca do navegador.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -808,6 +812,100 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Ecrã inicial</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Ainda não foi aberto nenhum perfil.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Página inicial</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Novo perfil</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Um novo perfil a partir do modelo de um rádio</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Abrir perfil</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Um ficheiro de perfil (.kv9) neste computador</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Ler do rádio</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>O perfil do rádio ligado ao cabo</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>Perfis &amp;recentes</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Perfis recentes</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Enter abre o perfil selecionado</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>em falta</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation>%1 — %2, %3</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>modelo desconhecido</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Cabo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Criar ficheiro de &amp;suporte...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Guarda as versões, o cabo, o rádio, as definições e os registos de rádio para o fornecedor</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Criar ficheiro de suporte</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Ficheiros de suporte (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Adicionar o perfil aberto ao ficheiro de suporte? A palavra-passe do codeplug é omitida.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>O ficheiro de suporte foi guardado como &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Não é possível guardar o ficheiro de suporte &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2506,13 @@ Desinstale e volte a instalar o CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Faltam alguns ficheiros necessários ao CPS.
 Volte a instalar o CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>não foi possível criar o arquivo</translation>
     </message>
 </context>
 <context>

@@ -753,6 +753,10 @@ Please reinstall CPS.</source>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Не удалось записать отчёт в «%1».</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Отчёт не может быть показан здесь: отсутствует библиотека браузера.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -808,6 +812,100 @@ Please reinstall CPS.</source>
     <message>
         <source>Splash screen</source>
         <translation>Заставка</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Ещё не открыт ни один профиль.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Начальная страница</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Новый профиль</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Новый профиль из шаблона модели</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Открыть профиль</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Файл профиля (.kv9) на этом компьютере</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Считать с радиостанции</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Профиль радиостанции, подключённой к кабелю</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>&amp;Последние профили</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Последние профили</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Enter открывает выбранный профиль</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>отсутствует</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation>%1 — %2, %3</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>неизвестная модель</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Кабель: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Создать файл для &amp;поддержки...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Сохраняет версии, кабель, радиостанцию, настройки и журналы обмена для поставщика</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Создать файл для поддержки</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Файлы для поддержки (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Добавить открытый профиль в файл для поддержки? Пароль кодплага в него не попадёт.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Файл для поддержки сохранён как «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Не удаётся сохранить файл для поддержки «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2506,13 @@ Please uninstall and re-install CPS.</source>
 Please reinstall CPS.</source>
         <translation>Отсутствуют некоторые файлы, необходимые для работы CPS.
 Переустановите CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>не удалось создать архив</translation>
     </message>
 </context>
 <context>

@@ -753,6 +753,10 @@ Please reinstall CPS.</source>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>无法将报告写入“%1”。</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>无法在此显示报告：缺少浏览器库。</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -808,6 +812,100 @@ Please reinstall CPS.</source>
     <message>
         <source>Splash screen</source>
         <translation>启动画面</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>尚未打开任何配置文件。</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>起始页</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>新建配置文件</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>根据机型模板新建配置文件</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>此计算机上的配置文件 (.kv9)</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>从对讲机读频</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>连接在写频线上的对讲机的配置文件</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>最近的配置文件(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>最近的配置文件</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>按 Enter 打开选中的配置文件</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>缺失</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation>%1 — %2，%3</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>未知机型</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>写频线：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>创建支持文件(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>为供应商保存版本、写频线、对讲机、设置和通信记录</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>创建支持文件</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>支持文件 (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>将打开的配置文件加入支持文件？其中的写频密码不会包含在内。</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>支持文件已保存为“%1”。</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>无法保存支持文件“%1”：%2</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2506,13 @@ Please uninstall and re-install CPS.</source>
 Please reinstall CPS.</source>
         <translation>CPS 所需的部分文件不可用。
 请重新安装 CPS。</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>无法创建压缩包</translation>
     </message>
 </context>
 <context>

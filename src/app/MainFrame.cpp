@@ -13,6 +13,8 @@
 #include "ProfileWindow.h"
 #include "RadioCommands.h"
 #include "ReportOptionDlg.h"
+#include "StartPage.h"
+#include "SupportFileCommand.h"
 #include "VelaCPSDoc.h"
 #include "VelaCPSTreeView.h"
 #include "base/ConfigStore.h"
@@ -90,6 +92,8 @@ CMainFrame::CMainFrame(const CProductContext &context, QWidget *parent)
     m_commands->viewStatusBar->setChecked(true);
     connectCommands();
     refreshCommandStates();
+    new CStartPage(*this);
+    new CSupportFileCommand(*this);
     m_monitor->start();
 }
 

@@ -1,14 +1,15 @@
 #include "ReportDlg.h"
 
+#include "WebPage.h"
 #include "base/MessageReporter.h"
 #include "reports/ReportMail.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -16,36 +17,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QVBoxLayout>
-#include <QWebEngineDownloadRequest>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
-
-#include <unistd.h>
-
-namespace {
-
-// Chromium will not run its sandbox as root, and has no GPU to use there;
-// the flags are read when the engine starts, so they must be set before.
-void allowEngineAsRoot()
-{
-    if (geteuid() != 0)
-        return;
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    for (const QByteArray &flag : { QByteArray("--no-sandbox"), QByteArray("--disable-gpu") }) {
-        if (!flags.contains(flag))
-            flags += (flags.isEmpty() ? QByteArray() : QByteArray(" ")) + flag;
-    }
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
-}
-
-QWebEngineView *newEngineView()
-{
-    allowEngineAsRoot();
-    return new QWebEngineView;
-}
-
-} // namespace
 
 const QMarginsF CReportDlg::kPageMargins(0.23667, 0.16667, 0.23667, 0.16667);
 
@@ -54,7 +25,7 @@ CReportDlg::CReportDlg(const WrittenReport &report, ReportKind kind, bool displa
     , m_report(report)
     , m_kind(kind)
     , m_displayModel(displayModel)
-    , m_view(newEngineView())
+    , m_page(CWebPage::create(nullptr))
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
     , m_mailer(new CReportMailer(this))
 {
@@ -62,7 +33,14 @@ CReportDlg::CReportDlg(const WrittenReport &report, ReportKind kind, bool displa
     m_printer->setPageMargins(kPageMargins, QPageLayout::Inch);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_view, 1);
+    if (m_page) {
+        layout->addWidget(m_page->widget(), 1);
+    } else {
+        // Without the browser the window still saves, prints and mails the
+        // report as files.
+        layout->addWidget(
+            new QLabel(tr("The report cannot be shown here: the browser library is missing.")), 1);
+    }
     auto *buttons = new QHBoxLayout;
     layout->addLayout(buttons);
     buttons->addWidget(addButton("printPreview", tr("Print Preview"), &CReportDlg::printPreview));
@@ -79,7 +57,8 @@ CReportDlg::CReportDlg(const WrittenReport &report, ReportKind kind, bool displa
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(qMin(960, screen.width() * 9 / 10), qMin(820, screen.height() * 9 / 10));
 
-    m_view->load(QUrl::fromLocalFile(m_report.filePath));
+    if (m_page)
+        m_page->load(QUrl::fromLocalFile(m_report.filePath), [this](bool ok) { emit pageLoaded(ok); });
     if (m_kind == ReportKind::Handout)
         checkPictures();
 }
@@ -111,25 +90,18 @@ void CReportDlg::checkPictures() const
 void CReportDlg::printPreview()
 {
     QPrintPreviewDialog preview(m_printer.get(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CReportDlg::printOn);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *printer) {
+        if (m_page)
+            m_page->print(printer);
+    });
     preview.exec();
 }
 
 void CReportDlg::print()
 {
     QPrintDialog dialog(m_printer.get(), this);
-    if (dialog.exec() == Accepted)
-        printOn(m_printer.get());
-}
-
-// The browser prints in the background; preview and print need the pages
-// before they go on.
-void CReportDlg::printOn(QPrinter *printer)
-{
-    QEventLoop printing;
-    connect(m_view, &QWebEngineView::printFinished, &printing, &QEventLoop::quit);
-    m_view->print(printer);
-    printing.exec();
+    if (dialog.exec() == Accepted && m_page)
+        m_page->print(m_printer.get());
 }
 
 void CReportDlg::exportPdf()
@@ -137,13 +109,8 @@ void CReportDlg::exportPdf()
     const QString path = askPath(tr("Export PDF"), QStringLiteral(".pdf"), tr("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(m_view, &QWebEngineView::pdfPrintingFinished, this,
-        [this, connection](const QString &filePath, bool written) {
-            disconnect(*connection);
-            reportWritten(filePath, written);
-        });
-    m_view->printToPdf(path, pageLayout());
+    if (m_page)
+        m_page->printToPdf(path, pageLayout(), [this, path](bool written) { reportWritten(path, written); });
 }
 
 void CReportDlg::email()
@@ -162,15 +129,8 @@ void CReportDlg::saveAs()
     const QString path = askPath(tr("Save As"), QStringLiteral(".htm"), tr("Web pages (*.htm *.html)"));
     if (path.isEmpty())
         return;
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(m_view->page()->profile(), &QWebEngineProfile::downloadRequested, this,
-        [this, connection, path](QWebEngineDownloadRequest *download) {
-            disconnect(*connection);
-            connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, download, path] {
-                reportWritten(path, download->state() == QWebEngineDownloadRequest::DownloadCompleted);
-            });
-        });
-    m_view->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
+    if (m_page)
+        m_page->saveComplete(path, [this, path](bool written) { reportWritten(path, written); });
 }
 
 void CReportDlg::reportWritten(const QString &path, bool written)

@@ -216,7 +216,12 @@ bool CConfigStore::prepare()
 
 QString CConfigStore::installPath()
 {
-    return readString(machineSettings(), kInstallPath);
+    // A relative install path (a package's) counts from the program's own
+    // folder, so an install unpacked anywhere finds its data.
+    const QString path = readString(machineSettings(), kInstallPath);
+    if (path.isEmpty() || QDir::isAbsolutePath(path))
+        return path;
+    return QDir::cleanPath(QDir(programDir()).filePath(path));
 }
 
 QString CConfigStore::installFilePath(const QString &folder, const QString &fileName)

@@ -7,9 +7,11 @@
 #include "radio/CablePort.h"
 #include "radio/NamedLock.h"
 #include "radio/RadioLink.h"
+#include "radio/RadioTraceStore.h"
 #include "radio/StopEvent.h"
 #include "settings/ModelRules.h"
 
+#include <QMetaEnum>
 #include <QThread>
 
 namespace {
@@ -92,6 +94,7 @@ bool CRadioOperations::begin(bool transfer)
 void CRadioOperations::runStage(Stage stage, Steps steps, Continuation then)
 {
     m_then = std::move(then);
+    m_stages << QString::fromLatin1(QMetaEnum::fromType<Stage>().valueToKey(int(stage)));
     emit stageStarted(stage);
     m_worker.reset(QThread::create([this, steps = std::move(steps), cancel = m_cancel] {
         // The cable mutex is held for the whole stage, so no cable scan of
@@ -148,6 +151,7 @@ void CRadioOperations::finish(Outcome outcome)
 {
     {
         QMutexLocker lock(&m_linkMutex);
+        keepTrace(outcome);
         m_link.reset(); // releases the cable
     }
     if (m_transfer)
@@ -156,6 +160,17 @@ void CRadioOperations::finish(Outcome outcome)
     m_document = nullptr;
     m_documentOwner.clear();
     emit finished(outcome);
+}
+
+void CRadioOperations::keepTrace(Outcome outcome)
+{
+    m_lastTrace = m_link ? m_link->protocol().trace().text() : CRadioTrace().text();
+    m_lastTrace += QStringLiteral("# stages: %1\n# cable status: %2\n# result: %3\n")
+                       .arg(m_stages.join(QLatin1Char(' ')))
+                       .arg(m_cableStatus)
+                       .arg(QString::fromLatin1(QMetaEnum::fromType<Outcome>().valueToKey(int(outcome))));
+    m_stages.clear();
+    RadioTraceStore::keep(m_lastTrace);
 }
 
 void CRadioOperations::finishLater(Outcome outcome)

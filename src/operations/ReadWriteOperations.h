@@ -129,6 +129,9 @@ public:
     // Set by the password prompt and, after a write, to the password the
     // radio was given.
     const QString &rememberedPassword() const { return m_rememberedPassword; }
+    // The radio traffic of the last operation, with its stages and result
+    // (also kept on disk by RadioTraceStore).
+    const QString &lastTrace() const { return m_lastTrace; }
 
     // How long a reset waits for the radio to restart (the engine's default
     // unless set; tests against the emulator need no wait).
@@ -156,6 +159,7 @@ private:
     void stageEnded();
     bool openLink();
     void finish(Outcome outcome);
+    void keepTrace(Outcome outcome);
     // finish() from the event loop, for an end found within a start function.
     void finishLater(Outcome outcome);
 
@@ -206,5 +210,7 @@ private:
     RadioIdentity m_identity {};
     QString m_rememberedPassword;
     CableStatus m_cableStatus = CableError::Ok;
+    QStringList m_stages; // of the operation under way, for its trace
+    QString m_lastTrace;
     std::optional<std::chrono::milliseconds> m_resetSettle;
 };

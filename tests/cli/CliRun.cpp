@@ -24,6 +24,8 @@ CliResult CliTest::runWithOutputTo(const QString &path, const QStringList &argum
         QStringLiteral("XDG_CONFIG_DIRS"), QDir(m_config.root()).filePath(QStringLiteral("machine")));
     environment.insert(
         QStringLiteral("XDG_CONFIG_HOME"), QDir(m_config.root()).filePath(QStringLiteral("user")));
+    environment.insert(
+        QStringLiteral("XDG_STATE_HOME"), QDir(m_config.root()).filePath(QStringLiteral("state")));
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(m_temp.path());
     process.start(QStringLiteral(VELA_CLI_PATH), arguments);

@@ -12,6 +12,7 @@ namespace {
 
 const char *const kMachineDirs = "XDG_CONFIG_DIRS";
 const char *const kUserHome = "XDG_CONFIG_HOME";
+const char *const kUserState = "XDG_STATE_HOME";
 const QString kProductFile = QStringLiteral("Halvern/Vela LX Dealer CPS.ini");
 
 void restore(const char *name, bool wasSet, const QByteArray &value)
@@ -46,11 +47,14 @@ ScopedConfig::ScopedConfig(const QString &installPath, bool writeMachine)
     , m_oldHome(qgetenv(kUserHome))
     , m_hadDirs(qEnvironmentVariableIsSet(kMachineDirs))
     , m_hadHome(qEnvironmentVariableIsSet(kUserHome))
+    , m_oldState(qgetenv(kUserState))
+    , m_hadState(qEnvironmentVariableIsSet(kUserState))
 {
     if (!m_dir.isValid())
         ADD_FAILURE() << "cannot create a temporary configuration folder";
     qputenv(kMachineDirs, QFile::encodeName(m_dir.filePath(QStringLiteral("machine"))));
     qputenv(kUserHome, QFile::encodeName(m_dir.filePath(QStringLiteral("user"))));
+    qputenv(kUserState, QFile::encodeName(m_dir.filePath(QStringLiteral("state"))));
 
     QDir().mkpath(QFileInfo(machineFile()).absolutePath());
     QFile machine(machineFile());
@@ -63,6 +67,7 @@ ScopedConfig::~ScopedConfig()
 {
     restore(kMachineDirs, m_hadDirs, m_oldDirs);
     restore(kUserHome, m_hadHome, m_oldHome);
+    restore(kUserState, m_hadState, m_oldState);
 }
 
 QString ScopedConfig::machineFile() const

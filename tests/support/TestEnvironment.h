@@ -4,7 +4,8 @@
 #include <QTemporaryDir>
 
 // Points the configuration store at a fresh temporary pair of machine and
-// user folders (XDG_CONFIG_DIRS / XDG_CONFIG_HOME) for the lifetime of the
+// user folders (XDG_CONFIG_DIRS / XDG_CONFIG_HOME, and the user's state
+// folder XDG_STATE_HOME) for the lifetime of the
 // object, and writes the installed machine configuration with InstallPath =
 // installPath (the source tree's data folder by default). Without
 // writeMachine the machine file is left empty, so nothing installed
@@ -25,6 +26,8 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_oldDirs, m_oldHome;
     bool m_hadDirs, m_hadHome;
+    QByteArray m_oldState;
+    bool m_hadState;
 };
 
 // Reads a whole file of the source tree's data folder ("lib/Region.stv").
