@@ -865,10 +865,6 @@ Bitte installieren Sie die CPS neu.</translation>
         <translation>fehlt</translation>
     </message>
     <message>
-        <source>%1 — %2, %3</source>
-        <translation>%1 — %2, %3</translation>
-    </message>
-    <message>
         <source>unknown model</source>
         <translation>unbekanntes Modell</translation>
     </message>

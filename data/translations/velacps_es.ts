@@ -865,10 +865,6 @@ Vuelva a instalar el CPS.</translation>
         <translation>no encontrado</translation>
     </message>
     <message>
-        <source>%1 — %2, %3</source>
-        <translation>%1 — %2, %3</translation>
-    </message>
-    <message>
         <source>unknown model</source>
         <translation>modelo desconocido</translation>
     </message>

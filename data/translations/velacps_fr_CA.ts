@@ -865,10 +865,6 @@ Veuillez réinstaller le CPS.</translation>
         <translation>introuvable</translation>
     </message>
     <message>
-        <source>%1 — %2, %3</source>
-        <translation>%1 — %2, %3</translation>
-    </message>
-    <message>
         <source>unknown model</source>
         <translation>modèle inconnu</translation>
     </message>

@@ -865,10 +865,6 @@ Reinstallare il CPS.</translation>
         <translation>mancante</translation>
     </message>
     <message>
-        <source>%1 — %2, %3</source>
-        <translation>%1 — %2, %3</translation>
-    </message>
-    <message>
         <source>unknown model</source>
         <translation>modello sconosciuto</translation>
     </message>

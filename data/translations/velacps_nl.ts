@@ -865,10 +865,6 @@ Installeer CPS opnieuw.</translation>
         <translation>ontbreekt</translation>
     </message>
     <message>
-        <source>%1 — %2, %3</source>
-        <translation>%1 — %2, %3</translation>
-    </message>
-    <message>
         <source>unknown model</source>
         <translation>onbekend model</translation>
     </message>

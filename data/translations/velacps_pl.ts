@@ -865,10 +865,6 @@ Zainstaluj CPS ponownie.</translation>
         <translation>brak pliku</translation>
     </message>
     <message>
-        <source>%1 — %2, %3</source>
-        <translation>%1 — %2, %3</translation>
-    </message>
-    <message>
         <source>unknown model</source>
         <translation>nieznany model</translation>
     </message>

@@ -865,10 +865,6 @@ Volte a instalar o CPS.</translation>
         <translation>em falta</translation>
     </message>
     <message>
-        <source>%1 — %2, %3</source>
-        <translation>%1 — %2, %3</translation>
-    </message>
-    <message>
         <source>unknown model</source>
         <translation>modelo desconhecido</translation>
     </message>

@@ -865,10 +865,6 @@ Reinstale o CPS.</translation>
         <translation>ausente</translation>
     </message>
     <message>
-        <source>%1 — %2, %3</source>
-        <translation>%1 — %2, %3</translation>
-    </message>
-    <message>
         <source>unknown model</source>
         <translation>modelo desconhecido</translation>
     </message>

@@ -865,10 +865,6 @@ Please reinstall CPS.</source>
         <translation>отсутствует</translation>
     </message>
     <message>
-        <source>%1 — %2, %3</source>
-        <translation>%1 — %2, %3</translation>
-    </message>
-    <message>
         <source>unknown model</source>
         <translation>неизвестная модель</translation>
     </message>

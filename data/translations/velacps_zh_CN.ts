@@ -865,10 +865,6 @@ Please reinstall CPS.</source>
         <translation>缺失</translation>
     </message>
     <message>
-        <source>%1 — %2, %3</source>
-        <translation>%1 — %2，%3</translation>
-    </message>
-    <message>
         <source>unknown model</source>
         <translation>未知机型</translation>
     </message>
