@@ -267,8 +267,5 @@ void ChannelViewTest::bandwidthsInTheLanguagesNotation()
     QCOMPARE(
         channel.combo(kReceiveBandwidth)->currentIndex(), channel.ofChannel(QStringLiteral("rx_bw")).toInt());
     const EditorPage<CFrequencyView> table(QStringLiteral("KUR51673"), {}, language);
-    const QStringList rules = table.items(kBandwidthRule);
-    QCOMPARE(rules.size(), 4);
-    for (int rule : { 0, 2 })
-        QVERIFY2(rules.at(rule).contains(narrow), qPrintable(rules.at(rule)));
+    QVERIFY(table.items(kBandwidthRule).at(0).contains(narrow));
 }

@@ -94,25 +94,22 @@ TEST(ReportTokens, LocalisingUsesTheTranslationOfEachWholeToken)
         QStringLiteral("<Disable Restore Factory Default>|<Disable>|<15 min>|<15 min>|<Button B>|<25 KHz>"));
 }
 
-// Asks a language's compiled translation and notes every text it lacks.
-class MissRecorder : public QTranslator {
-public:
+// A language's compiled translation that notes every text it lacks.
+struct MissRecorder : QTranslator {
     explicit MissRecorder(const QTranslator &language)
-        : m_language(language)
+        : language(language)
     {
     }
     QString translate(const char *context, const char *source, const char *comment, int n) const override
     {
-        const QString text = m_language.translate(context, source, comment, n);
+        const QString text = language.translate(context, source, comment, n);
         if (text.isEmpty())
-            misses << QStringLiteral("%1 / %2").arg(QLatin1String(context), QString::fromUtf8(source));
+            misses << QLatin1String(context) + QLatin1String(" / ") + QString::fromUtf8(source);
         return text;
     }
     bool isEmpty() const override { return false; }
+    const QTranslator &language;
     mutable QStringList misses;
-
-private:
-    const QTranslator &m_language;
 };
 
 // The texts a report looks up at run time are in every built translation,

@@ -4,7 +4,6 @@ fit."""
 
 import json
 import os
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -103,7 +102,7 @@ class TsToolsTest(unittest.TestCase):
 
 
 # Calls whose literals the check must find, lupdate or not: a marker nested
-# in a call, a context named by a constant, a literal split over two lines,
+# in a call, a context named by a constant, a literal in two parts,
 # and a tr whose context is the class; a comment and a non-literal are not texts.
 SOURCE = r"""constexpr const char *kContext = "Report";
 QString mark() { return tr(QT_TRANSLATE_NOOP("Report", "(default)")); }
@@ -122,21 +121,6 @@ class SourceTextsTest(unittest.TestCase):
             found = sourcetexts.source_texts(folder)
         self.assertEqual([(t.context, t.source, t.line) for t in found],
                          [("Report", "(default)", 2), ("Report", "12.5 KHz only", 3), (None, 'Say "%1"', 5)])
-
-    def test_a_text_is_missing_unless_the_file_holds_it_in_its_context(self):
-        entries = list(tsfiles.TsFile(self.write_ts()).entries())
-        texts = [sourcetexts.SourceText(c, s, "x.cpp", 1)
-                 for c, s in [("CMainCommands", "&File"), ("Report", "&File"), (None, "Open"), (None, "Gone")]]
-        self.assertEqual([(t.context, t.source) for t in sourcetexts.missing(texts, entries)],
-                         [("Report", "&File"), (None, "Gone")])
-
-    def write_ts(self):
-        folder = tempfile.mkdtemp()
-        self.addCleanup(shutil.rmtree, folder)
-        path = os.path.join(folder, "velacps_de.ts")
-        with open(path, "w", encoding="utf-8") as ts:
-            ts.write(TS)
-        return path
 
 
 if __name__ == "__main__":
