@@ -256,13 +256,14 @@ void BM_Radio_TraceOverhead(benchmark::State &state)
         state.SkipWithError(env.error);
         return;
     }
-    const quint8 data[RadioFrame::kMaxBlockLength] = {};
-    RadioFrame::Bytes body { 0x01, 0x00, 0x00 };
-    body.insert(body.end(), std::begin(data), std::end(data));
-    RadioFrame::Bytes replyBytes = RadioFrame::longFrame(RadioFrame::kReplyReadData, body);
-    replyBytes.insert(replyBytes.begin(), RadioFrame::kAcknowledge);
+    // A block of zeros read at 0x10000: address bytes, then the data.
+    RadioFrame::Bytes body(3 + RadioFrame::kMaxBlockLength, 0);
+    body[0] = 0x01;
+    const RadioFrame::Bytes frame = RadioFrame::longFrame(RadioFrame::kReplyReadData, body);
+    RadioFrame::Bytes replyBytes(frame.size() + 1, RadioFrame::kAcknowledge);
+    std::copy(frame.begin(), frame.end(), replyBytes.begin() + 1);
     const RadioReply reply { RadioFrame::kReplyReadData, 0x10000,
-        RadioFrame::Bytes(std::begin(data), std::end(data)) };
+        RadioFrame::Bytes(RadioFrame::kMaxBlockLength, 0) };
     const RadioFrame::Bytes request = RadioFrame::readBlock(0x10000, RadioFrame::kMaxBlockLength);
 
     double readSeconds = 0, traceSeconds = 0;

@@ -16,7 +16,8 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutput)
         { { "-h" }, "usage: velacps-cli <command> [arguments]\n" },
         { { "check", "--help" }, "usage: velacps-cli check FILE\n" },
         { { "to-image", "a", "--help", "b" }, "usage: velacps-cli to-image FILE OUT [--identity HEX]\n" },
-        { { "write", "-h" }, "usage: velacps-cli write [--port P] FILE [--password PPPP] [--yes]\n" },
+        { { "write", "-h" },
+            "usage: velacps-cli write [--port P] FILE [--password PPPP] [--yes] [--trace FILE]\n" },
     };
     for (const auto &help : cases) {
         const CliResult result = run(help.arguments);

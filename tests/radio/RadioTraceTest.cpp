@@ -17,13 +17,18 @@ std::string onlyLine(const CRadioTrace &trace)
     return lines.last().section(QLatin1Char(' '), 1).toStdString();
 }
 
-// A read-data reply as the radio sends it, acknowledgement first.
+// A read-data reply as the radio sends it, acknowledgement first. Sized
+// once: growing a vector by a range trips GCC's array-bounds check.
 Bytes readReply(quint32 address, const Bytes &data)
 {
-    Bytes body { quint8(address >> 16), quint8(address >> 8), quint8(address) };
-    body.insert(body.end(), data.begin(), data.end());
-    Bytes bytes = longFrame(kReplyReadData, body);
-    bytes.insert(bytes.begin(), kAcknowledge);
+    Bytes body(3 + data.size());
+    body[0] = quint8(address >> 16);
+    body[1] = quint8(address >> 8);
+    body[2] = quint8(address);
+    std::copy(data.begin(), data.end(), body.begin() + 3);
+    const Bytes frame = longFrame(kReplyReadData, body);
+    Bytes bytes(frame.size() + 1, kAcknowledge);
+    std::copy(frame.begin(), frame.end(), bytes.begin() + 1);
     return bytes;
 }
 
