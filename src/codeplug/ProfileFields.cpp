@@ -326,11 +326,11 @@ QString fieldDomain(const ProfileField &field)
     return {};
 }
 
-std::optional<QString> checkFieldValue(const ProfileField &field, const QString &value)
+std::optional<QString> checkFieldValue(const ProfileField &field, const QString &value, const QString &name)
 {
     if (takes(field, value))
         return std::nullopt;
-    return tr("%1 takes %2.").arg(field.name(), fieldDomain(field));
+    return tr("%1 takes %2.").arg(name.isEmpty() ? field.name() : name, fieldDomain(field));
 }
 
 } // namespace codeplug

@@ -95,8 +95,9 @@ const ProfileField *findField(QStringView name);
 // 120, 180", "0 or 1", "a text of at most 8 characters".
 QString fieldDomain(const ProfileField &field);
 // Nothing when value is one the field takes; otherwise the message naming
-// the field and what it takes.
-std::optional<QString> checkFieldValue(const ProfileField &field, const QString &value);
+// the field (as name, when given: "channel[3].name") and what it takes.
+std::optional<QString> checkFieldValue(
+    const ProfileField &field, const QString &value, const QString &name = QString());
 
 // The image side. record is 0 for the single elements, else the index of
 // the channel, frequency or preset.
