@@ -40,7 +40,7 @@ public:
     // Replaces the profile by the one made from an image read from a radio.
     bool SetVirtualCPData(VirtualCP &image);
     // Fills image from the profile for writing to the radio described by
-    // identity. Returns 1 on success.
+    // identity. Returns 1 on success. The profile is left as it is.
     int GetVirtualCPData(VirtualCP &image, const RadioIdentity &identity);
 
     // The text to save: the loaded limit values put back when "VelaTag" is 1
