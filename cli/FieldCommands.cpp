@@ -25,14 +25,24 @@ QString withoutNumber(const QString &name)
     return QString(name).remove(number);
 }
 
+// Starts the session and opens the profile file as the Open command does;
+// null after the message.
+std::unique_ptr<CProfileDocument> openProfile(CliSession &session, const QString &path)
+{
+    return session.start() ? session.openDocument(path) : nullptr;
+}
+
+QByteArray line(const QString &name, const QString &value)
+{
+    return (name + QLatin1Char('=') + value + QLatin1Char('\n')).toUtf8();
+}
+
 int get(const QCommandLineParser &arguments)
 {
     QStringList wanted = arguments.positionalArguments();
     const QString path = wanted.takeFirst();
     CliSession session;
-    if (!session.start())
-        return CliExit::Failed;
-    const auto document = session.openDocument(path);
+    const auto document = openProfile(session, path);
     if (!document)
         return CliExit::Failed;
     const QList<QPair<QString, QString>> values = profileFieldValues(document->root());
@@ -41,7 +51,7 @@ int get(const QCommandLineParser &arguments)
         const qsizetype before = out.size();
         for (const auto &[field, value] : values) {
             if (field == name || withoutNumber(field) == name)
-                out += (field + QLatin1Char('=') + value + QLatin1Char('\n')).toUtf8();
+                out += line(field, value);
         }
         if (out.size() == before) {
             showMessage(
@@ -51,7 +61,7 @@ int get(const QCommandLineParser &arguments)
     }
     if (wanted.isEmpty()) {
         for (const auto &[field, value] : values)
-            out += (field + QLatin1Char('=') + value + QLatin1Char('\n')).toUtf8();
+            out += line(field, value);
     }
     return printToStandardOutput(out) ? CliExit::Success : CliExit::Failed;
 }
@@ -71,9 +81,7 @@ int set(const QCommandLineParser &arguments)
         assignments << *assignment;
     }
     CliSession session;
-    if (!session.start())
-        return CliExit::Failed;
-    const auto document = session.openDocument(path);
+    const auto document = openProfile(session, path);
     if (!document)
         return CliExit::Failed;
     const bool yes = arguments.isSet(kYesOption);

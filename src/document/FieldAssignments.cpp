@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kBackLightStep = 5; // seconds per back light item
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("FieldAssignments", text);
 }
@@ -88,7 +88,9 @@ CommandVerdict setChannelFrequency(
 {
     const int rows = child(document.root(), QStringLiteral("frequencies")).GetChildCount();
     if (row < 0 || row >= rows)
-        return refusal(tr("%1: the RF frequency table has no row %2.").arg(a.name).arg(row + 1));
+        return refusal(
+            translated(QT_TRANSLATE_NOOP("FieldAssignments", "%1: the RF frequency table has no such row."))
+                .arg(a.name));
     const bool receive = a.attribute.startsWith(QLatin1String("rx"));
     return commands.chooseFrequency(
         receive ? CChannelCommands::Side::Receive : CChannelCommands::Side::Transmit, row);
@@ -99,17 +101,22 @@ CommandVerdict assignChannel(CProfileDocument &document, const FieldAssignment &
     const CDataItem root = document.root();
     CDataItem channel = childAt(child(root, QStringLiteral("channels")), a.record);
     if (channel.isEmpty())
-        return refusal(tr("%1: the profile has no channel %2.").arg(a.name).arg(a.record + 1));
+        return refusal(translated(QT_TRANSLATE_NOOP("FieldAssignments", "%1: the profile has no such field."))
+                           .arg(a.name));
     const QString disable = QStringLiteral("disable_channel");
     if (a.attribute != disable && channel.node().attributeOr(disable) == QLatin1String("1"))
-        return refusal(tr("%1: the channel is disabled; only its disable_channel=0 changes it.").arg(a.name));
+        return refusal(translated(QT_TRANSLATE_NOOP("FieldAssignments",
+                                      "%1: the channel is disabled; only its disable_channel=0 changes it."))
+                           .arg(a.name));
     CChannelCommands commands(document, a.record, ask);
     if (isChannelFrequency(a.attribute)) {
         bool ok = false;
         const double megahertz = a.value.toDouble(&ok);
         const int row = ok ? frequencyRow(root, std::llround(megahertz * 1e6)) : -1;
         if (row < 0)
-            return refusal(tr("%1: the RF frequency table has no row of %2 MHz.").arg(a.name, a.value));
+            return refusal(translated(
+                QT_TRANSLATE_NOOP("FieldAssignments", "%1: the RF frequency table has no such row."))
+                               .arg(a.name));
         return setChannelFrequency(document, commands, a, row);
     }
     const int number = a.value.toInt();
@@ -123,7 +130,10 @@ CommandVerdict assignChannel(CProfileDocument &document, const FieldAssignment &
         const int maxCodes
             = child(root, QStringLiteral("limit")).GetAttributeValue(QStringLiteral("maxCodes")).toInt();
         if (number > maxCodes)
-            return refusal(tr("%1: this radio takes codes up to %2.").arg(a.name).arg(maxCodes));
+            return refusal(
+                translated(QT_TRANSLATE_NOOP("FieldAssignments", "%1: this radio takes codes up to %2."))
+                    .arg(a.name)
+                    .arg(maxCodes));
     }
     return commands.setAttribute(a.attribute, offeredValue(a), undoTextOf(a));
 }
@@ -137,8 +147,10 @@ CommandVerdict assignSetting(CProfileDocument &document, const FieldAssignment &
     if (confirming || a.attribute == QLatin1String(pair[0])) {
         const FieldAssignment *other = findAssignment(assignments, pair[confirming ? 0 : 1]);
         if (!other)
-            return refusal(tr("%1 is set together with setting.%2 in the same change.")
-                               .arg(a.name, QLatin1String(pair[confirming ? 0 : 1])));
+            return refusal(
+                translated(
+                    QT_TRANSLATE_NOOP("FieldAssignments", "%1 is set together with %2 in the same change."))
+                    .arg(a.name, QStringLiteral("setting.") + QLatin1String(pair[confirming ? 0 : 1])));
         // The pair is one action, taken at the password.
         return confirming ? CommandVerdict {} : commands.setPassword(a.value, other->value);
     }
@@ -173,7 +185,8 @@ CommandVerdict assignOne(CProfileDocument &document, const FieldAssignment &a,
         : element == FieldElement::Setting           ? setting
                                                      : child(root, a.field->elementName());
     if (item.isEmpty() || (a.field && !item.node().hasAttribute(a.attribute)))
-        return refusal(tr("%1: the profile has no such field.").arg(a.name));
+        return refusal(translated(QT_TRANSLATE_NOOP("FieldAssignments", "%1: the profile has no such field."))
+                           .arg(a.name));
     if (element == FieldElement::Setting)
         return assignSetting(document, a, assignments, item);
     const QString refusalText = element == FieldElement::Preset
@@ -192,7 +205,7 @@ std::optional<FieldAssignment> parseAssignment(const QString &text, QString &err
     const QRegularExpressionMatch match = pattern.match(text);
     const QString name = text.section(QLatin1Char('='), 0, 0);
     if (!match.hasMatch()) {
-        error = tr("%1 is no assignment NAME=VALUE of a profile field.").arg(text);
+        error = translated(QT_TRANSLATE_NOOP("FieldAssignments", "%1 is no field of the profile.")).arg(text);
         return std::nullopt;
     }
     FieldAssignment a { name, nullptr, match.captured(3), 0, match.captured(4) };
@@ -203,18 +216,21 @@ std::optional<FieldAssignment> parseAssignment(const QString &text, QString &err
     if (!channelFrequency && !confirmation) {
         a.field = codeplug::findField(QStringView(element + QLatin1Char('.') + a.attribute));
         if (!a.field) {
-            error = tr("%1 is no field of the profile.").arg(name);
+            error = translated(QT_TRANSLATE_NOOP("FieldAssignments", "%1 is no field of the profile."))
+                        .arg(name);
             return std::nullopt;
         }
     }
     const bool repeats = a.field ? a.field->repeats() : channelFrequency;
     const QString number = match.captured(2);
     if (repeats && number.toInt() < 1) {
-        error = tr("%1 needs the number of its %2, counted from 1: %2[1].").arg(name, element);
+        error = translated(
+            QT_TRANSLATE_NOOP("FieldAssignments", "%1 needs the number of its element, counted from 1."))
+                    .arg(name);
         return std::nullopt;
     }
     if (!repeats && !number.isEmpty() && number != QLatin1String("1")) {
-        error = tr("%1 is no field of the profile.").arg(name);
+        error = translated(QT_TRANSLATE_NOOP("FieldAssignments", "%1 is no field of the profile.")).arg(name);
         return std::nullopt;
     }
     a.record = repeats ? number.toInt() - 1 : 0;

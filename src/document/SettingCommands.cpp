@@ -49,7 +49,8 @@ CommandVerdict CSettingCommands::setAttribute(CDataItem &item, const QString &at
         verdict.status == 1 ? StringTable::text(verdict.msgId) : QString(), unsigned(verdict.style));
 }
 
-CommandVerdict CSettingCommands::setPassword(const QString &password, const QString &confirmation)
+CommandVerdict CSettingCommands::setPassword(
+    const QString &password, const QString &confirmation, const QString &refusalText)
 {
     if (isShortPassword(password) || isShortPassword(confirmation))
         return CommandVerdict::refused(
@@ -60,8 +61,8 @@ CommandVerdict CSettingCommands::setPassword(const QString &password, const QStr
             QCoreApplication::translate("CSettingView", "The passwords you entered do not match."),
             MsgStyle::IconWarning);
     CDataItem setting = settingOf(m_document);
-    return setAttribute(
-        setting, QStringLiteral("password"), password, changeOf("Codeplug Password (4-digit number)"));
+    return setAttribute(setting, QStringLiteral("password"), password,
+        changeOf("Codeplug Password (4-digit number)"), refusalText);
 }
 
 CommandVerdict CSettingCommands::setBackLight(int item)

@@ -17,7 +17,9 @@ public:
 
     // The codeplug password with its confirmation: both empty clear it;
     // otherwise each must hold four characters and the two must match.
-    CommandVerdict setPassword(const QString &password, const QString &confirmation);
+    // refusalText, when given, stands for the hook's own message.
+    CommandVerdict setPassword(
+        const QString &password, const QString &confirmation, const QString &refusalText = {});
     // The back light item: 0 off, 1 five seconds, 2 ten seconds.
     CommandVerdict setBackLight(int item);
     // One attribute of an element (setting, limit, a preset), through its
