@@ -232,7 +232,7 @@ const ProfileField kFields[] = {
 constexpr const char *kElementNames[]
     = { "factory_setting", "limit", "setting", "preset", "channel", "frequency" };
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("ProfileFields", text);
 }
@@ -311,17 +311,20 @@ QString fieldDomain(const ProfileField &field)
 {
     switch (field.kind) {
     case K::Fixed:
-        return tr("no change: the radio or the template sets it");
+        return translated(QT_TRANSLATE_NOOP("ProfileFields", "no change: the radio or the template sets it"));
     case K::Flag:
-        return tr("0 or 1");
+        return translated(QT_TRANSLATE_NOOP("ProfileFields", "0 or 1"));
     case K::Range:
-        return tr("a number from %1 to %2").arg(field.min).arg(field.max);
+        return translated(QT_TRANSLATE_NOOP("ProfileFields", "a number from %1 to %2"))
+            .arg(field.min)
+            .arg(field.max);
     case K::List:
-        return tr("one of %1").arg(numberList(field.values));
+        return translated(QT_TRANSLATE_NOOP("ProfileFields", "one of %1")).arg(numberList(field.values));
     case K::Text:
-        return tr("a text of at most %1 characters").arg(field.inImage() ? uint32_t(field.width) : field.max);
+        return translated(QT_TRANSLATE_NOOP("ProfileFields", "a text of at most %1 characters"))
+            .arg(field.inImage() ? uint32_t(field.width) : field.max);
     case K::Password:
-        return tr("%1 digits or nothing").arg(field.width);
+        return translated(QT_TRANSLATE_NOOP("ProfileFields", "%1 digits or nothing")).arg(field.width);
     }
     return {};
 }
@@ -330,7 +333,8 @@ std::optional<QString> checkFieldValue(const ProfileField &field, const QString 
 {
     if (takes(field, value))
         return std::nullopt;
-    return tr("%1 takes %2.").arg(name.isEmpty() ? field.name() : name, fieldDomain(field));
+    return translated(QT_TRANSLATE_NOOP("ProfileFields", "%1 takes %2."))
+        .arg(name.isEmpty() ? field.name() : name, fieldDomain(field));
 }
 
 } // namespace codeplug
