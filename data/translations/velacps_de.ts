@@ -1563,6 +1563,37 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: Die HF-Frequenztabelle hat keine solche Zeile.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: Das Profil hat kein solches Feld.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: Der Kanal ist deaktiviert; nur sein disable_channel=0 ändert ihn.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: Dieses Funkgerät nimmt Codes bis %2 an.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 wird zusammen mit %2 in derselben Änderung gesetzt.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 ist kein Feld des Profils.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 braucht die Nummer seines Elements, von 1 an gezählt.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
@@ -1612,6 +1643,37 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Aus dem Funkgerät lesen</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>keine Änderung: das Funkgerät oder die Vorlage legt den Wert fest</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 oder 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>eine Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>einen der Werte %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>einen Text von höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 Ziffern oder nichts</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 nimmt %2 an.</translation>
     </message>
 </context>
 <context>

@@ -1563,6 +1563,37 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: la tabla de frecuencias de RF no tiene esa fila.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: el perfil no tiene ese campo.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: el canal está desactivado; solo su disable_channel=0 lo cambia.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: esta radio admite códigos hasta %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 se fija junto con %2 en el mismo cambio.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 no es un campo del perfil.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 necesita el número de su elemento, contado desde 1.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
@@ -1612,6 +1643,37 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Lectura de la radio</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>sin cambio: lo fija la radio o la plantilla</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 o 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>un número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>uno de %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>un texto de como máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 dígitos o nada</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 admite %2.</translation>
     </message>
 </context>
 <context>

@@ -1563,6 +1563,37 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1 : la table des fréquences RF n&apos;a pas cette ligne.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1 : le profil n&apos;a pas ce champ.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1 : le canal est désactivé ; seul son disable_channel=0 le modifie.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1 : cette radio accepte les codes jusqu&apos;à %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 se définit avec %2 dans la même modification.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 n&apos;est pas un champ du profil.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 a besoin du numéro de son élément, compté à partir de 1.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
@@ -1612,6 +1643,37 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Lecture de la radio</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>aucune modification : la radio ou le modèle le fixe</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 ou 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>un nombre de %1 à %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>l&apos;une des valeurs %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>un texte d&apos;au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 chiffres ou rien</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 accepte %2.</translation>
     </message>
 </context>
 <context>

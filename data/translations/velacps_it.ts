@@ -1563,6 +1563,37 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: la tabella delle frequenze RF non ha questa riga.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: il profilo non ha questo campo.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: il canale è disattivato; solo il suo disable_channel=0 lo modifica.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: questa radio accetta codici fino a %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 si imposta insieme a %2 nella stessa modifica.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 non è un campo del profilo.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 richiede il numero del suo elemento, contato da 1.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
@@ -1612,6 +1643,37 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Lettura dalla radio</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>nessuna modifica: lo fissa la radio o il modello</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 o 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>un numero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>uno tra %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>un testo di al massimo %1 caratteri</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 cifre o niente</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 accetta %2.</translation>
     </message>
 </context>
 <context>

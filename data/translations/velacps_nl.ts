@@ -1563,6 +1563,37 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: de RF-frequentietabel heeft zo&apos;n rij niet.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: het profiel heeft zo&apos;n veld niet.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: het kanaal is uitgeschakeld; alleen zijn disable_channel=0 wijzigt het.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: deze portofoon neemt codes tot %2 aan.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 wordt samen met %2 in dezelfde wijziging ingesteld.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 is geen veld van het profiel.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 heeft het nummer van zijn element nodig, geteld vanaf 1.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
@@ -1612,6 +1643,37 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Uit de portofoon lezen</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>geen wijziging: de portofoon of de sjabloon bepaalt het</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 of 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>een getal van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>een van %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>een tekst van ten hoogste %1 tekens</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 cijfers of niets</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 neemt %2 aan.</translation>
     </message>
 </context>
 <context>

@@ -1563,6 +1563,37 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: tabela częstotliwości RF nie ma takiego wiersza.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: profil nie ma takiego pola.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: kanał jest wyłączony; zmienia go tylko jego disable_channel=0.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: ten radiotelefon przyjmuje kody do %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 ustawia się razem z %2 w tej samej zmianie.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 nie jest polem profilu.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 wymaga numeru swojego elementu, liczonego od 1.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
@@ -1612,6 +1643,37 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Odczyt z radiotelefonu</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>bez zmiany: ustala to radiotelefon lub szablon</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 lub 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>liczbę od %1 do %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>jedną z wartości %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>tekst o długości co najwyżej %1 znaków</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 cyfry lub nic</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 przyjmuje %2.</translation>
     </message>
 </context>
 <context>

@@ -1563,6 +1563,37 @@ Volte a instalar o CPS.</translation>
     </message>
 </context>
 <context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: a tabela de frequências de RF não tem essa linha.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: o perfil não tem esse campo.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: o canal está desativado; só o seu disable_channel=0 o altera.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: este rádio aceita códigos até %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 é definido juntamente com %2 na mesma alteração.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 não é um campo do perfil.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 precisa do número do seu elemento, contado a partir de 1.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
@@ -1612,6 +1643,37 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Leitura do rádio</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>sem alteração: é fixado pelo rádio ou pelo modelo</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 ou 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>um número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>um de %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>um texto de no máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 dígitos ou nada</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 aceita %2.</translation>
     </message>
 </context>
 <context>

@@ -1563,6 +1563,37 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: в таблице радиочастот нет такой строки.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: в профиле нет такого поля.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: канал отключён; его изменяет только disable_channel=0.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: эта радиостанция принимает коды до %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 задаётся вместе с %2 в одном изменении.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 не является полем профиля.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 требует номер своего элемента, считая с 1.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
@@ -1612,6 +1643,37 @@ Please reinstall CPS.</source>
     <message>
         <source>Read from the radio</source>
         <translation>Чтение из радиостанции</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>без изменений: значение задаёт радиостанция или шаблон</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 или 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>число от %1 до %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>одно из значений %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>текст не длиннее %1 символов</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 цифры или ничего</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 принимает %2.</translation>
     </message>
 </context>
 <context>

@@ -1563,6 +1563,37 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1：射频频率表中没有该行。</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1：配置文件中没有该字段。</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1：该信道已禁用；只有其 disable_channel=0 可以更改它。</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1：此电台支持的代码最多到 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 须与 %2 在同一次更改中一起设置。</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 不是配置文件的字段。</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 需要其元素的编号，从 1 开始计数。</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Save As</source>
@@ -1612,6 +1643,37 @@ Please reinstall CPS.</source>
     <message>
         <source>Read from the radio</source>
         <translation>从对讲机读取</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>不可更改：由电台或模板设定</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 或 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>%1 到 %2 之间的数字</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>%1 中的一个</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>最多 %1 个字符的文本</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 位数字或空</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 可取值为%2。</translation>
     </message>
 </context>
 <context>

@@ -142,9 +142,18 @@ bool CProfileDocument::SetVirtualCPData(VirtualCP &image)
 int CProfileDocument::GetVirtualCPData(VirtualCP &image, const RadioIdentity &identity)
 {
     try {
-        if (repeaterFeatureDisabled(m_model.rootItem()))
-            m_model.rootItem().CopyReceiveToTransmit();
-        return CDataAdaptor::XML2VirtualCP(m_model.mainDocument().xml(), image, identity);
+        QString text = m_model.mainDocument().xml();
+        // The radio transmits with the receive settings then; the open
+        // profile stays as it is, so a copy carries them over.
+        if (repeaterFeatureDisabled(m_model.rootItem())) {
+            XmlDocument copy;
+            copy.attachSchemas(m_model.mainDocument().schemas());
+            copy.setNamespace(QStringLiteral("dfns"), QString::fromLatin1(vela::kProfileNamespace));
+            copy.loadXml(text);
+            CDataItem(copy.documentElement(), nullptr).CopyReceiveToTransmit();
+            text = copy.xml();
+        }
+        return CDataAdaptor::XML2VirtualCP(text, image, identity);
     } catch (CVelaCPSException &exception) {
         exception.append("CProfileDocument::GetVirtualCPData", __LINE__, QStringLiteral("Exception Caught"));
         throw;

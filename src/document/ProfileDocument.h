@@ -41,7 +41,7 @@ public:
     // one undo step, and the document is modified.
     bool SetVirtualCPData(VirtualCP &image);
     // Fills image from the profile for writing to the radio described by
-    // identity. Returns 1 on success.
+    // identity. Returns 1 on success. The profile is left as it is.
     int GetVirtualCPData(VirtualCP &image, const RadioIdentity &identity);
 
     // The text to save: the loaded limit values put back when "VelaTag" is 1

@@ -1,5 +1,8 @@
 #include "BaseView.h"
 
+#include "VerdictDisplay.h"
+#include "document/EditGroup.h"
+
 #include "FormGeometry.h"
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
@@ -291,27 +294,26 @@ void CBaseView::onProfileChanged(const ProfileChange &)
 
 void CBaseView::editAsOneStep(const QString &undoText, const std::function<void()> &body)
 {
-    if (m_groupingEdits) {
+    runCommand([&] {
+        const CEditGroup group(*document().undoStack(), undoText);
         body();
+        return CommandVerdict {};
+    });
+}
+
+void CBaseView::runCommand(const std::function<CommandVerdict()> &command)
+{
+    if (m_groupingEdits) {
+        ShowVerdict(command());
         return;
     }
-    QUndoStack *stack = document().undoStack();
     m_groupingEdits = true;
-    stack->beginMacro(undoText);
-    const auto finish = qScopeGuard([this, stack] {
-        stack->endMacro();
-        // A group in which every edit was refused is no step to undo: an
-        // obsolete command leaves the stack as it is undone.
-        auto *group = const_cast<QUndoCommand *>(stack->command(stack->index() - 1));
-        if (group && group->childCount() == 0) {
-            group->setObsolete(true);
-            stack->undo();
-        }
+    const auto finish = qScopeGuard([this] {
         m_groupingEdits = false;
         if (m_initialised)
             LoadData();
     });
-    body();
+    ShowVerdict(command());
 }
 
 void CBaseView::resizeEvent(QResizeEvent *event)

@@ -3,6 +3,7 @@
 #include "ControlVisibility.h"
 #include "EditorContext.h"
 #include "FormControl.h"
+#include "document/CommandVerdict.h"
 #include "model/DataItem.h"
 
 #include <QHash>
@@ -89,6 +90,9 @@ protected:
     // Runs body, whose accepted edits become one undo step named undoText;
     // the form reloads once at the end rather than after every edit.
     void editAsOneStep(const QString &undoText, const std::function<void()> &body);
+    // Runs a profile command, which makes its own undo step, and shows its
+    // verdict; the form reloads once at the end rather than after every edit.
+    void runCommand(const std::function<CommandVerdict()> &command);
     // The caption that names a control: its label's, or its own.
     QString labelOf(const FormControl &control) const;
     // The table entry of a control; nullptr for an id the form lacks.

@@ -1,11 +1,12 @@
 #include "ChannelView.h"
 
 #include "ComboFill.h"
+#include "VerdictDisplay.h"
 #include "base/BandwidthText.h"
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
-#include "codeplug/FrequencyRules.h"
+#include "document/ChannelCommands.h"
 #include "document/CodeDisplayText.h"
 #include "document/ProfileDocument.h"
 #include "settings/ProductContext.h"
@@ -170,22 +171,6 @@ constexpr int kTransmitColumn[]
     = { kTransmitTitle, kTransmitFrame, kTxFrequencyLabel, kTxFrequency, kTxBandwidthLabel, kTxBandwidth,
           kTxHighPowerNote, kRepeaterPowerLabel, kRepeaterPower, kTxCodeLabel, kTxCode };
 
-// Buttons A, B and C, which may hold a preset's feature.
-constexpr const char *kPresetButtons[] = { "upper_right_but", "lower_left_but", "lower_right_but" };
-constexpr int kFirstPresetFeature = 9;
-
-// The combo item a frequency's bandwidth or power rule selects: rules 0
-// and 2 the first (12.5 kHz, low), rules 1 and 3 the second; -1 for none.
-int RuleItem(int rule)
-{
-    return rule >= 0 && rule <= 3 ? rule % 2 : -1;
-}
-
-bool RuleIsFixed(int rule)
-{
-    return rule == 0 || rule == 1;
-}
-
 } // namespace
 
 CChannelView::CChannelView(const EditorContext &context, QWidget *parent)
@@ -207,12 +192,6 @@ int CChannelView::stored(int controlId) const
 {
     const FormControl *bound = formControl(controlId);
     return readAttribute(bound->section, bound->attribute).toInt();
-}
-
-bool CChannelView::write(int controlId, const QVariant &value)
-{
-    const FormControl *bound = formControl(controlId);
-    return bound && writeValue(*bound, value);
 }
 
 void CChannelView::LoadRes()
@@ -253,7 +232,7 @@ void CChannelView::hideTransmitColumn()
         control(id)->hide();
     try {
         if (stored(kRepeater) != 0)
-            write(kRepeater, 0);
+            runCommand([this] { return commands().setRepeater(false); });
     } catch (const CVelaCPSException &error) {
         showMessage(error.text(), MsgStyle::IconError);
     }
@@ -283,27 +262,14 @@ void CChannelView::LoadData()
 
 void CChannelView::readFrequencyTable(std::vector<QString> &texts)
 {
-    const CDataItem frequencies = sectionItem(Section::kFrequencies);
-    const qint64 start = readAttribute(Section::kLimit, "start_freq").toLongLong();
-    const qint64 end = readAttribute(Section::kLimit, "end_freq").toLongLong();
-    const bool fourWatt = document().powerClass() == 4;
+    m_frequencies = frequencyChoices(document().root(), document().powerClass());
     const QString twoWattMark = QStringLiteral(" (%1)").arg(tr("2W limit"));
-    const int count = frequencies.GetChildCount();
-    m_frequencies.assign(size_t(count), {});
-    texts.assign(size_t(count), {});
-    CDataItem entry;
-    for (int i = 0; i < count; ++i) {
-        frequencies.GetChildByIndex(i, entry);
-        const qint64 hz = entry.GetAttributeValue(QStringLiteral("freq")).toLongLong();
-        Frequency &frequency = m_frequencies[size_t(i)];
-        frequency.bandwidthRule = entry.GetAttributeValue(QStringLiteral("bandwidth")).toInt();
-        const bool twoWatt = fourWatt && FrequencyRules::IsTwoWattFrequency(hz);
-        frequency.powerRule = twoWatt ? 0 : entry.GetAttributeValue(QStringLiteral("power_level")).toInt();
-        frequency.listed = hz >= start && hz <= end;
-        if (!frequency.listed)
-            continue;
-        texts[size_t(i)] = QStringLiteral("%1 - %2").arg(i + 1).arg(megahertzText(hz))
-            + (twoWatt ? twoWattMark : QString());
+    texts.assign(m_frequencies.size(), {});
+    for (size_t i = 0; i < m_frequencies.size(); ++i) {
+        const FrequencyChoice &frequency = m_frequencies[i];
+        if (frequency.listed)
+            texts[i] = QStringLiteral("%1 - %2").arg(i + 1).arg(megahertzText(frequency.hertz))
+                + (frequency.twoWatt ? twoWattMark : QString());
     }
 }
 
@@ -375,12 +341,17 @@ void CChannelView::showFrequencyRules(const Side &side)
     const int index = stored(side.frequency);
     if (index < 0 || size_t(index) >= m_frequencies.size())
         return;
-    const Frequency &frequency = m_frequencies[size_t(index)];
-    control(side.bandwidth)->setEnabled(!RuleIsFixed(frequency.bandwidthRule));
-    control(side.power)->setEnabled(!RuleIsFixed(frequency.powerRule));
+    const FrequencyChoice &frequency = m_frequencies[size_t(index)];
+    control(side.bandwidth)->setEnabled(!frequencyRuleIsFixed(frequency.bandwidthRule));
+    control(side.power)->setEnabled(!frequencyRuleIsFixed(frequency.powerRule));
     // A two-watt frequency allows the low power only.
     if (frequency.powerRule == 0)
         combo(side.power)->setCurrentIndex(0);
+}
+
+CChannelCommands CChannelView::commands()
+{
+    return CChannelCommands(document(), context().channelIndex, AskInMessageBox);
 }
 
 void CChannelView::OnControlChanged(const FormControl &control, const QVariant &value)
@@ -392,20 +363,16 @@ void CChannelView::OnControlChanged(const FormControl &control, const QVariant &
         case kTxFrequency:
             return frequencyChosen(kTransmit, value.toInt());
         case kRepeater:
-            return repeaterChanged(value.toBool());
+            return runCommand([&] { return commands().setRepeater(value.toBool()); });
         case kDisable:
-            return disableChannelChanged(control, value.toBool());
+            return runCommand([&] { return commands().setDisabled(value.toBool()); });
         case kRxBandwidth:
         case kTalkaroundPower:
         case kRxCode:
             if (m_transmitHidden) {
-                // The receive settings are the transmit settings too.
-                const int mirror = control.id == kRxBandwidth ? kTxBandwidth
-                    : control.id == kTalkaroundPower          ? kRepeaterPower
-                                                              : kTxCode;
-                return editAsOneStep(tr("Change %1").arg(labelOf(control)), [&] {
-                    if (writeValue(control, value))
-                        write(mirror, value);
+                return runCommand([&] {
+                    return commands().setAttribute(
+                        QLatin1String(control.attribute), value, tr("Change %1").arg(labelOf(control)));
                 });
             }
             break;
@@ -421,104 +388,9 @@ void CChannelView::OnControlChanged(const FormControl &control, const QVariant &
 
 void CChannelView::frequencyChosen(const Side &side, int tableIndex)
 {
-    // The "Out of range" item carries the stored index.
-    if (tableIndex == stored(side.frequency))
-        return;
-    const Side &other = otherSide(side);
-    editAsOneStep(tr("Change Frequency"), [&] {
-        if (!write(side.frequency, tableIndex))
-            return;
-        writeRules(side, tableIndex);
-        if (m_transmitHidden) {
-            if (write(other.frequency, tableIndex))
-                writeRules(other, tableIndex);
-            return;
-        }
-        const bool sameFrequency = tableIndex == stored(other.frequency);
-        if (!sameFrequency || stored(kRepeater) == 0)
-            return;
-        if (combo(other.frequency)->count() < 2) {
-            // No other frequency to transmit on: the channel talks around.
-            if (write(kRepeater, 0))
-                repeaterChanged(false);
-        } else if (!control(kRepeater)->isHidden()) {
-            showMessage(tr("The transmit frequency index can not be same as the receive frequency index. The "
-                           "next available transmit frequency shall be selected."),
-                MsgStyle::IconInformation);
-            selectNextTransmitAfter(tableIndex);
-        }
-    });
-}
-
-void CChannelView::writeRules(const Side &side, int tableIndex)
-{
-    if (tableIndex < 0 || size_t(tableIndex) >= m_frequencies.size())
-        return;
-    const Frequency &frequency = m_frequencies[size_t(tableIndex)];
-    writeRule(side.bandwidth, frequency.bandwidthRule);
-    // Without the transmit column the receive power stands for both.
-    const int shownPower = m_transmitHidden ? kReceive.power : side.power;
-    if (!control(shownPower)->isHidden())
-        writeRule(side.power, frequency.powerRule);
-}
-
-void CChannelView::writeRule(int comboId, int rule)
-{
-    const int item = RuleItem(rule);
-    if (item >= 0 && stored(comboId) != item)
-        write(comboId, item);
-}
-
-// The transmit item after the one of tableIndex, the first after the last.
-void CChannelView::selectNextTransmitAfter(int tableIndex)
-{
-    QComboBox *transmit = combo(kTxFrequency);
-    const int position = transmit->findData(tableIndex);
-    const int next = transmit->itemData((position + 1) % transmit->count()).toInt();
-    if (write(kTxFrequency, next))
-        writeRules(kTransmit, next);
-}
-
-void CChannelView::repeaterChanged(bool checked)
-{
-    editAsOneStep(tr("Change %1").arg(labelOf(*formControl(kRepeater))), [&] {
-        if (stored(kRepeater) != int(checked) && !write(kRepeater, checked ? 1 : 0))
-            return;
-        if (checked && stored(kRxFrequency) == stored(kTxFrequency) && combo(kTxFrequency)->count() > 1)
-            selectNextTransmitAfter(stored(kTxFrequency));
-    });
-}
-
-bool CChannelView::presetUsesChannel() const
-{
-    const CDataItem setting = sectionItem(Section::kSetting);
-    if (readAttribute(Section::kLimit, "maxPresetButtons").toInt() <= 0)
-        return false;
-    CDataItem preset;
-    for (int p = 0; p < setting.GetChildCount(); ++p) {
-        setting.GetChildByIndex(p, preset);
-        if (preset.GetAttributeValue(QStringLiteral("channel")).toInt() != context().channelIndex)
-            continue;
-        for (const char *button : kPresetButtons) {
-            if (setting.GetAttributeValue(QLatin1String(button)).toInt() == kFirstPresetFeature + p)
-                return true;
-        }
-    }
-    return false;
-}
-
-void CChannelView::disableChannelChanged(const FormControl &control, bool disable)
-{
-    if (disable && presetUsesChannel()
-        && showMessage(
-               tr("This channel is assigned to a Preset Channel button. Disable this channel shall cause "
-                  "the value change of the Preset Channel button. Do you want to continue?"),
-               MsgStyle::YesNo | MsgStyle::IconQuestion)
-            != MsgAnswer::Yes) {
-        loadControl(control);
-        return;
-    }
-    writeValue(control, disable ? 1 : 0);
+    const auto which
+        = side.frequency == kRxFrequency ? CChannelCommands::Side::Receive : CChannelCommands::Side::Transmit;
+    runCommand([&] { return commands().chooseFrequency(which, tableIndex); });
 }
 
 // Opening a list that shows "Out of range" picks a listed frequency, as if

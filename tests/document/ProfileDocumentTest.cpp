@@ -386,12 +386,18 @@ TEST_F(ProfileDocumentTest, ImageTransmitsAsItReceivesWithoutTheRepeaterFeature)
     identity.codeplugVersion = 3;
 
     auto disabled = fromText(withSplitChannel("KUD41600"));
+    const QString before = mainText(*disabled);
     VirtualCP image {};
     ASSERT_EQ(disabled->GetVirtualCPData(image, identity), 1);
     EXPECT_EQ(image.channels[0].tx_freq_ndx, image.channels[0].rx_freq_ndx);
     EXPECT_EQ(image.channels[0].tx_code, image.channels[0].rx_code);
     EXPECT_EQ(image.channels[0].tx_bw, image.channels[0].rx_bw);
-    EXPECT_TRUE(transmitsAsItReceives(mainText(*disabled)));
+    // Writing leaves the open profile as it was: unmodified, and saved as
+    // the same profile never written would be.
+    EXPECT_FALSE(transmitsAsItReceives(before));
+    EXPECT_EQ(mainText(*disabled), before);
+    EXPECT_FALSE(disabled->isModified());
+    EXPECT_EQ(disabled->StoreToBytes(), fromText(withSplitChannel("KUD41600"))->StoreToBytes());
 
     auto enabled = fromText(withSplitChannel("KUR40800"));
     VirtualCP split {};

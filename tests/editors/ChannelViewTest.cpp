@@ -105,20 +105,16 @@ void ChannelViewTest::choosing_data()
                          bool fixed = false, const char *message = "", const TemplateChanges &changes = {}) {
         QTest::newRow(name) << model << changes << id << value << written << fixed << message;
     };
+    // The rules themselves are the channel commands' (ProfileCommandsTest):
+    // here a control calls its command and shows the verdict.
     row("rule 0: 12.5 kHz only", "KUR51673", kReceive, 4, { "rx_freq_ndx=4", "rx_bw=0" }, true);
-    row("rule 1: 25 kHz only", "KUR51673", kReceive, 3, { "rx_freq_ndx=3", "rx_bw=1" }, true);
-    row("rule 2: 12.5 kHz by default", "KUR51673", kReceive, 5, { "rx_freq_ndx=5", "rx_bw=0" });
-    row("rule 3: 25 kHz by default", "KUR51673", kReceive, 6, { "rx_freq_ndx=6", "rx_bw=1" });
     const char *next = "The transmit frequency index";
     row("repeater: transmit chosen as the receive frequency", "KUR51673", kTransmit, 0, { "tx_freq_ndx=1" },
         true, next);
-    row("repeater: receive chosen as the last transmit frequency wraps", "KUR51673", kReceive, 21,
-        { "rx_freq_ndx=21", "tx_freq_ndx=0" }, false, next, { Change("channel", "tx_freq_ndx", "21") });
     // Table index 4 is a frequency of low power only.
     row("no repeater: frequency and its power rule", "KUD41600", kReceive, 4,
         { "tx_freq_ndx=4", "talkaround_power=0", "repeater_power=0" }, true);
     row("no repeater: power", "KUD41600", 1028, 0, { "repeater_power=0" }, true);
-    row("no repeater: code", "KUD41600", 1019, 5, { "tx_code=5" }, true);
 }
 
 void ChannelViewTest::choosing()
