@@ -19,7 +19,8 @@ const QCommandLineOption kHelpOption(
 QList<CliCommand> allCommands()
 {
     QList<CliCommand> commands;
-    commands << profileFileCommands() << imageCommands() << radioCommands() << reportCommands();
+    commands << profileFileCommands() << imageCommands() << radioCommands() << reportCommands()
+             << channelCsvCommands();
     return commands;
 }
 
