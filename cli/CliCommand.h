@@ -29,6 +29,7 @@ QList<CliCommand> profileFileCommands();
 QList<CliCommand> imageCommands();
 QList<CliCommand> radioCommands();
 QList<CliCommand> reportCommands();
+QList<CliCommand> fieldCommands();
 QList<CliCommand> channelCsvCommands();
 
 // Prints "usage: velacps-cli <usage>" to stderr and returns CliExit::Usage.
