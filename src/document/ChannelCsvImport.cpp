@@ -1,5 +1,6 @@
 #include "ChannelCsvImport.h"
 
+#include "ChannelCommands.h"
 #include "ProfileDocument.h"
 #include "base/StringTable.h"
 #include "base/VelaException.h"
@@ -16,6 +17,8 @@ using namespace ChannelCsv;
 using PlCodeValues::Signal;
 using Note = ChannelImportNote;
 
+constexpr int kInvalidValue = 3000; // the hooks' "Invalid Value." message
+
 QString translated(const char *text)
 {
     return QCoreApplication::translate("ChannelCsv", text);
@@ -29,14 +32,7 @@ QString signalText(const Signal &signal)
         + (signal.inverted ? QStringLiteral(" R") : QString());
 }
 
-// A bandwidth or power rule of the RF frequency table that leaves the
-// channel no choice: rules 0 and 1 fix 12.5 kHz / low and 25 kHz / high.
-int fixedRule(int rule)
-{
-    return rule == 0 || rule == 1 ? rule : -1;
-}
-
-// One row taken into the profile.
+// One row taken into the profile through the channel commands.
 class RowImport {
 public:
     RowImport(CProfileDocument &document, ProfileView &profile, const Row &row, QList<Note> &notes)
@@ -47,158 +43,150 @@ public:
     {
     }
 
-    // False when the profile's rules refuse the row (noted); the caller
-    // then puts the profile back.
+    // False when the row is not taken (noted); the caller then puts the
+    // profile back.
     bool run();
 
 private:
-    struct Side {
-        int index = -1; // table row
-        bool moved = false; // another frequency than the channel had
-    };
-
     void note(Note::Kind kind, const QString &text) { m_notes << Note { m_row.line, kind, text }; }
     bool refuse(const QString &why)
     {
         note(Note::Refused, why);
         return false;
     }
+    bool taken(const CommandVerdict &verdict)
+    {
+        for (const QString &notice : verdict.notices)
+            note(Note::Adapted, notice);
+        return verdict.accepted()
+            || refuse(verdict.message.isEmpty() ? StringTable::text(kInvalidValue) : verdict.message);
+    }
     int stored(const char *attribute) const
     {
-        return m_channel.GetAttributeValue(QLatin1String(attribute)).toInt();
+        return m_profile.channel(m_index).GetAttributeValue(QLatin1String(attribute)).toInt();
     }
-    bool write(const char *attribute, int value, const char *column);
+    bool set(const char *attribute, const QVariant &value)
+    {
+        return taken(CChannelCommands(m_document, m_index)
+                         .setAttribute(QLatin1String(attribute), value, CChannelCsvImport::undoText()));
+    }
     bool takeChannel();
-    bool frequency(quint32 hz, Side &side, const char *indexAttribute, const char *column);
-    int frequencyRule(int tableIndex, const char *rule) const;
-    bool writeRuled(const char *attribute, int wanted, bool given, const Side &side, const char *rule,
-        const char *column);
+    bool tableRow(quint32 hz, int &index);
+    bool chooseFrequencies(bool duplex, quint32 transmitHz);
+    bool setRuled(const char *attribute, int wanted, bool given, int tableIndex, bool power);
     int codeFor(const Signal &signal, int storedCode);
+    void noteChanges(const Entry &before);
 
     CProfileDocument &m_document;
     ProfileView &m_profile;
     const Row &m_row;
     QList<Note> &m_notes;
-    CDataItem m_channel;
     int m_index = -1;
     bool m_added = false;
-    QStringList m_changed; // columns whose values changed
 };
-
-bool RowImport::write(const char *attribute, int value, const char *column)
-{
-    if (stored(attribute) == value)
-        return true;
-    const HookVerdict verdict
-        = m_document.setAttribute(m_channel, QLatin1String(attribute), value, CChannelCsvImport::undoText());
-    if (!verdict.accepted())
-        return refuse(StringTable::text(verdict.msgId ? verdict.msgId : 3000));
-    if (!m_changed.contains(QLatin1String(column)))
-        m_changed << QLatin1String(column);
-    return true;
-}
 
 bool RowImport::takeChannel()
 {
     if (m_row.location <= m_profile.channelCount()) {
         m_index = m_row.location - 1;
-    } else {
-        CDataItem channels;
-        m_document.root().GetChildByName(QStringLiteral("channels"), channels);
-        if (!channels.CanAddChild()) {
-            note(Note::Lost,
-                translated("Location %1: the model has no room for more channels; the row is not imported.")
-                    .arg(m_row.location));
-            return false;
-        }
-        const AddedChild added = m_document.addChild(channels, CChannelCsvImport::undoText());
-        if (!added.verdict.accepted())
-            return refuse(StringTable::text(added.verdict.msgId ? added.verdict.msgId : 3000));
-        m_profile.reload();
-        m_index = added.item.GetIndexInParent();
-        m_added = true;
-        if (m_index + 1 != m_row.location)
-            note(Note::Adapted,
-                translated("Location %1 becomes channel %2.").arg(m_row.location).arg(m_index + 1));
+        return true;
     }
-    m_channel = m_profile.channel(m_index);
+    CDataItem channels;
+    m_document.root().GetChildByName(QStringLiteral("channels"), channels);
+    if (!channels.CanAddChild()) {
+        note(Note::Lost,
+            translated("Location %1: the model has no room for more channels; the row is not imported.")
+                .arg(m_row.location));
+        return false;
+    }
+    const AddedChild added = m_document.addChild(channels, CChannelCsvImport::undoText());
+    if (!added.verdict.accepted())
+        return refuse(StringTable::text(added.verdict.msgId ? added.verdict.msgId : kInvalidValue));
+    m_profile.reload();
+    m_index = added.item.GetIndexInParent();
+    m_added = true;
+    if (m_index + 1 != m_row.location)
+        note(Note::Adapted,
+            translated("Location %1 becomes channel %2.").arg(m_row.location).arg(m_index + 1));
     return true;
 }
 
 // The table row of hz, added to the table when it is not there.
-bool RowImport::frequency(quint32 hz, Side &side, const char *indexAttribute, const char *column)
+bool RowImport::tableRow(quint32 hz, int &index)
 {
-    side.index = m_profile.frequencyIndex(hz);
-    if (side.index < 0) {
-        if (FrequencyRules::IsMURSFrequency(hz))
-            return refuse(MegahertzText(hz) + QStringLiteral(" MHz: ")
-                + QCoreApplication::translate("ProfileFileCheck", "Invalid Frequency."));
-        // The channel keeps its choice: bandwidth and power selectable, the
-        // row's values first; the compander follows the bandwidth.
-        const bool wide = m_row.wide.value_or(false);
-        const int level = m_row.watts ? m_profile.levelOf(*m_row.watts) : 1;
-        FrequencyRow row { -1, hz, wide ? 3u : 2u, level ? 3u : 2u, wide ? 3u : 2u };
-        if (m_profile.powerClass() == 4 && FrequencyRules::IsTwoWattFrequency(hz)) {
-            row.powerLevel = 0;
+    index = m_profile.frequencyIndex(hz);
+    if (index >= 0)
+        return true;
+    if (FrequencyRules::IsMURSFrequency(hz))
+        return refuse(MegahertzText(hz) + QStringLiteral(" MHz: ")
+            + QCoreApplication::translate("ProfileFileCheck", "Invalid Frequency."));
+    // The channel keeps its choice: bandwidth and power selectable, the
+    // row's values first; the compander follows the bandwidth.
+    const bool wide = m_row.wide.value_or(false);
+    const int level = m_row.watts ? m_profile.levelOf(*m_row.watts) : 1;
+    FrequencyRow row { -1, hz, wide ? 3u : 2u, level ? 3u : 2u, wide ? 3u : 2u };
+    if (m_profile.powerClass() == 4 && FrequencyRules::IsTwoWattFrequency(hz)) {
+        row.powerLevel = 0;
+        note(Note::Adapted,
+            translated("%1 MHz allows 2 W at most: it is added with low power only.").arg(MegahertzText(hz)));
+    }
+    CDataItem table = m_profile.frequencyTable();
+    HookVerdict verdict = m_document.addFrequency(table, row, CChannelCsvImport::undoText());
+    if (!verdict.accepted() && row.bandwidth != 0) {
+        // A region bound to 12.5 kHz channels takes the frequency narrow.
+        row.bandwidth = 0;
+        row.compander = 2;
+        if (m_document.addFrequency(table, row, CChannelCsvImport::undoText()).accepted()) {
+            verdict = {};
             note(Note::Adapted,
-                translated("%1 MHz allows 2 W at most: it is added with low power only.")
+                translated("%1 MHz is added as 12.5 kHz only: the model allows no wider channels.")
                     .arg(MegahertzText(hz)));
         }
-        CDataItem table = m_profile.frequencyTable();
-        HookVerdict verdict = m_document.addFrequency(table, row, CChannelCsvImport::undoText());
-        if (!verdict.accepted() && row.bandwidth != 0) {
-            // A region bound to 12.5 kHz channels takes the frequency narrow.
-            row.bandwidth = 0;
-            row.compander = 2;
-            if (m_document.addFrequency(table, row, CChannelCsvImport::undoText()).accepted()) {
-                verdict = {};
-                note(Note::Adapted,
-                    translated("%1 MHz is added as 12.5 kHz only: the model allows no wider "
-                               "channels.")
-                        .arg(MegahertzText(hz)));
-            }
-        }
-        if (!verdict.accepted())
-            return refuse(MegahertzText(hz) + QStringLiteral(" MHz: ") + StringTable::text(verdict.msgId));
-        m_profile.reload();
-        side.index = m_profile.frequencyIndex(hz);
-        note(Note::Added,
-            translated("%1 MHz is added to the RF frequency table as entry %2.")
-                .arg(MegahertzText(hz))
-                .arg(side.index + 1));
     }
-    side.moved = stored(indexAttribute) != side.index;
-    return write(indexAttribute, side.index, column);
+    if (!verdict.accepted())
+        return refuse(MegahertzText(hz) + QStringLiteral(" MHz: ") + StringTable::text(verdict.msgId));
+    m_profile.reload();
+    index = m_profile.frequencyIndex(hz);
+    note(Note::Added,
+        translated("%1 MHz is added to the RF frequency table as entry %2.")
+            .arg(MegahertzText(hz))
+            .arg(index + 1));
+    return true;
 }
 
-int RowImport::frequencyRule(int tableIndex, const char *rule) const
+bool RowImport::chooseFrequencies(bool duplex, quint32 transmitHz)
 {
-    CDataItem entry;
-    m_profile.frequencyTable().GetChildByIndex(tableIndex, entry);
-    if (entry.isEmpty())
-        return -1;
-    // On a two-watt frequency a four-watt radio sends with low power only.
-    if (QLatin1String(rule) == QLatin1String("power_level") && m_profile.powerClass() == 4
-        && FrequencyRules::IsTwoWattFrequency(m_profile.frequencies()[size_t(tableIndex)]))
-        return 0;
-    return fixedRule(entry.GetAttributeValue(QLatin1String(rule)).toInt());
+    int receive = -1, transmit = -1;
+    if (!tableRow(m_row.receiveHz, receive) || (duplex && !tableRow(transmitHz, transmit)))
+        return false;
+    using Side = CChannelCommands::Side;
+    if (!taken(CChannelCommands(m_document, m_index).chooseFrequency(Side::Receive, receive)))
+        return false;
+    if (!m_profile.hasRepeater())
+        return true;
+    if (!taken(CChannelCommands(m_document, m_index).setRepeater(duplex)))
+        return false;
+    return !duplex || taken(CChannelCommands(m_document, m_index).chooseFrequency(Side::Transmit, transmit));
 }
 
 // A bandwidth or power value: the row's, unless the frequency fixes it.
-bool RowImport::writeRuled(
-    const char *attribute, int wanted, bool given, const Side &side, const char *rule, const char *column)
+bool RowImport::setRuled(const char *attribute, int wanted, bool given, int tableIndex, bool power)
 {
-    if (!side.moved && wanted == stored(attribute))
+    if (wanted == stored(attribute))
         return true;
-    const int fixed = frequencyRule(side.index, rule);
-    if (fixed >= 0 && fixed != wanted && given)
+    const auto choices = frequencyChoices(m_document.root(), m_document.powerClass());
+    const FrequencyChoice *choice
+        = tableIndex >= 0 && size_t(tableIndex) < choices.size() ? &choices[size_t(tableIndex)] : nullptr;
+    const int rule = choice ? (power ? choice->powerRule : choice->bandwidthRule) : -1;
+    if (!frequencyRuleIsFixed(rule))
+        return set(attribute, wanted);
+    if (given)
         note(Note::Adapted,
             translated("%1: the frequency allows only %2.")
-                .arg(QLatin1String(column),
-                    QLatin1String(column) == QLatin1String("Mode")
-                        ? (fixed ? QStringLiteral("FM") : QStringLiteral("NFM"))
-                        : WattsText(m_profile.watts(fixed))));
-    return write(attribute, fixed >= 0 ? fixed : wanted, column);
+                .arg(power ? QStringLiteral("Power") : QStringLiteral("Mode"),
+                    power ? WattsText(m_profile.watts(rule))
+                          : (rule ? QStringLiteral("FM") : QStringLiteral("NFM"))));
+    return true;
 }
 
 // The channel's own code when it sends the same, else a standard code, else
@@ -218,6 +206,29 @@ int RowImport::codeFor(const Signal &signal, int storedCode)
     return 0;
 }
 
+void RowImport::noteChanges(const Entry &before)
+{
+    const Entry after = m_profile.entryOf(m_index);
+    QStringList changed;
+    const std::pair<const char *, bool> columns[]
+        = { { "Name", before.name != after.name }, { "Frequency", before.receiveHz != after.receiveHz },
+              { "Duplex", before.duplex != after.duplex || before.transmitHz != after.transmitHz },
+              { "Tone", !(before.transmit == after.transmit) || !(before.receive == after.receive) },
+              { "Mode", before.wide != after.wide }, { "Power", before.power != after.power },
+              { "Skip", before.skip != after.skip } };
+    for (const auto &[column, differs] : columns) {
+        if (differs)
+            changed << QLatin1String(column);
+    }
+    if (m_added)
+        note(Note::Added, translated("Channel %1 is added.").arg(m_index + 1));
+    else if (changed.isEmpty())
+        note(Note::Unchanged, translated("Channel %1 is unchanged.").arg(m_index + 1));
+    else
+        note(Note::Changed,
+            translated("Channel %1 changes: %2.").arg(m_index + 1).arg(changed.join(QStringLiteral(", "))));
+}
+
 bool RowImport::run()
 {
     if (!takeChannel())
@@ -227,74 +238,55 @@ bool RowImport::run()
         const QString name = m_row.name->left(8);
         if (name != *m_row.name)
             note(Note::Adapted, translated("The name \"%1\" is cut to \"%2\".").arg(*m_row.name, name));
-        const HookVerdict verdict
-            = m_document.setAttribute(m_channel, QStringLiteral("name"), name, CChannelCsvImport::undoText());
-        if (!verdict.accepted())
-            return refuse(StringTable::text(verdict.msgId ? verdict.msgId : 3000));
-        m_changed << QStringLiteral("Name");
+        if (!set("name", name))
+            return false;
     }
     bool duplex = m_row.duplex.value_or(before.duplex);
-    const quint32 transmitHz = m_row.duplex ? m_row.transmitHz : before.transmitHz;
     if (duplex && !m_profile.hasRepeater()) {
         note(Note::Lost,
             translated("This model has no repeater: the channel transmits on its receive frequency."));
         duplex = false;
     }
-    Side receive, transmit;
-    if (!frequency(m_row.receiveHz, receive, "rx_freq_ndx", "Frequency"))
+    if (!chooseFrequencies(duplex, m_row.duplex ? m_row.transmitHz : before.transmitHz))
         return false;
-    if (duplex && !frequency(transmitHz, transmit, "tx_freq_ndx", "Duplex"))
-        return false;
-    // Without the repeater feature the receive settings are the transmit settings.
-    const bool mirrored = !m_profile.hasRepeater();
-    if (mirrored && !write("tx_freq_ndx", receive.index, "Frequency"))
-        return false;
-    if (m_profile.hasRepeater() && !write("repeater", duplex ? 1 : 0, "Duplex"))
-        return false;
+    const int receiveRow = stored("rx_freq_ndx");
+    const int transmitRow = duplex ? stored("tx_freq_ndx") : receiveRow;
     const int wide = m_row.wide.value_or(before.wide) ? 1 : 0;
-    if (!writeRuled("rx_bw", wide, m_row.wide.has_value(), receive, "bandwidth", "Mode"))
+    if (!setRuled("rx_bw", wide, m_row.wide.has_value(), receiveRow, false)
+        || (duplex && !setRuled("tx_bw", wide, m_row.wide.has_value(), transmitRow, false)))
         return false;
-    const Side &transmitSide = duplex ? transmit : receive;
-    if ((duplex || mirrored)
-        && !writeRuled("tx_bw", wide, m_row.wide.has_value(), transmitSide, "bandwidth", "Mode"))
-        return false;
-    if (m_profile.powerControl() || !m_row.watts) {
-        const int level = m_row.watts ? m_profile.levelOf(*m_row.watts) : before.power;
-        if (m_row.watts && std::abs(m_profile.watts(level) - *m_row.watts) > 0.05)
+    if (m_row.watts && !m_profile.powerControl()) {
+        if (m_profile.levelOf(*m_row.watts) != before.power)
+            note(Note::Lost, translated("This model has no power choice: the power is not changed."));
+    } else if (m_row.watts) {
+        const int level = m_profile.levelOf(*m_row.watts);
+        if (std::abs(m_profile.watts(level) - *m_row.watts) > 0.05)
             note(Note::Adapted,
                 translated("Power %1 becomes %2.")
                     .arg(WattsText(*m_row.watts), WattsText(m_profile.watts(level))));
-        const char *powerAttribute = duplex ? "repeater_power" : "talkaround_power";
-        if (!writeRuled(powerAttribute, level, m_row.watts.has_value(), transmitSide, "power_level", "Power"))
+        if (!setRuled(duplex ? "repeater_power" : "talkaround_power", level, true, transmitRow, true))
             return false;
-        if (mirrored
-            && !writeRuled("repeater_power", level, m_row.watts.has_value(), receive, "power_level", "Power"))
-            return false;
-    } else if (m_profile.levelOf(*m_row.watts) != before.power) {
-        note(Note::Lost, translated("This model has no power choice: the power is not changed."));
     }
     if (m_row.tones) {
         Tones tones = *m_row.tones;
-        if (mirrored && !(tones.transmit == tones.receive)) {
+        if (!m_profile.hasRepeater() && !(tones.transmit == tones.receive)) {
             note(Note::Lost,
                 translated("This model transmits with its receive code: %1 is not sent.")
                     .arg(tones.transmit.kind == Signal::None ? translated("no code")
                                                              : signalText(tones.transmit)));
             tones.transmit = tones.receive;
         }
-        if (!write("rx_code", codeFor(tones.receive, stored("rx_code")), "Tone")
-            || !write("tx_code", codeFor(tones.transmit, stored("tx_code")), "Tone"))
+        const int receiveCode = codeFor(tones.receive, stored("rx_code"));
+        if (receiveCode != stored("rx_code") && !set("rx_code", receiveCode))
+            return false;
+        const int transmitCode = codeFor(tones.transmit, stored("tx_code"));
+        if (transmitCode != stored("tx_code") && !set("tx_code", transmitCode))
             return false;
     }
-    if (m_row.skip && !write("in_scanlist", *m_row.skip ? 0 : 1, "Skip"))
+    const int member = m_row.skip.value_or(before.skip) ? 0 : 1;
+    if (m_row.skip && member != stored("in_scanlist") && !set("in_scanlist", member))
         return false;
-    if (m_added)
-        note(Note::Added, translated("Channel %1 is added.").arg(m_index + 1));
-    else if (m_changed.isEmpty())
-        note(Note::Unchanged, translated("Channel %1 is unchanged.").arg(m_index + 1));
-    else
-        note(Note::Changed,
-            translated("Channel %1 changes: %2.").arg(m_index + 1).arg(m_changed.join(QStringLiteral(", "))));
+    noteChanges(before);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "base/MessageReporter.h"
 #include "base/StringTable.h"
 #include "base/VelaException.h"
+#include "document/ChannelCommands.h"
 #include "document/ChannelCsv.h"
 #include "document/CodeDisplayText.h"
 #include "document/ProfileDocument.h"
@@ -25,18 +26,6 @@ constexpr const char *kTitles[] = { QT_TRANSLATE_NOOP("Editors", "No."), QT_TRAN
 // The attribute of each column (Power: see attributeOf).
 constexpr const char *kAttributes[] = { nullptr, "name", "rx_freq_ndx", "tx_freq_ndx", "rx_bw",
     "talkaround_power", "rx_code", "tx_code", "scramble_code", "autoScan", "in_scanlist", "disable_channel" };
-
-// The transmit attribute a receive column's edit is copied to when the
-// model has no repeater, as the channel editor does.
-const char *mirrorOf(const char *attribute)
-{
-    const QLatin1String name(attribute);
-    return name == QLatin1String("rx_freq_ndx")     ? "tx_freq_ndx"
-        : name == QLatin1String("rx_bw")            ? "tx_bw"
-        : name == QLatin1String("talkaround_power") ? "repeater_power"
-        : name == QLatin1String("rx_code")          ? "tx_code"
-                                                    : nullptr;
-}
 
 QString translated(const char *text)
 {
@@ -92,7 +81,6 @@ void CChannelTableModel::reload()
                 || limit.GetAttributeValue(QLatin1String(name)).toBool();
         };
         m_rows = profile.channelCount();
-        m_mirrored = !profile.hasRepeater();
         m_shown.assign(ColumnCount, true);
         m_shown[TransmitFrequency] = m_shown[TransmitCode] = profile.hasRepeater();
         m_shown[Power] = profile.powerControl();
@@ -136,7 +124,7 @@ CDataItem CChannelTableModel::channel(int row) const
 
 const char *CChannelTableModel::attributeOf(int row, int column) const
 {
-    if (column == Power && !m_mirrored
+    if (column == Power
         && channel(row).GetAttributeValue(QStringLiteral("repeater")).toString() == QLatin1String("1"))
         return "repeater_power";
     return kAttributes[column];
@@ -222,6 +210,7 @@ bool CChannelTableModel::setData(const QModelIndex &index, const QVariant &value
 bool CChannelTableModel::write(const QList<CellWrite> &cells, const QString &undoText)
 {
     m_refusal.clear();
+    m_notices.clear();
     bool accepted = false;
     try {
         accepted = m_context.document.editGroup(undoText, [&] {
@@ -233,27 +222,32 @@ bool CChannelTableModel::write(const QList<CellWrite> &cells, const QString &und
     }
     if (!m_refusal.isEmpty())
         showMessage(m_refusal, MsgStyle::IconWarning);
+    else if (accepted)
+        for (const QString &notice : m_notices)
+            showMessage(notice, MsgStyle::IconInformation);
     return accepted;
 }
 
+// Through the channel editor's commands, with its rules and questions.
 bool CChannelTableModel::writeCell(int row, int column, const QVariant &value)
 {
-    CDataItem item = channel(row);
-    const char *attribute = attributeOf(row, column);
-    const char *mirror = m_mirrored ? mirrorOf(attribute) : nullptr;
-    for (const char *name : { attribute, mirror }) {
-        if (!name)
-            continue;
-        const HookVerdict verdict
-            = m_context.document.setAttribute(item, QLatin1String(name), value, QString());
-        if (!verdict.accepted()) {
-            m_refusal = tr("Channel %1 (%2): %3")
-                            .arg(row + 1)
-                            .arg(item.GetAttributeValue(QStringLiteral("name")).toString(),
-                                verdict.msgId ? StringTable::text(verdict.msgId)
-                                              : QCoreApplication::translate("CBaseView", "Invalid Value."));
-            return false;
-        }
-    }
-    return true;
+    using Side = CChannelCommands::Side;
+    CChannelCommands commands(m_context.document, row, [](const CommandQuestion &question) {
+        return showMessage(question.text, question.style) == MsgAnswer::Yes;
+    });
+    const CommandVerdict verdict = column == ReceiveFrequency
+        ? commands.chooseFrequency(Side::Receive, value.toInt())
+        : column == TransmitFrequency ? commands.chooseFrequency(Side::Transmit, value.toInt())
+        : column == Disabled
+        ? commands.setDisabled(value.toBool())
+        : commands.setAttribute(QLatin1String(attributeOf(row, column)), value, QString());
+    m_notices << verdict.notices;
+    if (verdict.accepted() || verdict.kind == CommandVerdict::Declined)
+        return verdict.accepted();
+    m_refusal = tr("Channel %1 (%2): %3")
+                    .arg(row + 1)
+                    .arg(channel(row).GetAttributeValue(QStringLiteral("name")).toString(),
+                        verdict.message.isEmpty() ? QCoreApplication::translate("CBaseView", "Invalid Value.")
+                                                  : verdict.message);
+    return false;
 }

@@ -12,8 +12,8 @@ struct ProfileChange;
 
 // The channels of a profile as a table: one row per channel in use, in
 // profile order, one column per channel setting. A cell edit goes through
-// the document's edit path as the channel editor's control does, and a
-// refusal shows the hook's message; the table refreshes on every change of
+// the channel editor's commands (its rules, questions and refusals), and a
+// refusal shows the message; the table refreshes on every change of
 // the profile. Columns of features the model lacks are hidden by the view.
 class CChannelTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -80,6 +80,6 @@ private:
     int m_rows = 0;
     std::vector<ComboItems> m_choices;
     std::vector<bool> m_shown;
-    bool m_mirrored = false; // no repeater: the receive side is the transmit side
     QString m_refusal;
+    QStringList m_notices; // what the commands told of the last write
 };
