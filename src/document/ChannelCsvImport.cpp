@@ -10,6 +10,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -30,6 +31,12 @@ QString signalText(const Signal &signal)
         return ToneText(signal.value) + QStringLiteral(" Hz");
     return QStringLiteral("DPL ") + DcsText(signal.value)
         + (signal.inverted ? QStringLiteral(" R") : QString());
+}
+
+QString noRoom(int location)
+{
+    return translated("Location %1: the model has no room for more channels; the row is not imported.")
+        .arg(location);
 }
 
 // One row taken into the profile through the channel commands.
@@ -65,10 +72,23 @@ private:
     {
         return m_profile.channel(m_index).GetAttributeValue(QLatin1String(attribute)).toInt();
     }
+    // The channel's commands and the frequency table's rules, taken again
+    // once the table has grown.
+    CChannelCommands &commands()
+    {
+        if (!m_commands)
+            m_commands.emplace(m_document, m_index);
+        return *m_commands;
+    }
+    const std::vector<FrequencyChoice> &choices()
+    {
+        if (m_choices.empty())
+            m_choices = frequencyChoices(m_document.root(), m_document.powerClass());
+        return m_choices;
+    }
     bool set(const char *attribute, const QVariant &value)
     {
-        return taken(CChannelCommands(m_document, m_index)
-                         .setAttribute(QLatin1String(attribute), value, CChannelCsvImport::undoText()));
+        return taken(commands().setAttribute(QLatin1String(attribute), value, CChannelCsvImport::undoText()));
     }
     bool takeChannel();
     bool tableRow(quint32 hz, int &index);
@@ -83,6 +103,8 @@ private:
     QList<Note> &m_notes;
     int m_index = -1;
     bool m_added = false;
+    std::optional<CChannelCommands> m_commands;
+    std::vector<FrequencyChoice> m_choices;
 };
 
 bool RowImport::takeChannel()
@@ -94,9 +116,7 @@ bool RowImport::takeChannel()
     CDataItem channels;
     m_document.root().GetChildByName(QStringLiteral("channels"), channels);
     if (!channels.CanAddChild()) {
-        note(Note::Lost,
-            translated("Location %1: the model has no room for more channels; the row is not imported.")
-                .arg(m_row.location));
+        note(Note::Lost, noRoom(m_row.location));
         return false;
     }
     const AddedChild added = m_document.addChild(channels, CChannelCsvImport::undoText());
@@ -146,6 +166,8 @@ bool RowImport::tableRow(quint32 hz, int &index)
     if (!verdict.accepted())
         return refuse(MegahertzText(hz) + QStringLiteral(" MHz: ") + StringTable::text(verdict.msgId));
     m_profile.reload();
+    m_commands.reset();
+    m_choices.clear();
     index = m_profile.frequencyIndex(hz);
     note(Note::Added,
         translated("%1 MHz is added to the RF frequency table as entry %2.")
@@ -160,13 +182,13 @@ bool RowImport::chooseFrequencies(bool duplex, quint32 transmitHz)
     if (!tableRow(m_row.receiveHz, receive) || (duplex && !tableRow(transmitHz, transmit)))
         return false;
     using Side = CChannelCommands::Side;
-    if (!taken(CChannelCommands(m_document, m_index).chooseFrequency(Side::Receive, receive)))
+    if (!taken(commands().chooseFrequency(Side::Receive, receive)))
         return false;
     if (!m_profile.hasRepeater())
         return true;
-    if (!taken(CChannelCommands(m_document, m_index).setRepeater(duplex)))
+    if (!taken(commands().setRepeater(duplex)))
         return false;
-    return !duplex || taken(CChannelCommands(m_document, m_index).chooseFrequency(Side::Transmit, transmit));
+    return !duplex || taken(commands().chooseFrequency(Side::Transmit, transmit));
 }
 
 // A bandwidth or power value: the row's, unless the frequency fixes it.
@@ -174,9 +196,8 @@ bool RowImport::setRuled(const char *attribute, int wanted, bool given, int tabl
 {
     if (wanted == stored(attribute))
         return true;
-    const auto choices = frequencyChoices(m_document.root(), m_document.powerClass());
     const FrequencyChoice *choice
-        = tableIndex >= 0 && size_t(tableIndex) < choices.size() ? &choices[size_t(tableIndex)] : nullptr;
+        = tableIndex >= 0 && size_t(tableIndex) < choices().size() ? &choices()[size_t(tableIndex)] : nullptr;
     const int rule = choice ? (power ? choice->powerRule : choice->bandwidthRule) : -1;
     if (!frequencyRuleIsFixed(rule))
         return set(attribute, wanted);
@@ -349,21 +370,29 @@ ChannelImportReport CChannelCsvImport::run(CProfileDocument &document, bool keep
         rows.begin(), rows.end(), [](const Row *a, const Row *b) { return a->location < b->location; });
     report.kept = document.editGroup(undoText(), [&] {
         ProfileView profile(document.root(), document.powerClass());
+        bool full = false; // no room for another channel
         for (const Row *row : rows) {
             QList<Note> notes;
             bool refused = false;
-            document.editGroup(QString(), [&] {
+            if (full && row->location > profile.channelCount()) {
+                report.notes << Note { row->line, Note::Lost, noRoom(row->location) };
+                continue;
+            }
+            const bool taken = document.editGroup(QString(), [&] {
                 try {
-                    const bool taken = RowImport(document, profile, *row, notes).run();
-                    refused = !taken && !notes.isEmpty() && notes.last().kind == Note::Refused;
-                    return taken;
+                    const bool imported = RowImport(document, profile, *row, notes).run();
+                    refused = !imported && !notes.isEmpty() && notes.last().kind == Note::Refused;
+                    return imported;
                 } catch (const CVelaCPSException &error) {
                     notes << Note { row->line, Note::Refused, error.text() };
                     refused = true;
                     return false;
                 }
             });
-            profile.reload();
+            full = full || (!taken && !refused);
+            // A row put back replaced the profile's items.
+            if (!taken)
+                profile.reload();
             report.notes << notes;
             report.refusedRows += refused ? 1 : 0;
         }

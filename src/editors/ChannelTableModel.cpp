@@ -109,8 +109,15 @@ void CChannelTableModel::reload()
         m_choices[ReceiveCode] = m_choices[TransmitCode] = codeItems;
         m_choices[Scramble] = { { translated("OFF"), 0 }, { translated("Scramble Code 1"), 1 },
             { translated("Scramble Code 2"), 2 }, { translated("Scramble Code 3"), 3 } };
+        m_texts.assign(ColumnCount, {});
+        for (int column = 0; column < ColumnCount; ++column) {
+            for (const ComboItem &item : m_choices[size_t(column)])
+                m_texts[size_t(column)].insert(item.value, item.text);
+        }
+        readCells();
     } catch (const CVelaCPSException &error) {
         m_rows = 0;
+        m_cells.clear();
         showMessage(error.text(), MsgStyle::IconError);
     }
 }
@@ -152,10 +159,23 @@ QString CChannelTableModel::columnTitle(int column) const
 
 QVariant CChannelTableModel::value(int row, int column) const
 {
-    if (column == Number)
-        return row + 1;
-    const QVariant stored = channel(row).GetAttributeValue(QLatin1String(attributeOf(row, column)));
-    return column == Name ? QVariant(stored.toString()) : QVariant(stored.toInt());
+    return m_cells[size_t(row * ColumnCount + column)];
+}
+
+// The cells are read once per change of the profile; painting reads them
+// many times.
+void CChannelTableModel::readCells()
+{
+    m_cells.assign(size_t(m_rows * ColumnCount), {});
+    for (int row = 0; row < m_rows; ++row) {
+        const CDataItem item = channel(row);
+        m_cells[size_t(row * ColumnCount)] = row + 1;
+        for (int column = Name; column < ColumnCount; ++column) {
+            const QVariant stored = item.GetAttributeValue(QLatin1String(attributeOf(row, column)));
+            m_cells[size_t(row * ColumnCount + column)]
+                = column == Name ? QVariant(stored.toString()) : QVariant(stored.toInt());
+        }
+    }
 }
 
 QVariant CChannelTableModel::data(const QModelIndex &index, int role) const
@@ -171,11 +191,7 @@ QVariant CChannelTableModel::data(const QModelIndex &index, int role) const
         if (role != Qt::DisplayRole || isFlag(column))
             return {};
         const int stored = value(index.row(), column).toInt();
-        for (const ComboItem &item : m_choices[size_t(column)]) {
-            if (item.value == stored)
-                return item.text;
-        }
-        return QString::number(stored);
+        return m_texts[size_t(column)].value(stored, QString::number(stored));
     } catch (const CVelaCPSException &) {
         return {};
     }

@@ -5,6 +5,7 @@
 #include "model/DataItem.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 
 #include <vector>
 
@@ -69,6 +70,7 @@ public:
 
 private:
     void reload();
+    void readCells();
     int channelsInUse() const;
     void profileChanged(const ProfileChange &change);
     CDataItem channel(int row) const;
@@ -79,6 +81,8 @@ private:
     EditorContext m_context;
     int m_rows = 0;
     std::vector<ComboItems> m_choices;
+    std::vector<QHash<int, QString>> m_texts; // the choices' texts by value
+    std::vector<QVariant> m_cells; // row by row
     std::vector<bool> m_shown;
     QString m_refusal;
     QStringList m_notices; // what the commands told of the last write
