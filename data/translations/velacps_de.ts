@@ -91,6 +91,173 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Ausgewählte Kanäle bearbeiten (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Ausgewählte Kanäle bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Suchen in:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Wird</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>&amp;Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(kein solcher Wert)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Angepasst</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 Zeile(n) werden abgelehnt und nicht importiert.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nichts ändert sich, bevor Sie Importieren wählen.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Kanäle exportieren</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Speichern von &quot;%1&quot; fehlgeschlagen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Kanal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>%1 nach unten ausfüllen</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Dieser Kanal ist einer Vorwahlkanal-Taste zugeordnet. Wenn Sie ihn deaktivieren, ändert sich die Belegung dieser Taste. Möchten Sie fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importieren...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
     </message>
 </context>
 <context>
@@ -564,6 +742,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>Toolbar</source>
         <translation>Symbolleiste</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Ausgewählte &amp;Kanäle bearbeiten...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -894,6 +1076,17 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>&amp;Umbenennen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Die Datei hat mehr als %1 Zeilen.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Zeile %1: Ein Anführungszeichen wird nicht geschlossen.</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1652,22 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Alternativer Akkutyp</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>Empfang PL/DPL</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>Senden PL/DPL</translation>
     </message>
 </context>
 <context>
@@ -2378,6 +2587,37 @@ Bitte deinstallieren Sie die CPS und installieren Sie sie neu.</translation>
 Please reinstall CPS.</source>
         <translation>Einige von der CPS benötigte Dateien sind nicht vorhanden.
 Bitte installieren Sie die CPS neu.</translation>
+    </message>
+</context>
+<context>
+    <name>codeplug</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

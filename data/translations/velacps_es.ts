@@ -91,6 +91,173 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Editar canales seleccionados (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Editar canales seleccionados</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Reemplazar por:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Buscar en:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Columna</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Pasa a</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Reemplazar &amp;todo</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(no existe ese valor)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Añadido</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Cambiado</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Sin cambios</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Adaptado</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdido</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canales</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 fila(s) se rechazan y no se importarán.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nada cambia hasta que elija Importar.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Qué</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer el archivo &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Exportar canales</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Cambiar %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Canal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Rellenar hacia abajo %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Este canal está asignado a un botón de canal preseleccionado. Si lo desactiva, cambiará el valor de ese botón. ¿Desea continuar?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importar CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
     </message>
 </context>
 <context>
@@ -564,6 +742,10 @@ Vuelva a instalar el CPS.</translation>
         <source>Toolbar</source>
         <translation>Barra de herramientas</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Editar &amp;canales seleccionados...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -894,6 +1076,17 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Cambiar &amp;nombre	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>El archivo tiene más de %1 filas.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Línea %1: unas comillas no se cierran.</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1652,22 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Selección de batería alternativa</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potencia</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL de recepción</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL de transmisión</translation>
     </message>
 </context>
 <context>
@@ -2378,6 +2587,37 @@ Desinstale el CPS y vuelva a instalarlo.</translation>
 Please reinstall CPS.</source>
         <translation>Faltan algunos archivos que necesita el CPS.
 Vuelva a instalar el CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>codeplug</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

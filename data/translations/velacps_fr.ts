@@ -91,6 +91,173 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Modifier les canaux sélectionnés (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Modifier les canaux sélectionnés</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Remplacer par :</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Rechercher dans :</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Devient</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Remplacer &amp;tout</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(aucune valeur de ce type)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Ajouté</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modifié</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Inchangé</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Adapté</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdu</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importer des canaux</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 ligne(s) sont refusées et ne seront pas importées.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Rien ne change avant que vous choisissiez Importer.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Quoi</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossible de lire le fichier &quot;%1&quot; : %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Exporter les canaux</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Échec de l&apos;enregistrement de &quot;%1&quot; : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Canal %1 (%2) : %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Recopier vers le bas %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Ce canal est affecté à un bouton de canal présélectionné. La désactivation de ce canal modifiera la valeur de ce bouton. Voulez-vous continuer ?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importer CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter CSV...</translation>
     </message>
 </context>
 <context>
@@ -564,6 +742,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>Toolbar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Modifier les &amp;canaux sélectionnés...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -894,6 +1076,17 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Reno&amp;mmer	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Le fichier a plus de %1 lignes.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Ligne %1 : un guillemet n&apos;est pas fermé.</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1652,22 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Choix du type de batterie</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL réception</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL émission</translation>
     </message>
 </context>
 <context>
@@ -2378,6 +2587,37 @@ Veuillez désinstaller puis réinstaller le CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Certains fichiers nécessaires au CPS sont introuvables.
 Veuillez réinstaller le CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>codeplug</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,173 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Modifica canali selezionati (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>invariato</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Acceso</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Modifica canali selezionati</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Trova:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Sostituisci con:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Cerca in:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonna</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Diventa</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Trova</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Sostituisci &amp;tutto</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(valore inesistente)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Aggiunto</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modificato</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Invariato</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Adattato</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perso</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rifiutato</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importa canali</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 riga/e rifiutata/e, non verrà/verranno importata/e.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nulla cambia finché non si sceglie Importa.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Cosa</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere il file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Esporta canali</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifica %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Canale %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Riempi in basso %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Reinstallare il CPS.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Questo canale è assegnato a un tasto Canale preimpostato. Disattivando questo canale cambierà il valore del tasto Canale preimpostato. Continuare?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importa CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Esporta CSV...</translation>
     </message>
 </context>
 <context>
@@ -564,6 +742,10 @@ Reinstallare il CPS.</translation>
         <source>Toolbar</source>
         <translation>Barra degli strumenti</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Modifica &amp;canali selezionati...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -894,6 +1076,17 @@ Reinstallare il CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Rino&amp;mina	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Il file ha più di %1 righe.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Riga %1: una virgoletta non è chiusa.</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1652,22 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Selezione batteria alternativa</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenza</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL ricezione</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL trasmissione</translation>
     </message>
 </context>
 <context>
@@ -2378,6 +2587,37 @@ Disinstallare e reinstallare il CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Alcuni file necessari al CPS non sono disponibili.
 Reinstallare il CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>codeplug</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,173 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Geselecteerde kanalen bewerken (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Geselecteerde kanalen bewerken</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Vervangen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Zoeken naar:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Vervangen door:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Zoeken in:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanaal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Kolom</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Nu</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Wordt</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Zoeken</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>&amp;Alles vervangen</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(geen dergelijke waarde)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Toegevoegd</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Gewijzigd</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Geweigerd</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanalen importeren</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 rij(en) worden geweigerd en niet geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Er verandert niets totdat u Importeren kiest.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Wat</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importeren</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Het bestand &quot;%1&quot; kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Kanalen exporteren</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Opslaan van &quot;%1&quot; mislukt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 wijzigen</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Kanaal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanalen</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>%1 omlaag doorvoeren</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Dit kanaal is toegewezen aan een voorkeuzekanaalknop. Als u dit kanaal uitschakelt, verandert de waarde van die knop. Wilt u doorgaan?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importeren...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exporteren...</translation>
     </message>
 </context>
 <context>
@@ -564,6 +742,10 @@ Installeer CPS opnieuw.</translation>
         <source>Toolbar</source>
         <translation>Werkbalk</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Geselecteerde &amp;kanalen bewerken...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -894,6 +1076,17 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Naam &amp;wijzigen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Het bestand heeft meer dan %1 rijen.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Regel %1: een aanhalingsteken wordt niet gesloten.</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1652,22 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Alternatief batterijtype</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Vermogen</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL ontvangen</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL zenden</translation>
     </message>
 </context>
 <context>
@@ -2378,6 +2587,37 @@ Verwijder CPS en installeer het opnieuw.</translation>
 Please reinstall CPS.</source>
         <translation>Enkele bestanden die CPS nodig heeft, ontbreken.
 Installeer CPS opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>codeplug</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,173 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Edytuj wybrane kanały (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>bez zmian</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Edytuj wybrane kanały</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Zamień</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Znajdź:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Zamień na:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Szukaj w:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Kolumna</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Teraz</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Będzie</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Znajdź</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Zamień &amp;wszystko</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(brak takiej wartości)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Dodano</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Zmieniono</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Bez zmian</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Dostosowano</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Utracono</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Odrzucono</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importuj kanały</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>Odrzucone wiersze: %1; nie zostaną zaimportowane.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nic się nie zmieni, dopóki nie wybierzesz Importuj.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Wiersz</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Co</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importuj</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Nie można odczytać pliku &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Eksportuj kanały</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Nie udało się zapisać &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Zmień %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Kanał %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanały</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Wypełnij w dół %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Ten kanał jest przypisany do przycisku kanału zaprogramowanego. Wyłączenie tego kanału zmieni ustawienie tego przycisku. Czy kontynuować?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importuj CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Eksportuj CSV...</translation>
     </message>
 </context>
 <context>
@@ -564,6 +742,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>Toolbar</source>
         <translation>Pasek narzędzi</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Edytuj wybrane &amp;kanały...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -894,6 +1076,17 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Zmień &amp;nazwę	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Plik ma więcej niż %1 wierszy.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Wiersz %1: cudzysłów nie jest zamknięty.</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1652,22 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Alternatywny typ baterii</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Moc</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL odbioru</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL nadawania</translation>
     </message>
 </context>
 <context>
@@ -2378,6 +2587,37 @@ Odinstaluj i ponownie zainstaluj CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Brak niektórych plików potrzebnych do działania CPS.
 Zainstaluj CPS ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>codeplug</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,173 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Изменить выбранные каналы (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>без изменений</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Изменить выбранные каналы</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Найти:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Заменить на:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Искать в:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Столбец</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Станет</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Найти</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Заменить &amp;все</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(нет такого значения)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Добавлено</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Изменено</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Без изменений</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Адаптировано</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Потеряно</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Отклонено</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Импорт каналов</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>Отклонено строк: %1; они не будут импортированы.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Ничего не изменится, пока вы не выберете «Импорт».</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Строка</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Что</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Импорт</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не удаётся прочитать файл &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Экспорт каналов</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Не удалось сохранить &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Изменить %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Канал %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Заполнить вниз: %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Please reinstall CPS.</source>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Этот канал назначен кнопке предустановленного канала. Отключение канала изменит значение этой кнопки. Продолжить?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Импорт CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Экспорт CSV...</translation>
     </message>
 </context>
 <context>
@@ -564,6 +742,10 @@ Please reinstall CPS.</source>
         <source>Toolbar</source>
         <translation>Панель инструментов</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Изменить выбранные &amp;каналы...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -894,6 +1076,17 @@ Please reinstall CPS.</source>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Переи&amp;меновать	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>В файле больше %1 строк.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Строка %1: кавычка не закрыта.</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1652,22 @@ Please reinstall CPS.</source>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Альтернативный тип батареи</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Мощность</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL приёма</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL передачи</translation>
     </message>
 </context>
 <context>
@@ -2378,6 +2587,37 @@ Please uninstall and re-install CPS.</source>
 Please reinstall CPS.</source>
         <translation>Отсутствуют некоторые файлы, необходимые для работы CPS.
 Переустановите CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>codeplug</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

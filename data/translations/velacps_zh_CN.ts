@@ -91,6 +91,173 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>编辑所选信道 (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>不变</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>编辑所选信道</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>查找内容:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>替换为:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>查找范围:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>改为</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>查找(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>全部替换(&amp;A)</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(无此值)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>已添加</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>已更改</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>已调整</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>已丢失</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>已拒绝</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 行被拒绝，将不会导入。</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>选择“导入”之前不会有任何更改。</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详细信息</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>导出信道</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>保存“%1”失败：%2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>更改 %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>信道 %1 (%2)：%3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>向下填充 %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Please reinstall CPS.</source>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>此信道已分配给预设信道按键。禁用此信道将更改该预设信道按键的值。是否继续？</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>导入 CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>导出 CSV...</translation>
     </message>
 </context>
 <context>
@@ -564,6 +742,10 @@ Please reinstall CPS.</source>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>编辑所选信道(&amp;H)...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -894,6 +1076,17 @@ Please reinstall CPS.</source>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>重命名(&amp;R)	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>文件超过 %1 行。</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>第 %1 行：引号未闭合。</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1652,22 @@ Please reinstall CPS.</source>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>备用电池选择</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>接收 PL/DPL</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>发射 PL/DPL</translation>
     </message>
 </context>
 <context>
@@ -2378,6 +2587,37 @@ Please uninstall and re-install CPS.</source>
 Please reinstall CPS.</source>
         <translation>CPS 所需的部分文件不可用。
 请重新安装 CPS。</translation>
+    </message>
+</context>
+<context>
+    <name>codeplug</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
