@@ -1088,6 +1088,156 @@ Vuelva a instalar el CPS.</translation>
         <source>Line %1: a quote is not closed.</source>
         <translation>Línea %1: unas comillas no se cierran.</translation>
     </message>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Posición %1: el modelo no tiene sitio para más canales; la fila no se importa.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>La posición %1 pasa a ser el canal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz admite 2 W como máximo: se añade solo con potencia baja.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz se añade solo con 12,5 KHz: el modelo no admite canales más anchos.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz se añade a la tabla de frecuencias RF como entrada %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: la frecuencia solo admite %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Esta radio no puede usar %1: el canal queda sin código.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Se añade el canal %1.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>El canal %1 no cambia.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>El canal %1 cambia: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>El nombre &quot;%1&quot; se acorta a &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Este modelo no tiene repetidor: el canal transmite en su frecuencia de recepción.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Este modelo no permite elegir la potencia: la potencia no cambia.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>La potencia %1 pasa a %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Este modelo transmite con su código de recepción: %1 no se envía.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>sin código</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canales</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>La posición %1 ya está en la línea %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>la fila termina antes de esta columna.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>se necesita una frecuencia.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; no es una frecuencia en MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; no es un tono en Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; no es un código DCS (octal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Columna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; no es una polaridad (NN, NR, RN o RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; no es un modo cruzado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; no es un modo de tono (Tone, TSQL, DTCS o Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; no es una potencia en vatios.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; no es un dúplex (vacío, +, - o split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>la frecuencia de transmisión está fuera de los límites.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; no es %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; no es un número de canal (1 o más).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; no es un modo de esta radio (FM o NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; no es un paso en kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>una marca de omisión (vacía o S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Esto no es una lista de canales: su primera línea debe ser un encabezado con los nombres de las columnas, al menos Location y Frequency, como
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CodeDisplayText</name>

@@ -1088,6 +1088,156 @@ Veuillez réinstaller le CPS.</translation>
         <source>Line %1: a quote is not closed.</source>
         <translation>Ligne %1 : un guillemet n&apos;est pas fermé.</translation>
     </message>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Position %1 : le modèle n&apos;a plus de place pour d&apos;autres canaux ; la ligne n&apos;est pas importée.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>La position %1 devient le canal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz autorise 2 W au plus : ajoutée en puissance faible uniquement.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz est ajoutée en 12,5 KHz uniquement : le modèle n&apos;autorise pas de canaux plus larges.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz est ajoutée à la table des fréquences RF comme entrée %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1 : la fréquence n&apos;autorise que %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Cette radio ne peut pas utiliser %1 : le canal n&apos;a pas de code.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Le canal %1 est ajouté.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Le canal %1 est inchangé.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Le canal %1 change : %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Le nom &quot;%1&quot; est raccourci en &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Ce modèle n&apos;a pas de répéteur : le canal émet sur sa fréquence de réception.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Ce modèle n&apos;a pas de choix de puissance : la puissance n&apos;est pas modifiée.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>La puissance %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Ce modèle émet avec son code de réception : %1 n&apos;est pas émis.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>aucun code</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importer des canaux</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>La position %1 figure déjà à la ligne %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>la ligne se termine avant cette colonne.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>une fréquence est nécessaire.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; n&apos;est pas une fréquence en MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; n&apos;est pas une tonalité en Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un code DCS (octal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Colonne %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; n&apos;est pas une polarité (NN, NR, RN ou RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; n&apos;est pas un mode croisé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un mode de tonalité (Tone, TSQL, DTCS ou Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; n&apos;est pas une puissance en watts.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un duplex (vide, +, - ou split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>la fréquence d&apos;émission est hors limites.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; n&apos;est pas %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un numéro de canal (1 ou plus).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un mode de cette radio (FM ou NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; n&apos;est pas un pas en kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>une marque d&apos;exclusion du balayage (vide ou S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Ce n&apos;est pas une liste de canaux : sa première ligne doit être un en-tête qui nomme les colonnes, au moins Location et Frequency, par exemple
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CodeDisplayText</name>

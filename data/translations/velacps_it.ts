@@ -1088,6 +1088,156 @@ Reinstallare il CPS.</translation>
         <source>Line %1: a quote is not closed.</source>
         <translation>Riga %1: una virgoletta non è chiusa.</translation>
     </message>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Posizione %1: il modello non ha spazio per altri canali; la riga non viene importata.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>La posizione %1 diventa il canale %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz consente al massimo 2 W: aggiunta solo con bassa potenza.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz viene aggiunta solo a 12,5 KHz: il modello non consente canali più larghi.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz viene aggiunta alla tabella delle frequenze RF come voce %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: la frequenza consente solo %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Questa radio non può usare %1: il canale resta senza codice.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Il canale %1 viene aggiunto.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Il canale %1 è invariato.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Il canale %1 cambia: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Il nome &quot;%1&quot; viene troncato a &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Questo modello non ha ripetitore: il canale trasmette sulla sua frequenza di ricezione.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Questo modello non ha scelta di potenza: la potenza non cambia.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>La potenza %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Questo modello trasmette con il suo codice di ricezione: %1 non viene inviato.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>nessun codice</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importa canali</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>La posizione %1 è già alla riga %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>la riga finisce prima di questa colonna.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>serve una frequenza.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; non è una frequenza in MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; non è un tono in Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; non è un codice DCS (ottale).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Colonna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; non è una polarità (NN, NR, RN o RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; non è una modalità incrociata.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; non è una modalità di tono (Tone, TSQL, DTCS o Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; non è una potenza in watt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; non è un duplex (vuoto, +, - o split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>la frequenza di trasmissione è fuori dai limiti.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; non è %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; non è un numero di canale (1 o più).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; non è una modalità di questa radio (FM o NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; non è un passo in kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>un segno di esclusione dalla scansione (vuoto o S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Questo non è un elenco di canali: la prima riga deve essere un&apos;intestazione che nomina le colonne, almeno Location e Frequency, ad esempio
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CodeDisplayText</name>

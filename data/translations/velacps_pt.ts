@@ -1088,6 +1088,156 @@ Volte a instalar o CPS.</translation>
         <source>Line %1: a quote is not closed.</source>
         <translation>Linha %1: umas aspas não estão fechadas.</translation>
     </message>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Posição %1: o modelo não tem espaço para mais canais; a linha não é importada.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>A posição %1 passa a ser o canal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz permite no máximo 2 W: é adicionada só com potência baixa.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz é adicionada só com 12,5 KHz: o modelo não permite canais mais largos.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz é adicionada à tabela de frequências RF como entrada %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: a frequência só permite %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Este rádio não pode usar %1: o canal fica sem código.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>O canal %1 é adicionado.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>O canal %1 não muda.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>O canal %1 muda: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>O nome &quot;%1&quot; é encurtado para &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Este modelo não tem repetidor: o canal transmite na sua frequência de receção.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Este modelo não permite escolher a potência: a potência não muda.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>A potência %1 passa a %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Este modelo transmite com o seu código de receção: %1 não é enviado.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>sem código</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canais</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>A posição %1 já está na linha %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>a linha termina antes desta coluna.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>é necessária uma frequência.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; não é uma frequência em MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; não é um tom em Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; não é um código DCS (octal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Coluna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; não é uma polaridade (NN, NR, RN ou RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; não é um modo cruzado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; não é um modo de tom (Tone, TSQL, DTCS ou Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; não é uma potência em watts.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; não é um duplex (vazio, +, - ou split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>a frequência de transmissão está fora dos limites.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; não é %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; não é um número de canal (1 ou mais).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; não é um modo deste rádio (FM ou NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; não é um passo em kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>uma marca de exclusão da busca (vazia ou S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Isto não é uma lista de canais: a primeira linha tem de ser um cabeçalho que nomeie as colunas, pelo menos Location e Frequency, como
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CodeDisplayText</name>

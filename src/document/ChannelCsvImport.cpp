@@ -35,7 +35,8 @@ QString signalText(const Signal &signal)
 
 QString noRoom(int location)
 {
-    return translated("Location %1: the model has no room for more channels; the row is not imported.")
+    return translated(QT_TRANSLATE_NOOP("ChannelCsv",
+                          "Location %1: the model has no room for more channels; the row is not imported."))
         .arg(location);
 }
 
@@ -127,7 +128,9 @@ bool RowImport::takeChannel()
     m_added = true;
     if (m_index + 1 != m_row.location)
         note(Note::Adapted,
-            translated("Location %1 becomes channel %2.").arg(m_row.location).arg(m_index + 1));
+            translated(QT_TRANSLATE_NOOP("ChannelCsv", "Location %1 becomes channel %2."))
+                .arg(m_row.location)
+                .arg(m_index + 1));
     return true;
 }
 
@@ -148,7 +151,9 @@ bool RowImport::tableRow(quint32 hz, int &index)
     if (m_profile.powerClass() == 4 && FrequencyRules::IsTwoWattFrequency(hz)) {
         row.powerLevel = 0;
         note(Note::Adapted,
-            translated("%1 MHz allows 2 W at most: it is added with low power only.").arg(MegahertzText(hz)));
+            translated(QT_TRANSLATE_NOOP(
+                           "ChannelCsv", "%1 MHz allows 2 W at most: it is added with low power only."))
+                .arg(MegahertzText(hz)));
     }
     CDataItem table = m_profile.frequencyTable();
     HookVerdict verdict = m_document.addFrequency(table, row, CChannelCsvImport::undoText());
@@ -159,7 +164,8 @@ bool RowImport::tableRow(quint32 hz, int &index)
         if (m_document.addFrequency(table, row, CChannelCsvImport::undoText()).accepted()) {
             verdict = {};
             note(Note::Adapted,
-                translated("%1 MHz is added as 12.5 kHz only: the model allows no wider channels.")
+                translated(QT_TRANSLATE_NOOP("ChannelCsv",
+                               "%1 MHz is added as 12.5 kHz only: the model allows no wider channels."))
                     .arg(MegahertzText(hz)));
         }
     }
@@ -170,7 +176,7 @@ bool RowImport::tableRow(quint32 hz, int &index)
     m_choices.clear();
     index = m_profile.frequencyIndex(hz);
     note(Note::Added,
-        translated("%1 MHz is added to the RF frequency table as entry %2.")
+        translated(QT_TRANSLATE_NOOP("ChannelCsv", "%1 MHz is added to the RF frequency table as entry %2."))
             .arg(MegahertzText(hz))
             .arg(index + 1));
     return true;
@@ -203,7 +209,7 @@ bool RowImport::setRuled(const char *attribute, int wanted, bool given, int tabl
         return set(attribute, wanted);
     if (given)
         note(Note::Adapted,
-            translated("%1: the frequency allows only %2.")
+            translated(QT_TRANSLATE_NOOP("ChannelCsv", "%1: the frequency allows only %2."))
                 .arg(power ? QStringLiteral("Power") : QStringLiteral("Mode"),
                     power ? WattsText(m_profile.watts(rule))
                           : (rule ? QStringLiteral("FM") : QStringLiteral("NFM"))));
@@ -223,7 +229,8 @@ int RowImport::codeFor(const Signal &signal, int storedCode)
             return *code;
     }
     note(Note::Lost,
-        translated("This radio cannot use %1: the channel gets no code.").arg(signalText(signal)));
+        translated(QT_TRANSLATE_NOOP("ChannelCsv", "This radio cannot use %1: the channel gets no code."))
+            .arg(signalText(signal)));
     return 0;
 }
 
@@ -242,12 +249,16 @@ void RowImport::noteChanges(const Entry &before)
             changed << QLatin1String(column);
     }
     if (m_added)
-        note(Note::Added, translated("Channel %1 is added.").arg(m_index + 1));
+        note(Note::Added,
+            translated(QT_TRANSLATE_NOOP("ChannelCsv", "Channel %1 is added.")).arg(m_index + 1));
     else if (changed.isEmpty())
-        note(Note::Unchanged, translated("Channel %1 is unchanged.").arg(m_index + 1));
+        note(Note::Unchanged,
+            translated(QT_TRANSLATE_NOOP("ChannelCsv", "Channel %1 is unchanged.")).arg(m_index + 1));
     else
         note(Note::Changed,
-            translated("Channel %1 changes: %2.").arg(m_index + 1).arg(changed.join(QStringLiteral(", "))));
+            translated(QT_TRANSLATE_NOOP("ChannelCsv", "Channel %1 changes: %2."))
+                .arg(m_index + 1)
+                .arg(changed.join(QStringLiteral(", "))));
 }
 
 bool RowImport::run()
@@ -258,14 +269,17 @@ bool RowImport::run()
     if (m_row.name && !m_row.name->isEmpty() && *m_row.name != before.name) {
         const QString name = m_row.name->left(8);
         if (name != *m_row.name)
-            note(Note::Adapted, translated("The name \"%1\" is cut to \"%2\".").arg(*m_row.name, name));
+            note(Note::Adapted,
+                translated(QT_TRANSLATE_NOOP("ChannelCsv", "The name \"%1\" is cut to \"%2\"."))
+                    .arg(*m_row.name, name));
         if (!set("name", name))
             return false;
     }
     bool duplex = m_row.duplex.value_or(before.duplex);
     if (duplex && !m_profile.hasRepeater()) {
         note(Note::Lost,
-            translated("This model has no repeater: the channel transmits on its receive frequency."));
+            translated(QT_TRANSLATE_NOOP("ChannelCsv",
+                "This model has no repeater: the channel transmits on its receive frequency.")));
         duplex = false;
     }
     if (!chooseFrequencies(duplex, m_row.duplex ? m_row.transmitHz : before.transmitHz))
@@ -278,12 +292,14 @@ bool RowImport::run()
         return false;
     if (m_row.watts && !m_profile.powerControl()) {
         if (m_profile.levelOf(*m_row.watts) != before.power)
-            note(Note::Lost, translated("This model has no power choice: the power is not changed."));
+            note(Note::Lost,
+                translated(QT_TRANSLATE_NOOP(
+                    "ChannelCsv", "This model has no power choice: the power is not changed.")));
     } else if (m_row.watts) {
         const int level = m_profile.levelOf(*m_row.watts);
         if (std::abs(m_profile.watts(level) - *m_row.watts) > 0.05)
             note(Note::Adapted,
-                translated("Power %1 becomes %2.")
+                translated(QT_TRANSLATE_NOOP("ChannelCsv", "Power %1 becomes %2."))
                     .arg(WattsText(*m_row.watts), WattsText(m_profile.watts(level))));
         if (!setRuled(duplex ? "repeater_power" : "talkaround_power", level, true, transmitRow, true))
             return false;
@@ -292,9 +308,11 @@ bool RowImport::run()
         Tones tones = *m_row.tones;
         if (!m_profile.hasRepeater() && !(tones.transmit == tones.receive)) {
             note(Note::Lost,
-                translated("This model transmits with its receive code: %1 is not sent.")
-                    .arg(tones.transmit.kind == Signal::None ? translated("no code")
-                                                             : signalText(tones.transmit)));
+                translated(QT_TRANSLATE_NOOP(
+                               "ChannelCsv", "This model transmits with its receive code: %1 is not sent."))
+                    .arg(tones.transmit.kind == Signal::None
+                            ? translated(QT_TRANSLATE_NOOP("ChannelCsv", "no code"))
+                            : signalText(tones.transmit)));
             tones.transmit = tones.receive;
         }
         const int receiveCode = codeFor(tones.receive, stored("rx_code"));
@@ -319,7 +337,7 @@ QString ChannelImportReport::text() const
         return formatError;
     QStringList lines;
     for (const ChannelImportNote &note : notes)
-        lines << translated("Line %1: %2").arg(note.line).arg(note.text);
+        lines << translated(QT_TRANSLATE_NOOP("ChannelCsv", "Line %1: %2")).arg(note.line).arg(note.text);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -330,7 +348,7 @@ CChannelCsvImport::CChannelCsvImport(const QByteArray &bytes)
 
 QString CChannelCsvImport::undoText()
 {
-    return translated("Import Channels");
+    return translated(QT_TRANSLATE_NOOP("ChannelCsv", "Import Channels"));
 }
 
 ChannelImportReport CChannelCsvImport::preview(CProfileDocument &document) const
@@ -356,7 +374,7 @@ ChannelImportReport CChannelCsvImport::run(CProfileDocument &document, bool keep
             report.notes << Note { row.line, Note::Refused, row.error };
         } else if (lineOfLocation.contains(row.location)) {
             report.notes << Note { row.line, Note::Refused,
-                translated("Location %1 is already on line %2.")
+                translated(QT_TRANSLATE_NOOP("ChannelCsv", "Location %1 is already on line %2."))
                     .arg(row.location)
                     .arg(lineOfLocation[row.location]) };
         } else {

@@ -55,7 +55,7 @@ public:
         if (index < 0)
             return std::nullopt;
         if (index >= m_record.cells.size()) {
-            fail(column, translated("the row ends before this column."));
+            fail(column, translated(QT_TRANSLATE_NOOP("ChannelCsv", "the row ends before this column.")));
             return std::nullopt;
         }
         return m_record.cells[index];
@@ -72,12 +72,13 @@ public:
         const auto text = given(column);
         if (!text) {
             if (required)
-                fail(column, translated("a frequency is needed."));
+                fail(column, translated(QT_TRANSLATE_NOOP("ChannelCsv", "a frequency is needed.")));
             return std::nullopt;
         }
         const auto hz = scaledDecimal(*text, 6);
         if (!hz || *hz > 0xFFFFFFFFLL) {
-            fail(column, translated("\"%1\" is not a frequency in MHz.").arg(*text));
+            fail(column,
+                translated(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a frequency in MHz.")).arg(*text));
             return std::nullopt;
         }
         return quint32(*hz);
@@ -88,7 +89,8 @@ public:
         const QString text = given(column).value_or(QStringLiteral("88.5"));
         const auto tenths = scaledDecimal(text, 1);
         if (!tenths || *tenths <= 0 || *tenths > 9999)
-            fail(column, translated("\"%1\" is not a tone in Hz.").arg(text));
+            fail(
+                column, translated(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a tone in Hz.")).arg(text));
         return { Signal::Tone, int(tenths.value_or(0)) };
     }
 
@@ -98,7 +100,8 @@ public:
         bool ok = false;
         const int value = text.toInt(&ok, 8);
         if (!ok || value <= 0 || value > 0777)
-            fail(column, translated("\"%1\" is not a DCS code (octal).").arg(text));
+            fail(column,
+                translated(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a DCS code (octal).")).arg(text));
         return { Signal::Dcs, value, polarity == QLatin1Char('R') };
     }
 
@@ -107,7 +110,9 @@ public:
         if (!m_error.isEmpty())
             return;
         const int index = m_columns.value(QString::fromLatin1(column).toLower(), -1);
-        m_error = translated("Column %1 (%2): %3").arg(index + 1).arg(QLatin1String(column), why);
+        m_error = translated(QT_TRANSLATE_NOOP("ChannelCsv", "Column %1 (%2): %3"))
+                      .arg(index + 1)
+                      .arg(QLatin1String(column), why);
     }
     const QString &error() const { return m_error; }
 
@@ -134,7 +139,9 @@ std::optional<Tones> readTones(CellReader &cells)
     QString polarity = cells.given("DtcsPolarity").value_or(QStringLiteral("NN")).toUpper();
     if (polarity.size() != 2 || !QStringLiteral("NR").contains(polarity[0])
         || !QStringLiteral("NR").contains(polarity[1])) {
-        cells.fail("DtcsPolarity", translated("\"%1\" is not a polarity (NN, NR, RN or RR).").arg(polarity));
+        cells.fail("DtcsPolarity",
+            translated(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a polarity (NN, NR, RN or RR)."))
+                .arg(polarity));
         polarity = QStringLiteral("NN");
     }
     if (mode->isEmpty())
@@ -155,13 +162,16 @@ std::optional<Tones> readTones(CellReader &cells)
             return part.isEmpty() || part == QLatin1String("Tone") || part == QLatin1String("DTCS");
         };
         if (parts.size() != 2 || !known(parts[0]) || !known(parts[1])) {
-            cells.fail("CrossMode", translated("\"%1\" is not a cross mode.").arg(cross));
+            cells.fail("CrossMode",
+                translated(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a cross mode.")).arg(cross));
             return Tones {};
         }
         return Tones { crossSide(cells, parts[0], true, polarity),
             crossSide(cells, parts[1], false, polarity) };
     }
-    cells.fail("Tone", translated("\"%1\" is not a tone mode (Tone, TSQL, DTCS or Cross).").arg(*mode));
+    cells.fail("Tone",
+        translated(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a tone mode (Tone, TSQL, DTCS or Cross)."))
+            .arg(*mode));
     return Tones {};
 }
 
@@ -175,7 +185,8 @@ std::optional<double> readWatts(CellReader &cells)
         number.chop(1);
     const auto tenths = scaledDecimal(number.trimmed(), 1);
     if (!tenths) {
-        cells.fail("Power", translated("\"%1\" is not a power in watts.").arg(*text));
+        cells.fail("Power",
+            translated(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a power in watts.")).arg(*text));
         return std::nullopt;
     }
     return double(*tenths) / 10.0;
@@ -196,9 +207,12 @@ void readDuplex(CellReader &cells, Row &row)
         : *duplex == QLatin1String("-")                       ? row.receiveHz - offset
                                                               : -1;
     if (*duplex != QLatin1String("split") && *duplex != QLatin1String("+") && *duplex != QLatin1String("-"))
-        cells.fail("Duplex", translated("\"%1\" is not a duplex (empty, +, - or split).").arg(*duplex));
+        cells.fail("Duplex",
+            translated(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a duplex (empty, +, - or split)."))
+                .arg(*duplex));
     else if (transmit < 0 || transmit > 0xFFFFFFFFLL)
-        cells.fail("Offset", translated("the transmit frequency is out of bounds."));
+        cells.fail("Offset",
+            translated(QT_TRANSLATE_NOOP("ChannelCsv", "the transmit frequency is out of bounds.")));
     else
         row.transmitHz = quint32(transmit);
 }
@@ -214,7 +228,7 @@ std::optional<T> readChoice(
         if (text->compare(choice.first, Qt::CaseInsensitive) == 0)
             return choice.second;
     }
-    cells.fail(column, translated("\"%1\" is not %2.").arg(*text, expected));
+    cells.fail(column, translated(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not %2.")).arg(*text, expected));
     return std::nullopt;
 }
 
@@ -227,7 +241,9 @@ Row readRow(const CsvRecords::Record &record, const QHash<QString, int> &columns
     bool ok = false;
     row.location = location.toInt(&ok);
     if (!ok || row.location < 1)
-        cells.fail("Location", translated("\"%1\" is not a channel number (1 or more).").arg(location));
+        cells.fail("Location",
+            translated(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a channel number (1 or more)."))
+                .arg(location));
     if (const auto name = cells.cell("Name"))
         row.name = CsvRecords::Unprotected(name->trimmed());
     row.receiveHz = cells.megahertz("Frequency", true).value_or(0);
@@ -237,14 +253,18 @@ Row readRow(const CsvRecords::Record &record, const QHash<QString, int> &columns
         if (*mode == QLatin1String("FM") || *mode == QLatin1String("NFM"))
             row.wide = *mode == QLatin1String("FM");
         else
-            cells.fail("Mode", translated("\"%1\" is not a mode this radio has (FM or NFM).").arg(*mode));
+            cells.fail("Mode",
+                translated(
+                    QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a mode this radio has (FM or NFM)."))
+                    .arg(*mode));
     }
     if (const auto step = cells.given("TStep"); step && !scaledDecimal(*step, 3))
-        cells.fail("TStep", translated("\"%1\" is not a step in kHz.").arg(*step));
+        cells.fail(
+            "TStep", translated(QT_TRANSLATE_NOOP("ChannelCsv", "\"%1\" is not a step in kHz.")).arg(*step));
     row.watts = readWatts(cells);
     row.skip = readChoice<bool>(cells, "Skip",
         { { QString(), false }, { QStringLiteral("S"), true }, { QStringLiteral("P"), false } },
-        translated("a skip mark (empty or S)"));
+        translated(QT_TRANSLATE_NOOP("ChannelCsv", "a skip mark (empty or S)")));
     row.error = cells.error();
     return row;
 }
@@ -262,9 +282,11 @@ Rows ReadRows(const QByteArray &bytes)
             columns.insert(header[i].trimmed().toLower(), i);
     }
     if (!columns.contains(QStringLiteral("location")) || !columns.contains(QStringLiteral("frequency"))) {
-        result.formatError = translated("This is not a channel list: its first line must be a header that "
-                                        "names the columns, at least Location and Frequency, such as\n%1")
-                                 .arg(Header().join(QLatin1Char(',')));
+        result.formatError
+            = translated(QT_TRANSLATE_NOOP("ChannelCsv",
+                             "This is not a channel list: its first line must be a header that "
+                             "names the columns, at least Location and Frequency, such as\n%1"))
+                  .arg(Header().join(QLatin1Char(',')));
         return result;
     }
     if (!table.error.isEmpty()) {
