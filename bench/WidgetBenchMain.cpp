@@ -1,4 +1,4 @@
-// The program of the channel benchmarks, which need a widget application.
+// The main function of the benchmark programs that need a widget application.
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
