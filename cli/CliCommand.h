@@ -30,6 +30,7 @@ QList<CliCommand> imageCommands();
 QList<CliCommand> radioCommands();
 QList<CliCommand> reportCommands();
 QList<CliCommand> fieldCommands();
+QList<CliCommand> channelCsvCommands();
 
 // Prints "usage: velacps-cli <usage>" to stderr and returns CliExit::Usage.
 int usageError(const CliCommand &command);

@@ -91,6 +91,173 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Ausgewählte Kanäle bearbeiten (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Ausgewählte Kanäle bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Suchen in:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Wird</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>&amp;Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(kein solcher Wert)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Angepasst</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 Zeile(n) werden abgelehnt und nicht importiert.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nichts ändert sich, bevor Sie Importieren wählen.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Kanäle exportieren</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Speichern von &quot;%1&quot; fehlgeschlagen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Kanal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>%1 nach unten ausfüllen</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Dieser Kanal ist einer Vorwahlkanal-Taste zugeordnet. Wenn Sie ihn deaktivieren, ändert sich die Belegung dieser Taste. Möchten Sie fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importieren...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
     </message>
 </context>
 <context>
@@ -571,6 +749,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>Toolbar</source>
         <translation>Symbolleiste</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Ausgewählte &amp;Kanäle bearbeiten...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -995,6 +1177,167 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>&amp;Umbenennen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Position %1: Das Modell hat keinen Platz für weitere Kanäle; die Zeile wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>Position %1 wird Kanal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz erlaubt höchstens 2 W: wird nur mit niedriger Leistung hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz wird nur mit 12,5 KHz hinzugefügt: Das Modell erlaubt keine breiteren Kanäle.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz wird als Eintrag %2 zur HF-Frequenztabelle hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: Die Frequenz erlaubt nur %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Dieses Funkgerät kann %1 nicht verwenden: Der Kanal erhält keinen Code.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Kanal %1 wird hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Kanal %1 bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Kanal %1 ändert sich: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Der Name &quot;%1&quot; wird auf &quot;%2&quot; gekürzt.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Dieses Modell hat keinen Repeater: Der Kanal sendet auf seiner Empfangsfrequenz.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Dieses Modell hat keine Leistungswahl: Die Leistung wird nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>Leistung %1 wird %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Dieses Modell sendet mit seinem Empfangscode: %1 wird nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>kein Code</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>Position %1 steht bereits in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>die Zeile endet vor dieser Spalte.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>eine Frequenz ist erforderlich.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; ist keine Frequenz in MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; ist kein Ton in Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; ist kein DCS-Code (oktal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Spalte %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; ist keine Polarität (NN, NR, RN oder RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; ist kein Kreuzmodus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; ist kein Tonmodus (Tone, TSQL, DTCS oder Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; ist keine Leistung in Watt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; ist keine Duplexart (leer, +, - oder split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>die Sendefrequenz liegt außerhalb der Grenzen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; ist nicht %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; ist keine Kanalnummer (1 oder mehr).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; ist keine Betriebsart dieses Funkgeräts (FM oder NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; ist kein Raster in kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>eine Suchlauf-Auslassung (leer oder S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Dies ist keine Kanalliste: Die erste Zeile muss eine Kopfzeile sein, die die Spalten benennt, mindestens Location und Frequency, etwa
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Die Datei hat mehr als %1 Zeilen.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Zeile %1: Ein Anführungszeichen wird nicht geschlossen.</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1903,22 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Alternativer Akkutyp</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>Empfang PL/DPL</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>Senden PL/DPL</translation>
     </message>
 </context>
 <context>

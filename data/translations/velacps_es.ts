@@ -91,6 +91,173 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Editar canales seleccionados (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Editar canales seleccionados</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Reemplazar por:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Buscar en:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Columna</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Pasa a</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Reemplazar &amp;todo</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(no existe ese valor)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Añadido</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Cambiado</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Sin cambios</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Adaptado</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdido</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canales</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 fila(s) se rechazan y no se importarán.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nada cambia hasta que elija Importar.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Qué</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer el archivo &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Exportar canales</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Cambiar %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Canal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Rellenar hacia abajo %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Este canal está asignado a un botón de canal preseleccionado. Si lo desactiva, cambiará el valor de ese botón. ¿Desea continuar?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importar CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
     </message>
 </context>
 <context>
@@ -571,6 +749,10 @@ Vuelva a instalar el CPS.</translation>
         <source>Toolbar</source>
         <translation>Barra de herramientas</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Editar &amp;canales seleccionados...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -995,6 +1177,167 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Cambiar &amp;nombre	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Posición %1: el modelo no tiene sitio para más canales; la fila no se importa.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>La posición %1 pasa a ser el canal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz admite 2 W como máximo: se añade solo con potencia baja.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz se añade solo con 12,5 KHz: el modelo no admite canales más anchos.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz se añade a la tabla de frecuencias RF como entrada %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: la frecuencia solo admite %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Esta radio no puede usar %1: el canal queda sin código.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Se añade el canal %1.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>El canal %1 no cambia.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>El canal %1 cambia: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>El nombre &quot;%1&quot; se acorta a &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Este modelo no tiene repetidor: el canal transmite en su frecuencia de recepción.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Este modelo no permite elegir la potencia: la potencia no cambia.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>La potencia %1 pasa a %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Este modelo transmite con su código de recepción: %1 no se envía.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>sin código</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canales</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>La posición %1 ya está en la línea %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>la fila termina antes de esta columna.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>se necesita una frecuencia.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; no es una frecuencia en MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; no es un tono en Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; no es un código DCS (octal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Columna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; no es una polaridad (NN, NR, RN o RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; no es un modo cruzado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; no es un modo de tono (Tone, TSQL, DTCS o Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; no es una potencia en vatios.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; no es un dúplex (vacío, +, - o split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>la frecuencia de transmisión está fuera de los límites.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; no es %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; no es un número de canal (1 o más).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; no es un modo de esta radio (FM o NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; no es un paso en kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>una marca de omisión (vacía o S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Esto no es una lista de canales: su primera línea debe ser un encabezado con los nombres de las columnas, al menos Location y Frequency, como
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>El archivo tiene más de %1 filas.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Línea %1: unas comillas no se cierran.</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1903,22 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Selección de batería alternativa</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potencia</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL de recepción</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL de transmisión</translation>
     </message>
 </context>
 <context>

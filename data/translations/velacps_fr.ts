@@ -91,6 +91,173 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Modifier les canaux sélectionnés (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Modifier les canaux sélectionnés</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Remplacer par :</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Rechercher dans :</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Devient</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Remplacer &amp;tout</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(aucune valeur de ce type)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Ajouté</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modifié</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Inchangé</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Adapté</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdu</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importer des canaux</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 ligne(s) sont refusées et ne seront pas importées.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Rien ne change avant que vous choisissiez Importer.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Quoi</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossible de lire le fichier &quot;%1&quot; : %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Exporter les canaux</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Échec de l&apos;enregistrement de &quot;%1&quot; : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Canal %1 (%2) : %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Recopier vers le bas %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Ce canal est affecté à un bouton de canal présélectionné. La désactivation de ce canal modifiera la valeur de ce bouton. Voulez-vous continuer ?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importer CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter CSV...</translation>
     </message>
 </context>
 <context>
@@ -571,6 +749,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>Toolbar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Modifier les &amp;canaux sélectionnés...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -995,6 +1177,167 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Reno&amp;mmer	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Position %1 : le modèle n&apos;a plus de place pour d&apos;autres canaux ; la ligne n&apos;est pas importée.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>La position %1 devient le canal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz autorise 2 W au plus : ajoutée en puissance faible uniquement.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz est ajoutée en 12,5 KHz uniquement : le modèle n&apos;autorise pas de canaux plus larges.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz est ajoutée à la table des fréquences RF comme entrée %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1 : la fréquence n&apos;autorise que %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Cette radio ne peut pas utiliser %1 : le canal n&apos;a pas de code.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Le canal %1 est ajouté.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Le canal %1 est inchangé.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Le canal %1 change : %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Le nom &quot;%1&quot; est raccourci en &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Ce modèle n&apos;a pas de répéteur : le canal émet sur sa fréquence de réception.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Ce modèle n&apos;a pas de choix de puissance : la puissance n&apos;est pas modifiée.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>La puissance %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Ce modèle émet avec son code de réception : %1 n&apos;est pas émis.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>aucun code</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importer des canaux</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>La position %1 figure déjà à la ligne %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>la ligne se termine avant cette colonne.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>une fréquence est nécessaire.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; n&apos;est pas une fréquence en MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; n&apos;est pas une tonalité en Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un code DCS (octal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Colonne %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; n&apos;est pas une polarité (NN, NR, RN ou RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; n&apos;est pas un mode croisé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un mode de tonalité (Tone, TSQL, DTCS ou Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; n&apos;est pas une puissance en watts.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un duplex (vide, +, - ou split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>la fréquence d&apos;émission est hors limites.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; n&apos;est pas %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un numéro de canal (1 ou plus).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un mode de cette radio (FM ou NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; n&apos;est pas un pas en kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>une marque d&apos;exclusion du balayage (vide ou S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Ce n&apos;est pas une liste de canaux : sa première ligne doit être un en-tête qui nomme les colonnes, au moins Location et Frequency, par exemple
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Le fichier a plus de %1 lignes.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Ligne %1 : un guillemet n&apos;est pas fermé.</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1903,22 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Choix du type de batterie</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL réception</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL émission</translation>
     </message>
 </context>
 <context>

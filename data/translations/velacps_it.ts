@@ -91,6 +91,173 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Modifica canali selezionati (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>invariato</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Acceso</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Modifica canali selezionati</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Trova:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Sostituisci con:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Cerca in:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonna</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Diventa</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Trova</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Sostituisci &amp;tutto</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(valore inesistente)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Aggiunto</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modificato</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Invariato</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Adattato</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perso</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rifiutato</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importa canali</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 riga/e rifiutata/e, non verrà/verranno importata/e.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nulla cambia finché non si sceglie Importa.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Cosa</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere il file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Esporta canali</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifica %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Canale %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Riempi in basso %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Reinstallare il CPS.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Questo canale è assegnato a un tasto Canale preimpostato. Disattivando questo canale cambierà il valore del tasto Canale preimpostato. Continuare?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importa CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Esporta CSV...</translation>
     </message>
 </context>
 <context>
@@ -571,6 +749,10 @@ Reinstallare il CPS.</translation>
         <source>Toolbar</source>
         <translation>Barra degli strumenti</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Modifica &amp;canali selezionati...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -995,6 +1177,167 @@ Reinstallare il CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Rino&amp;mina	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Posizione %1: il modello non ha spazio per altri canali; la riga non viene importata.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>La posizione %1 diventa il canale %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz consente al massimo 2 W: aggiunta solo con bassa potenza.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz viene aggiunta solo a 12,5 KHz: il modello non consente canali più larghi.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz viene aggiunta alla tabella delle frequenze RF come voce %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: la frequenza consente solo %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Questa radio non può usare %1: il canale resta senza codice.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Il canale %1 viene aggiunto.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Il canale %1 è invariato.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Il canale %1 cambia: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Il nome &quot;%1&quot; viene troncato a &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Questo modello non ha ripetitore: il canale trasmette sulla sua frequenza di ricezione.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Questo modello non ha scelta di potenza: la potenza non cambia.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>La potenza %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Questo modello trasmette con il suo codice di ricezione: %1 non viene inviato.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>nessun codice</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importa canali</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>La posizione %1 è già alla riga %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>la riga finisce prima di questa colonna.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>serve una frequenza.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; non è una frequenza in MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; non è un tono in Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; non è un codice DCS (ottale).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Colonna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; non è una polarità (NN, NR, RN o RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; non è una modalità incrociata.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; non è una modalità di tono (Tone, TSQL, DTCS o Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; non è una potenza in watt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; non è un duplex (vuoto, +, - o split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>la frequenza di trasmissione è fuori dai limiti.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; non è %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; non è un numero di canale (1 o più).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; non è una modalità di questa radio (FM o NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; non è un passo in kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>un segno di esclusione dalla scansione (vuoto o S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Questo non è un elenco di canali: la prima riga deve essere un&apos;intestazione che nomina le colonne, almeno Location e Frequency, ad esempio
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Il file ha più di %1 righe.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Riga %1: una virgoletta non è chiusa.</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1903,22 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Selezione batteria alternativa</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenza</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL ricezione</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL trasmissione</translation>
     </message>
 </context>
 <context>

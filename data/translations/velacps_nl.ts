@@ -91,6 +91,173 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Geselecteerde kanalen bewerken (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Geselecteerde kanalen bewerken</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Vervangen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Zoeken naar:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Vervangen door:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Zoeken in:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanaal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Kolom</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Nu</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Wordt</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Zoeken</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>&amp;Alles vervangen</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(geen dergelijke waarde)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Toegevoegd</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Gewijzigd</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Geweigerd</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanalen importeren</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 rij(en) worden geweigerd en niet geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Er verandert niets totdat u Importeren kiest.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Wat</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importeren</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Het bestand &quot;%1&quot; kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Kanalen exporteren</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Opslaan van &quot;%1&quot; mislukt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 wijzigen</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Kanaal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanalen</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>%1 omlaag doorvoeren</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Dit kanaal is toegewezen aan een voorkeuzekanaalknop. Als u dit kanaal uitschakelt, verandert de waarde van die knop. Wilt u doorgaan?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importeren...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exporteren...</translation>
     </message>
 </context>
 <context>
@@ -571,6 +749,10 @@ Installeer CPS opnieuw.</translation>
         <source>Toolbar</source>
         <translation>Werkbalk</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Geselecteerde &amp;kanalen bewerken...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -995,6 +1177,167 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Naam &amp;wijzigen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Positie %1: het model heeft geen ruimte voor meer kanalen; de rij wordt niet geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>Positie %1 wordt kanaal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz staat hoogstens 2 W toe: alleen met laag vermogen toegevoegd.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz wordt alleen als 12,5 KHz toegevoegd: het model staat geen bredere kanalen toe.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz wordt als item %2 aan de RF-frequentietabel toegevoegd.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: de frequentie staat alleen %2 toe.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Deze portofoon kan %1 niet gebruiken: het kanaal krijgt geen code.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Kanaal %1 wordt toegevoegd.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Kanaal %1 blijft ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Kanaal %1 wijzigt: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>De naam &quot;%1&quot; wordt ingekort tot &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Dit model heeft geen repeater: het kanaal zendt op zijn ontvangstfrequentie.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Dit model heeft geen vermogenskeuze: het vermogen wordt niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>Vermogen %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Dit model zendt met zijn ontvangstcode: %1 wordt niet verzonden.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>geen code</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Regel %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanalen importeren</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>Positie %1 staat al op regel %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>de rij eindigt vóór deze kolom.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>een frequentie is nodig.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; is geen frequentie in MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; is geen toon in Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; is geen DCS-code (octaal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Kolom %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; is geen polariteit (NN, NR, RN of RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; is geen kruismodus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; is geen toonmodus (Tone, TSQL, DTCS of Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; is geen vermogen in watt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; is geen duplex (leeg, +, - of split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>de zendfrequentie valt buiten de grenzen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; is niet %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; is geen kanaalnummer (1 of meer).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; is geen modus van deze portofoon (FM of NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; is geen stap in kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>een overslaanteken voor scannen (leeg of S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Dit is geen kanaallijst: de eerste regel moet een kop zijn die de kolommen noemt, minstens Location en Frequency, zoals
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Het bestand heeft meer dan %1 rijen.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Regel %1: een aanhalingsteken wordt niet gesloten.</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1903,22 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Alternatief batterijtype</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Vermogen</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL ontvangen</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL zenden</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,173 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Edytuj wybrane kanały (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>bez zmian</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Edytuj wybrane kanały</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Zamień</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Znajdź:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Zamień na:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Szukaj w:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Kolumna</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Teraz</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Będzie</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Znajdź</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Zamień &amp;wszystko</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(brak takiej wartości)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Dodano</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Zmieniono</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Bez zmian</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Dostosowano</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Utracono</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Odrzucono</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importuj kanały</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>Odrzucone wiersze: %1; nie zostaną zaimportowane.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nic się nie zmieni, dopóki nie wybierzesz Importuj.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Wiersz</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Co</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importuj</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Nie można odczytać pliku &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Eksportuj kanały</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Nie udało się zapisać &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Zmień %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Kanał %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanały</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Wypełnij w dół %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Ten kanał jest przypisany do przycisku kanału zaprogramowanego. Wyłączenie tego kanału zmieni ustawienie tego przycisku. Czy kontynuować?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importuj CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Eksportuj CSV...</translation>
     </message>
 </context>
 <context>
@@ -571,6 +749,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>Toolbar</source>
         <translation>Pasek narzędzi</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Edytuj wybrane &amp;kanały...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -995,6 +1177,167 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Zmień &amp;nazwę	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Pozycja %1: model nie ma miejsca na więcej kanałów; wiersz nie zostanie zaimportowany.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>Pozycja %1 staje się kanałem %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz dopuszcza najwyżej 2 W: dodana tylko z niską mocą.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz zostaje dodana tylko jako 12,5 KHz: model nie dopuszcza szerszych kanałów.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz zostaje dodana do tabeli częstotliwości RF jako pozycja %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: częstotliwość dopuszcza tylko %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>To radio nie może używać %1: kanał nie otrzyma kodu.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Kanał %1 zostaje dodany.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Kanał %1 bez zmian.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Kanał %1 zmienia się: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Nazwa &quot;%1&quot; zostaje skrócona do &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Ten model nie ma przemiennika: kanał nadaje na swojej częstotliwości odbioru.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Ten model nie ma wyboru mocy: moc nie zostaje zmieniona.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>Moc %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Ten model nadaje ze swoim kodem odbioru: %1 nie jest wysyłany.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>brak kodu</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importuj kanały</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>Pozycja %1 jest już w wierszu %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>wiersz kończy się przed tą kolumną.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>potrzebna jest częstotliwość.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; nie jest częstotliwością w MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; nie jest tonem w Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; nie jest kodem DCS (ósemkowym).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Kolumna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; nie jest polaryzacją (NN, NR, RN lub RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; nie jest trybem krzyżowym.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; nie jest trybem tonu (Tone, TSQL, DTCS lub Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; nie jest mocą w watach.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; nie jest dupleksem (puste, +, - lub split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>częstotliwość nadawania jest poza zakresem.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; nie jest %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; nie jest numerem kanału (1 lub więcej).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; nie jest trybem tego radia (FM lub NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; nie jest krokiem w kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>znacznik pominięcia skanowania (puste lub S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>To nie jest lista kanałów: pierwszy wiersz musi być nagłówkiem z nazwami kolumn, co najmniej Location i Frequency, na przykład
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Plik ma więcej niż %1 wierszy.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Wiersz %1: cudzysłów nie jest zamknięty.</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1903,22 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Alternatywny typ baterii</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Moc</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL odbioru</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL nadawania</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,173 @@ Volte a instalar o CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Editar canais selecionados (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inalterado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Editar canais selecionados</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Localizar:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Substituir por:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Procurar em:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Coluna</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Passa a</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Localizar</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Substituir &amp;tudo</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(não existe esse valor)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Adicionado</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Alterado</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Inalterado</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Adaptado</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdido</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Recusado</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Ficheiros CSV (*.csv);;Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canais</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 linha(s) recusada(s) que não será(ão) importada(s).</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nada muda até escolher Importar.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>O quê</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Não é possível ler o ficheiro &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Exportar canais</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Falha ao guardar &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Alterar %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Canal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Preencher para baixo %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Este canal está atribuído a um botão de canal predefinido. Se o desativar, o valor desse botão será alterado. Pretende continuar?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importar CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
     </message>
 </context>
 <context>
@@ -571,6 +749,10 @@ Volte a instalar o CPS.</translation>
         <source>Toolbar</source>
         <translation>Barra de ferramentas</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Editar &amp;canais selecionados...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -995,6 +1177,167 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Mudar o &amp;nome	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Posição %1: o modelo não tem espaço para mais canais; a linha não é importada.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>A posição %1 passa a ser o canal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz permite no máximo 2 W: é adicionada só com potência baixa.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz é adicionada só com 12,5 KHz: o modelo não permite canais mais largos.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz é adicionada à tabela de frequências RF como entrada %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: a frequência só permite %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Este rádio não pode usar %1: o canal fica sem código.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>O canal %1 é adicionado.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>O canal %1 não muda.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>O canal %1 muda: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>O nome &quot;%1&quot; é encurtado para &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Este modelo não tem repetidor: o canal transmite na sua frequência de receção.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Este modelo não permite escolher a potência: a potência não muda.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>A potência %1 passa a %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Este modelo transmite com o seu código de receção: %1 não é enviado.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>sem código</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canais</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>A posição %1 já está na linha %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>a linha termina antes desta coluna.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>é necessária uma frequência.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; não é uma frequência em MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; não é um tom em Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; não é um código DCS (octal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Coluna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; não é uma polaridade (NN, NR, RN ou RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; não é um modo cruzado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; não é um modo de tom (Tone, TSQL, DTCS ou Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; não é uma potência em watts.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; não é um duplex (vazio, +, - ou split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>a frequência de transmissão está fora dos limites.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; não é %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; não é um número de canal (1 ou mais).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; não é um modo deste rádio (FM ou NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; não é um passo em kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>uma marca de exclusão da busca (vazia ou S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Isto não é uma lista de canais: a primeira linha tem de ser um cabeçalho que nomeie as colunas, pelo menos Location e Frequency, como
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>O ficheiro tem mais de %1 linhas.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Linha %1: umas aspas não estão fechadas.</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1903,22 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Seleção de bateria alternativa</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potência</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL de receção</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL de transmissão</translation>
     </message>
 </context>
 <context>

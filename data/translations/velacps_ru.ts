@@ -91,6 +91,173 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Изменить выбранные каналы (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>без изменений</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Изменить выбранные каналы</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Найти:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Заменить на:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Искать в:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Столбец</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Станет</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Найти</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Заменить &amp;все</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(нет такого значения)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Добавлено</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Изменено</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Без изменений</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Адаптировано</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Потеряно</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Отклонено</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Импорт каналов</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>Отклонено строк: %1; они не будут импортированы.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Ничего не изменится, пока вы не выберете «Импорт».</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Строка</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Что</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Импорт</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не удаётся прочитать файл &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Экспорт каналов</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Не удалось сохранить &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Изменить %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Канал %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Заполнить вниз: %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Please reinstall CPS.</source>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>Этот канал назначен кнопке предустановленного канала. Отключение канала изменит значение этой кнопки. Продолжить?</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Импорт CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Экспорт CSV...</translation>
     </message>
 </context>
 <context>
@@ -571,6 +749,10 @@ Please reinstall CPS.</source>
         <source>Toolbar</source>
         <translation>Панель инструментов</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Изменить выбранные &amp;каналы...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -995,6 +1177,167 @@ Please reinstall CPS.</source>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Переи&amp;меновать	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Позиция %1: в модели нет места для новых каналов; строка не импортируется.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>Позиция %1 становится каналом %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 МГц допускает не более 2 Вт: добавлена только с низкой мощностью.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 МГц добавлена только как 12,5 кГц: модель не допускает более широких каналов.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 МГц добавлена в таблицу радиочастот как запись %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: частота допускает только %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Эта радиостанция не может использовать %1: канал остаётся без кода.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Канал %1 добавлен.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Канал %1 не изменён.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Канал %1 изменяется: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Имя &quot;%1&quot; сокращено до &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>У этой модели нет ретранслятора: канал передаёт на своей частоте приёма.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>У этой модели нет выбора мощности: мощность не изменяется.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>Мощность %1 становится %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Эта модель передаёт со своим кодом приёма: %1 не передаётся.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>без кода</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Импорт каналов</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>Позиция %1 уже есть в строке %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>строка заканчивается до этого столбца.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>нужна частота.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; не является частотой в МГц.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; не является тоном в Гц.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; не является кодом DCS (восьмеричным).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Столбец %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; не является полярностью (NN, NR, RN или RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; не является перекрёстным режимом.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; не является тоновым режимом (Tone, TSQL, DTCS или Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; не является мощностью в ваттах.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; не является дуплексом (пусто, +, - или split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>частота передачи вне допустимых границ.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; не является %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; не является номером канала (1 или больше).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; не является режимом этой радиостанции (FM или NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; не является шагом в кГц.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>отметка пропуска сканирования (пусто или S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Это не список каналов: первая строка должна быть заголовком с именами столбцов, как минимум Location и Frequency, например
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>В файле больше %1 строк.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Строка %1: кавычка не закрыта.</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1903,22 @@ Please reinstall CPS.</source>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Альтернативный тип батареи</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Мощность</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL приёма</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL передачи</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,173 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>编辑所选信道 (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>不变</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>编辑所选信道</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>查找内容:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>替换为:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>查找范围:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>改为</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>查找(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>全部替换(&amp;A)</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(无此值)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>已添加</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>已更改</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>已调整</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>已丢失</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>已拒绝</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 行被拒绝，将不会导入。</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>选择“导入”之前不会有任何更改。</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详细信息</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>导出信道</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>保存“%1”失败：%2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>更改 %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>信道 %1 (%2)：%3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>向下填充 %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -123,6 +290,17 @@ Please reinstall CPS.</source>
     <message>
         <source>This channel is assigned to a Preset Channel button. Disable this channel shall cause the value change of the Preset Channel button. Do you want to continue?</source>
         <translation>此信道已分配给预设信道按键。禁用此信道将更改该预设信道按键的值。是否继续？</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>导入 CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>导出 CSV...</translation>
     </message>
 </context>
 <context>
@@ -571,6 +749,10 @@ Please reinstall CPS.</source>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>编辑所选信道(&amp;H)...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -995,6 +1177,167 @@ Please reinstall CPS.</source>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>重命名(&amp;R)	F2</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>位置 %1：该型号没有空间容纳更多信道；此行不导入。</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>位置 %1 成为信道 %2。</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz 最多允许 2 W：仅以低功率添加。</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz 仅以 12.5 KHz 添加：该型号不允许更宽的信道。</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz 作为第 %2 项添加到射频频率表。</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1：该频率仅允许 %2。</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>此对讲机无法使用 %1：信道不设代码。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>已添加信道 %1。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>信道 %1 未更改。</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>信道 %1 更改：%2。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>名称“%1”被截短为“%2”。</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>此型号没有中继功能：信道在其接收频率上发射。</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>此型号不能选择功率：功率不变。</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>功率 %1 改为 %2。</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>此型号使用接收代码发射：不发送 %1。</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>无代码</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>位置 %1 已在第 %2 行。</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>该行在此列之前结束。</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>需要一个频率。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>“%1”不是以 MHz 为单位的频率。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>“%1”不是以 Hz 为单位的亚音。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>“%1”不是 DCS 代码（八进制）。</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>第 %1 列 (%2)：%3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>“%1”不是极性（NN、NR、RN 或 RR）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>“%1”不是交叉模式。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>“%1”不是亚音模式（Tone、TSQL、DTCS 或 Cross）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>“%1”不是以瓦为单位的功率。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>“%1”不是双工方式（空、+、- 或 split）。</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>发射频率超出范围。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>“%1”不是%2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>“%1”不是信道号（1 或以上）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>“%1”不是此对讲机的模式（FM 或 NFM）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>“%1”不是以 kHz 为单位的步进。</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>扫描跳过标记（空或 S）</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>这不是信道列表：第一行必须是列名标题，至少包含 Location 和 Frequency，例如
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>文件超过 %1 行。</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>第 %1 行：引号未闭合。</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1903,22 @@ Please reinstall CPS.</source>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>备用电池选择</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>接收 PL/DPL</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>发射 PL/DPL</translation>
     </message>
 </context>
 <context>

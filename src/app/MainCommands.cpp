@@ -45,6 +45,7 @@ CMainCommands::CMainCommands(QMainWindow *window, QUndoGroup *undoGroup)
     remove = command({ "editDelete", tr("&Delete"), "delete", Qt::Key_Delete, tr("Delete") });
     rename = command({ "editRename", tr("&Rename"), "rename", Qt::Key_F2 });
     dealerInfo = command({ "editDealerInfo", tr("Dealer &Info"), "dealer-info" });
+    editSelectedChannels = command({ "editSelectedChannels", tr("Edit Selected C&hannels...") });
 
     viewToolbar = command({ "viewToolbar", tr("&Toolbar") });
     viewStatusBar = command({ "viewStatusBar", tr("&Status Bar") });
@@ -155,6 +156,7 @@ QList<QAction *> CMainCommands::buildMenus(bool withProfile)
         edit->addActions({ cut, copy, paste });
         edit->addSeparator();
         edit->addActions({ remove, rename });
+        edit->addAction(editSelectedChannels);
         edit->addSeparator();
     }
     edit->addAction(dealerInfo);

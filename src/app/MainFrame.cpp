@@ -20,6 +20,7 @@
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "document/ProfileDocument.h"
+#include "editors/ChannelsView.h"
 #include "radio/CableMonitor.h"
 #include "settings/ProductContext.h"
 
@@ -137,6 +138,11 @@ void CMainFrame::connectCommands()
             tree->renameItem();
     });
     connect(c.remove, &QAction::triggered, this, &CMainFrame::deleteCommand);
+    connect(c.editSelectedChannels, &QAction::triggered, this, [this] {
+        CProfileWindow *window = m_documents->activeWindow();
+        if (auto *channels = qobject_cast<CChannelsView *>(window ? window->frame().editor() : nullptr))
+            channels->editSelectedChannels();
+    });
     connect(c.cut, &QAction::triggered, this, [this] { CFocusedTextBox(focusedTextBoxWidget()).cut(); });
     connect(c.copy, &QAction::triggered, this, [this] { CFocusedTextBox(focusedTextBoxWidget()).copy(); });
     connect(c.paste, &QAction::triggered, this, [this] { CFocusedTextBox(focusedTextBoxWidget()).paste(); });

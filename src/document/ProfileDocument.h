@@ -71,6 +71,13 @@ public:
     HookVerdict setFrequency(
         CDataItem &frequencies, const FrequencyRow &row, const QString &undoText, int context = 0);
 
+    // Runs body's edits, each offered to its hook as above, as one undo step
+    // named undoText, announced once as Reloaded. body answers whether to
+    // keep them: false puts the profile back as it was. A group inside a
+    // group keeps or drops its own edits; what the outer group keeps is the
+    // one step. Returns body's answer.
+    bool editGroup(const QString &undoText, const std::function<bool()> &body);
+
     // Undo and redo put back the whole profile as it was before and after
     // the step, announced as changed(Reloaded).
     QUndoStack *undoStack() { return &m_undoStack; }
@@ -124,4 +131,5 @@ private:
     SavedLimitValues m_savedLimits;
     QUndoStack m_undoStack;
     bool m_recording = true;
+    int m_groupDepth = 0;
 };
