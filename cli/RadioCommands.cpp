@@ -211,8 +211,8 @@ int writeRadio(const QCommandLineParser &parser)
 {
     return withOperations(parser,
         [](CliSession &session, CRadioOperations &operations, const RadioArguments &arguments) -> int {
-            const auto document = session.newDocument();
-            if (!document->Open(arguments.positional[0]))
+            const auto document = session.openDocument(arguments.positional[0]);
+            if (!document)
                 return CliExit::Failed;
             // As when the profile is shown in the desktop program; a
             // profile that fails them (its message shown) cannot be written.
