@@ -152,6 +152,10 @@ void CRadioOperations::finish(Outcome outcome)
     }
     if (m_transfer)
         m_monitor->setTransferActive(false);
+    // A transfer that failed may have lost its cable (unplugged, or the
+    // emulator gone): the status says so now, not seconds later.
+    if (m_transfer && outcome == Outcome::Failed)
+        m_monitor->recheckNow();
     m_running = false;
     m_document = nullptr;
     m_documentOwner.clear();
