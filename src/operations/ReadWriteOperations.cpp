@@ -59,6 +59,7 @@ CRadioOperations::CRadioOperations(
 
 CRadioOperations::~CRadioOperations()
 {
+    m_closing->set();
     cancel();
     if (m_worker)
         m_worker->wait();
@@ -89,16 +90,19 @@ bool CRadioOperations::begin(bool transfer)
     return true;
 }
 
-void CRadioOperations::runStage(Stage stage, Steps steps, Continuation then)
+void CRadioOperations::runStage(Stage stage, Steps steps, Continuation then, bool cancellable)
 {
     m_then = std::move(then);
     emit stageStarted(stage);
-    m_worker.reset(QThread::create([this, steps = std::move(steps), cancel = m_cancel] {
+    // The reset after a cancel must not give up on the cable mutex because
+    // the cancel is set: it waits for a scan that holds the mutex to end.
+    const std::shared_ptr<CStopEvent> waitEnds = cancellable ? m_cancel : m_closing;
+    m_worker.reset(QThread::create([this, steps = std::move(steps), cancel = m_cancel, waitEnds] {
         // The cable mutex is held for the whole stage, so no cable scan of
         // this or another copy runs meanwhile.
         CNamedLock cableMutex(
             CableSharing::runtimeDirectory(), QString::fromLatin1(CableSharing::kCableMutexName));
-        CNamedLockGuard guard(cableMutex, *cancel);
+        CNamedLockGuard guard(cableMutex, *waitEnds);
         if (!guard.ownsLock())
             m_stageOutcome = cancel->isSet() ? kCancelled : kCommunicationFailure;
         else if (!m_link && !openLink())
@@ -263,7 +267,8 @@ void CRadioOperations::resetAfterCancel(const RadioOutcome &stopped)
             reportOutcome(stopped);
             reportOutcome(reset);
             finish(Outcome::Cancelled);
-        });
+        },
+        false);
 }
 
 bool CRadioOperations::startIdentify()
