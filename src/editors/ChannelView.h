@@ -56,7 +56,7 @@ private:
     void repeaterChanged(bool checked);
     void disableChannelChanged(const FormControl &control, bool disable);
     bool presetUsesChannel() const;
-    void openedOutOfRange(const Side &side);
+    bool openedOutOfRange(const Side &side);
 
     int stored(int controlId) const;
     bool write(int controlId, const QVariant &value);
