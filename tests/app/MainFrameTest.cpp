@@ -17,10 +17,10 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
-#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>

@@ -166,13 +166,15 @@ void DialogsTest::newProfile()
 void DialogsTest::framesHaveNoMinimiseOrMaximise()
 {
     EditorFixture fixture;
-    const std::unique_ptr<QDialog> dialogs[] = { std::make_unique<CAboutDlg>(fixture.context, QStringLiteral("Vela")),
+    const std::unique_ptr<QDialog> dialogs[] = { std::make_unique<CAboutDlg>(
+                                                     fixture.context, QStringLiteral("Vela")),
         std::make_unique<CAskPwdDlg>(QStringLiteral("1234")), std::make_unique<CNewProfileDlg>(),
         std::make_unique<CDealerInfoDialog>(QStringLiteral("English"), QString(), QString(), QString()) };
     for (const auto &dialog : dialogs) {
         const Qt::WindowFlags flags = dialog->windowFlags();
         QVERIFY2(flags.testFlag(Qt::CustomizeWindowHint) && flags.testFlag(Qt::WindowCloseButtonHint)
-                && !flags.testFlag(Qt::WindowMinimizeButtonHint) && !flags.testFlag(Qt::WindowMaximizeButtonHint),
+                && !flags.testFlag(Qt::WindowMinimizeButtonHint)
+                && !flags.testFlag(Qt::WindowMaximizeButtonHint),
             dialog->metaObject()->className());
     }
     QCOMPARE(dialogs[0]->windowTitle(), QStringLiteral("About Vela"));
