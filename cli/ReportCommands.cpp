@@ -26,8 +26,8 @@ int report(const QCommandLineParser &arguments)
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
-    const auto document = session.newDocument();
-    if (!document->Open(args[1]))
+    const auto document = session.openDocument(args[1]);
+    if (!document)
         return CliExit::Failed;
     // A range failure is shown as the desktop shows it; the report still
     // shows the profile.

@@ -9,7 +9,7 @@ packages=(
   qt6-svg-dev libqt6svg6 libqt6help6 libqt6sql6-sqlite qt6-documentation-tools
   qt6-webengine-dev libqt6webenginecore6-bin
   xvfb xauth
-  libxml2-dev libxslt1-dev libftdi1-dev
+  libxml2-dev libxslt1-dev libftdi1-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils clang-format
   dpkg-dev appstream librsvg2-bin pandoc imagemagick file man-db bsdextrautils

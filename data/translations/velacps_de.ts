@@ -329,10 +329,6 @@ Bitte installieren Sie die CPS neu.</translation>
         <translation>Fehler: Die Händlerinformationen konnten nicht geladen werden.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Die Händlerinformationen in der Konfiguration sind zu lang für diesen Dialog. Bitte überprüfen Sie sie!</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Händlerinformationen</translation>
     </message>
@@ -353,8 +349,12 @@ Bitte installieren Sie die CPS neu.</translation>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Die Konfiguration konnte nicht geschrieben werden!</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Die Händlerinformationen in den Einstellungen sind zu lang für diesen Dialog. Bitte überprüfen Sie sie!</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Die Einstellungen konnten nicht geschrieben werden!</translation>
     </message>
 </context>
 <context>
@@ -456,16 +456,16 @@ Bitte installieren Sie die CPS neu.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Fehler: Keine Angaben zur Hilfedatei in der Konfiguration gefunden!</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Fehler: Die Hilfedatei wurde nicht gefunden!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Fehler: Das Format der Hilfedatei ist ungültig!</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Fehler: Keine Angaben zur Hilfedatei in den Einstellungen gefunden!</translation>
     </message>
 </context>
 <context>
@@ -505,6 +505,41 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Search results</source>
         <translation>Suchergebnisse</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num-Taste</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>RF</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Rollen-Taste</translation>
     </message>
 </context>
 <context>
@@ -1370,8 +1405,8 @@ Bitte installieren Sie die CPS neu.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Schwerer Fehler in der Konfiguration, die Anwendung wird geschlossen!</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Schwerer Fehler in den Einstellungen, die Anwendung wird geschlossen!</translation>
     </message>
 </context>
 <context>

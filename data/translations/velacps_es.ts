@@ -329,10 +329,6 @@ Vuelva a instalar el CPS.</translation>
         <translation>Error: no se han podido cargar los datos del distribuidor.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Los datos del distribuidor guardados en el registro son demasiado largos para el cuadro de diálogo. Compruébelos.</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Datos del distribuidor</translation>
     </message>
@@ -353,8 +349,12 @@ Vuelva a instalar el CPS.</translation>
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>No se ha podido escribir en el registro.</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Los datos del distribuidor guardados en la configuración son demasiado largos para el cuadro de diálogo. Compruébelos.</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>No se ha podido escribir la configuración.</translation>
     </message>
 </context>
 <context>
@@ -456,16 +456,16 @@ Vuelva a instalar el CPS.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Error: no se encuentran los datos del archivo de ayuda en el registro.</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Error: no se encuentra el archivo de ayuda.</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Error: el formato del archivo de ayuda no es válido.</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Error: no se encuentran los datos del archivo de ayuda en la configuración.</translation>
     </message>
 </context>
 <context>
@@ -505,6 +505,41 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Search results</source>
         <translation>Resultados de la búsqueda</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAY</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Bloq Mayús</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Bloq Num</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DES</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Bloq Despl</translation>
     </message>
 </context>
 <context>
@@ -1370,8 +1405,8 @@ Vuelva a instalar el CPS.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Error grave del registro. La aplicación se cerrará.</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Error grave de la configuración. La aplicación se cerrará.</translation>
     </message>
 </context>
 <context>

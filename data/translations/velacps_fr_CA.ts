@@ -329,10 +329,6 @@ Veuillez réinstaller le CPS.</translation>
         <translation>Erreur : échec du chargement des informations du détaillant.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Les informations du détaillant enregistrées dans le registre sont trop longues pour la boîte de dialogue. Veuillez les vérifier!</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Informations du détaillant</translation>
     </message>
@@ -353,8 +349,12 @@ Veuillez réinstaller le CPS.</translation>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Échec de l&apos;écriture dans le registre!</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Les informations du détaillant enregistrées dans les paramètres sont trop longues pour la boîte de dialogue. Veuillez les vérifier!</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Échec de l&apos;écriture des paramètres!</translation>
     </message>
 </context>
 <context>
@@ -456,16 +456,16 @@ Veuillez réinstaller le CPS.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Erreur : informations sur le fichier d&apos;aide introuvables dans le registre!</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Erreur : fichier d&apos;aide introuvable!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Erreur : le format du fichier d&apos;aide n&apos;est pas valide!</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Erreur : informations sur le fichier d&apos;aide introuvables dans les paramètres!</translation>
     </message>
 </context>
 <context>
@@ -505,6 +505,41 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Search results</source>
         <translation>Résultats de la recherche</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Verr. Maj</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Verr. Num</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DEF</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Arrêt défil</translation>
     </message>
 </context>
 <context>
@@ -1370,8 +1405,8 @@ Veuillez réinstaller le CPS.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Erreur fatale du registre, l&apos;application va être fermée!</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Erreur fatale des paramètres, l&apos;application va être fermée!</translation>
     </message>
 </context>
 <context>

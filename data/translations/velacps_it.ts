@@ -329,10 +329,6 @@ Reinstallare il CPS.</translation>
         <translation>Errore: caricamento delle informazioni sul rivenditore non riuscito.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Le informazioni sul rivenditore nel registro sono troppo lunghe per la finestra di dialogo. Verificarle.</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Informazioni rivenditore</translation>
     </message>
@@ -353,8 +349,12 @@ Reinstallare il CPS.</translation>
         <translation>&amp;Annulla</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Scrittura nel registro non riuscita.</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Le informazioni sul rivenditore nelle impostazioni sono troppo lunghe per la finestra di dialogo. Verificarle.</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Scrittura delle impostazioni non riuscita.</translation>
     </message>
 </context>
 <context>
@@ -456,16 +456,16 @@ Reinstallare il CPS.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Errore: impossibile trovare le informazioni sul file della guida nel registro.</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Errore: impossibile trovare il file della guida.</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Errore: il formato del file della guida non è valido.</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Errore: impossibile trovare le informazioni sul file della guida nelle impostazioni.</translation>
     </message>
 </context>
 <context>
@@ -505,6 +505,41 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Search results</source>
         <translation>Risultati della ricerca</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivo</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAIUSC</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Bloc Maiusc</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Bloc Num</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCORR</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Bloc Scorr</translation>
     </message>
 </context>
 <context>
@@ -1370,8 +1405,8 @@ Reinstallare il CPS.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Errore irreversibile del registro: l&apos;applicazione verrà chiusa.</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Errore irreversibile delle impostazioni: l&apos;applicazione verrà chiusa.</translation>
     </message>
 </context>
 <context>

@@ -329,10 +329,6 @@ Installeer CPS opnieuw.</translation>
         <translation>Fout: dealergegevens laden mislukt.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>De dealergegevens in de configuratie zijn te lang voor dit venster. Controleer ze!</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Dealergegevens</translation>
     </message>
@@ -353,8 +349,12 @@ Installeer CPS opnieuw.</translation>
         <translation>&amp;Annuleren</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Schrijven naar de configuratie mislukt!</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>De dealergegevens in de instellingen zijn te lang voor dit venster. Controleer ze!</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Schrijven van de instellingen mislukt!</translation>
     </message>
 </context>
 <context>
@@ -456,16 +456,16 @@ Installeer CPS opnieuw.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Fout: geen gegevens over het helpbestand in de configuratie gevonden!</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Fout: het helpbestand is niet gevonden!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Fout: de indeling van het helpbestand is ongeldig!</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Fout: geen gegevens over het helpbestand in de instellingen gevonden!</translation>
     </message>
 </context>
 <context>
@@ -505,6 +505,41 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Search results</source>
         <translation>Zoekresultaten</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Scroll Lock</translation>
     </message>
 </context>
 <context>
@@ -1370,8 +1405,8 @@ Installeer CPS opnieuw.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Ernstige configuratiefout, de toepassing wordt gesloten!</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Ernstige fout in de instellingen, de toepassing wordt gesloten!</translation>
     </message>
 </context>
 <context>

@@ -329,10 +329,6 @@ Zainstaluj CPS ponownie.</translation>
         <translation>Błąd: nie udało się wczytać danych dealera.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Dane dealera w konfiguracji są za długie dla tego okna. Sprawdź je!</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Dane dealera</translation>
     </message>
@@ -353,8 +349,12 @@ Zainstaluj CPS ponownie.</translation>
         <translation>&amp;Anuluj</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Nie udało się zapisać konfiguracji!</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Dane dealera w ustawieniach są za długie dla tego okna. Sprawdź je!</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Nie udało się zapisać ustawień!</translation>
     </message>
 </context>
 <context>
@@ -456,16 +456,16 @@ Zainstaluj CPS ponownie.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Błąd: w konfiguracji brak informacji o pliku pomocy!</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Błąd: nie znaleziono pliku pomocy!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Błąd: nieprawidłowy format pliku pomocy!</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Błąd: w ustawieniach brak informacji o pliku pomocy!</translation>
     </message>
 </context>
 <context>
@@ -505,6 +505,41 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Search results</source>
         <translation>Wyniki wyszukiwania</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Scroll Lock</translation>
     </message>
 </context>
 <context>
@@ -1370,8 +1405,8 @@ Zainstaluj CPS ponownie.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Krytyczny błąd konfiguracji, aplikacja zostanie zamknięta!</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Krytyczny błąd ustawień, aplikacja zostanie zamknięta!</translation>
     </message>
 </context>
 <context>

@@ -329,10 +329,6 @@ Reinstale o CPS.</translation>
         <translation>Erro: não foi possível carregar as informações do revendedor.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>As informações do revendedor armazenadas no registro são longas demais para a caixa de diálogo. Verifique-as.</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Informações do revendedor</translation>
     </message>
@@ -353,8 +349,12 @@ Reinstale o CPS.</translation>
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Não foi possível gravar no registro.</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>As informações do revendedor armazenadas nas configurações são longas demais para a caixa de diálogo. Verifique-as.</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Não foi possível gravar as configurações.</translation>
     </message>
 </context>
 <context>
@@ -456,16 +456,16 @@ Reinstale o CPS.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Erro: não foram encontradas as informações do arquivo de ajuda no registro.</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Erro: não foi encontrado o arquivo de ajuda.</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Erro: o formato do arquivo de ajuda é inválido.</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Erro: não foram encontradas as informações do arquivo de ajuda nas configurações.</translation>
     </message>
 </context>
 <context>
@@ -505,6 +505,41 @@ Reinstale o CPS.</translation>
     <message>
         <source>Search results</source>
         <translation>Resultados da pesquisa</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAI</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>ROL</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Scroll Lock</translation>
     </message>
 </context>
 <context>
@@ -1370,8 +1405,8 @@ Reinstale o CPS.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Erro fatal do registro. A aplicação será fechada.</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Erro fatal das configurações. A aplicação será fechada.</translation>
     </message>
 </context>
 <context>

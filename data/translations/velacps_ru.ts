@@ -329,10 +329,6 @@ Please reinstall CPS.</source>
         <translation>Ошибка: не удалось загрузить сведения о дилере.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Сведения о дилере в конфигурации слишком длинные для этого окна. Проверьте их!</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Сведения о дилере</translation>
     </message>
@@ -353,8 +349,12 @@ Please reinstall CPS.</source>
         <translation>О&amp;тмена</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Не удалось записать конфигурацию!</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Сведения о дилере в настройках слишком длинные для этого окна. Проверьте их!</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Не удалось записать настройки!</translation>
     </message>
 </context>
 <context>
@@ -456,16 +456,16 @@ Please reinstall CPS.</source>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Ошибка: сведения о файле справки в конфигурации не найдены!</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Ошибка: файл справки не найден!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Ошибка: недопустимый формат файла справки!</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Ошибка: сведения о файле справки в настройках не найдены!</translation>
     </message>
 </context>
 <context>
@@ -505,6 +505,41 @@ Please reinstall CPS.</source>
     <message>
         <source>Search results</source>
         <translation>Результаты поиска</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Scroll Lock</translation>
     </message>
 </context>
 <context>
@@ -1370,8 +1405,8 @@ Please reinstall CPS.</source>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Критическая ошибка конфигурации, приложение будет закрыто!</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Критическая ошибка настроек, приложение будет закрыто!</translation>
     </message>
 </context>
 <context>

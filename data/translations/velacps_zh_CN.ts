@@ -329,10 +329,6 @@ Please reinstall CPS.</source>
         <translation>错误：加载经销商信息失败。</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>注册表中的经销商信息过长，无法在对话框中显示，请检查！</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>经销商信息</translation>
     </message>
@@ -353,8 +349,12 @@ Please reinstall CPS.</source>
         <translation>取消(&amp;C)</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>写入注册表失败！</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>设置中的经销商信息过长，无法在对话框中显示，请检查！</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>写入设置失败！</translation>
     </message>
 </context>
 <context>
@@ -456,16 +456,16 @@ Please reinstall CPS.</source>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>错误：在注册表中找不到帮助文件信息！</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>错误：找不到帮助文件！</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>错误：帮助文件格式无效！</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>错误：在设置中找不到帮助文件信息！</translation>
     </message>
 </context>
 <context>
@@ -505,6 +505,41 @@ Please reinstall CPS.</source>
     <message>
         <source>Search results</source>
         <translation>搜索结果</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>大写</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>大写锁定</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>数字锁定</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>滚动</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>滚动锁定</translation>
     </message>
 </context>
 <context>
@@ -1370,8 +1405,8 @@ Please reinstall CPS.</source>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>注册表严重错误，应用程序将关闭！</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>设置严重错误，应用程序将关闭！</translation>
     </message>
 </context>
 <context>

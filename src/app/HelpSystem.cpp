@@ -58,7 +58,7 @@ QString CHelpSystem::message(Status status)
     switch (status) {
     case Status::NotConfigured:
         return QCoreApplication::translate(
-            "CHelpSystem", "Error: Can not find help file information in registry!");
+            "CHelpSystem", "Error: Can not find help file information in the settings!");
     case Status::CollectionMissing:
         return QCoreApplication::translate("CHelpSystem", "Error: Can not find the help file!");
     case Status::CollectionUnreadable:

@@ -18,7 +18,7 @@ CMainCommands::CMainCommands(QMainWindow *window, QUndoGroup *undoGroup)
 {
     fileNew = command({ "fileNew", tr("&New"), "new", Qt::CTRL | Qt::Key_N, tr("New") });
     fileOpen = command({ "fileOpen", tr("&Open..."), "open", Qt::CTRL | Qt::Key_O, tr("Open") });
-    fileClose = command({ "fileClose", tr("&Close") });
+    fileClose = command({ "fileClose", tr("&Close"), nullptr, Qt::CTRL | Qt::Key_F4 });
     fileSave = command({ "fileSave", tr("&Save"), "save", Qt::CTRL | Qt::Key_S, tr("Save") });
     fileSaveAs = command({ "fileSaveAs", tr("Save &As...") });
     fileExit = command({ "fileExit", tr("E&xit") });
@@ -177,7 +177,8 @@ QList<QAction *> CMainCommands::buildMenus(bool withProfile)
 
     if (withProfile) {
         set << report;
-        menu(tr("&Window"))->addActions({ cascade, tile });
+        windowMenu = menu(tr("&Window"));
+        windowMenu->addActions({ cascade, tile });
     }
     QMenu *help = menu(tr("&Help"));
     help->addAction(helpContents);

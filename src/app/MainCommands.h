@@ -50,6 +50,8 @@ public:
     QAction *helpContents, *about;
 
     QMenu *languageMenu;
+    // Cascade and Tile; the open profiles are listed after them.
+    QMenu *windowMenu = nullptr;
     QToolBar *toolBar;
 
 signals:

@@ -4,6 +4,7 @@
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
 #include "document/ProfileDocument.h"
+#include "editors/DialogFrame.h"
 #include "reports/ReportGenerator.h"
 #include "reports/ReportWriter.h"
 #include "settings/ModelRules.h"
@@ -82,7 +83,7 @@ bool CReportOptionDlg::run(CProfileDocument &document, const CProductContext &co
 }
 
 CReportOptionDlg::CReportOptionDlg(QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, kDialogFrame)
     , m_list(new QListWidget)
 {
     setWindowTitle(tr("Reports"));

@@ -129,10 +129,10 @@ QString installRelativePath(const QString &relative)
     return QDir(install).filePath(relative);
 }
 
-bool fatalRegistryError()
+bool fatalSettingsError()
 {
     showMessage(
-        QCoreApplication::translate("ConfigStore", "Fatal registry Error, the application will be closed!"),
+        QCoreApplication::translate("ConfigStore", "Fatal settings error, the application will be closed!"),
         MsgStyle::IconError);
     return false;
 }
@@ -189,13 +189,13 @@ bool CConfigStore::prepare()
 {
     QSettings user = userSettings();
     if (!usable(user) || !user.isWritable())
-        return fatalRegistryError();
+        return fatalSettingsError();
     const QSettings machine = machineSettings();
 
     if (readString(user, kCurrentLanguage).isEmpty()) {
         const QString language = readString(machine, kDefaultLanguage);
         if (language.isEmpty())
-            return fatalRegistryError();
+            return fatalSettingsError();
         if (!store(user, kCurrentLanguage, language))
             return false;
     }
@@ -203,7 +203,7 @@ bool CConfigStore::prepare()
     if (readNumber(user, kShowContextHelp) == -1) {
         const int fallback = readNumber(machine, kShowContextHelp);
         if (fallback == -1)
-            return fatalRegistryError();
+            return fatalSettingsError();
         if (!store(user, kShowContextHelp, fallback == 1 ? 1 : 0))
             return false;
     }

@@ -19,7 +19,7 @@ class CConfigStore {
 public:
     // Makes the user store usable and copies the machine defaults a first run
     // needs: current language, context-help switch and the dealer
-    // information of the current language. Shows "Fatal registry Error, the
+    // information of the current language. Shows "Fatal settings error, the
     // application will be closed!" and answers false when the user store
     // cannot be written or a needed default is missing.
     static bool prepare();

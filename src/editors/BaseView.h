@@ -95,6 +95,9 @@ protected:
     void runCommand(const std::function<CommandVerdict()> &command);
     // The caption that names a control: its label's, or its own.
     QString labelOf(const FormControl &control) const;
+    // Sets the text of a label or button after the form was made, and with
+    // it what a screen reader calls the control and the field it labels.
+    void setControlText(int controlId, const QString &text);
     // The table entry of a control; nullptr for an id the form lacks.
     const FormControl *formControl(int controlId) const;
     // Hides the controls of features the model lacks.
@@ -121,6 +124,7 @@ private:
     QWidget *createWidget(const FormControl &control);
     void connectBinding(const FormControl &control, QWidget *widget);
     void describeForAccessibility();
+    void nameForAccessibility(const FormControl &control);
     // Creates the fonts, records the design rectangles and loads the form.
     void InitLayout();
     void closeGaps();

@@ -224,9 +224,8 @@ void CChannelView::OnInitialUpdate()
 void CChannelView::hideTransmitColumn()
 {
     m_transmitHidden = true;
-    control<QLabel>(kReceiveTitle)
-        ->setText(translated("Receive") + QLatin1Char('/') + translated("Transmit"));
-    control<QLabel>(kTalkaroundPowerLabel)->setText(tr("Transmit Power"));
+    setControlText(kReceiveTitle, translated("Receive") + QLatin1Char('/') + translated("Transmit"));
+    setControlText(kTalkaroundPowerLabel, tr("Transmit Power"));
     const bool columnShown = !control(kTxFrequency)->isHidden();
     for (int id : kTransmitColumn)
         control(id)->hide();
@@ -251,7 +250,7 @@ void CChannelView::LoadData()
         fillCodeList(kTxCode);
         CBaseView::LoadData();
         const QString name = readAttribute(kChannel, "name").toString();
-        control<QLabel>(kTitle)->setText(name + QStringLiteral(" (%1)").arg(context().channelIndex + 1));
+        setControlText(kTitle, name + QStringLiteral(" (%1)").arg(context().channelIndex + 1));
         applyLimits();
         applyChannelState();
     } catch (const CVelaCPSException &error) {
@@ -395,20 +394,21 @@ void CChannelView::frequencyChosen(const Side &side, int tableIndex)
 
 // Opening a list that shows "Out of range" picks a listed frequency, as if
 // the user had chosen it: the first, or the second when the first is the
-// other side's frequency.
-void CChannelView::openedOutOfRange(const Side &side)
+// other side's frequency. True when it picked one.
+bool CChannelView::openedOutOfRange(const Side &side)
 {
     QComboBox *list = combo(side.frequency);
     const int current = list->currentData().toInt();
     if (current >= 0 && size_t(current) < m_frequencies.size() && m_frequencies[size_t(current)].listed)
-        return;
+        return false;
     if (list->count() < 2)
-        return;
+        return false;
     int pick = 0;
     if (list->itemData(0).toInt() == stored(otherSide(side).frequency) && list->count() > 2)
         pick = 1;
     list->setCurrentIndex(pick);
     frequencyChosen(side, list->itemData(pick).toInt());
+    return true;
 }
 
 bool CChannelView::eventFilter(QObject *watched, QEvent *event)
@@ -418,7 +418,18 @@ bool CChannelView::eventFilter(QObject *watched, QEvent *event)
             continue;
         if (event->type() == QEvent::Show) {
             try {
-                openedOutOfRange(side);
+                // The list lost its "Out of range" item while opening: it
+                // opens again at the size of what it holds now.
+                if (openedOutOfRange(side)) {
+                    QComboBox *list = combo(side.frequency);
+                    QMetaObject::invokeMethod(
+                        list,
+                        [list] {
+                            list->hidePopup();
+                            list->showPopup();
+                        },
+                        Qt::QueuedConnection);
+                }
             } catch (const CVelaCPSException &error) {
                 showMessage(error.text(), MsgStyle::IconError);
             }

@@ -47,7 +47,7 @@ private:
     // The channel's commands, asking their questions in message boxes.
     CChannelCommands commands();
     void frequencyChosen(const Side &side, int tableIndex);
-    void openedOutOfRange(const Side &side);
+    bool openedOutOfRange(const Side &side);
 
     int stored(int controlId) const;
     QComboBox *combo(int controlId) const;

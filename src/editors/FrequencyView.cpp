@@ -293,9 +293,9 @@ void CFrequencyView::setFieldsEnabled(bool enabled)
 void CFrequencyView::enterMode(Mode mode)
 {
     m_mode = mode;
-    control<QPushButton>(mode == Mode::Add ? kAdd : kEdit)->setText(tr("Save"));
+    setControlText(mode == Mode::Add ? kAdd : kEdit, tr("Save"));
     control(mode == Mode::Add ? kEdit : kAdd)->setEnabled(false);
-    control<QPushButton>(kDelete)->setText(tr("Cancel"));
+    setControlText(kDelete, tr("Cancel"));
     control(kDelete)->setEnabled(true);
     list()->setEnabled(false);
     setFieldsEnabled(true);
@@ -319,9 +319,9 @@ void CFrequencyView::enterMode(Mode mode)
 void CFrequencyView::leaveMode()
 {
     m_mode = Mode::Browse;
-    control<QPushButton>(kAdd)->setText(translated("Add"));
-    control<QPushButton>(kEdit)->setText(translated("Edit"));
-    control<QPushButton>(kDelete)->setText(translated("Delete"));
+    setControlText(kAdd, translated("Add"));
+    setControlText(kEdit, translated("Edit"));
+    setControlText(kDelete, translated("Delete"));
     setFieldsEnabled(false);
     list()->setEnabled(true);
     showRow(selectedRow());

@@ -61,6 +61,7 @@ CRadioOperations::CRadioOperations(
 
 CRadioOperations::~CRadioOperations()
 {
+    m_closing->set();
     cancel();
     if (m_worker)
         m_worker->wait();
@@ -91,17 +92,20 @@ bool CRadioOperations::begin(bool transfer)
     return true;
 }
 
-void CRadioOperations::runStage(Stage stage, Steps steps, Continuation then)
+void CRadioOperations::runStage(Stage stage, Steps steps, Continuation then, bool cancellable)
 {
     m_then = std::move(then);
     m_stages << QString::fromLatin1(QMetaEnum::fromType<Stage>().valueToKey(int(stage)));
     emit stageStarted(stage);
-    m_worker.reset(QThread::create([this, steps = std::move(steps), cancel = m_cancel] {
+    // The reset after a cancel must not give up on the cable mutex because
+    // the cancel is set: it waits for a scan that holds the mutex to end.
+    const std::shared_ptr<CStopEvent> waitEnds = cancellable ? m_cancel : m_closing;
+    m_worker.reset(QThread::create([this, steps = std::move(steps), cancel = m_cancel, waitEnds] {
         // The cable mutex is held for the whole stage, so no cable scan of
         // this or another copy runs meanwhile.
         CNamedLock cableMutex(
             CableSharing::runtimeDirectory(), QString::fromLatin1(CableSharing::kCableMutexName));
-        CNamedLockGuard guard(cableMutex, *cancel);
+        CNamedLockGuard guard(cableMutex, *waitEnds);
         if (!guard.ownsLock())
             m_stageOutcome = cancel->isSet() ? kCancelled : kCommunicationFailure;
         else if (!m_link && !openLink())
@@ -156,6 +160,10 @@ void CRadioOperations::finish(Outcome outcome)
     }
     if (m_transfer)
         m_monitor->setTransferActive(false);
+    // A transfer that failed may have lost its cable (unplugged, or the
+    // emulator gone): the status says so now, not seconds later.
+    if (m_transfer && outcome == Outcome::Failed)
+        m_monitor->recheckNow();
     m_running = false;
     m_document = nullptr;
     m_documentOwner.clear();
@@ -284,7 +292,8 @@ void CRadioOperations::resetAfterCancel(const RadioOutcome &stopped)
             reportOutcome(stopped);
             reportOutcome(reset);
             finish(Outcome::Cancelled);
-        });
+        },
+        false);
 }
 
 bool CRadioOperations::startIdentify()

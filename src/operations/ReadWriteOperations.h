@@ -4,6 +4,7 @@
 #include "codeplug/VirtualCP.h"
 #include "operations/RadioChecks.h"
 #include "radio/RadioReport.h"
+#include "radio/StopEvent.h"
 #include "radio/UsbCable.h"
 
 #include <QMutex>
@@ -20,7 +21,6 @@ class CCableMonitor;
 class CProfileDocument;
 class CRadioLink;
 class CSettingsDocuments;
-class CStopEvent;
 class QThread;
 
 // A message or a question of a radio operation, handed to the receivers of
@@ -155,7 +155,9 @@ private:
     bool begin(bool transfer);
     // Runs steps on a worker thread holding the cable mutex (opening the
     // cable first when this operation has none yet), then then() here.
-    void runStage(Stage stage, Steps steps, Continuation then);
+    // A stage that is not cancellable (the reset after a cancel) waits for
+    // the cable mutex until this object goes.
+    void runStage(Stage stage, Steps steps, Continuation then, bool cancellable = true);
     void stageEnded();
     bool openLink();
     void finish(Outcome outcome);
@@ -194,6 +196,8 @@ private:
     // Of the operation under way: set by cancel(), waited on by a worker
     // blocked on the cable mutex.
     std::shared_ptr<CStopEvent> m_cancel;
+    // Set when this object goes: ends every wait of a worker.
+    std::shared_ptr<CStopEvent> m_closing = std::make_shared<CStopEvent>();
     // Made by the first worker of an operation, under m_linkMutex so that
     // cancel() reaches it; kept, with its open cable, until the end.
     std::unique_ptr<CRadioLink> m_link;

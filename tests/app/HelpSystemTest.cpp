@@ -38,7 +38,7 @@ void HelpSystemTest::brokenSetUps_data()
     QTest::addColumn<QByteArray>("collectionContent");
     QTest::addColumn<QString>("message");
     QTest::newRow("no help file named")
-        << QString() << QByteArray() << "Error: Can not find help file information in registry!";
+        << QString() << QByteArray() << "Error: Can not find help file information in the settings!";
     QTest::newRow("no collection") << "help/Nowhere/index.html" << QByteArray()
                                    << "Error: Can not find the help file!";
     QTest::newRow("collection not readable")

@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString kFatal = QStringLiteral("Fatal registry Error, the application will be closed!");
+const QString kFatal = QStringLiteral("Fatal settings error, the application will be closed!");
 
 void setMachine(const ScopedConfig &config, const QString &key, const QVariant &value)
 {

@@ -80,6 +80,7 @@ void ChannelViewTest::lists()
     QComboBox *list = page.combo(id);
     QCOMPARE(list->itemText(list->findData(value)), text);
     QCOMPARE(list->findData(value) == list->count() - 1, last);
+    QVERIFY2(page.view->GetCtrlRect(id).width() >= list->sizeHint().width(), "no item is cut");
     if (opened.isEmpty())
         return;
     list->showPopup();
@@ -129,6 +130,7 @@ void ChannelViewTest::choosing()
     Page page(model, changes);
     if (page.control(1024)->isHidden()) { // no repeater feature: one column
         QCOMPARE(page.control<QLabel>(1111)->text(), QStringLiteral("Receive/Transmit"));
+        QCOMPARE(page.control(1111)->accessibleName(), QStringLiteral("Receive/Transmit"));
         QVERIFY(page.combo(kTransmit)->isHidden());
     }
     page.messages().clear();

@@ -12,6 +12,7 @@
 #include "operations/ReadWriteOperations.h"
 #include "radio/CableMonitor.h"
 #include "radio/CablePort.h"
+#include "radio/NamedLock.h"
 #include "radio/RadioLink.h"
 
 #include <QEventLoop>
@@ -473,8 +474,14 @@ TEST_F(OperationsEndToEnd, CancelledWriteResetsTheRadioAndSaysItIsPartlyWritten)
     RadioEmulator radio({ QStringLiteral("--pace") });
     auto operations = operationsOn(radio);
     bool writing = false;
-    QObject::connect(operations.get(), &CRadioOperations::stageStarted,
-        [&](CRadioOperations::Stage stage) { writing = stage == CRadioOperations::Stage::Writing; });
+    // A cable scan of another copy holds the cable as the reset begins: the
+    // reset waits for it rather than counting as cancelled too.
+    CNamedLock scan(CableSharing::runtimeDirectory(), QLatin1String(CableSharing::kCableMutexName));
+    QObject::connect(operations.get(), &CRadioOperations::stageStarted, [&](CRadioOperations::Stage stage) {
+        writing = stage == CRadioOperations::Stage::Writing;
+        if (stage == CRadioOperations::Stage::Resetting && scan.lock())
+            QTimer::singleShot(500, [&scan] { scan.unlock(); });
+    });
     // At 30 the settings are in the radio and the frequency records follow.
     QObject::connect(operations.get(), &CRadioOperations::progress, [&](int percent) {
         if (writing && percent == 30)
