@@ -7,12 +7,17 @@
 // Two levels: the radio operations as the programs run them (identify,
 // prepare, transfer, reset and the radio's restart wait), and the bare
 // engine transfer (ReadCodeplug, WriteCodeplug).
+//
+// The write as a transaction (backup read, write, read back to verify,
+// with and without the backup read) is also set against the wire floor of
+// the write alone, a single pass of WriteCodeplug measured in the same run.
 
 #include "BenchProfiles.h"
 
 #include "RadioEmulator.h"
 #include "RecordingReporter.h"
 #include "TestEnvironment.h"
+#include "base/ConfigStore.h"
 #include "document/ProfileDocument.h"
 #include "operations/RadioChecks.h"
 #include "operations/ReadWriteOperations.h"
@@ -145,6 +150,18 @@ struct Environment {
             error = "the profile is not the full one";
     }
 
+    // The wire floor of one pass of the write, from its first measurement.
+    double writeFloor()
+    {
+        if (m_writeFloor == 0) {
+            counts.reset();
+            CRadioLink link(nullptr, cable().cable);
+            if (link.WriteCodeplug(image).succeeded())
+                m_writeFloor = counts.floorSeconds();
+        }
+        return m_writeFloor;
+    }
+
     CableOpening cable()
     {
         CableOpening opening = CSerialCable::open(radio.path());
@@ -166,6 +183,9 @@ struct Environment {
     std::unique_ptr<CRadioOperations> operations;
     VirtualCP image {};
     const char *error = nullptr;
+
+private:
+    double m_writeFloor = 0;
 };
 
 Environment &environment()
@@ -225,6 +245,40 @@ void BM_Radio_Write(benchmark::State &state)
     });
 }
 BENCHMARK(BM_Radio_Write)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// A write as the programs run it, without the radio's restart wait.
+bool writeWithoutSettle(Environment &env)
+{
+    CRadioOperations operations(
+        env.context.settings(), [&] { return env.cable(); }, &env.monitor);
+    operations.setResetSettleTime(std::chrono::milliseconds(0));
+    QObject::connect(&operations, &CRadioOperations::message, &showWithReporter);
+    return runToEnd(operations, [&] { return operations.startWrite(*env.document); });
+}
+
+// The time of each iteration set against one pass of the write alone.
+void reportAgainstWriteFloor(benchmark::State &state)
+{
+    const double seconds = state.counters["ratio"] * state.counters["floor_ms"] / 1e3;
+    state.counters["write_floor_ms"] = environment().writeFloor() * 1e3;
+    state.counters["ratio_to_write_floor"] = seconds / environment().writeFloor();
+}
+
+void BM_Radio_WriteBackupAndVerify(benchmark::State &state)
+{
+    measure(state, writeWithoutSettle);
+    reportAgainstWriteFloor(state);
+}
+BENCHMARK(BM_Radio_WriteBackupAndVerify)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_Radio_WriteAndVerifyWithoutBackup(benchmark::State &state)
+{
+    CConfigStore::setRadioBackupsEnabled(false);
+    measure(state, writeWithoutSettle);
+    CConfigStore::setRadioBackupsEnabled(true);
+    reportAgainstWriteFloor(state);
+}
+BENCHMARK(BM_Radio_WriteAndVerifyWithoutBackup)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 void BM_Radio_EngineReadCodeplug(benchmark::State &state)
 {

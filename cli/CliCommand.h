@@ -31,6 +31,7 @@ QList<CliCommand> radioCommands();
 QList<CliCommand> reportCommands();
 QList<CliCommand> fieldCommands();
 QList<CliCommand> channelCsvCommands();
+QList<CliCommand> compareCommands();
 
 // Prints "usage: velacps-cli <usage>" to stderr and returns CliExit::Usage.
 int usageError(const CliCommand &command);

@@ -2,9 +2,11 @@
 
 #include "base/MessageReporter.h"
 #include "base/TextFile.h"
+#include "codeplug/VirtualCP.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -20,6 +22,26 @@ bool readInputFile(const QString &path, qint64 maxBytes, QByteArray &bytes)
 {
     QString why;
     return ReadRegularFile(path, maxBytes, bytes, &why) || cannotRead(path, why);
+}
+
+bool readImageFile(const QString &path, VirtualCP &image)
+{
+    // Far more than an image, so that most files of the wrong kind are named
+    // by their size.
+    constexpr qint64 kMaxImageFileBytes = 1024 * 1024;
+    QByteArray bytes;
+    if (!readInputFile(path, kMaxImageFileBytes, bytes))
+        return false;
+    if (bytes.size() != qsizetype(sizeof(VirtualCP))) {
+        showMessage(QStringLiteral("\"%1\" is not a codeplug image: it has %2 bytes, an image has %3.")
+                        .arg(path)
+                        .arg(bytes.size())
+                        .arg(sizeof(VirtualCP)),
+            MsgStyle::IconError);
+        return false;
+    }
+    std::memcpy(&image, bytes.constData(), sizeof(VirtualCP));
+    return true;
 }
 
 bool readInputText(const QString &path, QString &text)

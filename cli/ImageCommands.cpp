@@ -13,27 +13,6 @@
 
 namespace {
 
-// Far more than an image, so that most files of the wrong kind are named
-// by their size.
-constexpr qint64 kMaxImageFileBytes = 1024 * 1024;
-
-bool readImage(const QString &path, VirtualCP &image)
-{
-    QByteArray bytes;
-    if (!readInputFile(path, kMaxImageFileBytes, bytes))
-        return false;
-    if (bytes.size() != qsizetype(sizeof(VirtualCP))) {
-        showMessage(QStringLiteral("\"%1\" is not a codeplug image: it has %2 bytes, an image has %3.")
-                        .arg(path)
-                        .arg(bytes.size())
-                        .arg(sizeof(VirtualCP)),
-            MsgStyle::IconError);
-        return false;
-    }
-    std::memcpy(&image, bytes.constData(), sizeof(VirtualCP));
-    return true;
-}
-
 bool parseIdentity(const QString &hex, RadioIdentity &identity)
 {
     const QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
@@ -81,7 +60,7 @@ int fromImage(const QCommandLineParser &arguments)
     const QStringList args = arguments.positionalArguments();
     const bool save = arguments.isSet(kSaveOption);
     VirtualCP image {};
-    if (!readImage(args[0], image))
+    if (!readImageFile(args[0], image))
         return CliExit::Failed;
     if (!save) {
         QString text;

@@ -1,6 +1,8 @@
 #include "CliCommand.h"
 #include "CliFiles.h"
 #include "CliSession.h"
+#include "DifferenceOutput.h"
+#include "RadioImageRead.h"
 #include "base/MessageReporter.h"
 #include "document/ProfileDocument.h"
 #include "operations/RadioIdentityFields.h"
@@ -32,6 +34,8 @@ const QCommandLineOption kTraceOption(QStringLiteral("trace"),
     QStringLiteral("FILE"));
 const QCommandLineOption kYesOption(
     QStringLiteral("yes"), QStringLiteral("Answers Yes to the tier question."));
+const QCommandLineOption kDryRunOption(QStringLiteral("dry-run"),
+    QStringLiteral("Reads the radio, prints what the write would change in it and writes nothing."));
 
 RadioArguments radioArguments(const QCommandLineParser &parser)
 {
@@ -100,8 +104,12 @@ private:
             return "Identifying radio\u2026";
         case CRadioOperations::Stage::Reading:
             return "Reading radio\u2026";
+        case CRadioOperations::Stage::BackingUp:
+            return "Backing up radio\u2026";
         case CRadioOperations::Stage::Writing:
             return "Writing radio\u2026";
+        case CRadioOperations::Stage::Verifying:
+            return "Verifying radio\u2026";
         case CRadioOperations::Stage::Resetting:
             return "Resetting radio\u2026";
         }
@@ -140,10 +148,10 @@ void printIdentity(const RadioIdentity &identity)
 }
 
 // Starts the product and runs body with radio operations ready.
-int withOperations(const QCommandLineParser &parser,
-    const std::function<int(CliSession &, CRadioOperations &, const RadioArguments &)> &body)
+using RadioBody = std::function<int(CliSession &, CRadioOperations &, const RadioArguments &)>;
+
+int withRadio(const RadioArguments &arguments, const RadioBody &body)
 {
-    const RadioArguments arguments = radioArguments(parser);
     CliSession session;
     if (!session.start())
         return CliExit::Failed;
@@ -169,6 +177,11 @@ int withOperations(const QCommandLineParser &parser,
         && !writeOutputFile(arguments.trace, trace.toUtf8(), true))
         return CliExit::Failed;
     return status;
+}
+
+int withOperations(const QCommandLineParser &parser, const RadioBody &body)
+{
+    return withRadio(radioArguments(parser), body);
 }
 
 int identifyRadio(const QCommandLineParser &parser)
@@ -198,8 +211,9 @@ int readRadio(const QCommandLineParser &parser)
 
 int writeRadio(const QCommandLineParser &parser)
 {
+    const bool dryRun = parser.isSet(kDryRunOption);
     return withOperations(parser,
-        [](CliSession &session, CRadioOperations &operations, const RadioArguments &arguments) -> int {
+        [dryRun](CliSession &session, CRadioOperations &operations, const RadioArguments &arguments) -> int {
             const auto document = session.openDocument(arguments.positional[0]);
             if (!document)
                 return CliExit::Failed;
@@ -207,8 +221,54 @@ int writeRadio(const QCommandLineParser &parser)
             // profile that fails them (its message shown) cannot be written.
             if (!document->RunLoadTimeRules())
                 return CliExit::Failed;
-            return runToEnd(operations, [&] { return operations.startWrite(*document); }) ? CliExit::Success
-                                                                                          : CliExit::Failed;
+            bool printed = true;
+            if (dryRun)
+                QObject::connect(&operations, &CRadioOperations::writeReviewed,
+                    [&](const QList<ProfileDifference> &changes, bool &) {
+                        printed = printDifferences(changes, false);
+                    });
+            const bool done = runToEnd(operations, [&] {
+                return dryRun ? operations.startDryRunWrite(*document) : operations.startWrite(*document);
+            });
+            return done && printed ? CliExit::Success : CliExit::Failed;
+        });
+}
+
+// The backup to restore: the file named, or the newest backup of the radio
+// on the cable from before this command (which reads it to learn its serial).
+std::optional<VirtualCP> backupToRestore(CRadioOperations &operations, const RadioArguments &arguments)
+{
+    VirtualCP image;
+    RadioBackup backup;
+    QString error;
+    if (!arguments.positional.isEmpty()) {
+        if (RadioBackups::load(arguments.positional[0], image, backup, error))
+            return image;
+        showMessage(error, MsgStyle::IconError);
+        return std::nullopt;
+    }
+    if (!runToEnd(operations, [&] { return operations.startRead(); }))
+        return std::nullopt;
+    const QString serial = RadioBackups::serialOf(operations.image());
+    const QString justRead = operations.lastBackup() ? operations.lastBackup()->imagePath : QString();
+    for (const RadioBackup &stored : RadioBackups::list(serial)) {
+        if (stored.imagePath != justRead && RadioBackups::load(stored.imagePath, image, backup, error))
+            return image;
+    }
+    showMessage(QStringLiteral("There is no backup of the radio with the serial number %1 in %2.")
+                    .arg(serial, RadioBackups::folder()),
+        MsgStyle::IconError);
+    return std::nullopt;
+}
+
+int restoreRadio(const QCommandLineParser &parser)
+{
+    return withOperations(
+        parser, [](CliSession &, CRadioOperations &operations, const RadioArguments &arguments) -> int {
+            const std::optional<VirtualCP> backup = backupToRestore(operations, arguments);
+            return backup && runToEnd(operations, [&] { return operations.startRestore(*backup); })
+                ? CliExit::Success
+                : CliExit::Failed;
         });
 }
 
@@ -222,6 +282,20 @@ int resetRadio(const QCommandLineParser &parser)
 }
 
 } // namespace
+
+std::optional<VirtualCP> readRadioImage(const QString &port)
+{
+    RadioArguments arguments;
+    arguments.port = port;
+    std::optional<VirtualCP> image;
+    withRadio(arguments, [&](CliSession &, CRadioOperations &operations, const RadioArguments &) {
+        if (runToEnd(operations, [&] { return operations.startRead(); }))
+            image = operations.image();
+        return CliExit::Success;
+    });
+    return image;
+}
+
 QList<CliCommand> radioCommands()
 {
     return {
@@ -231,9 +305,13 @@ QList<CliCommand> radioCommands()
         { "read", "read [--port P] OUT [--password PPPP] [--trace FILE]",
             "Reads the radio into a new profile file.", { kPortOption, kPasswordOption, kTraceOption }, 1, 1,
             readRadio },
-        { "write", "write [--port P] FILE [--password PPPP] [--yes] [--trace FILE]",
-            "Writes a profile into the radio after every compatibility check.",
-            { kPortOption, kPasswordOption, kYesOption, kTraceOption }, 1, 1, writeRadio },
+        { "write", "write [--port P] FILE [--password PPPP] [--yes] [--dry-run] [--trace FILE]",
+            "Writes a profile into the radio after every compatibility check, backing up the radio first "
+            "and reading back what it kept.",
+            { kPortOption, kPasswordOption, kYesOption, kDryRunOption, kTraceOption }, 1, 1, writeRadio },
+        { "restore", "restore [--port P] [BACKUP.img] [--password PPPP] [--yes] [--trace FILE]",
+            "Writes a radio backup back into the radio: the one named, or the newest of the radio's serial.",
+            { kPortOption, kPasswordOption, kYesOption, kTraceOption }, 0, 1, restoreRadio },
         { "reset", "reset [--port P] [--trace FILE]", "Resets the radio.", { kPortOption, kTraceOption }, 0,
             0, resetRadio },
     };

@@ -41,11 +41,6 @@ QByteArray SimMemory::read(quint32 address, int length) const
     return m_bytes.mid(int(address - kFirstAddress), length);
 }
 
-void SimMemory::write(quint32 address, const QByteArray &bytes)
-{
-    m_bytes.replace(int(address - kFirstAddress), bytes.size(), bytes);
-}
-
 bool SimMemory::load(const QString &path, QString &error)
 {
     QFile file(path);

@@ -19,7 +19,6 @@ public:
 
     bool contains(quint32 address, int length) const;
     QByteArray read(quint32 address, int length) const;
-    void write(quint32 address, const QByteArray &bytes);
     quint8 byte(quint32 address) const { return quint8(m_bytes[int(address - kFirstAddress)]); }
     void setByte(quint32 address, quint8 value) { m_bytes[int(address - kFirstAddress)] = char(value); }
 

@@ -17,7 +17,26 @@ constexpr FaultName kFaults[] = {
     { "refuse-write", SimOptions::Fault::RefuseWrite },
     { "garbage", SimOptions::Fault::Garbage },
     { "drop-byte", SimOptions::Fault::DropByte },
+    { "forget-write", SimOptions::Fault::ForgetWrite },
 };
+
+// "FIRST-LAST", two hexadecimal addresses of the emulated memory.
+bool parseRange(const QString &text, SimOptions &options, QString &error)
+{
+    const QStringList bounds = text.split(QLatin1Char('-'));
+    bool firstOk = false, lastOk = false;
+    const uint first = bounds.size() == 2 ? bounds[0].toUInt(&firstOk, 16) : 0;
+    const uint last = bounds.size() == 2 ? bounds[1].toUInt(&lastOk, 16) : 0;
+    if (!firstOk || !lastOk || first > last || first < 0x10000 || last > 0x2FFFF) {
+        error = QStringLiteral("--fault-range needs two hexadecimal addresses FIRST-LAST from 10000 to "
+                               "2FFFF, not \"%1\"")
+                    .arg(text);
+        return false;
+    }
+    options.forgetFirst = first;
+    options.forgetLast = last;
+    return true;
+}
 
 bool parseNumber(
     const QCommandLineParser &parser, const QString &name, int low, int high, int &value, QString &error)
@@ -71,8 +90,13 @@ bool SimOptions::parse(const QStringList &arguments, SimOptions &options, QStrin
         { QStringLiteral("save"), QStringLiteral("Save the radio's memory to this file when stopped."),
             QStringLiteral("file") },
         { QStringLiteral("fault"),
-            QStringLiteral("One of none, silent, bad-checksum, refuse-write, garbage, drop-byte."),
+            QStringLiteral(
+                "One of none, silent, bad-checksum, refuse-write, garbage, drop-byte, forget-write."),
             QStringLiteral("name") },
+        { QStringLiteral("fault-range"),
+            QStringLiteral("The memory a forget-write radio keeps, as hexadecimal FIRST-LAST (default: "
+                           "all of it)."),
+            QStringLiteral("range") },
         { QStringLiteral("fault-after"),
             QStringLiteral("Answer this many requests soundly before the fault."), QStringLiteral("n") },
         { QStringLiteral("fault-once"), QStringLiteral("Let the fault hit one reply only.") },
@@ -147,6 +171,9 @@ bool SimOptions::parse(const QStringList &arguments, SimOptions &options, QStrin
             return false;
         }
     }
+    if (parser.isSet(QStringLiteral("fault-range"))
+        && !parseRange(parser.value(QStringLiteral("fault-range")), options, error))
+        return false;
     options.memoryFile = parser.value(QStringLiteral("memory"));
     options.saveFile = parser.value(QStringLiteral("save"));
     options.faultOnce = parser.isSet(QStringLiteral("fault-once"));

@@ -14,6 +14,7 @@ struct SimOptions {
         RefuseWrite, // refuses block writes (reply opcode 0x85)
         Garbage, // sends noise between the acknowledgement and the lead byte
         DropByte, // leaves one byte out of a reply
+        ForgetWrite, // acknowledges writes but keeps the old memory in the fault range
     };
 
     QString model = QStringLiteral("KXD40600");
@@ -34,6 +35,9 @@ struct SimOptions {
     Fault fault = Fault::None;
     int faultAfter = 0; // requests answered soundly before the fault starts
     bool faultOnce = false; // the fault hits one reply only
+    // The addresses a forget-write radio does not change (first, last).
+    quint32 forgetFirst = 0x10000;
+    quint32 forgetLast = 0x2FFFF;
     bool pace = false; // send every byte at the cable's wire speed
     bool verbose = false; // log every request on stderr
 

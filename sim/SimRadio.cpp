@@ -59,7 +59,25 @@ bool SimRadio::faultDue(const SimRequest &request) const
         return false;
     if (m_options.faultOnce && m_faultSpent)
         return false;
-    return m_options.fault != SimOptions::Fault::RefuseWrite || request.opcode == 0x17;
+    if (!actsOnWrites())
+        return true;
+    const bool frequencyWrite = request.opcode == 0x9A && !request.data.isEmpty() && request.data[0] == 0x04;
+    return request.opcode == 0x17 || (m_options.fault == SimOptions::Fault::ForgetWrite && frequencyWrite);
+}
+
+bool SimRadio::actsOnWrites() const
+{
+    return m_options.fault == SimOptions::Fault::RefuseWrite
+        || m_options.fault == SimOptions::Fault::ForgetWrite;
+}
+
+void SimRadio::store(quint32 address, const QByteArray &bytes)
+{
+    for (int i = 0; i < bytes.size(); ++i) {
+        const quint32 at = address + quint32(i);
+        if (!m_forgetting || at < m_options.forgetFirst || at > m_options.forgetLast)
+            m_memory.setByte(at, quint8(bytes[i]));
+    }
 }
 
 QByteArray SimRadio::answer(const SimRequest &request)
@@ -69,8 +87,9 @@ QByteArray SimRadio::answer(const SimRequest &request)
         std::fprintf(
             stderr, "radiosim: request %02X %s\n", request.opcode, request.data.toHex(' ').constData());
     const bool faulty = faultDue(request);
+    m_forgetting = faulty && m_options.fault == SimOptions::Fault::ForgetWrite;
     QByteArray reply = answerSoundly(request, faulty && m_options.fault == SimOptions::Fault::RefuseWrite);
-    if (faulty && m_options.fault != SimOptions::Fault::RefuseWrite)
+    if (faulty && !actsOnWrites())
         reply = applyFault(reply);
     if (faulty)
         m_faultSpent = true;
@@ -95,6 +114,7 @@ QByteArray SimRadio::applyFault(QByteArray reply)
         return reply;
     case SimOptions::Fault::None:
     case SimOptions::Fault::RefuseWrite:
+    case SimOptions::Fault::ForgetWrite:
         break;
     }
     return reply;
@@ -142,7 +162,7 @@ QByteArray SimRadio::writeBlock(const QByteArray &data, bool refuse)
     const QByteArray bytes = data.mid(3);
     if (refuse || bytes.size() > 32 || !m_memory.contains(address, int(bytes.size())))
         return addressedReply(0x85, address, {});
-    m_memory.write(address, bytes);
+    store(address, bytes);
     return addressedReply(0x84, address, {});
 }
 
@@ -169,7 +189,7 @@ QByteArray SimRadio::frequencyCommand(const QByteArray &data)
         const int index = quint8(data[1]);
         if (index > 98)
             return shortReply(0x9A, QByteArray(1, '\1'));
-        m_memory.write(kFrequencyRecords + quint32(6 * index), data.mid(2));
+        store(kFrequencyRecords + quint32(6 * index), data.mid(2));
         return shortReply(0x9A, QByteArray(1, '\0'));
     }
     if (data.size() == 3 && data[0] == 0x05) {

@@ -31,10 +31,16 @@ private:
     QByteArray frequencyCommand(const QByteArray &data);
     QByteArray applyFault(QByteArray reply);
     bool faultDue(const SimRequest &request) const;
+    // Whether the fault hits write requests only (refuse-write, forget-write).
+    bool actsOnWrites() const;
+    // Puts written bytes into the memory, but not those a forgetting write
+    // keeps.
+    void store(quint32 address, const QByteArray &bytes);
 
     SimMemory &m_memory;
     const SimOptions &m_options;
     int m_requests = 0;
     bool m_faultSpent = false;
+    bool m_forgetting = false; // the write being answered is forgotten
     int m_resets = 0;
 };

@@ -788,6 +788,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>Edit Selected C&amp;hannels...</source>
         <translation>Ausgewählte &amp;Kanäle bearbeiten...</translation>
     </message>
+    <message>
+        <source>Restore Radio &amp;Backup...</source>
+        <translation>Funkgeräte-&amp;Sicherung wiederherstellen...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -861,12 +865,82 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
         <translation>Möchten Sie ein neues Profil anlegen (Ja), das ausgewählte Profil überschreiben (Nein) oder abbrechen?</translation>
     </message>
+    <message>
+        <source>There are no radio backups in %1.</source>
+        <translation>In %1 gibt es keine Funkgeräte-Sicherungen.</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)  %4  %5</source>
+        <translation>%1  %2 (%3)  %4  %5</translation>
+    </message>
+    <message>
+        <source>Restore Radio Backup</source>
+        <translation>Funkgeräte-Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Backup to write into the radio on the cable:</source>
+        <translation>Sicherung, die in das Funkgerät am Kabel geschrieben wird:</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... und %n weitere.</numerusform>
+            <numerusform>... und %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Das Schreiben ändert diese Einstellungen im Funkgerät:</translation>
+    </message>
+    <message>
+        <source>Write them into the radio?</source>
+        <translation>In das Funkgerät schreiben?</translation>
+    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
         <translation>Fehler: Die Ansicht Funkgeräteinformationen lädt gerade Daten.</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioOperations</name>
+    <message>
+        <source>backup of %1</source>
+        <translation>Sicherung von %1</translation>
+    </message>
+    <message>
+        <source>This backup is of a %1 radio, and the radio on the cable is a %2; it is not written.</source>
+        <translation>Diese Sicherung stammt von einem Funkgerät %1, am Kabel hängt ein %2; sie wird nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>Es wurde nichts in das Funkgerät geschrieben.</translation>
+    </message>
+    <message>
+        <source>This backup was taken from the radio with the serial number %1, and the radio on the cable has %2. Write it into this radio?</source>
+        <translation>Diese Sicherung stammt vom Funkgerät mit der Seriennummer %1, das Funkgerät am Kabel hat %2. Trotzdem in dieses Funkgerät schreiben?</translation>
+    </message>
+    <message>
+        <source>What the radio held before the write is kept in %1.</source>
+        <translation>Der Inhalt des Funkgeräts vor dem Schreiben ist in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>The radio holds its backup again; the profile was not written.</source>
+        <translation>Das Funkgerät enthält wieder seine Sicherung; das Profil wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep these settings: %1</source>
+        <translation>Das Funkgerät hat diese Einstellungen nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>Write to the radio again?</source>
+        <translation>Erneut in das Funkgerät schreiben?</translation>
+    </message>
+    <message>
+        <source>Put the radio back as it was before the write, from its backup %1?</source>
+        <translation>Das Funkgerät aus seiner Sicherung %1 auf den Stand vor dem Schreiben zurücksetzen?</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1474,13 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>DPL</source>
         <translation>DPL</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2025,6 +2106,13 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>ParsedProfile</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
@@ -2037,6 +2125,97 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Aus dem Funkgerät lesen</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFieldCaptions</name>
+    <message>
+        <source>Radio Information</source>
+        <translation>Funkgeräteinformationen</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Funkgerätegrenzen</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Niedrigste Frequenz</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Höchste Frequenz</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kennwort</translation>
+    </message>
+    <message>
+        <source>Power-up Text</source>
+        <translation>Einschalttext</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Anzahl der Kanäle</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>Sendezeitbegrenzung</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>Empfangs-PL/DPL</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>Sende-PL/DPL</translation>
+    </message>
+    <message>
+        <source>In Scan List</source>
+        <translation>In Suchlauf-Liste</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Leistungsstufe</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandbreite</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +2274,25 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
         <translation>Das Profil enthält einen Wert, den das CPS nicht einstellen kann: %1 ist „%2“, wählbar ist %3. Bitte korrigieren Sie die Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>RadioBackups</name>
+    <message>
+        <source>The radio backup folder %1 cannot be written: %2</source>
+        <translation>In den Ordner für Funkgeräte-Sicherungen %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup: it cannot be opened as one.</source>
+        <translation>%1 ist keine Funkgeräte-Sicherung: Die Datei lässt sich nicht als solche öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup of this program.</source>
+        <translation>%1 ist keine Funkgeräte-Sicherung dieses Programms.</translation>
+    </message>
+    <message>
+        <source>The radio backup %1 is damaged; it is not written to a radio.</source>
+        <translation>Die Funkgeräte-Sicherung %1 ist beschädigt; sie wird in kein Funkgerät geschrieben.</translation>
     </message>
 </context>
 <context>

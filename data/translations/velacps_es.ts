@@ -788,6 +788,10 @@ Vuelva a instalar el CPS.</translation>
         <source>Edit Selected C&amp;hannels...</source>
         <translation>Editar &amp;canales seleccionados...</translation>
     </message>
+    <message>
+        <source>Restore Radio &amp;Backup...</source>
+        <translation>Restaurar &amp;copia de seguridad de la radio...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -861,12 +865,82 @@ Vuelva a instalar el CPS.</translation>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
         <translation>¿Desea crear un perfil nuevo (Sí), sobrescribir el perfil seleccionado (No) o cancelar?</translation>
     </message>
+    <message>
+        <source>There are no radio backups in %1.</source>
+        <translation>No hay copias de seguridad de radios en %1.</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)  %4  %5</source>
+        <translation>%1  %2 (%3)  %4  %5</translation>
+    </message>
+    <message>
+        <source>Restore Radio Backup</source>
+        <translation>Restaurar copia de seguridad de la radio</translation>
+    </message>
+    <message>
+        <source>Backup to write into the radio on the cable:</source>
+        <translation>Copia de seguridad que se escribirá en la radio conectada al cable:</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... y %n más.</numerusform>
+            <numerusform>... y %n más.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>La escritura cambia estos ajustes en la radio:</translation>
+    </message>
+    <message>
+        <source>Write them into the radio?</source>
+        <translation>¿Escribirlos en la radio?</translation>
+    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
         <translation>Error: la vista de información de la radio está cargando datos.</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioOperations</name>
+    <message>
+        <source>backup of %1</source>
+        <translation>copia de seguridad de %1</translation>
+    </message>
+    <message>
+        <source>This backup is of a %1 radio, and the radio on the cable is a %2; it is not written.</source>
+        <translation>Esta copia de seguridad es de una radio %1 y la radio conectada al cable es una %2; no se escribe.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>No se escribió nada en la radio.</translation>
+    </message>
+    <message>
+        <source>This backup was taken from the radio with the serial number %1, and the radio on the cable has %2. Write it into this radio?</source>
+        <translation>Esta copia de seguridad se tomó de la radio con el número de serie %1 y la radio conectada al cable tiene %2. ¿Escribirla en esta radio?</translation>
+    </message>
+    <message>
+        <source>What the radio held before the write is kept in %1.</source>
+        <translation>Lo que contenía la radio antes de la escritura se guarda en %1.</translation>
+    </message>
+    <message>
+        <source>The radio holds its backup again; the profile was not written.</source>
+        <translation>La radio vuelve a tener su copia de seguridad; el perfil no se escribió.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep these settings: %1</source>
+        <translation>La radio no conservó estos ajustes: %1</translation>
+    </message>
+    <message>
+        <source>Write to the radio again?</source>
+        <translation>¿Volver a escribir en la radio?</translation>
+    </message>
+    <message>
+        <source>Put the radio back as it was before the write, from its backup %1?</source>
+        <translation>¿Devolver la radio al estado anterior a la escritura desde su copia de seguridad %1?</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1474,13 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>DPL</source>
         <translation>DPL</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2025,6 +2106,13 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ParsedProfile</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
@@ -2037,6 +2125,97 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Lectura de la radio</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFieldCaptions</name>
+    <message>
+        <source>Radio Information</source>
+        <translation>Información de la radio</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Límites de la radio</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Frecuencia mínima</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Frecuencia máxima</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Power-up Text</source>
+        <translation>Texto de encendido</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Número de canales</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>Temporizador de tiempo límite</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preajuste</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Frecuencia de recepción</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Frecuencia de transmisión</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL de recepción</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL de transmisión</translation>
+    </message>
+    <message>
+        <source>In Scan List</source>
+        <translation>En la lista de exploración</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Nivel de potencia</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Ancho de banda</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +2274,25 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
         <translation>El perfil contiene un valor que el CPS no puede configurar: %1 es &quot;%2&quot;, cuando se puede elegir %3. Corrija el archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>RadioBackups</name>
+    <message>
+        <source>The radio backup folder %1 cannot be written: %2</source>
+        <translation>No se puede escribir en la carpeta de copias de seguridad de radios %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup: it cannot be opened as one.</source>
+        <translation>%1 no es una copia de seguridad de radio: no se puede abrir como tal.</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup of this program.</source>
+        <translation>%1 no es una copia de seguridad de radio de este programa.</translation>
+    </message>
+    <message>
+        <source>The radio backup %1 is damaged; it is not written to a radio.</source>
+        <translation>La copia de seguridad de la radio %1 está dañada; no se escribe en ninguna radio.</translation>
     </message>
 </context>
 <context>

@@ -788,6 +788,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>Edit Selected C&amp;hannels...</source>
         <translation>Modifier les &amp;canaux sélectionnés...</translation>
     </message>
+    <message>
+        <source>Restore Radio &amp;Backup...</source>
+        <translation>Restaurer la &amp;sauvegarde de la radio...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -861,12 +865,82 @@ Veuillez réinstaller le CPS.</translation>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
         <translation>Voulez-vous créer un nouveau profil (Oui), remplacer le profil sélectionné (Non) ou annuler?</translation>
     </message>
+    <message>
+        <source>There are no radio backups in %1.</source>
+        <translation>Il n&apos;y a aucune sauvegarde de radio dans %1.</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)  %4  %5</source>
+        <translation>%1  %2 (%3)  %4  %5</translation>
+    </message>
+    <message>
+        <source>Restore Radio Backup</source>
+        <translation>Restaurer la sauvegarde de la radio</translation>
+    </message>
+    <message>
+        <source>Backup to write into the radio on the cable:</source>
+        <translation>Sauvegarde à écrire dans la radio reliée au câble :</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... et %n de plus.</numerusform>
+            <numerusform>... et %n de plus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>L&apos;écriture modifie ces paramètres dans la radio :</translation>
+    </message>
+    <message>
+        <source>Write them into the radio?</source>
+        <translation>Les écrire dans la radio ?</translation>
+    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
         <translation>Erreur : la vue Informations radio charge les données.</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioOperations</name>
+    <message>
+        <source>backup of %1</source>
+        <translation>sauvegarde de %1</translation>
+    </message>
+    <message>
+        <source>This backup is of a %1 radio, and the radio on the cable is a %2; it is not written.</source>
+        <translation>Cette sauvegarde provient d&apos;une radio %1 et la radio reliée au câble est une %2 ; elle n&apos;est pas écrite.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>Rien n&apos;a été écrit dans la radio.</translation>
+    </message>
+    <message>
+        <source>This backup was taken from the radio with the serial number %1, and the radio on the cable has %2. Write it into this radio?</source>
+        <translation>Cette sauvegarde a été faite sur la radio de numéro de série %1 et la radio reliée au câble a %2. L&apos;écrire dans cette radio ?</translation>
+    </message>
+    <message>
+        <source>What the radio held before the write is kept in %1.</source>
+        <translation>Le contenu de la radio avant l&apos;écriture est conservé dans %1.</translation>
+    </message>
+    <message>
+        <source>The radio holds its backup again; the profile was not written.</source>
+        <translation>La radio contient de nouveau sa sauvegarde ; le profil n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep these settings: %1</source>
+        <translation>La radio n&apos;a pas conservé ces paramètres : %1</translation>
+    </message>
+    <message>
+        <source>Write to the radio again?</source>
+        <translation>Écrire de nouveau dans la radio ?</translation>
+    </message>
+    <message>
+        <source>Put the radio back as it was before the write, from its backup %1?</source>
+        <translation>Remettre la radio dans l&apos;état d&apos;avant l&apos;écriture à partir de sa sauvegarde %1 ?</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1474,13 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>DPL</source>
         <translation>DPL</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2025,6 +2106,13 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ParsedProfile</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
@@ -2037,6 +2125,97 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Lecture de la radio</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFieldCaptions</name>
+    <message>
+        <source>Radio Information</source>
+        <translation>Informations sur la radio</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Limites de la radio</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Fréquence la plus basse</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Fréquence la plus haute</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Power-up Text</source>
+        <translation>Texte de mise sous tension</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Nombre de canaux</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>Minuterie de temporisation</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Fréquence de réception</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Fréquence d&apos;émission</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL de réception</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL d&apos;émission</translation>
+    </message>
+    <message>
+        <source>In Scan List</source>
+        <translation>Dans la liste de balayage</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Niveau de puissance</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Largeur de bande</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +2274,25 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
         <translation>Le profil contient une valeur que le CPS ne peut pas définir : %1 vaut « %2 », alors que %3 peut être choisi. Veuillez corriger le fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>RadioBackups</name>
+    <message>
+        <source>The radio backup folder %1 cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire dans le dossier des sauvegardes de radio %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup: it cannot be opened as one.</source>
+        <translation>%1 n&apos;est pas une sauvegarde de radio : il ne peut pas être ouvert comme telle.</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup of this program.</source>
+        <translation>%1 n&apos;est pas une sauvegarde de radio de ce programme.</translation>
+    </message>
+    <message>
+        <source>The radio backup %1 is damaged; it is not written to a radio.</source>
+        <translation>La sauvegarde de radio %1 est endommagée ; elle n&apos;est écrite dans aucune radio.</translation>
     </message>
 </context>
 <context>

@@ -788,6 +788,10 @@ Reinstallare il CPS.</translation>
         <source>Edit Selected C&amp;hannels...</source>
         <translation>Modifica &amp;canali selezionati...</translation>
     </message>
+    <message>
+        <source>Restore Radio &amp;Backup...</source>
+        <translation>Ripristina &amp;backup della radio...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -861,12 +865,82 @@ Reinstallare il CPS.</translation>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
         <translation>Creare un nuovo profilo (Sì), sovrascrivere il profilo selezionato (No) o annullare?</translation>
     </message>
+    <message>
+        <source>There are no radio backups in %1.</source>
+        <translation>Non ci sono backup di radio in %1.</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)  %4  %5</source>
+        <translation>%1  %2 (%3)  %4  %5</translation>
+    </message>
+    <message>
+        <source>Restore Radio Backup</source>
+        <translation>Ripristina backup della radio</translation>
+    </message>
+    <message>
+        <source>Backup to write into the radio on the cable:</source>
+        <translation>Backup da scrivere nella radio collegata al cavo:</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... e altre %n.</numerusform>
+            <numerusform>... e altre %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>La scrittura modifica queste impostazioni nella radio:</translation>
+    </message>
+    <message>
+        <source>Write them into the radio?</source>
+        <translation>Scriverle nella radio?</translation>
+    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
         <translation>Errore: la vista Informazioni radio sta caricando i dati.</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioOperations</name>
+    <message>
+        <source>backup of %1</source>
+        <translation>backup di %1</translation>
+    </message>
+    <message>
+        <source>This backup is of a %1 radio, and the radio on the cable is a %2; it is not written.</source>
+        <translation>Questo backup è di una radio %1 e la radio collegata al cavo è una %2; non viene scritto.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>Nella radio non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>This backup was taken from the radio with the serial number %1, and the radio on the cable has %2. Write it into this radio?</source>
+        <translation>Questo backup è stato fatto dalla radio con numero di serie %1 e la radio collegata al cavo ha %2. Scriverlo in questa radio?</translation>
+    </message>
+    <message>
+        <source>What the radio held before the write is kept in %1.</source>
+        <translation>Il contenuto della radio prima della scrittura è conservato in %1.</translation>
+    </message>
+    <message>
+        <source>The radio holds its backup again; the profile was not written.</source>
+        <translation>La radio contiene di nuovo il suo backup; il profilo non è stato scritto.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep these settings: %1</source>
+        <translation>La radio non ha mantenuto queste impostazioni: %1</translation>
+    </message>
+    <message>
+        <source>Write to the radio again?</source>
+        <translation>Scrivere di nuovo nella radio?</translation>
+    </message>
+    <message>
+        <source>Put the radio back as it was before the write, from its backup %1?</source>
+        <translation>Riportare la radio allo stato precedente alla scrittura dal suo backup %1?</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1474,13 @@ Reinstallare il CPS.</translation>
     <message>
         <source>DPL</source>
         <translation>DPL</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2025,6 +2106,13 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ParsedProfile</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
@@ -2037,6 +2125,97 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Lettura dalla radio</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFieldCaptions</name>
+    <message>
+        <source>Radio Information</source>
+        <translation>Informazioni radio</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Limiti della radio</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Frequenza minima</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Frequenza massima</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Power-up Text</source>
+        <translation>Testo di accensione</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Numero di canali</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>Timer di timeout</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preimpostazione</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Frequenza di ricezione</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Frequenza di trasmissione</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL di ricezione</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL di trasmissione</translation>
+    </message>
+    <message>
+        <source>In Scan List</source>
+        <translation>Nella lista di scansione</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Livello di potenza</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Larghezza di banda</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +2274,25 @@ Reinstallare il CPS.</translation>
     <message>
         <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
         <translation>Il profilo contiene un valore che il CPS non può impostare: %1 è &quot;%2&quot;, mentre si può scegliere %3. Correggere il file.</translation>
+    </message>
+</context>
+<context>
+    <name>RadioBackups</name>
+    <message>
+        <source>The radio backup folder %1 cannot be written: %2</source>
+        <translation>Impossibile scrivere nella cartella dei backup delle radio %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup: it cannot be opened as one.</source>
+        <translation>%1 non è un backup di radio: non può essere aperto come tale.</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup of this program.</source>
+        <translation>%1 non è un backup di radio di questo programma.</translation>
+    </message>
+    <message>
+        <source>The radio backup %1 is damaged; it is not written to a radio.</source>
+        <translation>Il backup della radio %1 è danneggiato; non viene scritto in nessuna radio.</translation>
     </message>
 </context>
 <context>

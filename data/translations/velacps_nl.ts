@@ -788,6 +788,10 @@ Installeer CPS opnieuw.</translation>
         <source>Edit Selected C&amp;hannels...</source>
         <translation>Geselecteerde &amp;kanalen bewerken...</translation>
     </message>
+    <message>
+        <source>Restore Radio &amp;Backup...</source>
+        <translation>Radio&amp;back-up terugzetten...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -861,12 +865,82 @@ Installeer CPS opnieuw.</translation>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
         <translation>Wilt u een nieuw profiel maken (Ja), het geselecteerde profiel overschrijven (Nee) of annuleren?</translation>
     </message>
+    <message>
+        <source>There are no radio backups in %1.</source>
+        <translation>Er zijn geen radioback-ups in %1.</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)  %4  %5</source>
+        <translation>%1  %2 (%3)  %4  %5</translation>
+    </message>
+    <message>
+        <source>Restore Radio Backup</source>
+        <translation>Radioback-up terugzetten</translation>
+    </message>
+    <message>
+        <source>Backup to write into the radio on the cable:</source>
+        <translation>Back-up om in de radio aan de kabel te schrijven:</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... en nog %n.</numerusform>
+            <numerusform>... en nog %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Het schrijven wijzigt deze instellingen in de radio:</translation>
+    </message>
+    <message>
+        <source>Write them into the radio?</source>
+        <translation>Naar de radio schrijven?</translation>
+    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
         <translation>Fout: de weergave Portofooninformatie laadt gegevens.</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioOperations</name>
+    <message>
+        <source>backup of %1</source>
+        <translation>back-up van %1</translation>
+    </message>
+    <message>
+        <source>This backup is of a %1 radio, and the radio on the cable is a %2; it is not written.</source>
+        <translation>Deze back-up is van een %1-radio en de radio aan de kabel is een %2; hij wordt niet geschreven.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>Er is niets naar de radio geschreven.</translation>
+    </message>
+    <message>
+        <source>This backup was taken from the radio with the serial number %1, and the radio on the cable has %2. Write it into this radio?</source>
+        <translation>Deze back-up is gemaakt van de radio met serienummer %1 en de radio aan de kabel heeft %2. Toch naar deze radio schrijven?</translation>
+    </message>
+    <message>
+        <source>What the radio held before the write is kept in %1.</source>
+        <translation>Wat de radio vóór het schrijven bevatte, is bewaard in %1.</translation>
+    </message>
+    <message>
+        <source>The radio holds its backup again; the profile was not written.</source>
+        <translation>De radio bevat weer zijn back-up; het profiel is niet geschreven.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep these settings: %1</source>
+        <translation>De radio heeft deze instellingen niet bewaard: %1</translation>
+    </message>
+    <message>
+        <source>Write to the radio again?</source>
+        <translation>Opnieuw naar de radio schrijven?</translation>
+    </message>
+    <message>
+        <source>Put the radio back as it was before the write, from its backup %1?</source>
+        <translation>De radio terugzetten naar de toestand van vóór het schrijven, uit zijn back-up %1?</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1474,13 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>DPL</source>
         <translation>DPL</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2025,6 +2106,13 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>ParsedProfile</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
@@ -2037,6 +2125,97 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Uit de portofoon lezen</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFieldCaptions</name>
+    <message>
+        <source>Radio Information</source>
+        <translation>Radio-informatie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Radiolimieten</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Laagste frequentie</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Hoogste frequentie</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Power-up Text</source>
+        <translation>Opstarttekst</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Aantal kanalen</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>Zendtijdbegrenzer</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Voorkeuze</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanaal</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Ontvangstfrequentie</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Zendfrequentie</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>Ontvangst-PL/DPL</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>Zend-PL/DPL</translation>
+    </message>
+    <message>
+        <source>In Scan List</source>
+        <translation>In scanlijst</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequentie</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Vermogensniveau</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandbreedte</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +2274,25 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
         <translation>Het profiel bevat een waarde die de CPS niet kan instellen: %1 is &quot;%2&quot;, terwijl %3 kan worden gekozen. Corrigeer het bestand.</translation>
+    </message>
+</context>
+<context>
+    <name>RadioBackups</name>
+    <message>
+        <source>The radio backup folder %1 cannot be written: %2</source>
+        <translation>Er kan niet worden geschreven in de map met radioback-ups %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup: it cannot be opened as one.</source>
+        <translation>%1 is geen radioback-up: het kan niet als zodanig worden geopend.</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup of this program.</source>
+        <translation>%1 is geen radioback-up van dit programma.</translation>
+    </message>
+    <message>
+        <source>The radio backup %1 is damaged; it is not written to a radio.</source>
+        <translation>De radioback-up %1 is beschadigd; hij wordt niet naar een radio geschreven.</translation>
     </message>
 </context>
 <context>

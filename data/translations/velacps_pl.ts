@@ -788,6 +788,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>Edit Selected C&amp;hannels...</source>
         <translation>Edytuj wybrane &amp;kanały...</translation>
     </message>
+    <message>
+        <source>Restore Radio &amp;Backup...</source>
+        <translation>Przywróć &amp;kopię zapasową radiotelefonu...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -861,12 +865,83 @@ Zainstaluj CPS ponownie.</translation>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
         <translation>Czy utworzyć nowy profil (Tak), zastąpić bieżący profil (Nie), czy anulować?</translation>
     </message>
+    <message>
+        <source>There are no radio backups in %1.</source>
+        <translation>W %1 nie ma kopii zapasowych radiotelefonów.</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)  %4  %5</source>
+        <translation>%1  %2 (%3)  %4  %5</translation>
+    </message>
+    <message>
+        <source>Restore Radio Backup</source>
+        <translation>Przywróć kopię zapasową radiotelefonu</translation>
+    </message>
+    <message>
+        <source>Backup to write into the radio on the cable:</source>
+        <translation>Kopia zapasowa do zapisania w radiotelefonie podłączonym kablem:</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... i %n więcej.</numerusform>
+            <numerusform>... i %n więcej.</numerusform>
+            <numerusform>... i %n więcej.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Zapis zmieni te ustawienia w radiotelefonie:</translation>
+    </message>
+    <message>
+        <source>Write them into the radio?</source>
+        <translation>Zapisać je w radiotelefonie?</translation>
+    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
         <translation>Błąd: widok Informacje o radiotelefonie wczytuje dane.</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioOperations</name>
+    <message>
+        <source>backup of %1</source>
+        <translation>kopia zapasowa %1</translation>
+    </message>
+    <message>
+        <source>This backup is of a %1 radio, and the radio on the cable is a %2; it is not written.</source>
+        <translation>Ta kopia zapasowa pochodzi z radiotelefonu %1, a podłączony radiotelefon to %2; nie zostanie zapisana.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>Nic nie zostało zapisane w radiotelefonie.</translation>
+    </message>
+    <message>
+        <source>This backup was taken from the radio with the serial number %1, and the radio on the cable has %2. Write it into this radio?</source>
+        <translation>Ta kopia zapasowa pochodzi z radiotelefonu o numerze seryjnym %1, a podłączony radiotelefon ma %2. Zapisać ją w tym radiotelefonie?</translation>
+    </message>
+    <message>
+        <source>What the radio held before the write is kept in %1.</source>
+        <translation>Zawartość radiotelefonu sprzed zapisu jest zachowana w %1.</translation>
+    </message>
+    <message>
+        <source>The radio holds its backup again; the profile was not written.</source>
+        <translation>Radiotelefon ponownie zawiera swoją kopię zapasową; profil nie został zapisany.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep these settings: %1</source>
+        <translation>Radiotelefon nie zachował tych ustawień: %1</translation>
+    </message>
+    <message>
+        <source>Write to the radio again?</source>
+        <translation>Zapisać ponownie w radiotelefonie?</translation>
+    </message>
+    <message>
+        <source>Put the radio back as it was before the write, from its backup %1?</source>
+        <translation>Przywrócić radiotelefon do stanu sprzed zapisu z kopii zapasowej %1?</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1475,13 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>DPL</source>
         <translation>DPL</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2025,6 +2107,13 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>ParsedProfile</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
@@ -2037,6 +2126,97 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Odczyt z radiotelefonu</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFieldCaptions</name>
+    <message>
+        <source>Radio Information</source>
+        <translation>Informacje o radiotelefonie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Ograniczenia radiotelefonu</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Najniższa częstotliwość</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Najwyższa częstotliwość</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message>
+        <source>Power-up Text</source>
+        <translation>Tekst powitalny</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Liczba kanałów</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>Ogranicznik czasu nadawania</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Ustawienie wstępne</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Częstotliwość odbioru</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Częstotliwość nadawania</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL odbioru</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL nadawania</translation>
+    </message>
+    <message>
+        <source>In Scan List</source>
+        <translation>Na liście skanowania</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Częstotliwość</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Poziom mocy</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Szerokość pasma</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +2275,25 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
         <translation>Profil zawiera wartość, której CPS nie może ustawić: %1 ma wartość „%2”, a można wybrać %3. Popraw plik.</translation>
+    </message>
+</context>
+<context>
+    <name>RadioBackups</name>
+    <message>
+        <source>The radio backup folder %1 cannot be written: %2</source>
+        <translation>Nie można zapisywać w folderze kopii zapasowych radiotelefonów %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup: it cannot be opened as one.</source>
+        <translation>%1 nie jest kopią zapasową radiotelefonu: nie można go otworzyć jako takiej.</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup of this program.</source>
+        <translation>%1 nie jest kopią zapasową radiotelefonu z tego programu.</translation>
+    </message>
+    <message>
+        <source>The radio backup %1 is damaged; it is not written to a radio.</source>
+        <translation>Kopia zapasowa radiotelefonu %1 jest uszkodzona; nie zostanie zapisana w radiotelefonie.</translation>
     </message>
 </context>
 <context>

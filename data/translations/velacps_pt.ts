@@ -788,6 +788,10 @@ Volte a instalar o CPS.</translation>
         <source>Edit Selected C&amp;hannels...</source>
         <translation>Editar &amp;canais selecionados...</translation>
     </message>
+    <message>
+        <source>Restore Radio &amp;Backup...</source>
+        <translation>Restaurar &amp;cópia de segurança do rádio...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -861,12 +865,82 @@ Volte a instalar o CPS.</translation>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
         <translation>Pretende criar um perfil novo (Sim), substituir o perfil selecionado (Não) ou cancelar?</translation>
     </message>
+    <message>
+        <source>There are no radio backups in %1.</source>
+        <translation>Não existem cópias de segurança de rádios em %1.</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)  %4  %5</source>
+        <translation>%1  %2 (%3)  %4  %5</translation>
+    </message>
+    <message>
+        <source>Restore Radio Backup</source>
+        <translation>Restaurar cópia de segurança do rádio</translation>
+    </message>
+    <message>
+        <source>Backup to write into the radio on the cable:</source>
+        <translation>Cópia de segurança a escrever no rádio ligado ao cabo:</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... e mais %n.</numerusform>
+            <numerusform>... e mais %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>A escrita altera estas definições no rádio:</translation>
+    </message>
+    <message>
+        <source>Write them into the radio?</source>
+        <translation>Escrevê-las no rádio?</translation>
+    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
         <translation>Erro: a vista de informações do rádio está a carregar dados.</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioOperations</name>
+    <message>
+        <source>backup of %1</source>
+        <translation>cópia de segurança de %1</translation>
+    </message>
+    <message>
+        <source>This backup is of a %1 radio, and the radio on the cable is a %2; it is not written.</source>
+        <translation>Esta cópia de segurança é de um rádio %1 e o rádio ligado ao cabo é um %2; não é escrita.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>Nada foi escrito no rádio.</translation>
+    </message>
+    <message>
+        <source>This backup was taken from the radio with the serial number %1, and the radio on the cable has %2. Write it into this radio?</source>
+        <translation>Esta cópia de segurança foi feita do rádio com o número de série %1 e o rádio ligado ao cabo tem %2. Escrevê-la neste rádio?</translation>
+    </message>
+    <message>
+        <source>What the radio held before the write is kept in %1.</source>
+        <translation>O que o rádio continha antes da escrita está guardado em %1.</translation>
+    </message>
+    <message>
+        <source>The radio holds its backup again; the profile was not written.</source>
+        <translation>O rádio tem de novo a sua cópia de segurança; o perfil não foi escrito.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep these settings: %1</source>
+        <translation>O rádio não guardou estas definições: %1</translation>
+    </message>
+    <message>
+        <source>Write to the radio again?</source>
+        <translation>Escrever de novo no rádio?</translation>
+    </message>
+    <message>
+        <source>Put the radio back as it was before the write, from its backup %1?</source>
+        <translation>Repor o rádio como estava antes da escrita, a partir da cópia de segurança %1?</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1474,13 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>DPL</source>
         <translation>DPL</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2025,6 +2106,13 @@ Volte a instalar o CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ParsedProfile</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
@@ -2037,6 +2125,97 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>Read from the radio</source>
         <translation>Leitura do rádio</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFieldCaptions</name>
+    <message>
+        <source>Radio Information</source>
+        <translation>Informação do rádio</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Limites do rádio</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Frequência mínima</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Frequência máxima</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>Power-up Text</source>
+        <translation>Texto de arranque</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Número de canais</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>Temporizador de tempo limite</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Predefinição</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Frequência de receção</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Frequência de transmissão</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL de receção</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL de transmissão</translation>
+    </message>
+    <message>
+        <source>In Scan List</source>
+        <translation>Na lista de pesquisa</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Nível de potência</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Largura de banda</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +2274,25 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
         <translation>O perfil contém um valor que o CPS não pode definir: %1 é &quot;%2&quot;, quando se pode escolher %3. Corrija o ficheiro.</translation>
+    </message>
+</context>
+<context>
+    <name>RadioBackups</name>
+    <message>
+        <source>The radio backup folder %1 cannot be written: %2</source>
+        <translation>Não é possível escrever na pasta de cópias de segurança de rádios %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup: it cannot be opened as one.</source>
+        <translation>%1 não é uma cópia de segurança de rádio: não pode ser aberto como tal.</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup of this program.</source>
+        <translation>%1 não é uma cópia de segurança de rádio deste programa.</translation>
+    </message>
+    <message>
+        <source>The radio backup %1 is damaged; it is not written to a radio.</source>
+        <translation>A cópia de segurança do rádio %1 está danificada; não é escrita em nenhum rádio.</translation>
     </message>
 </context>
 <context>

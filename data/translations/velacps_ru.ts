@@ -788,6 +788,10 @@ Please reinstall CPS.</source>
         <source>Edit Selected C&amp;hannels...</source>
         <translation>Изменить выбранные &amp;каналы...</translation>
     </message>
+    <message>
+        <source>Restore Radio &amp;Backup...</source>
+        <translation>Восстановить &amp;резервную копию радиостанции...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -861,12 +865,83 @@ Please reinstall CPS.</source>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
         <translation>Создать новый профиль (Да), перезаписать выбранный профиль (Нет) или отменить?</translation>
     </message>
+    <message>
+        <source>There are no radio backups in %1.</source>
+        <translation>В %1 нет резервных копий радиостанций.</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)  %4  %5</source>
+        <translation>%1  %2 (%3)  %4  %5</translation>
+    </message>
+    <message>
+        <source>Restore Radio Backup</source>
+        <translation>Восстановить резервную копию радиостанции</translation>
+    </message>
+    <message>
+        <source>Backup to write into the radio on the cable:</source>
+        <translation>Резервная копия для записи в радиостанцию на кабеле:</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... и ещё %n.</numerusform>
+            <numerusform>... и ещё %n.</numerusform>
+            <numerusform>... и ещё %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Запись изменит эти настройки в радиостанции:</translation>
+    </message>
+    <message>
+        <source>Write them into the radio?</source>
+        <translation>Записать их в радиостанцию?</translation>
+    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
         <translation>Ошибка: окно «Сведения о радиостанции» загружает данные.</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioOperations</name>
+    <message>
+        <source>backup of %1</source>
+        <translation>резервная копия %1</translation>
+    </message>
+    <message>
+        <source>This backup is of a %1 radio, and the radio on the cable is a %2; it is not written.</source>
+        <translation>Эта резервная копия сделана с радиостанции %1, а на кабеле радиостанция %2; она не записывается.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>В радиостанцию ничего не записано.</translation>
+    </message>
+    <message>
+        <source>This backup was taken from the radio with the serial number %1, and the radio on the cable has %2. Write it into this radio?</source>
+        <translation>Эта резервная копия снята с радиостанции с серийным номером %1, а у радиостанции на кабеле номер %2. Записать её в эту радиостанцию?</translation>
+    </message>
+    <message>
+        <source>What the radio held before the write is kept in %1.</source>
+        <translation>Содержимое радиостанции до записи сохранено в %1.</translation>
+    </message>
+    <message>
+        <source>The radio holds its backup again; the profile was not written.</source>
+        <translation>В радиостанции снова её резервная копия; профиль не записан.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep these settings: %1</source>
+        <translation>Радиостанция не сохранила эти настройки: %1</translation>
+    </message>
+    <message>
+        <source>Write to the radio again?</source>
+        <translation>Записать в радиостанцию ещё раз?</translation>
+    </message>
+    <message>
+        <source>Put the radio back as it was before the write, from its backup %1?</source>
+        <translation>Вернуть радиостанцию в состояние до записи из резервной копии %1?</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1475,13 @@ Please reinstall CPS.</source>
     <message>
         <source>DPL</source>
         <translation>DPL</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2025,6 +2107,13 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>ParsedProfile</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
@@ -2037,6 +2126,97 @@ Please reinstall CPS.</source>
     <message>
         <source>Read from the radio</source>
         <translation>Чтение из радиостанции</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFieldCaptions</name>
+    <message>
+        <source>Radio Information</source>
+        <translation>Сведения о радиостанции</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Ограничения радиостанции</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Нижняя частота</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Верхняя частота</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Power-up Text</source>
+        <translation>Текст при включении</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Число каналов</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>Таймер ограничения передачи</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Предустановка</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Частота приёма</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Частота передачи</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL приёма</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL передачи</translation>
+    </message>
+    <message>
+        <source>In Scan List</source>
+        <translation>В списке сканирования</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Уровень мощности</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Полоса пропускания</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +2275,25 @@ Please reinstall CPS.</source>
     <message>
         <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
         <translation>Профиль содержит значение, которое CPS не может задать: %1 равно «%2», а выбрать можно %3. Исправьте файл.</translation>
+    </message>
+</context>
+<context>
+    <name>RadioBackups</name>
+    <message>
+        <source>The radio backup folder %1 cannot be written: %2</source>
+        <translation>Невозможно записать в папку резервных копий радиостанций %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup: it cannot be opened as one.</source>
+        <translation>%1 не является резервной копией радиостанции: его нельзя открыть как таковую.</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup of this program.</source>
+        <translation>%1 не является резервной копией радиостанции этой программы.</translation>
+    </message>
+    <message>
+        <source>The radio backup %1 is damaged; it is not written to a radio.</source>
+        <translation>Резервная копия радиостанции %1 повреждена; она не записывается в радиостанцию.</translation>
     </message>
 </context>
 <context>

@@ -788,6 +788,10 @@ Please reinstall CPS.</source>
         <source>Edit Selected C&amp;hannels...</source>
         <translation>编辑所选信道(&amp;H)...</translation>
     </message>
+    <message>
+        <source>Restore Radio &amp;Backup...</source>
+        <translation>恢复对讲机备份(&amp;B)...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -861,12 +865,81 @@ Please reinstall CPS.</source>
         <source>Do you want to create a new profile (Yes), overwrite the currently selected profile (No) or cancel it?</source>
         <translation>是否新建配置文件（是）、覆盖当前所选配置文件（否）或取消？</translation>
     </message>
+    <message>
+        <source>There are no radio backups in %1.</source>
+        <translation>%1 中没有对讲机备份。</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)  %4  %5</source>
+        <translation>%1  %2 (%3)  %4  %5</translation>
+    </message>
+    <message>
+        <source>Restore Radio Backup</source>
+        <translation>恢复对讲机备份</translation>
+    </message>
+    <message>
+        <source>Backup to write into the radio on the cable:</source>
+        <translation>要写入电缆所连对讲机的备份：</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>……还有 %n 项。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>写入将更改对讲机中的以下设置：</translation>
+    </message>
+    <message>
+        <source>Write them into the radio?</source>
+        <translation>是否写入对讲机？</translation>
+    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
     <message>
         <source>Error: Radio information view loads data.</source>
         <translation>错误：电台信息视图正在加载数据。</translation>
+    </message>
+</context>
+<context>
+    <name>CRadioOperations</name>
+    <message>
+        <source>backup of %1</source>
+        <translation>%1 的备份</translation>
+    </message>
+    <message>
+        <source>This backup is of a %1 radio, and the radio on the cable is a %2; it is not written.</source>
+        <translation>此备份来自 %1 对讲机，而电缆所连对讲机为 %2；不予写入。</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio.</source>
+        <translation>未向对讲机写入任何内容。</translation>
+    </message>
+    <message>
+        <source>This backup was taken from the radio with the serial number %1, and the radio on the cable has %2. Write it into this radio?</source>
+        <translation>此备份取自序列号为 %1 的对讲机，而电缆所连对讲机的序列号为 %2。是否写入此对讲机？</translation>
+    </message>
+    <message>
+        <source>What the radio held before the write is kept in %1.</source>
+        <translation>写入前对讲机中的内容已保存在 %1 中。</translation>
+    </message>
+    <message>
+        <source>The radio holds its backup again; the profile was not written.</source>
+        <translation>对讲机已恢复为其备份；配置文件未写入。</translation>
+    </message>
+    <message>
+        <source>The radio did not keep these settings: %1</source>
+        <translation>对讲机未保存以下设置：%1</translation>
+    </message>
+    <message>
+        <source>Write to the radio again?</source>
+        <translation>是否再次写入对讲机？</translation>
+    </message>
+    <message>
+        <source>Put the radio back as it was before the write, from its backup %1?</source>
+        <translation>是否从备份 %1 将对讲机恢复为写入前的状态？</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1473,13 @@ Please reinstall CPS.</source>
     <message>
         <source>DPL</source>
         <translation>DPL</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2025,6 +2105,13 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>ParsedProfile</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProfileDocument</name>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
@@ -2037,6 +2124,97 @@ Please reinstall CPS.</source>
     <message>
         <source>Read from the radio</source>
         <translation>从对讲机读取</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFieldCaptions</name>
+    <message>
+        <source>Radio Information</source>
+        <translation>对讲机信息</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>对讲机限制</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>最低频率</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>最高频率</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Power-up Text</source>
+        <translation>开机文字</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>信道数</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>发射限时</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>预设</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>接收 PL/DPL</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>发射 PL/DPL</translation>
+    </message>
+    <message>
+        <source>In Scan List</source>
+        <translation>在扫描列表中</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>功率等级</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>带宽</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +2273,25 @@ Please reinstall CPS.</source>
     <message>
         <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
         <translation>配置文件包含 CPS 无法设置的值：%1 为“%2”，可选值为 %3。请更正该文件。</translation>
+    </message>
+</context>
+<context>
+    <name>RadioBackups</name>
+    <message>
+        <source>The radio backup folder %1 cannot be written: %2</source>
+        <translation>无法写入对讲机备份文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup: it cannot be opened as one.</source>
+        <translation>%1 不是对讲机备份：无法将其作为备份打开。</translation>
+    </message>
+    <message>
+        <source>%1 is no radio backup of this program.</source>
+        <translation>%1 不是本程序的对讲机备份。</translation>
+    </message>
+    <message>
+        <source>The radio backup %1 is damaged; it is not written to a radio.</source>
+        <translation>对讲机备份 %1 已损坏；不会写入对讲机。</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,7 @@ CMainCommands::CMainCommands(QMainWindow *window, QUndoGroup *undoGroup)
     read = command({ "deviceRead", tr("&Read"), "read", Qt::CTRL | Qt::Key_R, tr("Read") });
     write = command({ "deviceWrite", tr("&Write"), "write", Qt::CTRL | Qt::Key_W, tr("Write") });
     reset = command({ "deviceReset", tr("R&eset"), "reset", Qt::CTRL | Qt::Key_E });
+    restoreBackup = command({ "deviceRestoreBackup", tr("Restore Radio &Backup...") });
     // The menu bar would show the picture instead of the text, so the
     // toolbar's button is an action of its own that follows the command.
     report = command({ "report", tr("&Report") });
@@ -174,6 +175,8 @@ QList<QAction *> CMainCommands::buildMenus(bool withProfile)
     if (withProfile)
         device->addAction(write);
     device->addAction(reset);
+    device->addSeparator();
+    device->addAction(restoreBackup);
 
     if (withProfile) {
         set << report;

@@ -45,7 +45,7 @@ public:
     QAction *editSelectedChannels; // on the channel table of the "Channels" page
     QActionGroup *languageGroup;
     QAction *viewToolbar, *viewStatusBar, *viewHelpPane;
-    QAction *read, *write, *reset, *report;
+    QAction *read, *write, *reset, *restoreBackup, *report;
     QAction *cascade, *tile;
     QAction *helpContents, *about;
 

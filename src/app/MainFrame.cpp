@@ -163,6 +163,7 @@ void CMainFrame::connectCommands()
     connect(c.read, &QAction::triggered, m_radio, &CRadioCommands::read);
     connect(c.write, &QAction::triggered, m_radio, &CRadioCommands::write);
     connect(c.reset, &QAction::triggered, m_radio, &CRadioCommands::reset);
+    connect(c.restoreBackup, &QAction::triggered, m_radio, &CRadioCommands::restoreBackup);
     connect(c.report, &QAction::triggered, this, [this] {
         CProfileWindow *window = m_documents->activeWindow();
         if (window && window->frame().CommitPendingInput())
@@ -245,6 +246,7 @@ void CMainFrame::refreshCommandStates()
     c.read->setEnabled(state.read);
     c.write->setEnabled(state.write);
     c.reset->setEnabled(state.reset);
+    c.restoreBackup->setEnabled(state.read);
     c.report->setEnabled(state.report);
     c.viewHelpPane->setChecked(window ? window->frame().isHelpVisible() : m_helpPaneShown);
 }

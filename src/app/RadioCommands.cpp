@@ -10,6 +10,10 @@
 #include "document/ProfileDocument.h"
 #include "settings/ProductContext.h"
 
+#include <QDir>
+#include <QInputDialog>
+#include <QLocale>
+
 CRadioCommands::CRadioCommands(
     CMainFrame &frame, const CProductContext &context, CCableMonitor &monitor, QObject *parent)
     : QObject(parent)
@@ -26,6 +30,8 @@ CRadioCommands::CRadioCommands(
     connect(&m_operations, &CRadioOperations::passwordRequested, this, &CRadioCommands::onPassword,
         Qt::DirectConnection);
     connect(&m_operations, &CRadioOperations::finished, this, &CRadioCommands::onFinished);
+    connect(&m_operations, &CRadioOperations::writeReviewed, this, &CRadioCommands::onWriteReviewed,
+        Qt::DirectConnection);
 }
 
 void CRadioCommands::started(bool ok)
@@ -55,9 +61,57 @@ void CRadioCommands::reset()
     started(m_operations.startReset());
 }
 
+void CRadioCommands::restoreBackup()
+{
+    const QList<RadioBackup> backups = RadioBackups::list();
+    if (backups.isEmpty()) {
+        showMessage(
+            tr("There are no radio backups in %1.").arg(QDir::toNativeSeparators(RadioBackups::folder())),
+            MsgStyle::IconInformation);
+        return;
+    }
+    QStringList entries;
+    for (const RadioBackup &backup : backups)
+        entries << tr("%1  %2 (%3)  %4  %5")
+                       .arg(QLocale().toString(backup.time.toLocalTime(), QLocale::ShortFormat),
+                           backup.serial, backup.model, backup.reason, backup.profileName);
+    bool chosen = false;
+    const QString entry = QInputDialog::getItem(&m_frame, tr("Restore Radio Backup"),
+        tr("Backup to write into the radio on the cable:"), entries, 0, false, &chosen);
+    if (!chosen)
+        return;
+    VirtualCP image;
+    RadioBackup backup;
+    QString error;
+    if (!RadioBackups::load(backups[entries.indexOf(entry)].imagePath, image, backup, error)) {
+        showMessage(error, MsgStyle::IconError);
+        return;
+    }
+    m_reading = false;
+    started(m_operations.startRestore(image));
+}
+
+void CRadioCommands::onWriteReviewed(const QList<ProfileDifference> &changes, bool &proceed)
+{
+    if (changes.isEmpty())
+        return;
+    // A long list is cut short: the first lines tell a dealer which profile is going in.
+    constexpr qsizetype kShown = 20;
+    QStringList lines;
+    for (const ProfileDifference &change : changes.mid(0, kShown))
+        lines << change.line();
+    if (changes.size() > kShown)
+        lines << tr("... and %n more.", nullptr, int(changes.size() - kShown));
+    proceed
+        = showMessage(tr("The write changes these settings in the radio:") + QLatin1Char('\n')
+                  + lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + tr("Write them into the radio?"),
+              MsgStyle::YesNo | MsgStyle::IconQuestion)
+        == MsgAnswer::Yes;
+}
+
 void CRadioCommands::onStageStarted(CRadioOperations::Stage stage)
 {
-    if (stage != CRadioOperations::Stage::Reading && stage != CRadioOperations::Stage::Writing)
+    if (stage == CRadioOperations::Stage::Identifying || stage == CRadioOperations::Stage::Resetting)
         return;
     if (m_progress)
         return;

@@ -25,6 +25,9 @@ public:
     void read();
     void write();
     void reset();
+    // Lists the stored radio backups; the one chosen is written back into
+    // the radio on the cable.
+    void restoreBackup();
     bool isIdle() const { return !m_operations.isRunning(); }
 
     CRadioOperations &operations() { return m_operations; }
@@ -47,6 +50,8 @@ private:
     void onStageStarted(CRadioOperations::Stage stage);
     void onMessage(RadioMessage &message);
     void onPassword(PasswordRequest &request);
+    // Shows what a write changes in the radio and asks whether to write it.
+    void onWriteReviewed(const QList<ProfileDifference> &changes, bool &proceed);
     void onFinished(CRadioOperations::Outcome outcome);
     // After a successful read: a new profile, or the active one replaced.
     void takeReadProfile();

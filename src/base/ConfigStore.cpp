@@ -18,6 +18,7 @@ const QString kCurrentLanguage = QStringLiteral("CurrentLanguage");
 const QString kShowContextHelp = QStringLiteral("ShowContextHelp");
 const QString kVelaTag = QStringLiteral("VelaTag");
 const QString kCablePort = QStringLiteral("CablePort");
+const QString kRadioBackups = QStringLiteral("RadioBackups");
 const QString kHelpFileName = QStringLiteral("HelpFileName");
 const QString kGuiResource = QStringLiteral("GUIResource");
 const QString kDealerLeft = QStringLiteral("DealerInfoLeft");
@@ -346,4 +347,15 @@ bool CConfigStore::setCablePort(const QString &port)
 {
     QSettings user = userSettings();
     return store(user, kCablePort, port);
+}
+
+bool CConfigStore::radioBackupsEnabled()
+{
+    return readString(userSettings(), kRadioBackups) != QLatin1String("0");
+}
+
+bool CConfigStore::setRadioBackupsEnabled(bool enabled)
+{
+    QSettings user = userSettings();
+    return store(user, kRadioBackups, enabled ? QStringLiteral("1") : QStringLiteral("0"));
 }

@@ -69,6 +69,11 @@ public:
     static QString cablePort();
     static bool setCablePort(const QString &port);
 
+    // Whether every write backs up the radio first ("RadioBackups", on
+    // unless "0").
+    static bool radioBackupsEnabled();
+    static bool setRadioBackupsEnabled(bool enabled);
+
     // Where the two files are looked for (the machine file may not exist).
     static QString machineFilePath();
     static QString userFilePath();

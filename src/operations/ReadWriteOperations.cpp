@@ -11,6 +11,7 @@
 #include "radio/StopEvent.h"
 #include "settings/ModelRules.h"
 
+#include <QFileInfo>
 #include <QMetaEnum>
 #include <QThread>
 
@@ -85,6 +86,7 @@ bool CRadioOperations::begin(bool transfer)
         return false;
     m_running = true;
     m_transfer = transfer;
+    m_results = {};
     m_cancel = std::make_shared<CStopEvent>();
     m_cableStatus = CableError::Ok;
     if (transfer)
@@ -165,6 +167,7 @@ void CRadioOperations::finish(Outcome outcome)
     if (m_transfer && outcome == Outcome::Failed)
         m_monitor->recheckNow();
     m_running = false;
+    m_writeMode = {};
     m_document = nullptr;
     m_documentOwner.clear();
     emit finished(outcome);
@@ -252,24 +255,21 @@ bool CRadioOperations::passwordAccepted()
     return true;
 }
 
-void CRadioOperations::transfer(Stage stage)
+void CRadioOperations::transfer()
 {
     if (m_cancel->isSet())
         return finish(Outcome::Cancelled);
     runStage(
-        stage,
-        [this, stage](CRadioLink &link) {
-            return firstFailure({ [&] { return link.Prepare(); },
-                [&] {
-                    return stage == Stage::Reading ? link.ReadCodeplug(m_image) : link.WriteCodeplug(m_image);
-                },
-                [&] { return resetOutcome(stage, link.ResetRadio()); } });
+        Stage::Reading,
+        [this](CRadioLink &link) {
+            return firstFailure({ [&] { return link.Prepare(); }, [&] { return link.ReadCodeplug(m_image); },
+                [&] { return link.ResetRadio(); } });
         },
-        [this, stage](const RadioOutcome &outcome) {
+        [this](const RadioOutcome &outcome) {
             if (outcome.kind == RadioReport::Cancelled)
                 return resetAfterCancel(outcome);
-            if (stage == Stage::Writing && outcome.succeeded())
-                m_rememberedPassword = RadioChecks::ImagePassword(m_image);
+            if (outcome.succeeded())
+                storeBackup(m_image, RadioBackups::kReasonRead);
             finish(reportOutcome(outcome));
         });
 }
@@ -317,7 +317,7 @@ bool CRadioOperations::startRead()
             return finish(Outcome::Failed);
         if (!passwordAccepted())
             return finish(Outcome::Declined);
-        transfer(Stage::Reading);
+        transfer();
     });
     return true;
 }
@@ -340,9 +340,10 @@ bool CRadioOperations::startWrite(CProfileDocument &document, QObject *documentO
         if (m_documentOwned && !m_documentOwner)
             return finish(Outcome::Cancelled);
         CProfileDocument &profile = *std::exchange(m_document, nullptr);
+        m_writeMode.profileName = QFileInfo(profile.path()).completeBaseName();
         if (const std::optional<Outcome> refused = takeImage(profile))
             return finish(*refused);
-        transfer(Stage::Writing);
+        backUpAndWrite();
     });
     return true;
 }

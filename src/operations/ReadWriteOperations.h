@@ -2,6 +2,8 @@
 
 #include "base/MessageReporter.h"
 #include "codeplug/VirtualCP.h"
+#include "document/ProfileComparison.h"
+#include "operations/RadioBackups.h"
 #include "operations/RadioChecks.h"
 #include "radio/RadioReport.h"
 #include "radio/StopEvent.h"
@@ -64,7 +66,9 @@ struct PasswordRequest {
 // The signals of one operation, in order:
 //   stageStarted(Identifying) before the identify of a read, write or
 //   identify; stageStarted(Reading / Writing / Resetting) before the
-//   transfer itself (Resetting also after a cancelled transfer);
+//   transfer itself (Resetting also after a cancelled transfer); a write
+//   goes BackingUp (the radio's codeplug read and stored), Writing,
+//   Verifying (read back and compared with what was sent, then reset);
 //   progress(percent) after each step of the current stage, up to 100;
 //   message() and passwordRequested() during the checks, and message() for
 //   the failure that ends an operation (and for a cancelled write that had
@@ -75,7 +79,7 @@ class CRadioOperations : public QObject {
     Q_OBJECT
 
 public:
-    enum class Stage { Identifying, Reading, Writing, Resetting };
+    enum class Stage { Identifying, Reading, BackingUp, Writing, Verifying, Resetting };
     Q_ENUM(Stage)
 
     enum class Outcome {
@@ -112,6 +116,13 @@ public:
     // ends Cancelled without touching the document.
     bool startWrite(CProfileDocument &document, QObject *documentOwner = nullptr);
     bool startReset();
+    // As startWrite, but once the radio is read the changes are announced
+    // by writeReviewed() and nothing is written; finished(Succeeded) then.
+    bool startDryRunWrite(CProfileDocument &document);
+    // Writes a backup image back into the radio, after the region, codeplug
+    // version, model and password checks; a backup of another radio (by
+    // serial) is asked about first.
+    bool startRestore(const VirtualCP &backup);
 
     // Stops the operation under way at its next block (a radio that has gone
     // silent within one read time-out). A stopped read or write resets the
@@ -132,6 +143,10 @@ public:
     // The radio traffic of the last operation, with its stages and result
     // (also kept on disk by RadioTraceStore).
     const QString &lastTrace() const { return m_lastTrace; }
+    // The backup the last read or write stored, if any.
+    const std::optional<RadioBackup> &lastBackup() const { return m_results.backup; }
+    // What the radio did not keep of the last write (empty when it kept all).
+    const QList<ProfileDifference> &notKept() const { return m_results.notKept; }
 
     // How long a reset waits for the radio to restart (the engine's default
     // unless set; tests against the emulator need no wait).
@@ -143,6 +158,10 @@ signals:
     void message(RadioMessage &message);
     void passwordRequested(PasswordRequest &request);
     void finished(CRadioOperations::Outcome outcome);
+    // Before a write, once the radio's codeplug is read: what the write
+    // changes in the radio. Clearing proceed stops the write there (the
+    // operation ends Declined); a dry run comes with proceed cleared.
+    void writeReviewed(const QList<ProfileDifference> &changes, bool &proceed);
 
 protected:
     bool event(QEvent *event) override;
@@ -179,12 +198,25 @@ private:
     // The write checks and the image they let through; the outcome that
     // ends the write instead.
     std::optional<Outcome> takeImage(CProfileDocument &document);
-    // Prepare, read or write, reset.
-    void transfer(Stage stage);
+    // Prepare, read, reset.
+    void transfer();
     // A stopped read or write resets the radio before it finishes.
     void resetAfterCancel(const RadioOutcome &stopped);
     // The outcome of the reset that ends a transfer of stage.
     static RadioOutcome resetOutcome(Stage stage, const RadioOutcome &reset);
+
+    // The write as a transaction (WriteTransaction.cpp): the radio's
+    // codeplug read and stored first, the changes offered for review, the
+    // write, the read back and its comparison with what was sent.
+    void backUpAndWrite();
+    bool writeApproved();
+    void writeAndVerify();
+    void verified();
+    // Stores image as a backup; false after a message when it cannot be.
+    bool storeBackup(const VirtualCP &image, const QString &reason);
+    // Resets the radio left in programming mode, then finishes with outcome.
+    void endWithReset(Outcome outcome);
+    void restoreChecked(const VirtualCP &backup);
 
     const CSettingsDocuments &m_settings;
     CableOpener m_openCable;
@@ -212,6 +244,22 @@ private:
 
     VirtualCP m_image {};
     RadioIdentity m_identity {};
+
+    // How the write under way runs; set by its start, cleared at the end.
+    struct WriteMode {
+        bool dryRun = false;
+        bool restore = false;
+        QString profileName;
+        bool retried = false; // written again after a failed verify
+        bool backupRestored = false; // the backup written back after a failed verify
+    } m_writeMode;
+    // What the last operation left; cleared at the start of the next.
+    struct Results {
+        std::optional<RadioBackup> backup;
+        QList<ProfileDifference> notKept;
+    } m_results;
+    VirtualCP m_radioImage {}; // the radio's codeplug before the write
+    VirtualCP m_readBack {}; // what the radio holds after the write
     QString m_rememberedPassword;
     CableStatus m_cableStatus = CableError::Ok;
     QStringList m_stages; // of the operation under way, for its trace

@@ -19,8 +19,9 @@ struct CliResult {
 };
 
 // Runs the built velacps-cli as a separate process against the source
-// tree's product data, with a configuration of its own (XDG_CONFIG_DIRS and
-// XDG_CONFIG_HOME point into a temporary folder).
+// tree's product data, with a configuration and radio backups of its own
+// (XDG_CONFIG_DIRS, XDG_CONFIG_HOME and XDG_DATA_HOME point into a temporary
+// folder).
 class CliTest : public ::testing::Test {
 protected:
     CliResult run(const QStringList &arguments);

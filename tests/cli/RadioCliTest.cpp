@@ -8,6 +8,9 @@
 #include "RadioMessages.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
@@ -128,6 +131,54 @@ TEST_F(RadioCliTest, WriteOfAProfileFileReachesTheRadioWithProgress)
     for (quint32 i = 0; i < 8; ++i)
         greeting += char(RadioEmulator::byteAt(memory, kPowerupString + i));
     EXPECT_EQ(greeting, QByteArray("CLITEST\0", 8));
+}
+
+TEST_F(RadioCliTest, DryRunAndDiffListWhatAWriteWouldChange)
+{
+    RadioEmulator radio({ "--model", "KXD40600" });
+    const QString profile = profileFile("KXD40600", { { "setting", "powerupString", "CLITEST" } });
+    const QByteArray change = QStringLiteral("Settings \u00b7 Power-up Text: ").toUtf8();
+    const CliResult dryRun = runOn(radio, { "write", "--dry-run", profile });
+    ASSERT_EQ(dryRun.exitCode, 0) << dryRun.stderrText();
+    EXPECT_TRUE(dryRun.out.contains(change + "WELCOME \u2192 CLITEST\n")) << dryRun.out.toStdString();
+    const CliResult againstRadio = run({ "diff", "radio:" + radio.path(), profile });
+    EXPECT_EQ(againstRadio.exitCode, 1) << againstRadio.stderrText();
+    EXPECT_EQ(againstRadio.out, dryRun.out) << "the radio was left as it was";
+
+    const QString original = writeFile("original.kv9", scrambledProfileFile(templateText("KXD40600")));
+    EXPECT_EQ(run({ "diff", original, original }).exitCode, 0);
+    const CliResult json = run({ "diff", original, profile, "--json" });
+    EXPECT_EQ(json.exitCode, 1);
+    EXPECT_EQ(QJsonDocument::fromJson(json.out).array(),
+        QJsonArray({ QJsonObject { { "section", "setting" }, { "item", QJsonValue() },
+            { "field", "setting.powerupString" }, { "caption", "Power-up Text" }, { "old", "WELCOME" },
+            { "new", "CLITEST" }, { "old_raw", "WELCOME" }, { "new_raw", "CLITEST" } } }));
+    EXPECT_EQ(run({ "diff", original, tempPath("missing.kv9") }).exitCode, 2);
+}
+
+TEST_F(RadioCliTest, WriteKilledHalfWayIsRestoredToTheExactOldMemory)
+{
+    const QStringList arguments { "--model", "KUD51900", "--frequencies", "19", "--pace", "--verbose" };
+    RadioEmulator untouched(arguments);
+    RadioEmulator radio(arguments);
+    QProcess writer;
+    writer.start(QStringLiteral(VELA_CLI_PATH), { "write", profileFile("KUD51900"), "--port", radio.path() });
+    // Killed once the first block is in the radio.
+    ASSERT_TRUE(radio.waitForLogged("request 17 "));
+    writer.kill();
+    writer.waitForFinished();
+
+    const CliResult restored = runOn(radio, { "restore" });
+    ASSERT_EQ(restored.exitCode, 0) << restored.stderrText();
+    const QJsonArray backups = QJsonDocument::fromJson(run({ "backups", "--json" }).out).array();
+    QStringList reasons;
+    for (const QJsonValue &backup : backups)
+        reasons << backup[QStringLiteral("reason")].toString();
+    ASSERT_EQ(reasons, (QStringList { "before restore", "read", "before write" }));
+    const CliResult halfWritten = run({ "diff", backups[2][QStringLiteral("path")].toString(),
+        backups[1][QStringLiteral("path")].toString() });
+    EXPECT_EQ(halfWritten.exitCode, 1) << "the killed write had changed the radio";
+    EXPECT_TRUE(radio.memory() == untouched.memory());
 }
 
 TEST_F(RadioCliTest, ResetEndsQuietly)

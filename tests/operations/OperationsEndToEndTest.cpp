@@ -8,6 +8,7 @@
 #include "RadioMessages.h"
 
 #include "codeplug/CodeplugBits.h"
+#include "operations/RadioBackups.h"
 #include "operations/RadioChecks.h"
 #include "operations/ReadWriteOperations.h"
 #include "radio/CableMonitor.h"
@@ -529,6 +530,68 @@ TEST_F(OperationsEndToEnd, WriteSendsTheImageTakenBeforeTheTransfer)
     EXPECT_FALSE(m_signals.contains("Writing"));
 }
 
+TEST_F(OperationsEndToEnd, WriteBacksUpTheRadioThenReadsBackWhatItKept)
+{
+    RadioEmulator radio;
+    const VirtualCP before = readBack(radio);
+    auto document = shownProfile(templateText(QStringLiteral("KXD40600")));
+    auto operations = operationsOn(radio);
+    QList<ProfileDifference> reviewed;
+    QObject::connect(operations.get(), &CRadioOperations::writeReviewed,
+        [&](const QList<ProfileDifference> &changes, bool &) { reviewed = changes; });
+    ASSERT_TRUE(write(*operations, *document)) << qPrintable(messages().join('\n'));
+    EXPECT_TRUE(messages().isEmpty()) << qPrintable(messages().join('\n'));
+    m_signals.removeIf([](const QString &signal) { return signal.front().isDigit(); });
+    EXPECT_EQ(m_signals, (QStringList { "Identifying", "BackingUp", "Writing", "Verifying", "Succeeded" }));
+    EXPECT_FALSE(reviewed.isEmpty()) << "the template differs from the factory radio";
+    EXPECT_TRUE(operations->notKept().isEmpty());
+
+    ASSERT_TRUE(operations->lastBackup().has_value());
+    EXPECT_EQ(operations->lastBackup()->reason, "before write");
+    VirtualCP stored;
+    RadioBackup backup;
+    QString error;
+    ASSERT_TRUE(RadioBackups::load(operations->lastBackup()->imagePath, stored, backup, error))
+        << qPrintable(error);
+    EXPECT_TRUE(sameBytes(stored, before)) << "the backup is the radio as it was";
+    EXPECT_EQ(RadioBackups::list(backup.serial).size(), 1);
+}
+
+TEST_F(OperationsEndToEnd, RadioThatForgetsAWriteFailsTheVerifyNamingTheFields)
+{
+    // The radio keeps its old power-up text (main block bytes 24-31).
+    RadioEmulator radio({ QStringLiteral("--fault"), QStringLiteral("forget-write"),
+        QStringLiteral("--fault-range"), QStringLiteral("10018-1001F") });
+    auto document = shownProfile(
+        setAttributeIn(templateText(QStringLiteral("KXD40600")), "setting", "powerupString", "FORGOT"));
+    m_reporter.answer = MsgAnswer::No;
+    auto operations = operationsOn(radio);
+    EXPECT_FALSE(write(*operations, *document));
+    ASSERT_EQ(operations->notKept().size(), 1);
+    const ProfileDifference &lost = operations->notKept().first();
+    EXPECT_EQ(lost.field, "setting.powerupString");
+    EXPECT_EQ(lost.oldRaw, "FORGOT");
+    ASSERT_EQ(messages().size(), 3);
+    EXPECT_EQ(messages()[0], kNotKept + lost.place() + " " + lost.caption);
+    EXPECT_EQ(messages()[1], kWriteAgain);
+    EXPECT_TRUE(messages()[2].contains(operations->lastBackup()->imagePath)) << "the backup is offered";
+}
+
+TEST_F(OperationsEndToEnd, UnwritableBackupFolderStopsTheWriteBeforeItStarts)
+{
+    RadioEmulator untouched;
+    RadioEmulator radio;
+    // The folder's place is taken by a file.
+    QFile blocker(tempPath(QStringLiteral("data")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(blocker.fileName()));
+    auto document = shownProfile(templateText(QStringLiteral("KXD40600")));
+    EXPECT_FALSE(write(*operationsOn(radio), *document));
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].contains(RadioBackups::folder())) << qPrintable(messages()[0]);
+    EXPECT_TRUE(radio.memory() == untouched.memory()) << "nothing reached the radio";
+}
+
 struct FaultCase {
     const char *name;
     QStringList emulatorArguments;
@@ -558,7 +621,11 @@ TEST_P(OperationFaults, EndInTheirMessage)
         done = read(*operations);
     }
     EXPECT_EQ(done, fault.expected.isEmpty());
-    EXPECT_EQ(messages(), fault.expected.isEmpty() ? QStringList {} : QStringList { fault.expected });
+    QStringList expected = fault.expected.isEmpty() ? QStringList {} : QStringList { fault.expected };
+    // A partly written radio is told where its backup is.
+    if (fault.partlyWritten && messages().size() == 2 && messages()[1].startsWith(kBackupKeptIn))
+        expected << messages()[1];
+    EXPECT_EQ(messages(), expected);
     EXPECT_FALSE(m_monitor.transferActive());
     if (fault.write && !done) {
         const QByteArray after = radio.memory();
@@ -578,9 +645,9 @@ INSTANTIATE_TEST_SUITE_P(EmulatorFaults, OperationFaults,
         FaultCase { "BadChecksumDuringTheRead", fault("bad-checksum", { "--fault-after", "9" }), false,
             kCommunicationError },
         FaultCase { "RefusedWrite", fault("refuse-write"), true, kCommunicationError },
-        // The identify, the prepare, the status query and the 13 reads of
-        // the main block come first; then two blocks are taken.
-        FaultCase { "RefusedAfterTwoBlocks", fault("refuse-write", { "--fault-after", "24" }), true,
+        // The identify, the backup read, the prepare, the status query and
+        // the 13 reads of the main block come first; then two blocks are taken.
+        FaultCase { "RefusedAfterTwoBlocks", fault("refuse-write", { "--fault-after", "47" }), true,
             kCommunicationError + " " + kPartlyWritten, true },
         // Every block of the write is taken; the reset (request 45) is not answered.
         FaultCase {

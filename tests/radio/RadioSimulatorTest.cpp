@@ -199,6 +199,25 @@ TEST(RadioSimulatorFaults, RefusedWriteFailsTheWriteAndLeavesTheMemory)
     EXPECT_EQ(std::memcmp(after.setting.password, before.setting.password, 4), 0);
 }
 
+TEST(RadioSimulatorFaults, ForgottenWriteIsAcknowledgedButKeepsTheRangeOnly)
+{
+    // The range holds the password (main block bytes 9-12) but not the power-up text (24-31).
+    RadioEmulator sim({ QStringLiteral("--fault"), QStringLiteral("forget-write"),
+        QStringLiteral("--fault-range"), QStringLiteral("10000-10017") });
+    ReportRecorder recorder;
+    const auto link = linkTo(sim, &recorder);
+    VirtualCP image {};
+    ASSERT_TRUE(link->ReadCodeplug(image).succeeded());
+    VirtualCP sent = image;
+    std::memcpy(sent.setting.password, "1111", 4);
+    std::memcpy(sent.setting.powerupString, "FORGOT", 6);
+    EXPECT_TRUE(link->WriteCodeplug(sent).succeeded());
+    VirtualCP after {};
+    ASSERT_TRUE(link->ReadCodeplug(after).succeeded());
+    EXPECT_EQ(std::memcmp(after.setting.password, image.setting.password, 4), 0);
+    EXPECT_EQ(std::memcmp(after.setting.powerupString, "FORGOT", 6), 0);
+}
+
 TEST(RadioSimulatorFaults, NoiseBeforeTheLeadByteIsHarmless)
 {
     RadioEmulator sim({ QStringLiteral("--fault"), QStringLiteral("garbage") });
@@ -232,6 +251,7 @@ TEST(RadioSimulatorOptions, BadOptionsAreRefusedWithAMessage)
         { QStringList { QStringLiteral("--model"), QStringLiteral("KX40600") },
             QStringList { QStringLiteral("--memory-status"), QStringLiteral("32") },
             QStringList { QStringLiteral("--fault"), QStringLiteral("loud") },
+            QStringList { QStringLiteral("--fault-range"), QStringLiteral("10100-10000") },
             QStringList { QStringLiteral("--memory"), QStringLiteral("/nonexistent/radio.mem") } }) {
         QProcess sim;
         sim.start(RadioEmulator::program(), arguments);

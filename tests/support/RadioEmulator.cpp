@@ -75,6 +75,17 @@ QByteArray RadioEmulator::memory()
     return file.readAll();
 }
 
+bool RadioEmulator::waitForLogged(const QByteArray &text)
+{
+    m_process.setReadChannel(QProcess::StandardError);
+    while (!m_log.contains(text)) {
+        if (!m_process.waitForReadyRead(kStartLimitMs))
+            return false;
+        m_log += m_process.readAllStandardError();
+    }
+    return true;
+}
+
 quint8 RadioEmulator::byteAt(const QByteArray &memory, quint32 address)
 {
     const qsizetype offset = qsizetype(address - kFirstAddress);

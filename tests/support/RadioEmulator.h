@@ -37,8 +37,13 @@ public:
 
     static QString program();
 
+    // Waits until the emulator has logged text on standard error (started
+    // with --verbose, it logs every request); false when it never does.
+    bool waitForLogged(const QByteArray &text);
+
 private:
     QTemporaryDir m_dir;
     QProcess m_process;
     QString m_path;
+    QByteArray m_log;
 };

@@ -33,6 +33,9 @@ inline const QString kFactoryResetWarning = QStringLiteral(
     "Warning: Radio's memory is corrupted. Please perform factory reset to correct the error.");
 inline const QString kReturnToManufactureWarning
     = QStringLiteral("Warning: Radio's memory is corrupted. Please return to manufacture for correction.");
+inline const QString kBackupKeptIn = QStringLiteral("What the radio held before the write is kept in ");
+inline const QString kNotKept = QStringLiteral("The radio did not keep these settings: ");
+inline const QString kWriteAgain = QStringLiteral("Write to the radio again?");
 inline const QString kUnknownWarning = QStringLiteral("Warning: Unknown warning!");
 
 } // namespace RadioMessages

@@ -13,6 +13,7 @@ namespace {
 const char *const kMachineDirs = "XDG_CONFIG_DIRS";
 const char *const kUserHome = "XDG_CONFIG_HOME";
 const char *const kUserState = "XDG_STATE_HOME";
+const char *const kDataHome = "XDG_DATA_HOME";
 const QString kProductFile = QStringLiteral("Halvern/Vela LX Dealer CPS.ini");
 
 void restore(const char *name, bool wasSet, const QByteArray &value)
@@ -49,12 +50,15 @@ ScopedConfig::ScopedConfig(const QString &installPath, bool writeMachine)
     , m_hadHome(qEnvironmentVariableIsSet(kUserHome))
     , m_oldState(qgetenv(kUserState))
     , m_hadState(qEnvironmentVariableIsSet(kUserState))
+    , m_oldData(qgetenv(kDataHome))
+    , m_hadData(qEnvironmentVariableIsSet(kDataHome))
 {
     if (!m_dir.isValid())
         ADD_FAILURE() << "cannot create a temporary configuration folder";
     qputenv(kMachineDirs, QFile::encodeName(m_dir.filePath(QStringLiteral("machine"))));
     qputenv(kUserHome, QFile::encodeName(m_dir.filePath(QStringLiteral("user"))));
     qputenv(kUserState, QFile::encodeName(m_dir.filePath(QStringLiteral("state"))));
+    qputenv(kDataHome, QFile::encodeName(dataHome()));
 
     QDir().mkpath(QFileInfo(machineFile()).absolutePath());
     QFile machine(machineFile());
@@ -68,6 +72,12 @@ ScopedConfig::~ScopedConfig()
     restore(kMachineDirs, m_hadDirs, m_oldDirs);
     restore(kUserHome, m_hadHome, m_oldHome);
     restore(kUserState, m_hadState, m_oldState);
+    restore(kDataHome, m_hadData, m_oldData);
+}
+
+QString ScopedConfig::dataHome() const
+{
+    return m_dir.filePath(QStringLiteral("data"));
 }
 
 QString ScopedConfig::machineFile() const

@@ -4,8 +4,9 @@
 #include <QTemporaryDir>
 
 // Points the configuration store at a fresh temporary pair of machine and
-// user folders (XDG_CONFIG_DIRS / XDG_CONFIG_HOME, and the user's state
-// folder XDG_STATE_HOME) for the lifetime of the
+// user folders (XDG_CONFIG_DIRS / XDG_CONFIG_HOME), the user's state folder
+// (XDG_STATE_HOME: the radio traces) and data folder (XDG_DATA_HOME: the
+// radio backups) for the lifetime of the
 // object, and writes the installed machine configuration with InstallPath =
 // installPath (the source tree's data folder by default). Without
 // writeMachine the machine file is left empty, so nothing installed
@@ -20,6 +21,7 @@ public:
 
     QString machineFile() const;
     QString userFile() const;
+    QString dataHome() const;
     QString root() const { return m_dir.path(); }
 
 private:
@@ -28,6 +30,8 @@ private:
     bool m_hadDirs, m_hadHome;
     QByteArray m_oldState;
     bool m_hadState;
+    QByteArray m_oldData;
+    bool m_hadData;
 };
 
 // Reads a whole file of the source tree's data folder ("lib/Region.stv").
