@@ -1,6 +1,7 @@
 #include "ReportDlg.h"
 
 #include "base/MessageReporter.h"
+#include "base/SafeFile.h"
 #include "reports/ReportMail.h"
 
 #include <QDir>
@@ -9,16 +10,16 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
-#include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
-#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <unistd.h>
@@ -132,18 +133,19 @@ void CReportDlg::printOn(QPrinter *printer)
     printing.exec();
 }
 
+// The document is written as every file of the program is: whole or not at
+// all, with the user's permissions.
 void CReportDlg::exportPdf()
 {
     const QString path = askPath(tr("Export PDF"), QStringLiteral(".pdf"), tr("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(m_view, &QWebEngineView::pdfPrintingFinished, this,
-        [this, connection](const QString &filePath, bool written) {
-            disconnect(*connection);
-            reportWritten(filePath, written);
-        });
-    m_view->printToPdf(path, pageLayout());
+    m_view->page()->printToPdf(
+        [window = QPointer<CReportDlg>(this), path](const QByteArray &pdf) {
+            if (window)
+                window->reportWritten(path, !pdf.isEmpty() && WriteFileSafely(path, pdf));
+        },
+        pageLayout());
 }
 
 void CReportDlg::email()
@@ -152,25 +154,22 @@ void CReportDlg::email()
         = CReportMailer::Attachments(m_report, m_kind, m_displayModel);
     if (!attachments)
         return;
+    // The mail program may read the attachments after the window has
+    // closed.
+    if (m_report.ownFolder)
+        m_report.ownFolder->setAutoRemove(false);
     m_emailButton->setEnabled(false);
     m_mailer->send(QFileInfo(m_report.filePath).completeBaseName(), *attachments);
 }
 
-// The browser's own save: the page, and its pictures in a folder beside it.
+// The page this window shows, and its pictures in a folder beside it.
 void CReportDlg::saveAs()
 {
     const QString path = askPath(tr("Save As"), QStringLiteral(".htm"), tr("Web pages (*.htm *.html)"));
     if (path.isEmpty())
         return;
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(m_view->page()->profile(), &QWebEngineProfile::downloadRequested, this,
-        [this, connection, path](QWebEngineDownloadRequest *download) {
-            disconnect(*connection);
-            connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, download, path] {
-                reportWritten(path, download->state() == QWebEngineDownloadRequest::DownloadCompleted);
-            });
-        });
-    m_view->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
+    const std::optional<QString> page = ReportWriter::ReadPage(m_report.filePath);
+    reportWritten(path, page && ReportWriter::SavePage(path, *page, m_report.folder));
 }
 
 void CReportDlg::reportWritten(const QString &path, bool written)

@@ -37,6 +37,9 @@ public:
     QPageLayout pageLayout() const;
     QWebEngineView *view() const { return m_view; }
 
+    // Prints the page on printer, as Print and Print Preview do.
+    void printOn(QPrinter *printer);
+
 signals:
     // An export or save has ended (for whoever waits on it).
     void fileWritten(const QString &path, bool written);
@@ -46,7 +49,6 @@ private:
     void checkPictures() const;
     void printPreview();
     void print();
-    void printOn(QPrinter *printer);
     void exportPdf();
     void email();
     void saveAs();

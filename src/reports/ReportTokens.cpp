@@ -295,10 +295,10 @@ QString replacement(const QString &token)
     return text;
 }
 
-void localise(QString &page, const QStringList &tokens)
+void localise(QString &sheet, const QStringList &tokens)
 {
     for (const QString &token : tokens)
-        page.replace(token, replacement(token));
+        sheet.replace(token, replacement(token).toHtmlEscaped());
 }
 
 } // namespace ReportTokens

@@ -86,9 +86,11 @@ TEST(ReportTokens, LocalisingUsesTheTranslationOfEachWholeToken)
         = QStringLiteral("$#Disable Restore Factory Default|$#Disable|$#15 min|$#15|$#Prog 2 (LLB)|$#25KHz");
     ReportTokens::localise(page, ReportTokens::detailedTokens());
     QCoreApplication::removeTranslator(&translator);
+    // The sheet is XML: the texts go in escaped.
     EXPECT_EQ(page,
         QStringLiteral("<Disable Restore Factory Default>|<Disable>|<15 min>|<15 min>|<Button B>|<%1 KHz>")
-            .replace(QLatin1String("%1"), QLatin1String("<25>")));
+            .replace(QLatin1String("%1"), QLatin1String("<25>"))
+            .toHtmlEscaped());
 }
 
 // Every token of a list is used by its shipped sheet, and the sheets use no
