@@ -88,7 +88,7 @@ int report(const QCommandLineParser &arguments)
     const QString &out = args[2];
     if (sameFile(args[1], out)) {
         fail(QStringLiteral("The report would replace the profile \"%1\": name another file.").arg(out));
-        return CliExit::Usage;
+        return CliExit::Failed;
     }
     CliSession session;
     if (!session.start())
@@ -97,7 +97,7 @@ int report(const QCommandLineParser &arguments)
         = arguments.isSet(kLanguageOption) ? arguments.value(kLanguageOption) : session.context().language();
     QTranslator translator;
     if (!useLanguage(language, translator))
-        return CliExit::Usage;
+        return CliExit::Failed;
     const auto document = session.newDocument();
     if (!document->Open(args[1]))
         return CliExit::Failed;
@@ -120,11 +120,11 @@ int report(const QCommandLineParser &arguments)
 QList<CliCommand> reportCommands()
 {
     return {
-        { "report", "report [--language LANGUAGE] [--force] handout|detailed FILE OUT",
+        { "report", "report handout|detailed FILE OUT [--language LANGUAGE] [--force]",
             "Writes the customer handout or the detailed report of the profile FILE as the HTML page OUT, "
-            "in the current language or LANGUAGE, with the pictures it shows in the folder OUT_files beside "
-            "it (OUT named without its suffix). OUT may not be FILE; an existing page or picture is replaced "
-            "only with --force.",
+            "in the current language or LANGUAGE, with the pictures it shows in a folder named after it "
+            "(mine_files for mine.htm). OUT may not be FILE; an earlier page or picture is replaced only "
+            "with --force.",
             { kLanguageOption, kForceOption }, 3, 3, report },
     };
 }

@@ -746,6 +746,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Der Bericht konnte nicht nach „%1“ geschrieben werden.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2204,6 +2208,10 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Failed to generate report.</source>
         <translation>Der Bericht konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Das E-Mail-Programm xdg-email ist mit dem Exit-Status %1 fehlgeschlagen.</translation>
     </message>
 </context>
 <context>

@@ -746,6 +746,10 @@ Vuelva a instalar el CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>No se ha podido escribir el informe en &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>No se ha podido imprimir el informe.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2204,6 +2208,10 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Failed to generate report.</source>
         <translation>No se ha podido generar el informe.</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>El programa de correo electrónico xdg-email ha fallado con el código de salida %1.</translation>
     </message>
 </context>
 <context>

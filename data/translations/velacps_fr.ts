@@ -746,6 +746,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Impossible d&apos;écrire le rapport dans « %1 ».</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Impossible d&apos;imprimer le rapport.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2204,6 +2208,10 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Failed to generate report.</source>
         <translation>Échec de la génération du rapport.</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Le programme de messagerie xdg-email a échoué avec le code de sortie %1.</translation>
     </message>
 </context>
 <context>

@@ -746,6 +746,10 @@ Reinstallare il CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Impossibile scrivere il report in &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Impossibile stampare il report.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2204,6 +2208,10 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Failed to generate report.</source>
         <translation>Impossibile generare il report.</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Il programma di posta elettronica xdg-email non è riuscito (codice di uscita %1).</translation>
     </message>
 </context>
 <context>

@@ -746,6 +746,10 @@ Installeer CPS opnieuw.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Het rapport kon niet naar &quot;%1&quot; worden geschreven.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Het rapport kon niet worden afgedrukt.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2204,6 +2208,10 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Failed to generate report.</source>
         <translation>Rapport genereren mislukt.</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Het e-mailprogramma xdg-email is mislukt met afsluitstatus %1.</translation>
     </message>
 </context>
 <context>

@@ -746,6 +746,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Nie udało się zapisać raportu w „%1”.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Nie udało się wydrukować raportu.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2204,6 +2208,10 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Failed to generate report.</source>
         <translation>Nie udało się wygenerować raportu.</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Program pocztowy xdg-email zakończył się błędem (kod wyjścia %1).</translation>
     </message>
 </context>
 <context>

@@ -746,6 +746,10 @@ Reinstale o CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Não foi possível gravar o relatório em &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Não foi possível imprimir o relatório.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2204,6 +2208,10 @@ Reinstale o CPS.</translation>
     <message>
         <source>Failed to generate report.</source>
         <translation>Não foi possível gerar o relatório.</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>O programa de e-mail xdg-email falhou com o código de saída %1.</translation>
     </message>
 </context>
 <context>

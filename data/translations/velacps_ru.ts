@@ -746,6 +746,10 @@ Please reinstall CPS.</source>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Не удалось записать отчёт в «%1».</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Не удалось напечатать отчёт.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2204,6 +2208,10 @@ Please reinstall CPS.</source>
     <message>
         <source>Failed to generate report.</source>
         <translation>Не удалось создать отчёт.</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Почтовая программа xdg-email завершилась с ошибкой (код завершения %1).</translation>
     </message>
 </context>
 <context>

@@ -746,6 +746,10 @@ Please reinstall CPS.</source>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>无法将报告写入“%1”。</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>无法打印报告。</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2204,6 +2208,10 @@ Please reinstall CPS.</source>
     <message>
         <source>Failed to generate report.</source>
         <translation>生成报告失败。</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>电子邮件程序 xdg-email 运行失败，退出状态为 %1。</translation>
     </message>
 </context>
 <context>

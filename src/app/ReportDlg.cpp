@@ -4,12 +4,15 @@
 #include "base/SafeFile.h"
 #include "reports/ReportMail.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QPainter>
+#include <QPdfDocument>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -44,6 +47,43 @@ QWebEngineView *newEngineView()
 {
     allowEngineAsRoot();
     return new QWebEngineView;
+}
+
+// The highest resolution a laid-out sheet is printed at: sharp on paper,
+// with images of a sane size.
+constexpr qreal kSheetDpi = 300;
+constexpr qreal kPointsPerInch = 72;
+
+// A rendered sheet is transparent where the page has no ink; a printer
+// may not know transparency, so it is put on white paper first.
+QImage whiteSheet(const QImage &rendered)
+{
+    QImage sheet(rendered.size(), QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter(&sheet).drawImage(0, 0, rendered);
+    return sheet;
+}
+
+// Draws each sheet on a whole sheet of paper (the sheets carry the margins);
+// false when the printer cannot take them.
+bool drawSheets(QPdfDocument &sheets, QPrinter *printer)
+{
+    const bool fullPage = printer->fullPage();
+    printer->setFullPage(true);
+    QPainter painter;
+    bool drawn = painter.begin(printer);
+    const qreal dpi = qMin<qreal>(printer->resolution(), kSheetDpi);
+    for (int i = 0; drawn && i < sheets.pageCount(); ++i) {
+        const QImage sheet
+            = whiteSheet(sheets.render(i, (sheets.pagePointSize(i) * dpi / kPointsPerInch).toSize()));
+        drawn = !sheet.isNull() && (i == 0 || printer->newPage());
+        if (drawn)
+            painter.drawImage(printer->paperRect(QPrinter::DevicePixel), sheet);
+    }
+    if (painter.isActive())
+        drawn = painter.end() && drawn;
+    printer->setFullPage(fullPage);
+    return drawn;
 }
 
 } // namespace
@@ -123,14 +163,28 @@ void CReportDlg::print()
         printOn(m_printer.get());
 }
 
-// The browser prints in the background; preview and print need the pages
-// before they go on.
+// The browser lays the page out once, as for Export PDF: the paper's size
+// and the report's margins. Each sheet of that document then fills a whole
+// sheet of paper. (The browser's own printing lays out the area inside the
+// margins and the printer moves it by the margins once more, which cuts the
+// right edge and the foot of the page.)
 void CReportDlg::printOn(QPrinter *printer)
 {
-    QEventLoop printing;
-    connect(m_view, &QWebEngineView::printFinished, &printing, &QEventLoop::quit);
-    m_view->print(printer);
-    printing.exec();
+    QByteArray pdf;
+    QEventLoop laidOut;
+    m_view->page()->printToPdf(
+        [&](const QByteArray &result) {
+            pdf = result;
+            laidOut.quit();
+        },
+        printer->pageLayout(), printer->pageRanges());
+    laidOut.exec();
+    QBuffer buffer(&pdf);
+    QPdfDocument sheets;
+    if (pdf.isEmpty() || !buffer.open(QIODevice::ReadOnly)
+        || (sheets.load(&buffer), sheets.status() != QPdfDocument::Status::Ready)
+        || !drawSheets(sheets, printer))
+        showMessage(tr("The report could not be printed."), MsgStyle::IconError);
 }
 
 // The document is written as every file of the program is: whole or not at
