@@ -66,29 +66,22 @@ QAbstractButton *okButton(CReportOptionDlg &dialog)
     return dialog.findChild<QDialogButtonBox *>()->buttons().at(0);
 }
 
-// A page of a PDF document: its size and where it has ink, in points.
-struct PrintedPage {
-    QSizeF size;
-    QRect ink;
-};
-
-QList<PrintedPage> pdfPages(const QString &path)
+// Each page of a PDF document: its size and where it has ink, in points.
+QList<std::pair<QSize, QRect>> pdfPages(const QString &path)
 {
     QPdfDocument document;
     document.load(path);
-    QList<PrintedPage> pages;
+    QList<std::pair<QSize, QRect>> pages;
     for (int i = 0; i < document.pageCount(); ++i) {
-        const QSizeF size = document.pagePointSize(i);
-        const QImage image = document.render(i, size.toSize()).convertToFormat(QImage::Format_ARGB32);
+        const QImage image = document.render(i, document.pagePointSize(i).toSize());
         QRect ink;
         for (int y = 0; y < image.height(); ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
             for (int x = 0; x < image.width(); ++x) {
-                if (qAlpha(line[x]) > 0 && qGray(line[x]) < 245)
+                if (qAlpha(image.pixel(x, y)) > 0 && qGray(image.pixel(x, y)) < 245)
                     ink |= QRect(x, y, 1, 1);
             }
         }
-        pages << PrintedPage { size, ink };
+        pages.append({ image.size(), ink });
     }
     return pages;
 }
@@ -310,31 +303,18 @@ void ReportWindowTest::printedPagesAreTheExportedPages()
     window.view()->printToPdf(m_folder.filePath(QStringLiteral("exported.pdf")), layout);
     QVERIFY(exported.wait(30000));
 
-    const QList<PrintedPage> printedPages = pdfPages(printer.outputFileName());
-    const QList<PrintedPage> exportedPages = pdfPages(m_folder.filePath(QStringLiteral("exported.pdf")));
-    QCOMPARE(printedPages.size(), exportedPages.size());
+    const auto printed = pdfPages(printer.outputFileName());
+    const auto expected = pdfPages(m_folder.filePath(QStringLiteral("exported.pdf")));
+    QCOMPARE(printed.size(), expected.size());
     // Within a point or two: the rendering rounds to whole points.
     const QRect inside = layout.paintRect(QPageLayout::Point).toRect().adjusted(-2, -2, 2, 2);
-    for (qsizetype i = 0; i < printedPages.size(); ++i) {
-        const QRect printed = printedPages[i].ink;
-        const QRect expected = exportedPages[i].ink;
-        const QString where = QStringLiteral("page %1: printed %2,%3 to %4,%5, exported %6,%7 to %8,%9")
-                                  .arg(i)
-                                  .arg(printed.left())
-                                  .arg(printed.top())
-                                  .arg(printed.right())
-                                  .arg(printed.bottom())
-                                  .arg(expected.left())
-                                  .arg(expected.top())
-                                  .arg(expected.right())
-                                  .arg(expected.bottom());
-        QCOMPARE(printedPages[i].size.toSize(), layout.fullRect(QPageLayout::Point).size().toSize());
-        QVERIFY2(inside.contains(printed), qPrintable(where));
-        const QMargins difference(printed.left() - expected.left(), printed.top() - expected.top(),
-            printed.right() - expected.right(), printed.bottom() - expected.bottom());
-        QVERIFY2(qAbs(difference.left()) <= 2 && qAbs(difference.top()) <= 2 && qAbs(difference.right()) <= 2
-                && qAbs(difference.bottom()) <= 2,
-            qPrintable(where));
+    for (qsizetype i = 0; i < printed.size(); ++i) {
+        const QRect ink = printed[i].second;
+        QCOMPARE(printed[i].first, layout.fullRect(QPageLayout::Point).size().toSize());
+        QVERIFY2(
+            inside.contains(ink), qPrintable(QStringLiteral("page %1 ends at %2").arg(i).arg(ink.bottom())));
+        QVERIFY((ink.topLeft() - expected[i].second.topLeft()).manhattanLength() <= 3
+            && (ink.bottomRight() - expected[i].second.bottomRight()).manhattanLength() <= 3);
     }
 }
 

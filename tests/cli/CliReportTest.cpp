@@ -23,10 +23,10 @@ TEST_F(CliTest, ReportPicturesGoInAFolderNamedAfterThePage)
     EXPECT_EQ(readFile(tempPath(QStringLiteral("mine_files/Display.jpg"))),
         readFile(dataPath(QStringLiteral("Report/Display.jpg"))));
 
-    const QString detailed = tempPath(QStringLiteral("detail.htm"));
-    result = run({ "report", "detailed", templatePath(QStringLiteral("KUD41600")), detailed });
-    ASSERT_EQ(result.exitCode, 0) << result.stderrText();
-    EXPECT_FALSE(QFileInfo::exists(tempPath(QStringLiteral("detail_files"))));
+    ASSERT_EQ(
+        run({ "report", "detailed", templatePath(QStringLiteral("KUD41600")), tempPath("d.htm") }).exitCode,
+        0);
+    EXPECT_FALSE(QFileInfo::exists(tempPath(QStringLiteral("d_files"))));
 }
 
 TEST_F(CliTest, ReportReplacesNothingWithoutForceAndNeverItsProfile)
@@ -34,21 +34,17 @@ TEST_F(CliTest, ReportReplacesNothingWithoutForceAndNeverItsProfile)
     const QString profile
         = writeFile(QStringLiteral("p.kv9"), readFile(templatePath(QStringLiteral("KUD41600"))));
     const QByteArray profileBytes = readFile(profile);
-    CliResult result = run({ "report", "handout", profile, profile });
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_TRUE(result.err.contains("would replace the profile")) << result.stderrText();
-    result = run({ "report", "--force", "handout", profile, QDir(m_temp.path()).filePath("./p.kv9") });
-    EXPECT_NE(result.exitCode, 0);
+    EXPECT_EQ(
+        run({ "report", "--force", "handout", profile, tempPath(QStringLiteral("./p.kv9")) }).exitCode, 1);
     EXPECT_EQ(readFile(profile), profileBytes);
 
-    // An earlier page, then one of its pictures alone, block a new report.
+    // An earlier page, or one of its pictures alone, blocks a new report.
     const QString out = tempPath(QStringLiteral("mine.htm"));
     ASSERT_EQ(run({ "report", "handout", profile, out }).exitCode, 0);
     EXPECT_EQ(run({ "report", "handout", profile, out }).exitCode, 1);
     QFile::remove(out);
     const QString picture = writeFile(QStringLiteral("mine_files/1.jpg"), "mine");
-    result = run({ "report", "handout", profile, out });
-    EXPECT_EQ(result.exitCode, 1);
+    const CliResult result = run({ "report", "handout", profile, out });
     EXPECT_TRUE(result.err.contains(QFile::encodeName(picture))) << result.stderrText();
     EXPECT_EQ(readFile(picture), QByteArray("mine"));
     EXPECT_EQ(run({ "report", "--force", "handout", profile, out }).exitCode, 0);
