@@ -181,9 +181,9 @@ void CReportDlg::printOn(QPrinter *printer)
     laidOut.exec();
     QBuffer buffer(&pdf);
     QPdfDocument sheets;
-    if (pdf.isEmpty() || !buffer.open(QIODevice::ReadOnly)
-        || (sheets.load(&buffer), sheets.status() != QPdfDocument::Status::Ready)
-        || !drawSheets(sheets, printer))
+    if (!pdf.isEmpty() && buffer.open(QIODevice::ReadOnly))
+        sheets.load(&buffer);
+    if (sheets.status() != QPdfDocument::Status::Ready || !drawSheets(sheets, printer))
         showMessage(tr("The report could not be printed."), MsgStyle::IconError);
 }
 

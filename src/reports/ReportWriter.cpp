@@ -95,10 +95,10 @@ std::optional<WrittenReport> WriteReport(
     return WrittenReport { folder->path(), target, folder };
 }
 
-std::optional<QString> ReadPage(const QString &path, QString *errorText)
+std::optional<QString> ReadPage(const QString &path)
 {
     QByteArray bytes;
-    if (!ReadRegularFile(path, kMaxReportFileBytes, bytes, errorText))
+    if (!ReadRegularFile(path, kMaxReportFileBytes, bytes))
         return std::nullopt;
     // The decoder drops the byte-order mark the page was written with.
     QStringDecoder decoder(QStringDecoder::Utf8);

@@ -35,7 +35,7 @@ std::optional<WrittenReport> WriteReport(
     const QString &fileName, const QString &page, const QString &reportFolder, const QString &parentFolder);
 
 // The page text of a written report file; nothing when it cannot be read.
-std::optional<QString> ReadPage(const QString &path, QString *errorText = nullptr);
+std::optional<QString> ReadPage(const QString &path);
 
 // Where a page saved at path keeps its pictures: the folder "NAME_files"
 // beside it, NAME being the page's name without its suffix.
