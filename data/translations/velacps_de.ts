@@ -1048,6 +1048,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>The report cannot be shown here: the browser library is missing.</source>
         <translation>Der Bericht kann hier nicht angezeigt werden: die Browserbibliothek fehlt.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2967,6 +2971,10 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>(default)</source>
         <translation>(Standard)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Das E-Mail-Programm xdg-email ist mit dem Exit-Status %1 fehlgeschlagen.</translation>
     </message>
 </context>
 <context>

@@ -1048,6 +1048,10 @@ Vuelva a instalar el CPS.</translation>
         <source>The report cannot be shown here: the browser library is missing.</source>
         <translation>El informe no se puede mostrar aquí: falta la biblioteca del navegador.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>No se ha podido imprimir el informe.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2967,6 +2971,10 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>(default)</source>
         <translation>(predeterminado)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>El programa de correo electrónico xdg-email ha fallado con el código de salida %1.</translation>
     </message>
 </context>
 <context>

@@ -1048,6 +1048,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>The report cannot be shown here: the browser library is missing.</source>
         <translation>Le rapport ne peut pas être affiché ici : la bibliothèque du navigateur est absente.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Impossible d&apos;imprimer le rapport.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2967,6 +2971,10 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>(default)</source>
         <translation>(par défaut)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Le programme de courriel xdg-email a échoué avec le code de sortie %1.</translation>
     </message>
 </context>
 <context>

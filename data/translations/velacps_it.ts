@@ -1048,6 +1048,10 @@ Reinstallare il CPS.</translation>
         <source>The report cannot be shown here: the browser library is missing.</source>
         <translation>Impossibile mostrare qui il rapporto: manca la libreria del browser.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Impossibile stampare il report.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2967,6 +2971,10 @@ Reinstallare il CPS.</translation>
     <message>
         <source>(default)</source>
         <translation>(predefinito)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Il programma di posta elettronica xdg-email non è riuscito (codice di uscita %1).</translation>
     </message>
 </context>
 <context>

@@ -1048,6 +1048,10 @@ Installeer CPS opnieuw.</translation>
         <source>The report cannot be shown here: the browser library is missing.</source>
         <translation>Het rapport kan hier niet worden getoond: de browserbibliotheek ontbreekt.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Het rapport kon niet worden afgedrukt.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2967,6 +2971,10 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>(default)</source>
         <translation>(standaard)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Het e-mailprogramma xdg-email is mislukt met afsluitstatus %1.</translation>
     </message>
 </context>
 <context>

@@ -1049,6 +1049,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>The report cannot be shown here: the browser library is missing.</source>
         <translation>Nie można tu wyświetlić raportu: brak biblioteki przeglądarki.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Nie udało się wydrukować raportu.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2968,6 +2972,10 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>(default)</source>
         <translation>(domyślnie)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Program pocztowy xdg-email zakończył się błędem (kod wyjścia %1).</translation>
     </message>
 </context>
 <context>

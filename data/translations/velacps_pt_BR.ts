@@ -1048,6 +1048,10 @@ Reinstale o CPS.</translation>
         <source>The report cannot be shown here: the browser library is missing.</source>
         <translation>Não é possível exibir o relatório aqui: a biblioteca do navegador está ausente.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Não foi possível imprimir o relatório.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2967,6 +2971,10 @@ Reinstale o CPS.</translation>
     <message>
         <source>(default)</source>
         <translation>(padrão)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>O programa de e-mail xdg-email falhou com o código de saída %1.</translation>
     </message>
 </context>
 <context>

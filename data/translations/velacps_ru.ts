@@ -1049,6 +1049,10 @@ Please reinstall CPS.</source>
         <source>The report cannot be shown here: the browser library is missing.</source>
         <translation>Отчёт не может быть показан здесь: отсутствует библиотека браузера.</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Не удалось напечатать отчёт.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2968,6 +2972,10 @@ Please reinstall CPS.</source>
     <message>
         <source>(default)</source>
         <translation>(по умолчанию)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Почтовая программа xdg-email завершилась с ошибкой (код завершения %1).</translation>
     </message>
 </context>
 <context>

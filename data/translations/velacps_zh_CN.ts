@@ -1047,6 +1047,10 @@ Please reinstall CPS.</source>
         <source>The report cannot be shown here: the browser library is missing.</source>
         <translation>无法在此显示报告：缺少浏览器库。</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>无法打印报告。</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -2966,6 +2970,10 @@ Please reinstall CPS.</source>
     <message>
         <source>(default)</source>
         <translation>（默认）</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>电子邮件程序 xdg-email 运行失败，退出状态为 %1。</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 #include "HelpSystem.h"
 
-#include "GeneratedData.h"
 #include "base/ConfigStore.h"
+#include "base/GeneratedData.h"
 
 #include <QCoreApplication>
 #include <QDir>

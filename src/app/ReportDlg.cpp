@@ -2,6 +2,7 @@
 
 #include "WebPage.h"
 #include "base/MessageReporter.h"
+#include "base/SafeFile.h"
 #include "reports/ReportMail.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -87,30 +89,43 @@ void CReportDlg::checkPictures() const
         ReportFiles::ShowMissingFiles();
 }
 
+void CReportDlg::setPageLayout(const QPageLayout &layout)
+{
+    m_printer->setPageLayout(layout);
+}
+
+bool CReportDlg::printOn(QPrinter *printer)
+{
+    return m_page && m_page->print(printer);
+}
+
 void CReportDlg::printPreview()
 {
     QPrintPreviewDialog preview(m_printer.get(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *printer) {
-        if (m_page)
-            m_page->print(printer);
-    });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+        [this](QPrinter *printer) { printOn(printer); });
     preview.exec();
 }
 
 void CReportDlg::print()
 {
     QPrintDialog dialog(m_printer.get(), this);
-    if (dialog.exec() == Accepted && m_page)
-        m_page->print(m_printer.get());
+    if (dialog.exec() == Accepted && !printOn(m_printer.get()))
+        showMessage(tr("The report could not be printed."), MsgStyle::IconError);
 }
 
+// The document is written as every file of the program is: whole or not at
+// all, with the user's permissions.
 void CReportDlg::exportPdf()
 {
     const QString path = askPath(tr("Export PDF"), QStringLiteral(".pdf"), tr("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
     if (m_page)
-        m_page->printToPdf(path, pageLayout(), [this, path](bool written) { reportWritten(path, written); });
+        m_page->printToPdf(pageLayout(), [window = QPointer<CReportDlg>(this), path](const QByteArray &pdf) {
+            if (window)
+                window->reportWritten(path, !pdf.isEmpty() && WriteFileSafely(path, pdf));
+        });
 }
 
 void CReportDlg::email()
@@ -119,18 +134,22 @@ void CReportDlg::email()
         = CReportMailer::Attachments(m_report, m_kind, m_displayModel);
     if (!attachments)
         return;
+    // The mail program may read the attachments after the window has
+    // closed.
+    if (m_report.ownFolder)
+        m_report.ownFolder->setAutoRemove(false);
     m_emailButton->setEnabled(false);
     m_mailer->send(QFileInfo(m_report.filePath).completeBaseName(), *attachments);
 }
 
-// The browser's own save: the page, and its pictures in a folder beside it.
+// The page this window shows, and its pictures in a folder beside it.
 void CReportDlg::saveAs()
 {
     const QString path = askPath(tr("Save As"), QStringLiteral(".htm"), tr("Web pages (*.htm *.html)"));
     if (path.isEmpty())
         return;
-    if (m_page)
-        m_page->saveComplete(path, [this, path](bool written) { reportWritten(path, written); });
+    const std::optional<QString> page = ReportWriter::ReadPage(m_report.filePath);
+    reportWritten(path, page && ReportWriter::SavePage(path, *page, m_report.folder));
 }
 
 void CReportDlg::reportWritten(const QString &path, bool written)

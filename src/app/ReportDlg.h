@@ -34,7 +34,12 @@ public:
     using PathPrompt = std::function<QString(const QString &, const QString &, const QString &)>;
     void setPathPrompt(PathPrompt prompt) { m_pathPrompt = std::move(prompt); }
 
+    // The paper and margins that Print and Export PDF lay the page out on.
     QPageLayout pageLayout() const;
+    void setPageLayout(const QPageLayout &layout);
+    // Prints the page on printer, as Print and Print Preview do; false when
+    // the printer did not take it.
+    bool printOn(QPrinter *printer);
 
 signals:
     // The report page has loaded (or failed to).

@@ -11,6 +11,7 @@
 #include "settings/ProductContext.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -70,7 +71,7 @@ bool CReportOptionDlg::run(CProfileDocument &document, const CProductContext &co
             return false;
         const std::optional<WrittenReport> written
             = ReportWriter::WriteReport(kind == ReportKind::Handout ? handoutName : detailedName, *page,
-                ReportFiles::ReportFolder(), ReportFiles::FallbackFolder());
+                ReportFiles::ReportFolder(), QDir::tempPath());
         if (!written)
             return false;
         CReportDlg window(*written, kind, ModelRules::IsDisplayModel(document.root()), parent);

@@ -3,12 +3,12 @@
 #include "AppIcons.h"
 #include "AppIdentity.h"
 #include "DocumentCommands.h"
-#include "GeneratedData.h"
 #include "HelpSystem.h"
 #include "MainFrame.h"
 #include "SingleInstance.h"
 #include "SplashScreen.h"
 #include "base/ConfigStore.h"
+#include "base/GeneratedData.h"
 #include "radio/CablePort.h"
 
 #include <QApplication>

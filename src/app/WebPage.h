@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -24,11 +25,11 @@ public:
     virtual QWidget *widget() = 0;
     // loaded runs when the page has loaded, or failed to.
     virtual void load(const QUrl &url, Done loaded) = 0;
-    // Prints the page; returns once it is printed.
-    virtual void print(QPrinter *printer) = 0;
-    virtual void printToPdf(const QString &path, const QPageLayout &layout, Done written) = 0;
-    // The page with its pictures in a folder beside it.
-    virtual void saveComplete(const QString &path, Done written) = 0;
+    // Prints the page laid out as Export PDF lays it out; returns once it is
+    // printed, false when the printer did not take it.
+    virtual bool print(QPrinter *printer) = 0;
+    // The page as a PDF document in layout (empty when it failed).
+    virtual void printToPdf(const QPageLayout &layout, std::function<void(const QByteArray &pdf)> done) = 0;
 
     // A new page from the browser library; null, with why, when the library
     // cannot be loaded.

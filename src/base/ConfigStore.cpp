@@ -281,7 +281,11 @@ QString CConfigStore::helpFilePath(const QString &language)
 
 QString CConfigStore::resourceFilePath()
 {
-    const QString language = currentLanguage();
+    return resourceFilePath(currentLanguage());
+}
+
+QString CConfigStore::resourceFilePath(const QString &language)
+{
     if (language.isEmpty())
         return QString();
     return installRelativePath(readString(machineSettings(), languageKey(language, kGuiResource)));

@@ -308,10 +308,10 @@ QString replacement(const QString &token, const QString &decimalSeparator)
     return text;
 }
 
-void localise(QString &page, const QStringList &tokens, const QString &decimalSeparator)
+void localise(QString &sheet, const QStringList &tokens, const QString &decimalSeparator)
 {
     for (const QString &token : tokens)
-        page.replace(token, replacement(token, decimalSeparator));
+        sheet.replace(token, replacement(token, decimalSeparator).toHtmlEscaped());
 }
 
 } // namespace ReportTokens

@@ -4,10 +4,12 @@
 #include <QStringList>
 
 // The report style sheets carry their labels as tokens: "$#" followed by the
-// English text. A page is localised by replacing every token with the
-// current translation's text, one token after the other in a fixed order in
-// which a longer token always comes before a token that is its prefix
-// ("$#Disable Restore Factory Default" before "$#Disable").
+// English text. A sheet is localised before it transforms a profile, by
+// replacing every token with the current translation's text, one token after
+// the other in a fixed order in which a longer token always comes before a
+// token that is its prefix ("$#Disable Restore Factory Default" before
+// "$#Disable"). The profile's texts enter the page only in the transform, so
+// they are never taken for tokens.
 namespace ReportTokens {
 
 // The tokens of the detailed report and of the customer handout, in the
@@ -22,7 +24,8 @@ const QStringList &handoutTokens();
 // item with its "(default)" marking.
 QString replacement(const QString &token, const QString &decimalSeparator);
 
-// Replaces every token of tokens in page, in order.
-void localise(QString &page, const QStringList &tokens, const QString &decimalSeparator);
+// Replaces every token of tokens in the style sheet's text, in order, each
+// by its text escaped for XML.
+void localise(QString &sheet, const QStringList &tokens, const QString &decimalSeparator);
 
 } // namespace ReportTokens

@@ -90,8 +90,10 @@ TEST(ReportTokens, LocalisingUsesTheTranslationOfEachWholeToken)
         = QStringLiteral("$#Disable Restore Factory Default|$#Disable|$#15 min|$#15|$#Prog 2 (LLB)|$#25KHz");
     ReportTokens::localise(page, ReportTokens::detailedTokens(), QStringLiteral("."));
     QCoreApplication::removeTranslator(&translator);
+    // The sheet is XML: the texts go in escaped.
     EXPECT_EQ(page,
-        QStringLiteral("<Disable Restore Factory Default>|<Disable>|<15 min>|<15 min>|<Button B>|<25 KHz>"));
+        QStringLiteral("<Disable Restore Factory Default>|<Disable>|<15 min>|<15 min>|<Button B>|<25 KHz>")
+            .toHtmlEscaped());
 }
 
 // A language's compiled translation that notes every text it lacks.

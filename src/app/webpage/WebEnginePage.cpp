@@ -3,13 +3,14 @@
 
 #include "WebPage.h"
 
+#include <QBuffer>
 #include <QEventLoop>
 #include <QPageLayout>
+#include <QPainter>
+#include <QPdfDocument>
 #include <QPrinter>
 #include <QUrl>
-#include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
-#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <unistd.h>
@@ -30,6 +31,43 @@ void allowEngineAsRoot()
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
 }
 
+// The highest resolution a laid-out sheet is printed at: sharp on paper,
+// with images of a sane size.
+constexpr qreal kSheetDpi = 300;
+constexpr qreal kPointsPerInch = 72;
+
+// A rendered sheet is transparent where the page has no ink; a printer
+// may not know transparency, so it is put on white paper first.
+QImage whiteSheet(const QImage &rendered)
+{
+    QImage sheet(rendered.size(), QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter(&sheet).drawImage(0, 0, rendered);
+    return sheet;
+}
+
+// Draws each sheet on a whole sheet of paper (the sheets carry the margins);
+// false when the printer cannot take them.
+bool drawSheets(QPdfDocument &sheets, QPrinter *printer)
+{
+    const bool fullPage = printer->fullPage();
+    printer->setFullPage(true);
+    QPainter painter;
+    bool drawn = painter.begin(printer);
+    const qreal dpi = qMin<qreal>(printer->resolution(), kSheetDpi);
+    for (int i = 0; drawn && i < sheets.pageCount(); ++i) {
+        const QImage sheet
+            = whiteSheet(sheets.render(i, (sheets.pagePointSize(i) * dpi / kPointsPerInch).toSize()));
+        drawn = !sheet.isNull() && (i == 0 || printer->newPage());
+        if (drawn)
+            painter.drawImage(printer->paperRect(QPrinter::DevicePixel), sheet);
+    }
+    if (painter.isActive())
+        drawn = painter.end() && drawn;
+    printer->setFullPage(fullPage);
+    return drawn;
+}
+
 class CWebEnginePage : public CWebPage {
 public:
     CWebEnginePage()
@@ -46,39 +84,32 @@ public:
         m_view->load(url);
     }
 
-    // The browser prints in the background; preview and print need the
-    // pages before they go on.
-    void print(QPrinter *printer) override
+    // The browser lays the page out once, as for Export PDF: the paper's
+    // size and the report's margins. Each sheet of that document then fills
+    // a whole sheet of paper. (The browser's own printing lays out the area
+    // inside the margins and the printer moves it by the margins once more,
+    // which cuts the right edge and the foot of the page.)
+    bool print(QPrinter *printer) override
     {
-        QEventLoop printing;
-        QObject::connect(m_view, &QWebEngineView::printFinished, &printing, &QEventLoop::quit);
-        m_view->print(printer);
-        printing.exec();
+        QByteArray pdf;
+        QEventLoop laidOut;
+        m_view->page()->printToPdf(
+            [&](const QByteArray &result) {
+                pdf = result;
+                laidOut.quit();
+            },
+            printer->pageLayout(), printer->pageRanges());
+        laidOut.exec();
+        QBuffer buffer(&pdf);
+        QPdfDocument sheets;
+        if (!pdf.isEmpty() && buffer.open(QIODevice::ReadOnly))
+            sheets.load(&buffer);
+        return sheets.status() == QPdfDocument::Status::Ready && drawSheets(sheets, printer);
     }
 
-    void printToPdf(const QString &path, const QPageLayout &layout, Done written) override
+    void printToPdf(const QPageLayout &layout, std::function<void(const QByteArray &pdf)> done) override
     {
-        auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = QObject::connect(m_view, &QWebEngineView::pdfPrintingFinished, m_view,
-            [connection, written](const QString &, bool ok) {
-                QObject::disconnect(*connection);
-                written(ok);
-            });
-        m_view->printToPdf(path, layout);
-    }
-
-    void saveComplete(const QString &path, Done written) override
-    {
-        auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = QObject::connect(m_view->page()->profile(), &QWebEngineProfile::downloadRequested,
-            m_view, [this, connection, written](QWebEngineDownloadRequest *download) {
-                QObject::disconnect(*connection);
-                QObject::connect(
-                    download, &QWebEngineDownloadRequest::isFinishedChanged, m_view, [download, written] {
-                        written(download->state() == QWebEngineDownloadRequest::DownloadCompleted);
-                    });
-            });
-        m_view->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
+        m_view->page()->printToPdf(done, layout);
     }
 
 private:
