@@ -1484,7 +1484,7 @@ Bitte installieren Sie die CPS neu.</translation>
     <name>Comparison</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
 </context>
 <context>
@@ -2113,7 +2113,7 @@ Bitte installieren Sie die CPS neu.</translation>
     <name>ParsedProfile</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
 </context>
 <context>

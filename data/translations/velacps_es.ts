@@ -1484,7 +1484,7 @@ Vuelva a instalar el CPS.</translation>
     <name>Comparison</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguno)</translation>
     </message>
 </context>
 <context>
@@ -2113,7 +2113,7 @@ Vuelva a instalar el CPS.</translation>
     <name>ParsedProfile</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguno)</translation>
     </message>
 </context>
 <context>

@@ -1484,7 +1484,7 @@ Veuillez réinstaller le CPS.</translation>
     <name>Comparison</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
 </context>
 <context>
@@ -2113,7 +2113,7 @@ Veuillez réinstaller le CPS.</translation>
     <name>ParsedProfile</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
 </context>
 <context>

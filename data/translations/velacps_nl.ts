@@ -1484,7 +1484,7 @@ Installeer CPS opnieuw.</translation>
     <name>Comparison</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen)</translation>
     </message>
 </context>
 <context>
@@ -2113,7 +2113,7 @@ Installeer CPS opnieuw.</translation>
     <name>ParsedProfile</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen)</translation>
     </message>
 </context>
 <context>

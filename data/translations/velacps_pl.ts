@@ -1485,7 +1485,7 @@ Zainstaluj CPS ponownie.</translation>
     <name>Comparison</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(brak)</translation>
     </message>
 </context>
 <context>
@@ -2114,7 +2114,7 @@ Zainstaluj CPS ponownie.</translation>
     <name>ParsedProfile</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(brak)</translation>
     </message>
 </context>
 <context>

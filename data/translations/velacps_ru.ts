@@ -1485,7 +1485,7 @@ Please reinstall CPS.</source>
     <name>Comparison</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(нет)</translation>
     </message>
 </context>
 <context>
@@ -2114,7 +2114,7 @@ Please reinstall CPS.</source>
     <name>ParsedProfile</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(нет)</translation>
     </message>
 </context>
 <context>

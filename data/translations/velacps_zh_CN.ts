@@ -1483,7 +1483,7 @@ Please reinstall CPS.</source>
     <name>Comparison</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（无）</translation>
     </message>
 </context>
 <context>
@@ -2112,7 +2112,7 @@ Please reinstall CPS.</source>
     <name>ParsedProfile</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（无）</translation>
     </message>
 </context>
 <context>
