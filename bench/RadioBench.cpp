@@ -23,6 +23,7 @@
 #include "operations/ReadWriteOperations.h"
 #include "radio/CableMonitor.h"
 #include "radio/RadioLink.h"
+#include "radio/RadioTraceStore.h"
 #include "radio/SerialCable.h"
 #include "settings/ProductContext.h"
 
@@ -297,5 +298,50 @@ void BM_Radio_EngineWriteCodeplug(benchmark::State &state)
     });
 }
 BENCHMARK(BM_Radio_EngineWriteCodeplug)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// What keeping a trace costs a paced read: the read as the programs run it
+// (its own trace included), beside recording the same number of frames of a
+// full block read and reply into a trace and writing it out, as the end of
+// every operation does.
+void BM_Radio_TraceOverhead(benchmark::State &state)
+{
+    Environment &env = environment();
+    if (env.error) {
+        state.SkipWithError(env.error);
+        return;
+    }
+    // A block of zeros read at 0x10000: address bytes, then the data.
+    RadioFrame::Bytes body(3 + RadioFrame::kMaxBlockLength, 0);
+    body[0] = 0x01;
+    const RadioFrame::Bytes frame = RadioFrame::longFrame(RadioFrame::kReplyReadData, body);
+    RadioFrame::Bytes replyBytes(frame.size() + 1, RadioFrame::kAcknowledge);
+    std::copy(frame.begin(), frame.end(), replyBytes.begin() + 1);
+    const RadioReply reply { RadioFrame::kReplyReadData, 0x10000,
+        RadioFrame::Bytes(RadioFrame::kMaxBlockLength, 0) };
+    const RadioFrame::Bytes request = RadioFrame::readBlock(0x10000, RadioFrame::kMaxBlockLength);
+
+    double readSeconds = 0, traceSeconds = 0;
+    for (auto _ : state) {
+        env.counts.reset();
+        QElapsedTimer clock;
+        clock.start();
+        if (!runToEnd(*env.operations, [&] { return env.operations->startRead(); })) {
+            state.SkipWithError("the read failed");
+            return;
+        }
+        readSeconds += double(clock.nsecsElapsed()) / 1e9;
+        clock.restart();
+        CRadioTrace trace;
+        for (qint64 frame = 0; frame < env.counts.writes.load(); ++frame) {
+            trace.sent(request, CRadioTrace::Echo::Echoed);
+            trace.received(replyBytes, reply, RadioFrame::kMaxBlockLength, CRadioProtocol::NoError);
+        }
+        benchmark::DoNotOptimize(RadioTraceStore::keep(trace.text()));
+        traceSeconds += double(clock.nsecsElapsed()) / 1e9;
+    }
+    state.counters["read_ms"] = readSeconds / double(state.iterations()) * 1e3;
+    state.counters["trace_percent"] = traceSeconds / readSeconds * 100;
+}
+BENCHMARK(BM_Radio_TraceOverhead)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace

@@ -2,51 +2,18 @@
 // commit of the editor shown, the switch to the new item's editor and its
 // load and layout (target: under 16 ms, one frame). The floor is the same
 // selection in a tree alone, which shows no editor.
-#include "BenchProfiles.h"
+#include "BenchDocument.h"
 
 #include "ChildFrame.h"
-#include "RecordingReporter.h"
-#include "TestEnvironment.h"
 #include "VelaCPSTreeView.h"
-#include "document/ProfileDocument.h"
-#include "settings/ProductContext.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 namespace {
-
-struct Environment {
-    Environment()
-    {
-        if (!context.start())
-            qFatal("the product data did not load");
-        const QString path = folder.filePath(QStringLiteral("full.kv9"));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(fullProfileText().toUtf8()) < 0)
-            qFatal("cannot write the profile");
-        file.close();
-        if (!document.NewFromTemplate(path))
-            qFatal("the profile did not load");
-    }
-
-    ScopedConfig config;
-    RecordingReporter reporter;
-    CProductContext context;
-    QTemporaryDir folder;
-    CProfileDocument document { context.versionRules() };
-};
-
-Environment &environment()
-{
-    static Environment instance;
-    return instance;
-}
 
 // The radio information, the channel list, the first and the last channel
 // in turn, so every step changes the editor.
@@ -68,7 +35,7 @@ void SelectInTurn(benchmark::State &state, CVelaCPSTreeView &tree)
 
 void BM_Floor_TreeSelectionWithoutEditor(benchmark::State &state)
 {
-    CVelaCPSTreeView tree(environment().document);
+    CVelaCPSTreeView tree(BenchDocument::instance().document);
     tree.OnInitialUpdate();
     tree.show();
     SelectInTurn(state, tree);
@@ -77,7 +44,7 @@ BENCHMARK(BM_Floor_TreeSelectionWithoutEditor)->Unit(benchmark::kMillisecond);
 
 void BM_TreeSelection_CommitSwitchLoad(benchmark::State &state)
 {
-    CChildFrame frame(environment().document, environment().context);
+    CChildFrame frame(BenchDocument::instance().document, BenchDocument::instance().context);
     frame.resize(1000, 700);
     frame.show();
     SelectInTurn(state, *frame.tree());
@@ -85,14 +52,3 @@ void BM_TreeSelection_CommitSwitchLoad(benchmark::State &state)
 BENCHMARK(BM_TreeSelection_CommitSwitchLoad)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

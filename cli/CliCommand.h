@@ -29,6 +29,8 @@ QList<CliCommand> profileFileCommands();
 QList<CliCommand> imageCommands();
 QList<CliCommand> radioCommands();
 QList<CliCommand> reportCommands();
+QList<CliCommand> fieldCommands();
+QList<CliCommand> channelCsvCommands();
 QList<CliCommand> compareCommands();
 
 // Prints "usage: velacps-cli <usage>" to stderr and returns CliExit::Usage.

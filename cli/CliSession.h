@@ -18,6 +18,9 @@ public:
     // The profile file at path opened as the Open command does; null after
     // the message.
     std::unique_ptr<CProfileDocument> openDocument(const QString &path) const;
+    // Whether text, read from the file at path, loads as a profile (parses
+    // and validates); false after the message and its diagnosis.
+    bool loadsAsProfile(const QString &path, const QString &text) const;
     // A new document on this session's version rules.
     std::unique_ptr<CProfileDocument> newDocument() const;
     // Runs the rules that showing a profile runs, then saves it to path as

@@ -21,8 +21,14 @@ int encode(const QCommandLineParser &arguments)
 {
     const QStringList args = arguments.positionalArguments();
     QByteArray utf8;
-    if (!readInputFile(args[0], kMaxTextFileBytes, utf8)
-        || !writeOutputFile(args[1], EncodeProfileFile(QString::fromUtf8(utf8)), true))
+    if (!readInputFile(args[0], kMaxTextFileBytes, utf8))
+        return CliExit::Failed;
+    // Only a profile becomes a profile file: nothing is written that could
+    // not be opened again.
+    const QString text = QString::fromUtf8(utf8);
+    CliSession session;
+    if (!session.start() || !session.loadsAsProfile(args[0], text)
+        || !writeOutputFile(args[1], EncodeProfileFile(text), true))
         return CliExit::Failed;
     return CliExit::Success;
 }
@@ -82,8 +88,11 @@ QList<CliCommand> profileFileCommands()
     return {
         { "decode", "decode FILE", "Prints the text of a profile file (plain or scrambled) as UTF-8.", {}, 1,
             1, decode },
-        { "encode", "encode TEXTFILE OUT", "Writes a UTF-8 text file as a profile file.", {}, 2, 2, encode },
-        { "check", "check FILE", "Whether FILE may be opened: frequencies, schema, region, codeplug version.",
+        { "encode", "encode TEXTFILE OUT", "Writes a UTF-8 profile text as a profile file.", {}, 2, 2,
+            encode },
+        { "check", "check FILE",
+            "Whether FILE may be opened: frequencies, schema, region, codeplug version, values the editors "
+            "can set.",
             {}, 1, 1, check },
         { "rules", "rules FILE OUT",
             "Opens FILE, runs the rules that showing a profile runs and saves it to OUT.", {}, 2, 2, rules },

@@ -5,7 +5,7 @@
 #include "RadioImageRead.h"
 #include "base/MessageReporter.h"
 #include "document/ProfileDocument.h"
-#include "operations/RadioChecks.h"
+#include "operations/RadioIdentityFields.h"
 #include "operations/ReadWriteOperations.h"
 #include "radio/CablePort.h"
 
@@ -22,12 +22,16 @@ struct RadioArguments {
     QString port;
     QString password;
     bool hasPassword = false;
+    QString trace; // where the run's radio traffic goes, if anywhere
 };
 
 const QCommandLineOption kPortOption(QStringLiteral("port"),
     QStringLiteral("The cable: usb (the programming cable) or a serial device."), QStringLiteral("P"));
 const QCommandLineOption kPasswordOption(QStringLiteral("password"),
     QStringLiteral("The radio's codeplug password, if it has one."), QStringLiteral("PPPP"));
+const QCommandLineOption kTraceOption(QStringLiteral("trace"),
+    QStringLiteral("Writes the radio traffic of this run to FILE (passwords masked)."),
+    QStringLiteral("FILE"));
 const QCommandLineOption kYesOption(
     QStringLiteral("yes"), QStringLiteral("Answers Yes to the tier question."));
 const QCommandLineOption kDryRunOption(QStringLiteral("dry-run"),
@@ -38,6 +42,7 @@ RadioArguments radioArguments(const QCommandLineParser &parser)
     RadioArguments parsed;
     parsed.port = parser.isSet(kPortOption) ? parser.value(kPortOption) : CablePort::current();
     parsed.positional = parser.positionalArguments();
+    parsed.trace = parser.value(kTraceOption);
     // Only the commands that take a password define its option.
     parsed.hasPassword = parser.optionNames().contains(kPasswordOption.names().constFirst());
     if (parsed.hasPassword)
@@ -136,32 +141,10 @@ bool runToEnd(CRadioOperations &operations, const std::function<bool()> &start)
     return outcome == CRadioOperations::Outcome::Succeeded;
 }
 
-QString identityCharacter(uint8_t byte)
-{
-    return byte ? QString(QChar(byte)) : QString();
-}
-
 void printIdentity(const RadioIdentity &identity)
 {
-    QString model;
-    for (uint8_t letter : identity.modelLetters)
-        model += QChar(letter);
-    for (uint8_t digit : identity.modelDigits)
-        model += QString::number(digit);
-    const QList<QPair<const char *, QString>> fields = {
-        { "model", model },
-        { "firmware_phase", identityCharacter(identity.firmwarePhase) },
-        { "firmware_version", identityCharacter(identity.firmwareVersion) },
-        { "firmware_revision", identityCharacter(identity.firmwareRevision) },
-        { "codeplug_phase", identityCharacter(identity.codeplugPhase) },
-        { "codeplug_version", QString::number(identity.codeplugVersion) },
-        { "password", RadioChecks::RadioPassword(identity) },
-        { "max_valid_freqs", QString::number(identity.frequencyCount) },
-        { "serial_clone_compatibility", QString::number(identity.serial_clone_compatibility) },
-        { "maxCodes", QString::number(identity.maxCodes) },
-    };
-    for (const auto &[name, value] : fields)
-        std::printf("%s: %s\n", name, value.toUtf8().constData());
+    for (const auto &[name, value] : radioIdentityFields(identity))
+        std::printf("%s: %s\n", qPrintable(name), value.toUtf8().constData());
 }
 
 // Starts the product and runs body with radio operations ready.
@@ -188,7 +171,12 @@ int withRadio(const RadioArguments &arguments, const RadioBody &body)
             prompt(request);
         });
     QObject::connect(&operations, &CRadioOperations::finished, [&] { lines.endLine(); });
-    return body(session, operations, arguments);
+    const int status = body(session, operations, arguments);
+    const QString &trace = operations.lastTrace();
+    if (!arguments.trace.isEmpty() && !trace.isEmpty()
+        && !writeOutputFile(arguments.trace, trace.toUtf8(), true))
+        return CliExit::Failed;
+    return status;
 }
 
 int withOperations(const QCommandLineParser &parser, const RadioBody &body)
@@ -226,8 +214,8 @@ int writeRadio(const QCommandLineParser &parser)
     const bool dryRun = parser.isSet(kDryRunOption);
     return withOperations(parser,
         [dryRun](CliSession &session, CRadioOperations &operations, const RadioArguments &arguments) -> int {
-            const auto document = session.newDocument();
-            if (!document->Open(arguments.positional[0]))
+            const auto document = session.openDocument(arguments.positional[0]);
+            if (!document)
                 return CliExit::Failed;
             // As when the profile is shown in the desktop program; a
             // profile that fails them (its message shown) cannot be written.
@@ -311,17 +299,20 @@ std::optional<VirtualCP> readRadioImage(const QString &port)
 QList<CliCommand> radioCommands()
 {
     return {
-        { "identify", "identify [--port P]", "Identifies the radio on the cable and prints its identity.",
-            { kPortOption }, 0, 0, identifyRadio },
-        { "read", "read [--port P] OUT [--password PPPP]", "Reads the radio into a new profile file.",
-            { kPortOption, kPasswordOption }, 1, 1, readRadio },
-        { "write", "write [--port P] FILE [--password PPPP] [--yes] [--dry-run]",
+        { "identify", "identify [--port P] [--trace FILE]",
+            "Identifies the radio on the cable and prints its identity.", { kPortOption, kTraceOption }, 0, 0,
+            identifyRadio },
+        { "read", "read [--port P] OUT [--password PPPP] [--trace FILE]",
+            "Reads the radio into a new profile file.", { kPortOption, kPasswordOption, kTraceOption }, 1, 1,
+            readRadio },
+        { "write", "write [--port P] FILE [--password PPPP] [--yes] [--dry-run] [--trace FILE]",
             "Writes a profile into the radio after every compatibility check, backing up the radio first "
             "and reading back what it kept.",
-            { kPortOption, kPasswordOption, kYesOption, kDryRunOption }, 1, 1, writeRadio },
-        { "restore", "restore [--port P] [BACKUP.img] [--password PPPP] [--yes]",
+            { kPortOption, kPasswordOption, kYesOption, kDryRunOption, kTraceOption }, 1, 1, writeRadio },
+        { "restore", "restore [--port P] [BACKUP.img] [--password PPPP] [--yes] [--trace FILE]",
             "Writes a radio backup back into the radio: the one named, or the newest of the radio's serial.",
-            { kPortOption, kPasswordOption, kYesOption }, 0, 1, restoreRadio },
-        { "reset", "reset [--port P]", "Resets the radio.", { kPortOption }, 0, 0, resetRadio },
+            { kPortOption, kPasswordOption, kYesOption, kTraceOption }, 0, 1, restoreRadio },
+        { "reset", "reset [--port P] [--trace FILE]", "Resets the radio.", { kPortOption, kTraceOption }, 0,
+            0, resetRadio },
     };
 }

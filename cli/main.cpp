@@ -20,7 +20,7 @@ QList<CliCommand> allCommands()
 {
     QList<CliCommand> commands;
     commands << profileFileCommands() << imageCommands() << radioCommands() << reportCommands()
-             << compareCommands();
+             << fieldCommands() << channelCsvCommands() << compareCommands();
     return commands;
 }
 

@@ -551,8 +551,8 @@
   <xsl:template name="power">
     <xsl:param name="value"/>
     <xsl:choose>
-      <xsl:when test="$value = 1">$#High</xsl:when>
-      <xsl:otherwise>$#Low</xsl:otherwise>
+      <xsl:when test="$value = 1">$#Power High</xsl:when>
+      <xsl:otherwise>$#Power Low</xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 

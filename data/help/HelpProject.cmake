@@ -6,13 +6,41 @@
 #         -DDEST=<compiled help folder> -DNAMESPACE=<help namespace>
 #         -P HelpProject.cmake
 # The table of contents follows the links of index.html in their order; every
-# page's title is a keyword of the index.
+# page's title is a keyword of the index, and so is the caption of every
+# control's paragraph (<dt id="anchor">Caption</dt>), leading to that
+# paragraph.
 cmake_minimum_required(VERSION 3.25)
 
 function(page_title file result)
   file(READ "${file}" text)
   string(REGEX MATCH "<title>([^<]*)</title>" _ "${text}")
   set(${result} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+endfunction()
+
+# The keywords of the control paragraphs of a page, as <keyword> lines.
+function(paragraph_keywords file page result)
+  file(READ "${file}" text)
+  # A semicolon would split the list of matches; entities end with one.
+  string(REPLACE ";" "@semicolon@" text "${text}")
+  string(REGEX MATCHALL "<dt id=\"[^\"]+\">[^<]+</dt>" paragraphs "${text}")
+  set(lines "")
+  foreach(paragraph ${paragraphs})
+    string(REGEX REPLACE "<dt id=\"([^\"]+)\">([^<]+)</dt>" "\\1" anchor "${paragraph}")
+    string(REGEX REPLACE "<dt id=\"([^\"]+)\">([^<]+)</dt>" "\\2" caption "${paragraph}")
+    string(REPLACE "@semicolon@" ";" caption "${caption}")
+    html_unescape("${caption}" caption)
+    xml_escape("${caption}" caption)
+    string(APPEND lines "      <keyword name=\"${caption}\" ref=\"${page}#${anchor}\"/>\n")
+  endforeach()
+  set(${result} "${lines}" PARENT_SCOPE)
+endfunction()
+
+function(html_unescape text result)
+  string(REPLACE "&lt;" "<" text "${text}")
+  string(REPLACE "&gt;" ">" text "${text}")
+  string(REPLACE "&quot;" "\"" text "${text}")
+  string(REPLACE "&amp;" "&" text "${text}")
+  set(${result} "${text}" PARENT_SCOPE)
 endfunction()
 
 function(xml_escape text result)
@@ -55,6 +83,8 @@ foreach(page index.html ${ordered})
     string(APPEND toc "        <section title=\"${title}\" ref=\"${page}\"/>\n")
   endif()
   string(APPEND keywords "      <keyword name=\"${title}\" ref=\"${page}\"/>\n")
+  paragraph_keywords("${PAGES}/${page}" "${page}" page_keywords)
+  string(APPEND keywords "${page_keywords}")
 endforeach()
 string(APPEND toc "      </section>\n")
 set(files "")

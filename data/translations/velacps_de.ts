@@ -91,6 +91,173 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Ausgewählte Kanäle bearbeiten (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Ausgewählte Kanäle bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Suchen in:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Wird</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>&amp;Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(kein solcher Wert)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Angepasst</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 Zeile(n) werden abgelehnt und nicht importiert.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nichts ändert sich, bevor Sie Importieren wählen.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Kanäle exportieren</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Speichern von &quot;%1&quot; fehlgeschlagen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Kanal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>%1 nach unten ausfüllen</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -126,6 +293,17 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importieren...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -151,10 +329,6 @@ Bitte installieren Sie die CPS neu.</translation>
         <translation>Fehler: Die Händlerinformationen konnten nicht geladen werden.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Die Händlerinformationen in der Konfiguration sind zu lang für diesen Dialog. Bitte überprüfen Sie sie!</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Händlerinformationen</translation>
     </message>
@@ -175,8 +349,19 @@ Bitte installieren Sie die CPS neu.</translation>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Die Konfiguration konnte nicht geschrieben werden!</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Die Händlerinformationen in den Einstellungen sind zu lang für diesen Dialog. Bitte überprüfen Sie sie!</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Die Einstellungen konnten nicht geschrieben werden!</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>„%1“ ist in einem anderen Fenster geöffnet. Schließen Sie zuerst dieses Fenster oder speichern Sie unter einem anderen Namen.</translation>
     </message>
 </context>
 <context>
@@ -271,16 +456,16 @@ Bitte installieren Sie die CPS neu.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Fehler: Keine Angaben zur Hilfedatei in der Konfiguration gefunden!</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Fehler: Die Hilfedatei wurde nicht gefunden!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Fehler: Das Format der Hilfedatei ist ungültig!</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Fehler: Keine Angaben zur Hilfedatei in den Einstellungen gefunden!</translation>
     </message>
 </context>
 <context>
@@ -320,6 +505,41 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Search results</source>
         <translation>Suchergebnisse</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num-Taste</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>RF</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Rollen-Taste</translation>
     </message>
 </context>
 <context>
@@ -563,6 +783,10 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Ausgewählte &amp;Kanäle bearbeiten...</translation>
     </message>
     <message>
         <source>Restore Radio &amp;Backup...</source>
@@ -820,6 +1044,14 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Der Bericht konnte nicht nach „%1“ geschrieben werden.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Der Bericht kann hier nicht angezeigt werden: die Browserbibliothek fehlt.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -875,6 +1107,96 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Startbildschirm</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Noch kein Profil geöffnet.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Neues Profil</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Ein neues Profil aus der Vorlage eines Modells</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Profil öffnen</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Eine Profildatei (.kv9) auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Aus Funkgerät lesen</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Das Profil des Funkgeräts am Kabel</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>&amp;Zuletzt verwendete Profile</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Zuletzt verwendete Profile</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Eingabetaste öffnet das ausgewählte Profil</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>unbekanntes Modell</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Kabel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>&amp;Supportdatei erstellen...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Speichert Versionen, Kabel, Funkgerät, Einstellungen und Funkprotokolle für den Lieferanten</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Supportdatei erstellen</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Supportdateien (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Das geöffnete Profil zur Supportdatei hinzufügen? Sein Codeplug-Passwort wird weggelassen.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Die Supportdatei wurde als „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Die Supportdatei „%1“ kann nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1293,167 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Position %1: Das Modell hat keinen Platz für weitere Kanäle; die Zeile wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>Position %1 wird Kanal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz erlaubt höchstens 2 W: wird nur mit niedriger Leistung hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz wird nur mit 12,5 KHz hinzugefügt: Das Modell erlaubt keine breiteren Kanäle.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz wird als Eintrag %2 zur HF-Frequenztabelle hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: Die Frequenz erlaubt nur %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Dieses Funkgerät kann %1 nicht verwenden: Der Kanal erhält keinen Code.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Kanal %1 wird hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Kanal %1 bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Kanal %1 ändert sich: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Der Name &quot;%1&quot; wird auf &quot;%2&quot; gekürzt.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Dieses Modell hat keinen Repeater: Der Kanal sendet auf seiner Empfangsfrequenz.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Dieses Modell hat keine Leistungswahl: Die Leistung wird nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>Leistung %1 wird %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Dieses Modell sendet mit seinem Empfangscode: %1 wird nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>kein Code</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>Position %1 steht bereits in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>die Zeile endet vor dieser Spalte.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>eine Frequenz ist erforderlich.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; ist keine Frequenz in MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; ist kein Ton in Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; ist kein DCS-Code (oktal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Spalte %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; ist keine Polarität (NN, NR, RN oder RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; ist kein Kreuzmodus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; ist kein Tonmodus (Tone, TSQL, DTCS oder Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; ist keine Leistung in Watt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; ist keine Duplexart (leer, +, - oder split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>die Sendefrequenz liegt außerhalb der Grenzen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; ist nicht %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; ist keine Kanalnummer (1 oder mehr).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; ist keine Betriebsart dieses Funkgeräts (FM oder NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; ist kein Raster in kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>eine Suchlauf-Auslassung (leer oder S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Dies ist keine Kanalliste: Die erste Zeile muss eine Kopfzeile sein, die die Spalten benennt, mindestens Location und Frequency, etwa
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Die Datei hat mehr als %1 Zeilen.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Zeile %1: Ein Anführungszeichen wird nicht geschlossen.</translation>
+    </message>
+</context>
+<context>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
@@ -1000,8 +1483,8 @@ Bitte installieren Sie die CPS neu.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Schwerer Fehler in der Konfiguration, die Anwendung wird geschlossen!</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Schwerer Fehler in den Einstellungen, die Anwendung wird geschlossen!</translation>
     </message>
 </context>
 <context>
@@ -1534,6 +2017,53 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>Alternate Battery Selection</source>
         <translation>Alternativer Akkutyp</translation>
     </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>Empfang PL/DPL</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>Senden PL/DPL</translation>
+    </message>
+</context>
+<context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: Die HF-Frequenztabelle hat keine solche Zeile.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: Das Profil hat kein solches Feld.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: Der Kanal ist deaktiviert; nur sein disable_channel=0 ändert ihn.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: Dieses Funkgerät nimmt Codes bis %2 an.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 wird zusammen mit %2 in derselben Änderung gesetzt.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 ist kein Feld des Profils.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 braucht die Nummer seines Elements, von 1 an gezählt.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1588,6 +2118,10 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Aus dem Funkgerät lesen</translation>
     </message>
 </context>
 <context>
@@ -1682,6 +2216,37 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>keine Änderung: das Funkgerät oder die Vorlage legt den Wert fest</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 oder 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>eine Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>einen der Werte %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>einen Text von höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 Ziffern oder nichts</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 nimmt %2 an.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
@@ -1698,6 +2263,14 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Die Codeplug-Versionen von CPS und Profil sind nicht kompatibel! Bitte aktualisieren Sie die CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Das Profil enthält einen Wert, den das CPS nicht einstellen kann: %1 ist „%2“, wählbar ist %3. Bitte korrigieren Sie die Datei.</translation>
     </message>
 </context>
 <context>
@@ -1835,14 +2408,6 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>%1 KHz</source>
         <translation>%1 kHz</translation>
-    </message>
-    <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
@@ -2404,6 +2969,29 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>Failed to generate report.</source>
         <translation>Der Bericht konnte nicht erstellt werden.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(Standard)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Das E-Mail-Programm xdg-email ist mit dem Exit-Status %1 fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Zu groß: %1 Byte, gelesen werden höchstens %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Beschädigt: UTF-16-Text mit einer ungeraden Anzahl Bytes</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>
@@ -2577,6 +3165,24 @@ Bitte deinstallieren Sie die CPS und installieren Sie sie neu.</translation>
 Please reinstall CPS.</source>
         <translation>Einige von der CPS benötigte Dateien sind nicht vorhanden.
 Bitte installieren Sie die CPS neu.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>das Archiv konnte nicht erstellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
     </message>
 </context>
 </TS>

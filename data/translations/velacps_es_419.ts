@@ -91,6 +91,173 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Editar canales seleccionados (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Editar canales seleccionados</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Reemplazar por:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Buscar en:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Columna</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Pasa a</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Reemplazar &amp;todo</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(no existe ese valor)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Añadido</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Cambiado</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Sin cambios</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Adaptado</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdido</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canales</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 fila(s) se rechazan y no se importarán.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nada cambia hasta que elija Importar.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Qué</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer el archivo &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Exportar canales</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Cambiar %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Canal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Rellenar hacia abajo %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -126,6 +293,17 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importar CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -151,10 +329,6 @@ Vuelva a instalar el CPS.</translation>
         <translation>Error: no se pudieron cargar los datos del distribuidor.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Los datos del distribuidor guardados en el registro son demasiado largos para el cuadro de diálogo. Verifíquelos.</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Datos del distribuidor</translation>
     </message>
@@ -175,8 +349,19 @@ Vuelva a instalar el CPS.</translation>
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>No se pudo escribir en el registro.</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Los datos del distribuidor guardados en la configuración son demasiado largos para el cuadro de diálogo. Verifíquelos.</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>No se pudo escribir la configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>&quot;%1&quot; está abierto en otra ventana. Cierre primero esa ventana o guarde con otro nombre.</translation>
     </message>
 </context>
 <context>
@@ -271,16 +456,16 @@ Vuelva a instalar el CPS.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Error: no se encuentran los datos del archivo de ayuda en el registro.</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Error: no se encuentra el archivo de ayuda.</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Error: el formato del archivo de ayuda no es válido.</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Error: no se encuentran los datos del archivo de ayuda en la configuración.</translation>
     </message>
 </context>
 <context>
@@ -320,6 +505,41 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Search results</source>
         <translation>Resultados de la búsqueda</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAY</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Bloq Mayús</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Bloq Num</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DES</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Bloq Despl</translation>
     </message>
 </context>
 <context>
@@ -563,6 +783,10 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Editar &amp;canales seleccionados...</translation>
     </message>
     <message>
         <source>Restore Radio &amp;Backup...</source>
@@ -820,6 +1044,14 @@ Vuelva a instalar el CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>No se pudo escribir el informe en &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>El reporte no se puede mostrar aquí: falta la biblioteca del navegador.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>No se pudo imprimir el informe.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -875,6 +1107,96 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Pantalla de inicio</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Aún no se ha abierto ningún perfil.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Página de inicio</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Nuevo perfil</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Un perfil nuevo a partir de la plantilla de un modelo</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Abrir perfil</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Un archivo de perfil (.kv9) en esta computadora</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Leer de la radio</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>El perfil de la radio conectada al cable</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>Perfiles &amp;recientes</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Perfiles recientes</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Enter abre el perfil seleccionado</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>modelo desconocido</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Cable: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Crear archivo de &amp;soporte...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Guarda las versiones, el cable, la radio, la configuración y las trazas de radio para el proveedor</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Crear archivo de soporte</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Archivos de soporte (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>¿Agregar el perfil abierto al archivo de soporte? Su contraseña de codeplug no se incluye.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>El archivo de soporte se guardó como &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>No se puede guardar el archivo de soporte &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1293,167 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Posición %1: el modelo no tiene sitio para más canales; la fila no se importa.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>La posición %1 pasa a ser el canal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz admite 2 W como máximo: se añade solo con potencia baja.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz se añade solo con 12,5 KHz: el modelo no admite canales más anchos.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz se añade a la tabla de frecuencias RF como entrada %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: la frecuencia solo admite %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Esta radio no puede usar %1: el canal queda sin código.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Se añade el canal %1.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>El canal %1 no cambia.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>El canal %1 cambia: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>El nombre &quot;%1&quot; se acorta a &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Este modelo no tiene repetidor: el canal transmite en su frecuencia de recepción.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Este modelo no permite elegir la potencia: la potencia no cambia.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>La potencia %1 pasa a %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Este modelo transmite con su código de recepción: %1 no se envía.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>sin código</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canales</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>La posición %1 ya está en la línea %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>la fila termina antes de esta columna.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>se necesita una frecuencia.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; no es una frecuencia en MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; no es un tono en Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; no es un código DCS (octal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Columna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; no es una polaridad (NN, NR, RN o RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; no es un modo cruzado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; no es un modo de tono (Tone, TSQL, DTCS o Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; no es una potencia en vatios.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; no es un dúplex (vacío, +, - o split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>la frecuencia de transmisión está fuera de los límites.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; no es %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; no es un número de canal (1 o más).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; no es un modo de esta radio (FM o NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; no es un paso en kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>una marca de omisión (vacía o S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Esto no es una lista de canales: su primera línea debe ser un encabezado con los nombres de las columnas, al menos Location y Frequency, como
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>El archivo tiene más de %1 filas.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Línea %1: unas comillas no se cierran.</translation>
+    </message>
+</context>
+<context>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
@@ -1000,8 +1483,8 @@ Vuelva a instalar el CPS.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Error fatal del registro. La aplicación se cerrará.</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Error fatal de la configuración. La aplicación se cerrará.</translation>
     </message>
 </context>
 <context>
@@ -1276,7 +1759,7 @@ Vuelva a instalar el CPS.</translation>
     </message>
     <message>
         <source>The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.</source>
-        <translation>El código PL ingresado no es válido. El rango válido es: 67.0 - 255.0 Hz.</translation>
+        <translation>El código PL ingresado no es válido. El rango válido es: 67,0 - 255,0 Hz.</translation>
     </message>
     <message>
         <source>Customized DPL</source>
@@ -1534,6 +2017,53 @@ Vuelva a instalar el CPS.</translation>
         <source>Alternate Battery Selection</source>
         <translation>Selección de batería alternativa</translation>
     </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potencia</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL de recepción</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL de transmisión</translation>
+    </message>
+</context>
+<context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: la tabla de frecuencias de RF no tiene esa fila.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: el perfil no tiene ese campo.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: el canal está desactivado; solo su disable_channel=0 lo cambia.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: esta radio admite códigos hasta %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 se fija junto con %2 en el mismo cambio.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 no es un campo del perfil.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 necesita el número de su elemento, contado desde 1.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1588,6 +2118,10 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>No se pudo guardar &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Lectura de la radio</translation>
     </message>
 </context>
 <context>
@@ -1682,6 +2216,37 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>sin cambio: lo define el radio o la plantilla</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 o 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>un número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>uno de %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>un texto de como máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 dígitos o nada</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 admite %2.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
@@ -1698,6 +2263,14 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Las versiones de codeplug del CPS y del perfil no son compatibles. Actualice el CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>No se puede abrir el archivo &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>El perfil contiene un valor que el CPS no puede configurar: %1 es &quot;%2&quot;, cuando se puede elegir %3. Corrija el archivo.</translation>
     </message>
 </context>
 <context>
@@ -1835,14 +2408,6 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>%1 KHz</source>
         <translation>%1 kHz</translation>
-    </message>
-    <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
@@ -2404,6 +2969,29 @@ Vuelva a instalar el CPS.</translation>
         <source>Failed to generate report.</source>
         <translation>No se pudo generar el informe.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(predeterminado)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>El programa de correo electrónico xdg-email falló con el código de salida %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Demasiado grande: %1 bytes, cuando se leen como máximo %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Dañado: texto UTF-16 con un número impar de bytes</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>
@@ -2472,7 +3060,7 @@ Línea: %1
     </message>
     <message>
         <source>A customized PL tone must be from 67.0 to 255.0 Hz.</source>
-        <translation>Un tono PL personalizado debe estar entre 67.0 y 255.0 Hz.</translation>
+        <translation>Un tono PL personalizado debe estar entre 67,0 y 255,0 Hz.</translation>
     </message>
     <message>
         <source>A customized DPL code must be an octal code from 001 to 777.</source>
@@ -2532,7 +3120,7 @@ Línea: %1
     </message>
     <message>
         <source>25 KHz channel spacing is not permitted in this radio&apos;s region. Please select &quot;12.5 KHz only&quot;.</source>
-        <translation>La separación entre canales de 25 kHz no está permitida en la región de esta radio. Seleccione &quot;Solo 12.5 kHz&quot;.</translation>
+        <translation>La separación entre canales de 25 kHz no está permitida en la región de esta radio. Seleccione &quot;Solo 12,5 kHz&quot;.</translation>
     </message>
     <message>
         <source>The frequency, bandwidth, power level or compander value is not valid.</source>
@@ -2577,6 +3165,24 @@ Desinstale el CPS y vuelva a instalarlo.</translation>
 Please reinstall CPS.</source>
         <translation>Faltan algunos archivos que necesita el CPS.
 Vuelva a instalar el CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>no se pudo crear el archivo comprimido</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
     </message>
 </context>
 </TS>

@@ -87,7 +87,174 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>OFF</translation>
+        <translation>Arrêt</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Modifier les canaux sélectionnés (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Modifier les canaux sélectionnés</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Remplacer par :</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Rechercher dans :</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Devient</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Remplacer &amp;tout</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(aucune valeur de ce type)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Ajouté</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modifié</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Inchangé</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Adapté</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdu</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importer des canaux</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 ligne(s) sont refusées et ne seront pas importées.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Rien ne change avant que vous choisissiez Importer.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Quoi</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossible de lire le fichier &quot;%1&quot; : %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Exporter les canaux</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Échec de l&apos;enregistrement de &quot;%1&quot; : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Canal %1 (%2) : %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Recopier vers le bas %1</translation>
     </message>
 </context>
 <context>
@@ -126,6 +293,17 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importer CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter CSV...</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -151,10 +329,6 @@ Veuillez réinstaller le CPS.</translation>
         <translation>Erreur : échec du chargement des informations revendeur.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Les informations revendeur enregistrées dans le registre sont trop longues pour la boîte de dialogue. Veuillez les vérifier !</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Informations revendeur</translation>
     </message>
@@ -175,8 +349,19 @@ Veuillez réinstaller le CPS.</translation>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Échec de l&apos;écriture dans le registre !</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Les informations revendeur enregistrées dans les paramètres sont trop longues pour la boîte de dialogue. Veuillez les vérifier !</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Échec de l&apos;écriture des paramètres !</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>« %1 » est ouvert dans une autre fenêtre. Fermez d&apos;abord cette fenêtre ou enregistrez sous un autre nom.</translation>
     </message>
 </context>
 <context>
@@ -271,16 +456,16 @@ Veuillez réinstaller le CPS.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Erreur : informations sur le fichier d&apos;aide introuvables dans le registre !</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Erreur : fichier d&apos;aide introuvable !</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Erreur : le format du fichier d&apos;aide n&apos;est pas valide !</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Erreur : informations sur le fichier d&apos;aide introuvables dans les paramètres !</translation>
     </message>
 </context>
 <context>
@@ -320,6 +505,41 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Search results</source>
         <translation>Résultats de la recherche</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Verr. Maj</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Verr. Num</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DEF</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Arrêt défil</translation>
     </message>
 </context>
 <context>
@@ -563,6 +783,10 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Modifier les &amp;canaux sélectionnés...</translation>
     </message>
     <message>
         <source>Restore Radio &amp;Backup...</source>
@@ -820,6 +1044,14 @@ Veuillez réinstaller le CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Impossible d&apos;écrire le rapport dans « %1 ».</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Le rapport ne peut pas être affiché ici : la bibliothèque du navigateur est absente.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Impossible d&apos;imprimer le rapport.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -875,6 +1107,96 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Écran de démarrage</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Aucun profil ouvert pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Page d&apos;accueil</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Nouveau profil</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Un nouveau profil à partir du modèle d&apos;une radio</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Ouvrir un profil</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Un fichier de profil (.kv9) sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Lire la radio</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Le profil de la radio raccordée au câble</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>Profils &amp;récents</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Profils récents</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Entrée ouvre le profil sélectionné</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>modèle inconnu</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Câble : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Créer un fichier d&apos;&amp;assistance...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Enregistre les versions, le câble, la radio, les paramètres et les traces radio pour le fournisseur</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Créer un fichier d&apos;assistance</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Fichiers d&apos;assistance (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Ajouter le profil ouvert au fichier d&apos;assistance ? Son mot de passe de codeplug n&apos;y figure pas.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Le fichier d&apos;assistance a été enregistré sous « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;enregistrer le fichier d&apos;assistance « %1 » : %2</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1293,167 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Position %1 : le modèle n&apos;a plus de place pour d&apos;autres canaux ; la ligne n&apos;est pas importée.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>La position %1 devient le canal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz autorise 2 W au plus : ajoutée en puissance faible uniquement.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz est ajoutée en 12,5 KHz uniquement : le modèle n&apos;autorise pas de canaux plus larges.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz est ajoutée à la table des fréquences RF comme entrée %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1 : la fréquence n&apos;autorise que %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Cette radio ne peut pas utiliser %1 : le canal n&apos;a pas de code.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Le canal %1 est ajouté.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Le canal %1 est inchangé.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Le canal %1 change : %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Le nom &quot;%1&quot; est raccourci en &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Ce modèle n&apos;a pas de répéteur : le canal émet sur sa fréquence de réception.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Ce modèle n&apos;a pas de choix de puissance : la puissance n&apos;est pas modifiée.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>La puissance %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Ce modèle émet avec son code de réception : %1 n&apos;est pas émis.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>aucun code</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importer des canaux</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>La position %1 figure déjà à la ligne %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>la ligne se termine avant cette colonne.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>une fréquence est nécessaire.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; n&apos;est pas une fréquence en MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; n&apos;est pas une tonalité en Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un code DCS (octal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Colonne %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; n&apos;est pas une polarité (NN, NR, RN ou RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; n&apos;est pas un mode croisé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un mode de tonalité (Tone, TSQL, DTCS ou Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; n&apos;est pas une puissance en watts.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un duplex (vide, +, - ou split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>la fréquence d&apos;émission est hors limites.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; n&apos;est pas %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un numéro de canal (1 ou plus).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; n&apos;est pas un mode de cette radio (FM ou NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; n&apos;est pas un pas en kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>une marque d&apos;exclusion du balayage (vide ou S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Ce n&apos;est pas une liste de canaux : sa première ligne doit être un en-tête qui nomme les colonnes, au moins Location et Frequency, par exemple
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Le fichier a plus de %1 lignes.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Ligne %1 : un guillemet n&apos;est pas fermé.</translation>
+    </message>
+</context>
+<context>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
@@ -1000,8 +1483,8 @@ Veuillez réinstaller le CPS.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Erreur fatale du registre, l&apos;application va être fermée !</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Erreur fatale des paramètres, l&apos;application va être fermée !</translation>
     </message>
 </context>
 <context>
@@ -1020,7 +1503,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>OFF</translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>English</source>
@@ -1120,7 +1603,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation>ON/OFF</translation>
+        <translation>Marche/Arrêt</translation>
     </message>
     <message>
         <source>Buttons</source>
@@ -1332,7 +1815,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation>ON</translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1534,6 +2017,53 @@ Veuillez réinstaller le CPS.</translation>
         <source>Alternate Battery Selection</source>
         <translation>Choix du type de batterie</translation>
     </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL réception</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL émission</translation>
+    </message>
+</context>
+<context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1 : la table des fréquences RF n&apos;a pas cette ligne.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1 : le profil n&apos;a pas ce champ.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1 : le canal est désactivé ; seul son disable_channel=0 le modifie.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1 : cette radio accepte les codes jusqu&apos;à %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 se définit avec %2 dans la même modification.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 n&apos;est pas un champ du profil.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 a besoin du numéro de son élément, compté à partir de 1.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1588,6 +2118,10 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Échec de l&apos;enregistrement de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Lecture de la radio</translation>
     </message>
 </context>
 <context>
@@ -1682,6 +2216,37 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>aucune modification : la radio ou le modèle le fixe</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 ou 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>un nombre de %1 à %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>l&apos;une des valeurs %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>un texte d&apos;au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 chiffres ou rien</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 accepte %2.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
@@ -1698,6 +2263,14 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Les versions de codeplug du CPS et du profil sont incompatibles ! Veuillez mettre à jour votre CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Le profil contient une valeur que le CPS ne peut pas définir : %1 vaut « %2 », alors que %3 peut être choisi. Veuillez corriger le fichier.</translation>
     </message>
 </context>
 <context>
@@ -1835,14 +2408,6 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>%1 KHz</source>
         <translation>%1 kHz</translation>
-    </message>
-    <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
@@ -2146,11 +2711,11 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>ON/OFF</source>
-        <translation>ON/OFF</translation>
+        <translation>Marche/Arrêt</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>OFF</translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Out of range</source>
@@ -2158,7 +2723,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation>ON</translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>PL Code 124 (Hz)</source>
@@ -2404,6 +2969,29 @@ Veuillez réinstaller le CPS.</translation>
         <source>Failed to generate report.</source>
         <translation>Échec de la génération du rapport.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(par défaut)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Le programme de messagerie xdg-email a échoué avec le code de sortie %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Trop volumineux : %1 octets, alors que %2 au plus sont lus</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Endommagé : texte UTF-16 d&apos;un nombre impair d&apos;octets</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>
@@ -2532,7 +3120,7 @@ Ligne : %1
     </message>
     <message>
         <source>25 KHz channel spacing is not permitted in this radio&apos;s region. Please select &quot;12.5 KHz only&quot;.</source>
-        <translation>L&apos;espacement des canaux de 25 kHz n&apos;est pas autorisé dans la région de cette radio. Veuillez sélectionner « 12.5 kHz uniquement ».</translation>
+        <translation>L&apos;espacement des canaux de 25 kHz n&apos;est pas autorisé dans la région de cette radio. Veuillez sélectionner « 12,5 kHz uniquement ».</translation>
     </message>
     <message>
         <source>The frequency, bandwidth, power level or compander value is not valid.</source>
@@ -2577,6 +3165,24 @@ Veuillez désinstaller puis réinstaller le CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Certains fichiers nécessaires au CPS sont introuvables.
 Veuillez réinstaller le CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>l&apos;archive n&apos;a pas pu être créée</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Élevée</translation>
     </message>
 </context>
 </TS>

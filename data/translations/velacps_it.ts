@@ -91,6 +91,173 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Modifica canali selezionati (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>invariato</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Acceso</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Modifica canali selezionati</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Trova:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Sostituisci con:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Cerca in:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonna</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Diventa</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Trova</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Sostituisci &amp;tutto</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(valore inesistente)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Aggiunto</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modificato</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Invariato</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Adattato</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perso</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rifiutato</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importa canali</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 riga/e rifiutata/e, non verrà/verranno importata/e.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nulla cambia finché non si sceglie Importa.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Cosa</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere il file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Esporta canali</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifica %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Canale %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Riempi in basso %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -126,6 +293,17 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importa CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Esporta CSV...</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -151,10 +329,6 @@ Reinstallare il CPS.</translation>
         <translation>Errore: caricamento delle informazioni sul rivenditore non riuscito.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Le informazioni sul rivenditore nel registro sono troppo lunghe per la finestra di dialogo. Verificarle.</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Informazioni rivenditore</translation>
     </message>
@@ -175,8 +349,19 @@ Reinstallare il CPS.</translation>
         <translation>&amp;Annulla</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Scrittura nel registro non riuscita.</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Le informazioni sul rivenditore nelle impostazioni sono troppo lunghe per la finestra di dialogo. Verificarle.</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Scrittura delle impostazioni non riuscita.</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>&quot;%1&quot; è aperto in un&apos;altra finestra. Chiudere prima quella finestra o salvare con un altro nome.</translation>
     </message>
 </context>
 <context>
@@ -271,16 +456,16 @@ Reinstallare il CPS.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Errore: impossibile trovare le informazioni sul file della guida nel registro.</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Errore: impossibile trovare il file della guida.</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Errore: il formato del file della guida non è valido.</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Errore: impossibile trovare le informazioni sul file della guida nelle impostazioni.</translation>
     </message>
 </context>
 <context>
@@ -320,6 +505,41 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Search results</source>
         <translation>Risultati della ricerca</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivo</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAIUSC</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Bloc Maiusc</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Bloc Num</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCORR</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Bloc Scorr</translation>
     </message>
 </context>
 <context>
@@ -563,6 +783,10 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Modifica &amp;canali selezionati...</translation>
     </message>
     <message>
         <source>Restore Radio &amp;Backup...</source>
@@ -820,6 +1044,14 @@ Reinstallare il CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Impossibile scrivere il report in &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Impossibile mostrare qui il rapporto: manca la libreria del browser.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Impossibile stampare il report.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -875,6 +1107,96 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Schermata iniziale</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Nessun profilo ancora aperto.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Pagina iniziale</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Nuovo profilo</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Un nuovo profilo dal modello di base di una radio</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Apri profilo</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Un file di profilo (.kv9) su questo computer</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Leggi dalla radio</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Il profilo della radio collegata al cavo</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>Profili &amp;recenti</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Profili recenti</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Invio apre il profilo selezionato</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>mancante</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>modello sconosciuto</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Cavo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Crea file di &amp;assistenza...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Salva versioni, cavo, radio, impostazioni e tracce radio per il fornitore</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Crea file di assistenza</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>File di assistenza (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Aggiungere il profilo aperto al file di assistenza? La password del codeplug viene omessa.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Il file di assistenza è stato salvato come &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare il file di assistenza &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1293,167 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Posizione %1: il modello non ha spazio per altri canali; la riga non viene importata.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>La posizione %1 diventa il canale %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz consente al massimo 2 W: aggiunta solo con bassa potenza.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz viene aggiunta solo a 12,5 KHz: il modello non consente canali più larghi.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz viene aggiunta alla tabella delle frequenze RF come voce %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: la frequenza consente solo %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Questa radio non può usare %1: il canale resta senza codice.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Il canale %1 viene aggiunto.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Il canale %1 è invariato.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Il canale %1 cambia: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Il nome &quot;%1&quot; viene troncato a &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Questo modello non ha ripetitore: il canale trasmette sulla sua frequenza di ricezione.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Questo modello non ha scelta di potenza: la potenza non cambia.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>La potenza %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Questo modello trasmette con il suo codice di ricezione: %1 non viene inviato.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>nessun codice</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importa canali</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>La posizione %1 è già alla riga %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>la riga finisce prima di questa colonna.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>serve una frequenza.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; non è una frequenza in MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; non è un tono in Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; non è un codice DCS (ottale).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Colonna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; non è una polarità (NN, NR, RN o RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; non è una modalità incrociata.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; non è una modalità di tono (Tone, TSQL, DTCS o Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; non è una potenza in watt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; non è un duplex (vuoto, +, - o split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>la frequenza di trasmissione è fuori dai limiti.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; non è %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; non è un numero di canale (1 o più).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; non è una modalità di questa radio (FM o NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; non è un passo in kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>un segno di esclusione dalla scansione (vuoto o S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Questo non è un elenco di canali: la prima riga deve essere un&apos;intestazione che nomina le colonne, almeno Location e Frequency, ad esempio
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Il file ha più di %1 righe.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Riga %1: una virgoletta non è chiusa.</translation>
+    </message>
+</context>
+<context>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
@@ -1000,23 +1483,23 @@ Reinstallare il CPS.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Errore irreversibile del registro: l&apos;applicazione verrà chiusa.</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Errore irreversibile delle impostazioni: l&apos;applicazione verrà chiusa.</translation>
     </message>
 </context>
 <context>
     <name>Editors</name>
     <message>
         <source>Low</source>
-        <translation>Bassa</translation>
+        <translation>Basso</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Media</translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>High</source>
-        <translation>Alta</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -1534,6 +2017,53 @@ Reinstallare il CPS.</translation>
         <source>Alternate Battery Selection</source>
         <translation>Selezione batteria alternativa</translation>
     </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenza</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL ricezione</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL trasmissione</translation>
+    </message>
+</context>
+<context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: la tabella delle frequenze RF non ha questa riga.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: il profilo non ha questo campo.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: il canale è disattivato; solo il suo disable_channel=0 lo modifica.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: questa radio accetta codici fino a %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 si imposta insieme a %2 nella stessa modifica.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 non è un campo del profilo.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 richiede il numero del suo elemento, contato da 1.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1588,6 +2118,10 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Lettura dalla radio</translation>
     </message>
 </context>
 <context>
@@ -1682,6 +2216,37 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>nessuna modifica: lo fissa la radio o il modello</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 o 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>un numero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>uno tra %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>un testo di al massimo %1 caratteri</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 cifre o niente</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 accetta %2.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
@@ -1698,6 +2263,14 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Le versioni del codeplug del CPS e del profilo non sono compatibili. Aggiornare il CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Impossibile aprire il file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Il profilo contiene un valore che il CPS non può impostare: %1 è &quot;%2&quot;, mentre si può scegliere %3. Correggere il file.</translation>
     </message>
 </context>
 <context>
@@ -1835,14 +2408,6 @@ Reinstallare il CPS.</translation>
     <message>
         <source>%1 KHz</source>
         <translation>%1 kHz</translation>
-    </message>
-    <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
@@ -2082,7 +2647,7 @@ Reinstallare il CPS.</translation>
     </message>
     <message>
         <source>High</source>
-        <translation>Alta</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>iVOX Level</source>
@@ -2106,7 +2671,7 @@ Reinstallare il CPS.</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation>Bassa</translation>
+        <translation>Basso</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
@@ -2114,7 +2679,7 @@ Reinstallare il CPS.</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Media</translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>MHz</source>
@@ -2404,6 +2969,29 @@ Reinstallare il CPS.</translation>
         <source>Failed to generate report.</source>
         <translation>Impossibile generare il report.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(predefinito)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Il programma di posta elettronica xdg-email non è riuscito (codice di uscita %1).</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Non è un file normale</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Troppo grande: %1 byte, mentre se ne leggono al massimo %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Danneggiato: testo UTF-16 con un numero dispari di byte</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>
@@ -2532,7 +3120,7 @@ Riga: %1
     </message>
     <message>
         <source>25 KHz channel spacing is not permitted in this radio&apos;s region. Please select &quot;12.5 KHz only&quot;.</source>
-        <translation>La spaziatura dei canali di 25 kHz non è consentita nella regione di questa radio. Selezionare &quot;Solo 12.5 kHz&quot;.</translation>
+        <translation>La spaziatura dei canali di 25 kHz non è consentita nella regione di questa radio. Selezionare &quot;Solo 12,5 kHz&quot;.</translation>
     </message>
     <message>
         <source>The frequency, bandwidth, power level or compander value is not valid.</source>
@@ -2577,6 +3165,24 @@ Disinstallare e reinstallare il CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Alcuni file necessari al CPS non sono disponibili.
 Reinstallare il CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>impossibile creare l&apos;archivio</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Bassa</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,173 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Geselecteerde kanalen bewerken (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Geselecteerde kanalen bewerken</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Vervangen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Zoeken naar:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Vervangen door:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Zoeken in:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanaal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Kolom</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Nu</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Wordt</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Zoeken</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>&amp;Alles vervangen</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(geen dergelijke waarde)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Toegevoegd</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Gewijzigd</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Geweigerd</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanalen importeren</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 rij(en) worden geweigerd en niet geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Er verandert niets totdat u Importeren kiest.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Wat</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importeren</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Het bestand &quot;%1&quot; kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Kanalen exporteren</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Opslaan van &quot;%1&quot; mislukt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 wijzigen</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Kanaal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanalen</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>%1 omlaag doorvoeren</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -126,6 +293,17 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importeren...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exporteren...</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -151,10 +329,6 @@ Installeer CPS opnieuw.</translation>
         <translation>Fout: dealergegevens laden mislukt.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>De dealergegevens in de configuratie zijn te lang voor dit venster. Controleer ze!</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Dealergegevens</translation>
     </message>
@@ -175,8 +349,19 @@ Installeer CPS opnieuw.</translation>
         <translation>&amp;Annuleren</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Schrijven naar de configuratie mislukt!</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>De dealergegevens in de instellingen zijn te lang voor dit venster. Controleer ze!</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Schrijven van de instellingen mislukt!</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>&quot;%1&quot; is geopend in een ander venster. Sluit eerst dat venster of sla op onder een andere naam.</translation>
     </message>
 </context>
 <context>
@@ -271,16 +456,16 @@ Installeer CPS opnieuw.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Fout: geen gegevens over het helpbestand in de configuratie gevonden!</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Fout: het helpbestand is niet gevonden!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Fout: de indeling van het helpbestand is ongeldig!</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Fout: geen gegevens over het helpbestand in de instellingen gevonden!</translation>
     </message>
 </context>
 <context>
@@ -320,6 +505,41 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Search results</source>
         <translation>Zoekresultaten</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Scroll Lock</translation>
     </message>
 </context>
 <context>
@@ -563,6 +783,10 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Werkbalk</translation>
+    </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Geselecteerde &amp;kanalen bewerken...</translation>
     </message>
     <message>
         <source>Restore Radio &amp;Backup...</source>
@@ -820,6 +1044,14 @@ Installeer CPS opnieuw.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Het rapport kon niet naar &quot;%1&quot; worden geschreven.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Het rapport kan hier niet worden getoond: de browserbibliotheek ontbreekt.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Het rapport kon niet worden afgedrukt.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -875,6 +1107,96 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Opstartscherm</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Nog geen profiel geopend.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Startpagina</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Nieuw profiel</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Een nieuw profiel op basis van de sjabloon van een model</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Profiel openen</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Een profielbestand (.kv9) op deze computer</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Uit portofoon lezen</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Het profiel van de portofoon aan de kabel</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>&amp;Recente profielen</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Recente profielen</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Enter opent het geselecteerde profiel</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>ontbreekt</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>onbekend model</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Kabel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>&amp;Supportbestand maken...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Slaat de versies, kabel, portofoon, instellingen en radiotraces op voor de leverancier</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Supportbestand maken</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Supportbestanden (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Het geopende profiel aan het supportbestand toevoegen? Het codeplug-wachtwoord wordt weggelaten.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Het supportbestand is opgeslagen als &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Kan het supportbestand &apos;%1&apos; niet opslaan: %2</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1293,167 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Positie %1: het model heeft geen ruimte voor meer kanalen; de rij wordt niet geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>Positie %1 wordt kanaal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz staat hoogstens 2 W toe: alleen met laag vermogen toegevoegd.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz wordt alleen als 12,5 KHz toegevoegd: het model staat geen bredere kanalen toe.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz wordt als item %2 aan de RF-frequentietabel toegevoegd.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: de frequentie staat alleen %2 toe.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Deze portofoon kan %1 niet gebruiken: het kanaal krijgt geen code.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Kanaal %1 wordt toegevoegd.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Kanaal %1 blijft ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Kanaal %1 wijzigt: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>De naam &quot;%1&quot; wordt ingekort tot &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Dit model heeft geen repeater: het kanaal zendt op zijn ontvangstfrequentie.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Dit model heeft geen vermogenskeuze: het vermogen wordt niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>Vermogen %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Dit model zendt met zijn ontvangstcode: %1 wordt niet verzonden.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>geen code</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Regel %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanalen importeren</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>Positie %1 staat al op regel %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>de rij eindigt vóór deze kolom.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>een frequentie is nodig.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; is geen frequentie in MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; is geen toon in Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; is geen DCS-code (octaal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Kolom %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; is geen polariteit (NN, NR, RN of RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; is geen kruismodus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; is geen toonmodus (Tone, TSQL, DTCS of Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; is geen vermogen in watt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; is geen duplex (leeg, +, - of split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>de zendfrequentie valt buiten de grenzen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; is niet %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; is geen kanaalnummer (1 of meer).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; is geen modus van deze portofoon (FM of NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; is geen stap in kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>een overslaanteken voor scannen (leeg of S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Dit is geen kanaallijst: de eerste regel moet een kop zijn die de kolommen noemt, minstens Location en Frequency, zoals
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Het bestand heeft meer dan %1 rijen.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Regel %1: een aanhalingsteken wordt niet gesloten.</translation>
+    </message>
+</context>
+<context>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
@@ -1000,8 +1483,8 @@ Installeer CPS opnieuw.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Ernstige configuratiefout, de toepassing wordt gesloten!</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Ernstige fout in de instellingen, de toepassing wordt gesloten!</translation>
     </message>
 </context>
 <context>
@@ -1528,11 +2011,58 @@ Installeer CPS opnieuw.</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>PL-fase-omkering</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Alternatief batterijtype</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Vermogen</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL ontvangen</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL zenden</translation>
+    </message>
+</context>
+<context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: de RF-frequentietabel heeft zo&apos;n rij niet.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: het profiel heeft zo&apos;n veld niet.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: het kanaal is uitgeschakeld; alleen zijn disable_channel=0 wijzigt het.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: deze portofoon neemt codes tot %2 aan.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 wordt samen met %2 in dezelfde wijziging ingesteld.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 is geen veld van het profiel.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 heeft het nummer van zijn element nodig, geteld vanaf 1.</translation>
     </message>
 </context>
 <context>
@@ -1588,6 +2118,10 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Opslaan van &quot;%1&quot; mislukt: %2</translation>
+    </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Uit de portofoon lezen</translation>
     </message>
 </context>
 <context>
@@ -1682,6 +2216,37 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>geen wijziging: de portofoon of de sjabloon bepaalt het</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 of 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>een getal van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>een van %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>een tekst van ten hoogste %1 tekens</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 cijfers of niets</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 neemt %2 aan.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
@@ -1698,6 +2263,14 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>De codeplugversies van CPS en profiel zijn niet compatibel! Werk CPS bij.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Het bestand &quot;%1&quot; kan niet worden geopend: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Het profiel bevat een waarde die de CPS niet kan instellen: %1 is &quot;%2&quot;, terwijl %3 kan worden gekozen. Corrigeer het bestand.</translation>
     </message>
 </context>
 <context>
@@ -1835,14 +2408,6 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>%1 KHz</source>
         <translation>%1 kHz</translation>
-    </message>
-    <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
@@ -2186,7 +2751,7 @@ Installeer CPS opnieuw.</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>PL-fase-omkering</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
@@ -2404,6 +2969,29 @@ Installeer CPS opnieuw.</translation>
         <source>Failed to generate report.</source>
         <translation>Rapport genereren mislukt.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(standaard)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Het e-mailprogramma xdg-email is mislukt met afsluitstatus %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Te groot: %1 bytes, terwijl er ten hoogste %2 worden gelezen</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Beschadigd: UTF-16-tekst met een oneven aantal bytes</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>
@@ -2577,6 +3165,24 @@ Verwijder CPS en installeer het opnieuw.</translation>
 Please reinstall CPS.</source>
         <translation>Enkele bestanden die CPS nodig heeft, ontbreken.
 Installeer CPS opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>het archief kon niet worden gemaakt</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Laag</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoog</translation>
     </message>
 </context>
 </TS>

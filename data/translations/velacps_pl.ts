@@ -91,6 +91,173 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Edytuj wybrane kanały (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>bez zmian</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Edytuj wybrane kanały</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Zamień</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Znajdź:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Zamień na:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Szukaj w:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Kolumna</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Teraz</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Będzie</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Znajdź</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Zamień &amp;wszystko</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(brak takiej wartości)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Dodano</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Zmieniono</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Bez zmian</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Dostosowano</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Utracono</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Odrzucono</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importuj kanały</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>Odrzucone wiersze: %1; nie zostaną zaimportowane.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nic się nie zmieni, dopóki nie wybierzesz Importuj.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Wiersz</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Co</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importuj</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Nie można odczytać pliku &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Eksportuj kanały</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Nie udało się zapisać &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Zmień %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Kanał %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanały</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Wypełnij w dół %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -126,6 +293,17 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importuj CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Eksportuj CSV...</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -151,10 +329,6 @@ Zainstaluj CPS ponownie.</translation>
         <translation>Błąd: nie udało się wczytać danych dealera.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Dane dealera w konfiguracji są za długie dla tego okna. Sprawdź je!</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Dane dealera</translation>
     </message>
@@ -175,8 +349,19 @@ Zainstaluj CPS ponownie.</translation>
         <translation>&amp;Anuluj</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Nie udało się zapisać konfiguracji!</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Dane dealera w ustawieniach są za długie dla tego okna. Sprawdź je!</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Nie udało się zapisać ustawień!</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>„%1” jest otwarty w innym oknie. Najpierw zamknij to okno lub zapisz pod inną nazwą.</translation>
     </message>
 </context>
 <context>
@@ -271,16 +456,16 @@ Zainstaluj CPS ponownie.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Błąd: w konfiguracji brak informacji o pliku pomocy!</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Błąd: nie znaleziono pliku pomocy!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Błąd: nieprawidłowy format pliku pomocy!</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Błąd: w ustawieniach brak informacji o pliku pomocy!</translation>
     </message>
 </context>
 <context>
@@ -320,6 +505,41 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Search results</source>
         <translation>Wyniki wyszukiwania</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Scroll Lock</translation>
     </message>
 </context>
 <context>
@@ -442,11 +662,11 @@ Zainstaluj CPS ponownie.</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation>&amp;Zapisz</translation>
+        <translation>&amp;Wgraj do radiotelefonu</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation>Zapisz</translation>
+        <translation>Wgraj</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
@@ -563,6 +783,10 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Pasek narzędzi</translation>
+    </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Edytuj wybrane &amp;kanały...</translation>
     </message>
     <message>
         <source>Restore Radio &amp;Backup...</source>
@@ -821,6 +1045,14 @@ Zainstaluj CPS ponownie.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Nie udało się zapisać raportu w „%1”.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Nie można tu wyświetlić raportu: brak biblioteki przeglądarki.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Nie udało się wydrukować raportu.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -876,6 +1108,96 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Ekran startowy</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Nie otwarto jeszcze żadnego profilu.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Strona startowa</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Nowy profil</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Nowy profil z szablonu modelu</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Otwórz profil</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Plik profilu (.kv9) na tym komputerze</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Odczytaj z radiotelefonu</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Profil radiotelefonu podłączonego do kabla</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>&amp;Ostatnie profile</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Ostatnie profile</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Enter otwiera zaznaczony profil</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>brak pliku</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>nieznany model</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Kabel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Utwórz plik dla &amp;wsparcia...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Zapisuje wersje, kabel, radiotelefon, ustawienia i zapisy transmisji dla dostawcy</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Utwórz plik dla wsparcia</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Pliki dla wsparcia (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Dodać otwarty profil do pliku dla wsparcia? Hasło codeplugu zostanie pominięte.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Plik dla wsparcia zapisano jako „%1”.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Nie można zapisać pliku dla wsparcia „%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1294,167 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Pozycja %1: model nie ma miejsca na więcej kanałów; wiersz nie zostanie zaimportowany.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>Pozycja %1 staje się kanałem %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz dopuszcza najwyżej 2 W: dodana tylko z niską mocą.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz zostaje dodana tylko jako 12,5 KHz: model nie dopuszcza szerszych kanałów.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz zostaje dodana do tabeli częstotliwości RF jako pozycja %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: częstotliwość dopuszcza tylko %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>To radio nie może używać %1: kanał nie otrzyma kodu.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Kanał %1 zostaje dodany.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Kanał %1 bez zmian.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Kanał %1 zmienia się: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Nazwa &quot;%1&quot; zostaje skrócona do &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Ten model nie ma przemiennika: kanał nadaje na swojej częstotliwości odbioru.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Ten model nie ma wyboru mocy: moc nie zostaje zmieniona.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>Moc %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Ten model nadaje ze swoim kodem odbioru: %1 nie jest wysyłany.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>brak kodu</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importuj kanały</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>Pozycja %1 jest już w wierszu %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>wiersz kończy się przed tą kolumną.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>potrzebna jest częstotliwość.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; nie jest częstotliwością w MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; nie jest tonem w Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; nie jest kodem DCS (ósemkowym).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Kolumna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; nie jest polaryzacją (NN, NR, RN lub RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; nie jest trybem krzyżowym.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; nie jest trybem tonu (Tone, TSQL, DTCS lub Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; nie jest mocą w watach.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; nie jest dupleksem (puste, +, - lub split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>częstotliwość nadawania jest poza zakresem.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; nie jest %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; nie jest numerem kanału (1 lub więcej).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; nie jest trybem tego radia (FM lub NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; nie jest krokiem w kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>znacznik pominięcia skanowania (puste lub S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>To nie jest lista kanałów: pierwszy wiersz musi być nagłówkiem z nazwami kolumn, co najmniej Location i Frequency, na przykład
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>Plik ma więcej niż %1 wierszy.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Wiersz %1: cudzysłów nie jest zamknięty.</translation>
+    </message>
+</context>
+<context>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
@@ -1001,8 +1484,8 @@ Zainstaluj CPS ponownie.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Krytyczny błąd konfiguracji, aplikacja zostanie zamknięta!</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Krytyczny błąd ustawień, aplikacja zostanie zamknięta!</translation>
     </message>
 </context>
 <context>
@@ -1529,11 +2012,58 @@ Zainstaluj CPS ponownie.</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>Odwrócenie fazy PL</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Alternatywny typ baterii</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Moc</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL odbioru</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL nadawania</translation>
+    </message>
+</context>
+<context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: tabela częstotliwości RF nie ma takiego wiersza.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: profil nie ma takiego pola.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: kanał jest wyłączony; zmienia go tylko jego disable_channel=0.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: ten radiotelefon przyjmuje kody do %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 ustawia się razem z %2 w tej samej zmianie.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 nie jest polem profilu.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 wymaga numeru swojego elementu, liczonego od 1.</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +2119,10 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Nie udało się zapisać „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Odczyt z radiotelefonu</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +2217,37 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>bez zmiany: ustala to radiotelefon lub szablon</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 lub 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>liczbę od %1 do %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>jedną z wartości %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>tekst o długości co najwyżej %1 znaków</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 cyfry lub nic</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 przyjmuje %2.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
@@ -1699,6 +2264,14 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Wersje codeplugu CPS i profilu są niezgodne! Zaktualizuj CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Nie można otworzyć pliku „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Profil zawiera wartość, której CPS nie może ustawić: %1 ma wartość „%2”, a można wybrać %3. Popraw plik.</translation>
     </message>
 </context>
 <context>
@@ -1836,14 +2409,6 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>%1 KHz</source>
         <translation>%1 kHz</translation>
-    </message>
-    <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
@@ -2187,7 +2752,7 @@ Zainstaluj CPS ponownie.</translation>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>Odwrócenie fazy PL</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
@@ -2405,6 +2970,29 @@ Zainstaluj CPS ponownie.</translation>
         <source>Failed to generate report.</source>
         <translation>Nie udało się wygenerować raportu.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(domyślnie)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Program pocztowy xdg-email zakończył się błędem (kod wyjścia %1).</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>To nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Za duży: %1 bajtów, a odczytywanych jest najwyżej %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Uszkodzony: tekst UTF-16 o nieparzystej liczbie bajtów</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>
@@ -2578,6 +3166,24 @@ Odinstaluj i ponownie zainstaluj CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Brak niektórych plików potrzebnych do działania CPS.
 Zainstaluj CPS ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>nie udało się utworzyć archiwum</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Niska</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Wysoka</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,173 @@ Volte a instalar o CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Editar canais selecionados (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inalterado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Editar canais selecionados</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Localizar:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Substituir por:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Procurar em:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Coluna</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Passa a</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Localizar</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Substituir &amp;tudo</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(não existe esse valor)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Adicionado</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Alterado</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Inalterado</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Adaptado</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdido</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Recusado</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Ficheiros CSV (*.csv);;Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canais</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 linha(s) recusada(s) que não será(ão) importada(s).</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Nada muda até escolher Importar.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>O quê</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Não é possível ler o ficheiro &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Exportar canais</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Falha ao guardar &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Alterar %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Canal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Preencher para baixo %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -126,6 +293,17 @@ Volte a instalar o CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importar CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -151,10 +329,6 @@ Volte a instalar o CPS.</translation>
         <translation>Erro: não foi possível carregar as informações do revendedor.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>As informações do revendedor guardadas no registo são demasiado longas para a caixa de diálogo. Verifique-as.</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Informações do revendedor</translation>
     </message>
@@ -175,8 +349,19 @@ Volte a instalar o CPS.</translation>
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Não foi possível escrever no registo.</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>As informações do revendedor guardadas nas definições são demasiado longas para a caixa de diálogo. Verifique-as.</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Não foi possível escrever as definições.</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>&quot;%1&quot; está aberto noutra janela. Feche primeiro essa janela ou guarde com outro nome.</translation>
     </message>
 </context>
 <context>
@@ -271,16 +456,16 @@ Volte a instalar o CPS.</translation>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Erro: não foram encontradas as informações do ficheiro de ajuda no registo.</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Erro: não foi encontrado o ficheiro de ajuda.</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Erro: o formato do ficheiro de ajuda é inválido.</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Erro: não foram encontradas as informações do ficheiro de ajuda nas definições.</translation>
     </message>
 </context>
 <context>
@@ -320,6 +505,41 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>Search results</source>
         <translation>Resultados da pesquisa</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAI</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Bloqueio de maiúsculas</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Bloqueio numérico</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DESL</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Bloqueio de deslocamento</translation>
     </message>
 </context>
 <context>
@@ -563,6 +783,10 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Editar &amp;canais selecionados...</translation>
     </message>
     <message>
         <source>Restore Radio &amp;Backup...</source>
@@ -820,6 +1044,14 @@ Volte a instalar o CPS.</translation>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Não foi possível escrever o relatório em &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Não é possível mostrar o relatório aqui: falta a biblioteca do navegador.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Não foi possível imprimir o relatório.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -875,6 +1107,96 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>Splash screen</source>
         <translation>Ecrã inicial</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Ainda não foi aberto nenhum perfil.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Página inicial</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Novo perfil</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Um novo perfil a partir do modelo de um rádio</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Abrir perfil</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Um ficheiro de perfil (.kv9) neste computador</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Ler do rádio</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>O perfil do rádio ligado ao cabo</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>Perfis &amp;recentes</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Perfis recentes</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Enter abre o perfil selecionado</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>em falta</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>modelo desconhecido</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Cabo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Criar ficheiro de &amp;suporte...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Guarda as versões, o cabo, o rádio, as definições e os registos de rádio para o fornecedor</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Criar ficheiro de suporte</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Ficheiros de suporte (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Adicionar o perfil aberto ao ficheiro de suporte? A palavra-passe do codeplug é omitida.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>O ficheiro de suporte foi guardado como &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Não é possível guardar o ficheiro de suporte &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1293,167 @@ Volte a instalar o CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Posição %1: o modelo não tem espaço para mais canais; a linha não é importada.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>A posição %1 passa a ser o canal %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz permite no máximo 2 W: é adicionada só com potência baixa.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz é adicionada só com 12,5 KHz: o modelo não permite canais mais largos.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz é adicionada à tabela de frequências RF como entrada %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: a frequência só permite %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Este rádio não pode usar %1: o canal fica sem código.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>O canal %1 é adicionado.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>O canal %1 não muda.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>O canal %1 muda: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>O nome &quot;%1&quot; é encurtado para &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>Este modelo não tem repetidor: o canal transmite na sua frequência de receção.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>Este modelo não permite escolher a potência: a potência não muda.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>A potência %1 passa a %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Este modelo transmite com o seu código de receção: %1 não é enviado.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>sem código</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Importar canais</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>A posição %1 já está na linha %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>a linha termina antes desta coluna.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>é necessária uma frequência.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; não é uma frequência em MHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; não é um tom em Hz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; não é um código DCS (octal).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Coluna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; não é uma polaridade (NN, NR, RN ou RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; não é um modo cruzado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; não é um modo de tom (Tone, TSQL, DTCS ou Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; não é uma potência em watts.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; não é um duplex (vazio, +, - ou split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>a frequência de transmissão está fora dos limites.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; não é %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; não é um número de canal (1 ou mais).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; não é um modo deste rádio (FM ou NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; não é um passo em kHz.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>uma marca de exclusão da busca (vazia ou S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Isto não é uma lista de canais: a primeira linha tem de ser um cabeçalho que nomeie as colunas, pelo menos Location e Frequency, como
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>O ficheiro tem mais de %1 linhas.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Linha %1: umas aspas não estão fechadas.</translation>
+    </message>
+</context>
+<context>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
@@ -1000,23 +1483,23 @@ Volte a instalar o CPS.</translation>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Erro fatal do registo. A aplicação vai ser fechada.</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Erro fatal das definições. A aplicação vai ser fechada.</translation>
     </message>
 </context>
 <context>
     <name>Editors</name>
     <message>
         <source>Low</source>
-        <translation>Baixa</translation>
+        <translation>Baixo</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Média</translation>
+        <translation>Médio</translation>
     </message>
     <message>
         <source>High</source>
-        <translation>Alta</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -1276,7 +1759,7 @@ Volte a instalar o CPS.</translation>
     </message>
     <message>
         <source>The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.</source>
-        <translation>O código PL introduzido é inválido. O intervalo válido é: 67.0 - 255.0 Hz.</translation>
+        <translation>O código PL introduzido é inválido. O intervalo válido é: 67,0 - 255,0 Hz.</translation>
     </message>
     <message>
         <source>Customized DPL</source>
@@ -1534,6 +2017,53 @@ Volte a instalar o CPS.</translation>
         <source>Alternate Battery Selection</source>
         <translation>Seleção de bateria alternativa</translation>
     </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potência</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL de receção</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL de transmissão</translation>
+    </message>
+</context>
+<context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: a tabela de frequências de RF não tem essa linha.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: o perfil não tem esse campo.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: o canal está desativado; só o seu disable_channel=0 o altera.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: este rádio aceita códigos até %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 é definido juntamente com %2 na mesma alteração.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 não é um campo do perfil.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 precisa do número do seu elemento, contado a partir de 1.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1588,6 +2118,10 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Não foi possível guardar &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Leitura do rádio</translation>
     </message>
 </context>
 <context>
@@ -1682,6 +2216,37 @@ Volte a instalar o CPS.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>sem alteração: é fixado pelo rádio ou pelo modelo</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 ou 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>um número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>um de %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>um texto de no máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 dígitos ou nada</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 aceita %2.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
@@ -1698,6 +2263,14 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>As versões de codeplug do CPS e do perfil são incompatíveis. Atualize o CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Não é possível abrir o ficheiro &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>O perfil contém um valor que o CPS não pode definir: %1 é &quot;%2&quot;, quando se pode escolher %3. Corrija o ficheiro.</translation>
     </message>
 </context>
 <context>
@@ -1835,14 +2408,6 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>%1 KHz</source>
         <translation>%1 kHz</translation>
-    </message>
-    <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
@@ -2082,7 +2647,7 @@ Volte a instalar o CPS.</translation>
     </message>
     <message>
         <source>High</source>
-        <translation>Alta</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>iVOX Level</source>
@@ -2106,7 +2671,7 @@ Volte a instalar o CPS.</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation>Baixa</translation>
+        <translation>Baixo</translation>
     </message>
     <message>
         <source>Maximum Channel</source>
@@ -2114,7 +2679,7 @@ Volte a instalar o CPS.</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Média</translation>
+        <translation>Médio</translation>
     </message>
     <message>
         <source>MHz</source>
@@ -2404,6 +2969,29 @@ Volte a instalar o CPS.</translation>
         <source>Failed to generate report.</source>
         <translation>Não foi possível gerar o relatório.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(predefinido)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>O programa de correio eletrónico xdg-email falhou com o código de saída %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Demasiado grande: %1 bytes, quando se leem no máximo %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Danificado: texto UTF-16 com um número ímpar de bytes</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>
@@ -2472,7 +3060,7 @@ Linha: %1
     </message>
     <message>
         <source>A customized PL tone must be from 67.0 to 255.0 Hz.</source>
-        <translation>Um tom PL personalizado tem de estar entre 67.0 e 255.0 Hz.</translation>
+        <translation>Um tom PL personalizado tem de estar entre 67,0 e 255,0 Hz.</translation>
     </message>
     <message>
         <source>A customized DPL code must be an octal code from 001 to 777.</source>
@@ -2532,7 +3120,7 @@ Linha: %1
     </message>
     <message>
         <source>25 KHz channel spacing is not permitted in this radio&apos;s region. Please select &quot;12.5 KHz only&quot;.</source>
-        <translation>O espaçamento entre canais de 25 kHz não é permitido na região deste rádio. Selecione &quot;Apenas 12.5 kHz&quot;.</translation>
+        <translation>O espaçamento entre canais de 25 kHz não é permitido na região deste rádio. Selecione &quot;Apenas 12,5 kHz&quot;.</translation>
     </message>
     <message>
         <source>The frequency, bandwidth, power level or compander value is not valid.</source>
@@ -2577,6 +3165,24 @@ Desinstale e volte a instalar o CPS.</translation>
 Please reinstall CPS.</source>
         <translation>Faltam alguns ficheiros necessários ao CPS.
 Volte a instalar o CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>não foi possível criar o arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Baixa</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
     </message>
 </context>
 </TS>

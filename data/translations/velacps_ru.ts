@@ -91,6 +91,173 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>Изменить выбранные каналы (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>без изменений</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>Изменить выбранные каналы</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Найти:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Заменить на:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Искать в:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Столбец</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Станет</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Найти</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Заменить &amp;все</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(нет такого значения)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>Добавлено</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Изменено</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Без изменений</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>Адаптировано</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Потеряно</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Отклонено</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Импорт каналов</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>Отклонено строк: %1; они не будут импортированы.</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>Ничего не изменится, пока вы не выберете «Импорт».</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Строка</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Что</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Импорт</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не удаётся прочитать файл &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>Экспорт каналов</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>Не удалось сохранить &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>Изменить %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>Канал %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>Заполнить вниз: %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -126,6 +293,17 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Импорт CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Экспорт CSV...</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -151,10 +329,6 @@ Please reinstall CPS.</source>
         <translation>Ошибка: не удалось загрузить сведения о дилере.</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>Сведения о дилере в конфигурации слишком длинные для этого окна. Проверьте их!</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>Сведения о дилере</translation>
     </message>
@@ -175,8 +349,19 @@ Please reinstall CPS.</source>
         <translation>О&amp;тмена</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>Не удалось записать конфигурацию!</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>Сведения о дилере в настройках слишком длинные для этого окна. Проверьте их!</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>Не удалось записать настройки!</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>«%1» открыт в другом окне. Сначала закройте это окно или сохраните под другим именем.</translation>
     </message>
 </context>
 <context>
@@ -271,16 +456,16 @@ Please reinstall CPS.</source>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>Ошибка: сведения о файле справки в конфигурации не найдены!</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>Ошибка: файл справки не найден!</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>Ошибка: недопустимый формат файла справки!</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>Ошибка: сведения о файле справки в настройках не найдены!</translation>
     </message>
 </context>
 <context>
@@ -320,6 +505,41 @@ Please reinstall CPS.</source>
     <message>
         <source>Search results</source>
         <translation>Результаты поиска</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Scroll Lock</translation>
     </message>
 </context>
 <context>
@@ -563,6 +783,10 @@ Please reinstall CPS.</source>
     <message>
         <source>Toolbar</source>
         <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>Изменить выбранные &amp;каналы...</translation>
     </message>
     <message>
         <source>Restore Radio &amp;Backup...</source>
@@ -821,6 +1045,14 @@ Please reinstall CPS.</source>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>Не удалось записать отчёт в «%1».</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>Отчёт не может быть показан здесь: отсутствует библиотека браузера.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Не удалось напечатать отчёт.</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -876,6 +1108,96 @@ Please reinstall CPS.</source>
     <message>
         <source>Splash screen</source>
         <translation>Заставка</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>Ещё не открыт ни один профиль.</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Начальная страница</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Новый профиль</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>Новый профиль из шаблона модели</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Открыть профиль</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>Файл профиля (.kv9) на этом компьютере</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Считать с радиостанции</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>Профиль радиостанции, подключённой к кабелю</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>&amp;Последние профили</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>Последние профили</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>Enter открывает выбранный профиль</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>отсутствует</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>неизвестная модель</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>Кабель: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>Создать файл для &amp;поддержки...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>Сохраняет версии, кабель, радиостанцию, настройки и журналы обмена для поставщика</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>Создать файл для поддержки</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>Файлы для поддержки (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>Добавить открытый профиль в файл для поддержки? Пароль кодплага в него не попадёт.</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>Файл для поддержки сохранён как «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>Не удаётся сохранить файл для поддержки «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1294,167 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>Позиция %1: в модели нет места для новых каналов; строка не импортируется.</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>Позиция %1 становится каналом %2.</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 МГц допускает не более 2 Вт: добавлена только с низкой мощностью.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 МГц добавлена только как 12,5 кГц: модель не допускает более широких каналов.</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 МГц добавлена в таблицу радиочастот как запись %2.</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1: частота допускает только %2.</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>Эта радиостанция не может использовать %1: канал остаётся без кода.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>Канал %1 добавлен.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>Канал %1 не изменён.</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>Канал %1 изменяется: %2.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>Имя &quot;%1&quot; сокращено до &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>У этой модели нет ретранслятора: канал передаёт на своей частоте приёма.</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>У этой модели нет выбора мощности: мощность не изменяется.</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>Мощность %1 становится %2.</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>Эта модель передаёт со своим кодом приёма: %1 не передаётся.</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>без кода</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Импорт каналов</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>Позиция %1 уже есть в строке %2.</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>строка заканчивается до этого столбца.</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>нужна частота.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>&quot;%1&quot; не является частотой в МГц.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>&quot;%1&quot; не является тоном в Гц.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>&quot;%1&quot; не является кодом DCS (восьмеричным).</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>Столбец %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>&quot;%1&quot; не является полярностью (NN, NR, RN или RR).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>&quot;%1&quot; не является перекрёстным режимом.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>&quot;%1&quot; не является тоновым режимом (Tone, TSQL, DTCS или Cross).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>&quot;%1&quot; не является мощностью в ваттах.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>&quot;%1&quot; не является дуплексом (пусто, +, - или split).</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>частота передачи вне допустимых границ.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>&quot;%1&quot; не является %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>&quot;%1&quot; не является номером канала (1 или больше).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>&quot;%1&quot; не является режимом этой радиостанции (FM или NFM).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>&quot;%1&quot; не является шагом в кГц.</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>отметка пропуска сканирования (пусто или S)</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>Это не список каналов: первая строка должна быть заголовком с именами столбцов, как минимум Location и Frequency, например
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>В файле больше %1 строк.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>Строка %1: кавычка не закрыта.</translation>
+    </message>
+</context>
+<context>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
@@ -1001,8 +1484,8 @@ Please reinstall CPS.</source>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>Критическая ошибка конфигурации, приложение будет закрыто!</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>Критическая ошибка настроек, приложение будет закрыто!</translation>
     </message>
 </context>
 <context>
@@ -1529,11 +2012,58 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>Обратная фаза PL</translation>
     </message>
     <message>
         <source>Alternate Battery Selection</source>
         <translation>Альтернативный тип батареи</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Мощность</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>PL/DPL приёма</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>PL/DPL передачи</translation>
+    </message>
+</context>
+<context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1: в таблице радиочастот нет такой строки.</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1: в профиле нет такого поля.</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1: канал отключён; его изменяет только disable_channel=0.</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1: эта радиостанция принимает коды до %2.</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 задаётся вместе с %2 в одном изменении.</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 не является полем профиля.</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 требует номер своего элемента, считая с 1.</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +2119,10 @@ Please reinstall CPS.</source>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>Не удалось сохранить «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>Чтение из радиостанции</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +2217,37 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>без изменений: значение задаёт радиостанция или шаблон</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 или 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>число от %1 до %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>одно из значений %1</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>текст не длиннее %1 символов</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 цифры или ничего</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 принимает %2.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
@@ -1699,6 +2264,14 @@ Please reinstall CPS.</source>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>Версии кодплага CPS и профиля несовместимы! Обновите CPS.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Невозможно открыть файл «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>Профиль содержит значение, которое CPS не может задать: %1 равно «%2», а выбрать можно %3. Исправьте файл.</translation>
     </message>
 </context>
 <context>
@@ -1836,14 +2409,6 @@ Please reinstall CPS.</source>
     <message>
         <source>%1 KHz</source>
         <translation>%1 кГц</translation>
-    </message>
-    <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
@@ -2187,7 +2752,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>PL Reverse Burst</source>
-        <translation>PL Reverse Burst</translation>
+        <translation>Обратная фаза PL</translation>
     </message>
     <message>
         <source>PL/DPL Code</source>
@@ -2405,6 +2970,29 @@ Please reinstall CPS.</source>
         <source>Failed to generate report.</source>
         <translation>Не удалось создать отчёт.</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>(по умолчанию)</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>Почтовая программа xdg-email завершилась с ошибкой (код завершения %1).</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Не обычный файл</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>Слишком большой: %1 байт, а читается не более %2</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>Повреждён: текст UTF-16 с нечётным числом байтов</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>
@@ -2578,6 +3166,24 @@ Please uninstall and re-install CPS.</source>
 Please reinstall CPS.</source>
         <translation>Отсутствуют некоторые файлы, необходимые для работы CPS.
 Переустановите CPS.</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>не удалось создать архив</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>Низкая</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокая</translation>
     </message>
 </context>
 </TS>

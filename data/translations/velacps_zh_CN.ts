@@ -91,6 +91,173 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CChannelBulkEditDialog</name>
+    <message>
+        <source>Edit Selected Channels (%1)</source>
+        <translation>编辑所选信道 (%1)</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>不变</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels</source>
+        <translation>编辑所选信道</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>查找内容:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>替换为:</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>查找范围:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>改为</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>查找(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>全部替换(&amp;A)</translation>
+    </message>
+    <message>
+        <source>(no such value)</source>
+        <translation>(无此值)</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelImportDialog</name>
+    <message>
+        <source>Added</source>
+        <translation>已添加</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>已更改</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>Adapted</source>
+        <translation>已调整</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>已丢失</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>已拒绝</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>%1 row(s) are refused and will not be imported.</source>
+        <translation>%1 行被拒绝，将不会导入。</translation>
+    </message>
+    <message>
+        <source>Nothing changes until you choose Import.</source>
+        <translation>选择“导入”之前不会有任何更改。</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详细信息</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>导出信道</translation>
+    </message>
+    <message>
+        <source>Failed to save &quot;%1&quot;: %2</source>
+        <translation>保存“%1”失败：%2</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableModel</name>
+    <message>
+        <source>Change %1</source>
+        <translation>更改 %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (%2): %3</source>
+        <translation>信道 %1 (%2)：%3</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelTableView</name>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Fill Down %1</source>
+        <translation>向下填充 %1</translation>
+    </message>
+</context>
+<context>
     <name>CChannelView</name>
     <message>
         <source>Transmit Power</source>
@@ -126,6 +293,17 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CChannelsView</name>
+    <message>
+        <source>Import CSV...</source>
+        <translation>导入 CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>导出 CSV...</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -151,10 +329,6 @@ Please reinstall CPS.</source>
         <translation>错误：加载经销商信息失败。</translation>
     </message>
     <message>
-        <source>The dealer information in the registry is too long to fit the dialog, please check it!</source>
-        <translation>注册表中的经销商信息过长，无法在对话框中显示，请检查！</translation>
-    </message>
-    <message>
         <source>Dealer Information</source>
         <translation>经销商信息</translation>
     </message>
@@ -175,8 +349,19 @@ Please reinstall CPS.</source>
         <translation>取消(&amp;C)</translation>
     </message>
     <message>
-        <source>Failed to write registry!</source>
-        <translation>写入注册表失败！</translation>
+        <source>The dealer information in the settings is too long to fit the dialog, please check it!</source>
+        <translation>设置中的经销商信息过长，无法在对话框中显示，请检查！</translation>
+    </message>
+    <message>
+        <source>Failed to write the settings!</source>
+        <translation>写入设置失败！</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentCommands</name>
+    <message>
+        <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
+        <translation>“%1”已在另一个窗口中打开。请先关闭该窗口，或以其他名称保存。</translation>
     </message>
 </context>
 <context>
@@ -271,16 +456,16 @@ Please reinstall CPS.</source>
 <context>
     <name>CHelpSystem</name>
     <message>
-        <source>Error: Can not find help file information in registry!</source>
-        <translation>错误：在注册表中找不到帮助文件信息！</translation>
-    </message>
-    <message>
         <source>Error: Can not find the help file!</source>
         <translation>错误：找不到帮助文件！</translation>
     </message>
     <message>
         <source>Error: Help File format is invalid!</source>
         <translation>错误：帮助文件格式无效！</translation>
+    </message>
+    <message>
+        <source>Error: Can not find help file information in the settings!</source>
+        <translation>错误：在设置中找不到帮助文件信息！</translation>
     </message>
 </context>
 <context>
@@ -320,6 +505,41 @@ Please reinstall CPS.</source>
     <message>
         <source>Search results</source>
         <translation>搜索结果</translation>
+    </message>
+</context>
+<context>
+    <name>CLockPanes</name>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>大写</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>大写锁定</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>数字锁定</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>滚动</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>滚动锁定</translation>
     </message>
 </context>
 <context>
@@ -563,6 +783,10 @@ Please reinstall CPS.</source>
     <message>
         <source>Toolbar</source>
         <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Edit Selected C&amp;hannels...</source>
+        <translation>编辑所选信道(&amp;H)...</translation>
     </message>
     <message>
         <source>Restore Radio &amp;Backup...</source>
@@ -819,6 +1043,14 @@ Please reinstall CPS.</source>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>无法将报告写入“%1”。</translation>
     </message>
+    <message>
+        <source>The report cannot be shown here: the browser library is missing.</source>
+        <translation>无法在此显示报告：缺少浏览器库。</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>无法打印报告。</translation>
+    </message>
 </context>
 <context>
     <name>CReportOptionDlg</name>
@@ -874,6 +1106,96 @@ Please reinstall CPS.</source>
     <message>
         <source>Splash screen</source>
         <translation>启动画面</translation>
+    </message>
+</context>
+<context>
+    <name>CStartPage</name>
+    <message>
+        <source>No profile opened yet.</source>
+        <translation>尚未打开任何配置文件。</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>起始页</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>新建配置文件</translation>
+    </message>
+    <message>
+        <source>A new profile from a model&apos;s template</source>
+        <translation>根据机型模板新建配置文件</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>A profile file (.kv9) on this computer</source>
+        <translation>此计算机上的配置文件 (.kv9)</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>从对讲机读频</translation>
+    </message>
+    <message>
+        <source>The profile of the radio on the cable</source>
+        <translation>连接在写频线上的对讲机的配置文件</translation>
+    </message>
+    <message>
+        <source>&amp;Recent profiles</source>
+        <translation>最近的配置文件(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>最近的配置文件</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected profile</source>
+        <translation>按 Enter 打开选中的配置文件</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>缺失</translation>
+    </message>
+    <message>
+        <source>unknown model</source>
+        <translation>未知机型</translation>
+    </message>
+    <message>
+        <source>Cable: %1</source>
+        <translation>写频线：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSupportFileCommand</name>
+    <message>
+        <source>Create &amp;Support File...</source>
+        <translation>创建支持文件(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Saves the versions, cable, radio, settings and radio traces for the supplier</source>
+        <translation>为供应商保存版本、写频线、对讲机、设置和通信记录</translation>
+    </message>
+    <message>
+        <source>Create Support File</source>
+        <translation>创建支持文件</translation>
+    </message>
+    <message>
+        <source>Support files (*.tar.gz)</source>
+        <translation>支持文件 (*.tar.gz)</translation>
+    </message>
+    <message>
+        <source>Add the open profile to the support file? Its codeplug password is left out.</source>
+        <translation>将打开的配置文件加入支持文件？其中的写频密码不会包含在内。</translation>
+    </message>
+    <message>
+        <source>The support file has been saved as &quot;%1&quot;.</source>
+        <translation>支持文件已保存为“%1”。</translation>
+    </message>
+    <message>
+        <source>Cannot save the support file &quot;%1&quot;: %2</source>
+        <translation>无法保存支持文件“%1”：%2</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1292,167 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>Location %1: the model has no room for more channels; the row is not imported.</source>
+        <translation>位置 %1：该型号没有空间容纳更多信道；此行不导入。</translation>
+    </message>
+    <message>
+        <source>Location %1 becomes channel %2.</source>
+        <translation>位置 %1 成为信道 %2。</translation>
+    </message>
+    <message>
+        <source>%1 MHz allows 2 W at most: it is added with low power only.</source>
+        <translation>%1 MHz 最多允许 2 W：仅以低功率添加。</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added as 12.5 kHz only: the model allows no wider channels.</source>
+        <translation>%1 MHz 仅以 12.5 KHz 添加：该型号不允许更宽的信道。</translation>
+    </message>
+    <message>
+        <source>%1 MHz is added to the RF frequency table as entry %2.</source>
+        <translation>%1 MHz 作为第 %2 项添加到射频频率表。</translation>
+    </message>
+    <message>
+        <source>%1: the frequency allows only %2.</source>
+        <translation>%1：该频率仅允许 %2。</translation>
+    </message>
+    <message>
+        <source>This radio cannot use %1: the channel gets no code.</source>
+        <translation>此对讲机无法使用 %1：信道不设代码。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is added.</source>
+        <translation>已添加信道 %1。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is unchanged.</source>
+        <translation>信道 %1 未更改。</translation>
+    </message>
+    <message>
+        <source>Channel %1 changes: %2.</source>
+        <translation>信道 %1 更改：%2。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is cut to &quot;%2&quot;.</source>
+        <translation>名称“%1”被截短为“%2”。</translation>
+    </message>
+    <message>
+        <source>This model has no repeater: the channel transmits on its receive frequency.</source>
+        <translation>此型号没有中继功能：信道在其接收频率上发射。</translation>
+    </message>
+    <message>
+        <source>This model has no power choice: the power is not changed.</source>
+        <translation>此型号不能选择功率：功率不变。</translation>
+    </message>
+    <message>
+        <source>Power %1 becomes %2.</source>
+        <translation>功率 %1 改为 %2。</translation>
+    </message>
+    <message>
+        <source>This model transmits with its receive code: %1 is not sent.</source>
+        <translation>此型号使用接收代码发射：不发送 %1。</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>无代码</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>Location %1 is already on line %2.</source>
+        <translation>位置 %1 已在第 %2 行。</translation>
+    </message>
+    <message>
+        <source>the row ends before this column.</source>
+        <translation>该行在此列之前结束。</translation>
+    </message>
+    <message>
+        <source>a frequency is needed.</source>
+        <translation>需要一个频率。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency in MHz.</source>
+        <translation>“%1”不是以 MHz 为单位的频率。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone in Hz.</source>
+        <translation>“%1”不是以 Hz 为单位的亚音。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DCS code (octal).</source>
+        <translation>“%1”不是 DCS 代码（八进制）。</translation>
+    </message>
+    <message>
+        <source>Column %1 (%2): %3</source>
+        <translation>第 %1 列 (%2)：%3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a polarity (NN, NR, RN or RR).</source>
+        <translation>“%1”不是极性（NN、NR、RN 或 RR）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cross mode.</source>
+        <translation>“%1”不是交叉模式。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone mode (Tone, TSQL, DTCS or Cross).</source>
+        <translation>“%1”不是亚音模式（Tone、TSQL、DTCS 或 Cross）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a power in watts.</source>
+        <translation>“%1”不是以瓦为单位的功率。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a duplex (empty, +, - or split).</source>
+        <translation>“%1”不是双工方式（空、+、- 或 split）。</translation>
+    </message>
+    <message>
+        <source>the transmit frequency is out of bounds.</source>
+        <translation>发射频率超出范围。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2.</source>
+        <translation>“%1”不是%2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel number (1 or more).</source>
+        <translation>“%1”不是信道号（1 或以上）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a mode this radio has (FM or NFM).</source>
+        <translation>“%1”不是此对讲机的模式（FM 或 NFM）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a step in kHz.</source>
+        <translation>“%1”不是以 kHz 为单位的步进。</translation>
+    </message>
+    <message>
+        <source>a skip mark (empty or S)</source>
+        <translation>扫描跳过标记（空或 S）</translation>
+    </message>
+    <message>
+        <source>This is not a channel list: its first line must be a header that names the columns, at least Location and Frequency, such as
+%1</source>
+        <translation>这不是信道列表：第一行必须是列名标题，至少包含 Location 和 Frequency，例如
+%1</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>文件超过 %1 行。</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote is not closed.</source>
+        <translation>第 %1 行：引号未闭合。</translation>
+    </message>
+</context>
+<context>
     <name>CodeDisplayText</name>
     <message>
         <source>No PL/DPL code</source>
@@ -999,8 +1482,8 @@ Please reinstall CPS.</source>
 <context>
     <name>ConfigStore</name>
     <message>
-        <source>Fatal registry Error, the application will be closed!</source>
-        <translation>注册表严重错误，应用程序将关闭！</translation>
+        <source>Fatal settings error, the application will be closed!</source>
+        <translation>设置严重错误，应用程序将关闭！</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +2016,53 @@ Please reinstall CPS.</source>
         <source>Alternate Battery Selection</source>
         <translation>备用电池选择</translation>
     </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL</source>
+        <translation>接收 PL/DPL</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL</source>
+        <translation>发射 PL/DPL</translation>
+    </message>
+</context>
+<context>
+    <name>FieldAssignments</name>
+    <message>
+        <source>%1: the RF frequency table has no such row.</source>
+        <translation>%1：射频频率表中没有该行。</translation>
+    </message>
+    <message>
+        <source>%1: the profile has no such field.</source>
+        <translation>%1：配置文件中没有该字段。</translation>
+    </message>
+    <message>
+        <source>%1: the channel is disabled; only its disable_channel=0 changes it.</source>
+        <translation>%1：该信道已禁用；只有其 disable_channel=0 可以更改它。</translation>
+    </message>
+    <message>
+        <source>%1: this radio takes codes up to %2.</source>
+        <translation>%1：此电台支持的代码最多到 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is set together with %2 in the same change.</source>
+        <translation>%1 须与 %2 在同一次更改中一起设置。</translation>
+    </message>
+    <message>
+        <source>%1 is no field of the profile.</source>
+        <translation>%1 不是配置文件的字段。</translation>
+    </message>
+    <message>
+        <source>%1 needs the number of its element, counted from 1.</source>
+        <translation>%1 需要其元素的编号，从 1 开始计数。</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1587,6 +2117,10 @@ Please reinstall CPS.</source>
     <message>
         <source>Failed to save &quot;%1&quot;: %2</source>
         <translation>保存“%1”失败：%2</translation>
+    </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>从对讲机读取</translation>
     </message>
 </context>
 <context>
@@ -1681,6 +2215,37 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>ProfileFields</name>
+    <message>
+        <source>no change: the radio or the template sets it</source>
+        <translation>不可更改：由电台或模板设定</translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation>0 或 1</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>%1 到 %2 之间的数字</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>%1 中的一个</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>最多 %1 个字符的文本</translation>
+    </message>
+    <message>
+        <source>%1 digits or nothing</source>
+        <translation>%1 位数字或空</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1 可取值为%2。</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFileCheck</name>
     <message>
         <source>The CPS does not support this profile&apos;s region.</source>
@@ -1697,6 +2262,14 @@ Please reinstall CPS.</source>
     <message>
         <source>Codeplug version of CPS and profile are incompatible! Please update your CPS.</source>
         <translation>CPS 与配置文件的 Codeplug 版本不兼容！请更新您的 CPS。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>无法打开文件“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>The profile holds a value the CPS cannot set: %1 is &quot;%2&quot;, where %3 may be chosen. Please correct the file.</source>
+        <translation>配置文件包含 CPS 无法设置的值：%1 为“%2”，可选值为 %3。请更正该文件。</translation>
     </message>
 </context>
 <context>
@@ -1834,14 +2407,6 @@ Please reinstall CPS.</source>
     <message>
         <source>%1 KHz</source>
         <translation>%1 kHz</translation>
-    </message>
-    <message>
-        <source>12.5</source>
-        <translation>12.5</translation>
-    </message>
-    <message>
-        <source>25</source>
-        <translation>25</translation>
     </message>
     <message>
         <source>Button A</source>
@@ -2403,6 +2968,29 @@ Please reinstall CPS.</source>
         <source>Failed to generate report.</source>
         <translation>生成报告失败。</translation>
     </message>
+    <message>
+        <source>(default)</source>
+        <translation>（默认）</translation>
+    </message>
+    <message>
+        <source>The e-mail program xdg-email failed with exit status %1.</source>
+        <translation>电子邮件程序 xdg-email 运行失败，退出状态为 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>Too large: %1 bytes, where at most %2 are read</source>
+        <translation>文件过大：%1 字节，最多只读取 %2 字节</translation>
+    </message>
+    <message>
+        <source>Damaged: UTF-16 text of an odd number of bytes</source>
+        <translation>文件已损坏：UTF-16 文本的字节数为奇数</translation>
+    </message>
 </context>
 <context>
     <name>ScriptHost</name>
@@ -2576,6 +3164,24 @@ Please uninstall and re-install CPS.</source>
 Please reinstall CPS.</source>
         <translation>CPS 所需的部分文件不可用。
 请重新安装 CPS。</translation>
+    </message>
+</context>
+<context>
+    <name>SupportBundle</name>
+    <message>
+        <source>the archive could not be made</source>
+        <translation>无法创建压缩包</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitPower</name>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
     </message>
 </context>
 </TS>

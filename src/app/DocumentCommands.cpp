@@ -2,6 +2,7 @@
 
 #include "ProfileWindow.h"
 #include "VelaCPSDoc.h"
+#include "base/MessageReporter.h"
 #include "document/ProfileFileCheck.h"
 #include "settings/ProductContext.h"
 
@@ -21,11 +22,30 @@ CDocumentCommands::CDocumentCommands(
 std::unique_ptr<CVelaCPSDoc> CDocumentCommands::makeDocument()
 {
     auto document = std::make_unique<CVelaCPSDoc>(m_context, m_untitledCount + 1);
-    document->setSavePathChooser([this](const QString &suggested) {
-        return m_dialogs.chooseSavePath ? m_dialogs.chooseSavePath(suggested) : QString();
+    document->setSavePathChooser([this, saving = document.get()](const QString &suggested) {
+        const QString chosen = m_dialogs.chooseSavePath ? m_dialogs.chooseSavePath(suggested) : QString();
+        if (chosen.isEmpty() || !isOpenElsewhere(chosen, saving))
+            return chosen;
+        // Saving over it would silently lose what that window holds.
+        showMessage(tr("\"%1\" is open in another window. Close that window first, or save under another "
+                       "name.")
+                        .arg(QFileInfo(chosen).fileName()),
+            MsgStyle::IconWarning);
+        return QString();
     });
     connect(document.get(), &CVelaCPSDoc::pathChanged, this, &CDocumentCommands::remember);
     return document;
+}
+
+bool CDocumentCommands::isOpenElsewhere(const QString &path, const CVelaCPSDoc *saving) const
+{
+    const QFileInfo target(path);
+    for (CProfileWindow *window : windows()) {
+        const QString open = window->document().path();
+        if (&window->document() != saving && !open.isEmpty() && QFileInfo(open) == target)
+            return true;
+    }
+    return false;
 }
 
 CProfileWindow *CDocumentCommands::show(std::unique_ptr<CVelaCPSDoc> document)

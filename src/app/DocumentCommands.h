@@ -59,6 +59,8 @@ signals:
 
 private:
     std::unique_ptr<CVelaCPSDoc> makeDocument();
+    // Whether a window other than the one of saving has the file at path.
+    bool isOpenElsewhere(const QString &path, const CVelaCPSDoc *saving) const;
     CProfileWindow *show(std::unique_ptr<CVelaCPSDoc> document);
     void remember(const QString &path);
 

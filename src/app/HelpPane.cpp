@@ -22,7 +22,8 @@ void CHelpPane::showPage(const QString &pageName)
         showBlank();
         return;
     }
-    if (source() != url)
+    // A blanked pane still names the page it showed last.
+    if (source() != url || document()->isEmpty())
         setSource(url);
 }
 

@@ -10,8 +10,9 @@ class CHelpPane : public QTextBrowser {
 public:
     explicit CHelpPane(QWidget *parent = nullptr);
 
-    // A page named by the help-page map ("channel.html"); blank when the
-    // name is empty or the help has no such page.
+    // A page named by the help-page map ("channel.html"), scrolled to the
+    // paragraph its anchor names ("channel.html#name"); blank when the name
+    // is empty or the help has no such page.
     void showPage(const QString &pageName);
     void showBlank();
 

@@ -1,7 +1,7 @@
 #include "HelpSystem.h"
 
-#include "GeneratedData.h"
 #include "base/ConfigStore.h"
+#include "base/GeneratedData.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,7 +58,7 @@ QString CHelpSystem::message(Status status)
     switch (status) {
     case Status::NotConfigured:
         return QCoreApplication::translate(
-            "CHelpSystem", "Error: Can not find help file information in registry!");
+            "CHelpSystem", "Error: Can not find help file information in the settings!");
     case Status::CollectionMissing:
         return QCoreApplication::translate("CHelpSystem", "Error: Can not find the help file!");
     case Status::CollectionUnreadable:
@@ -112,11 +112,16 @@ QUrl CHelpSystem::urlForHelpFile(const QString &fileNameFromHelpPanMap)
     if (fileNameFromHelpPanMap.isEmpty() || !helpEngine())
         return QUrl();
     // The pages sit in the collection's virtual folder under the names the
-    // help-page map uses.
-    const QUrl url = m_engine->findFile(
-        QUrl(QStringLiteral("qthelp://%1/%2/%3")
-                 .arg(m_namespace, QLatin1String(kVirtualFolder), fileNameFromHelpPanMap)));
-    return m_engine->fileData(url).isEmpty() ? QUrl() : url;
+    // help-page map uses; a paragraph's anchor follows the name after "#".
+    const QString page = fileNameFromHelpPanMap.section(QLatin1Char('#'), 0, 0);
+    const QString anchor = fileNameFromHelpPanMap.section(QLatin1Char('#'), 1);
+    QUrl url = m_engine->findFile(
+        QUrl(QStringLiteral("qthelp://%1/%2/%3").arg(m_namespace, QLatin1String(kVirtualFolder), page)));
+    if (m_engine->fileData(url).isEmpty())
+        return QUrl();
+    if (!anchor.isEmpty())
+        url.setFragment(anchor);
+    return url;
 }
 
 QUrl CHelpSystem::homeUrl()

@@ -34,8 +34,9 @@ public:
     QHelpEngineCore *engine();
     QHelpEngine *helpEngine();
 
-    // The page of the help-page map ("channel.html") in the collection;
-    // empty when there is no help or no such page.
+    // The page of the help-page map ("channel.html", or with the anchor of
+    // a control's paragraph "channel.html#name") in the collection; empty
+    // when there is no help or no such page.
     QUrl urlForHelpFile(const QString &fileNameFromHelpPanMap);
     // The configured help page itself, the start page of the help window.
     QUrl homeUrl();

@@ -18,7 +18,7 @@ CMainCommands::CMainCommands(QMainWindow *window, QUndoGroup *undoGroup)
 {
     fileNew = command({ "fileNew", tr("&New"), "new", Qt::CTRL | Qt::Key_N, tr("New") });
     fileOpen = command({ "fileOpen", tr("&Open..."), "open", Qt::CTRL | Qt::Key_O, tr("Open") });
-    fileClose = command({ "fileClose", tr("&Close") });
+    fileClose = command({ "fileClose", tr("&Close"), nullptr, Qt::CTRL | Qt::Key_F4 });
     fileSave = command({ "fileSave", tr("&Save"), "save", Qt::CTRL | Qt::Key_S, tr("Save") });
     fileSaveAs = command({ "fileSaveAs", tr("Save &As...") });
     fileExit = command({ "fileExit", tr("E&xit") });
@@ -45,6 +45,7 @@ CMainCommands::CMainCommands(QMainWindow *window, QUndoGroup *undoGroup)
     remove = command({ "editDelete", tr("&Delete"), "delete", Qt::Key_Delete, tr("Delete") });
     rename = command({ "editRename", tr("&Rename"), "rename", Qt::Key_F2 });
     dealerInfo = command({ "editDealerInfo", tr("Dealer &Info"), "dealer-info" });
+    editSelectedChannels = command({ "editSelectedChannels", tr("Edit Selected C&hannels...") });
 
     viewToolbar = command({ "viewToolbar", tr("&Toolbar") });
     viewStatusBar = command({ "viewStatusBar", tr("&Status Bar") });
@@ -156,6 +157,7 @@ QList<QAction *> CMainCommands::buildMenus(bool withProfile)
         edit->addActions({ cut, copy, paste });
         edit->addSeparator();
         edit->addActions({ remove, rename });
+        edit->addAction(editSelectedChannels);
         edit->addSeparator();
     }
     edit->addAction(dealerInfo);
@@ -178,7 +180,8 @@ QList<QAction *> CMainCommands::buildMenus(bool withProfile)
 
     if (withProfile) {
         set << report;
-        menu(tr("&Window"))->addActions({ cascade, tile });
+        windowMenu = menu(tr("&Window"));
+        windowMenu->addActions({ cascade, tile });
     }
     QMenu *help = menu(tr("&Help"));
     help->addAction(helpContents);

@@ -42,6 +42,7 @@ public:
     QList<QAction *> recentFiles;
     QAction *undo, *redo;
     QAction *add, *cut, *copy, *paste, *remove, *rename, *dealerInfo;
+    QAction *editSelectedChannels; // on the channel table of the "Channels" page
     QActionGroup *languageGroup;
     QAction *viewToolbar, *viewStatusBar, *viewHelpPane;
     QAction *read, *write, *reset, *restoreBackup, *report;
@@ -49,6 +50,8 @@ public:
     QAction *helpContents, *about;
 
     QMenu *languageMenu;
+    // Cascade and Tile; the open profiles are listed after them.
+    QMenu *windowMenu = nullptr;
     QToolBar *toolBar;
 
 signals:

@@ -8,16 +8,21 @@
 #include "FocusedTextBox.h"
 #include "HelpSystem.h"
 #include "HelpWindow.h"
+#include "LockPanes.h"
 #include "MainCommands.h"
 #include "ProfileDialogs.h"
 #include "ProfileWindow.h"
 #include "RadioCommands.h"
 #include "ReportOptionDlg.h"
+#include "StartPage.h"
+#include "SupportFileCommand.h"
 #include "VelaCPSDoc.h"
 #include "VelaCPSTreeView.h"
+#include "WindowMenu.h"
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "document/ProfileDocument.h"
+#include "editors/ChannelsView.h"
 #include "radio/CableMonitor.h"
 #include "settings/ProductContext.h"
 
@@ -26,8 +31,10 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
@@ -57,6 +64,7 @@ CMainFrame::CMainFrame(const CProductContext &context, QWidget *parent)
     , m_cablePane(new QLabel(this))
 {
     setObjectName(QStringLiteral("mainFrame"));
+    // A maximised profile window adds " - [its name]" to the title.
     setWindowTitle(AppIdentity::applicationName());
     setWindowIcon(AppIcons::application());
     setAccessibleName(AppIdentity::applicationName());
@@ -78,6 +86,7 @@ CMainFrame::CMainFrame(const CProductContext &context, QWidget *parent)
     m_cablePane->setAccessibleName(tr("Cable status"));
     m_cablePane->setText(cableText(false));
     statusBar()->addPermanentWidget(m_cablePane);
+    new CLockPanes(statusBar(), KeyboardIndicators::platformReader());
     statusBar()->showMessage(tr("Ready"));
 
     m_helpPaneShown = CConfigStore::contextHelpShown();
@@ -90,6 +99,8 @@ CMainFrame::CMainFrame(const CProductContext &context, QWidget *parent)
     m_commands->viewStatusBar->setChecked(true);
     connectCommands();
     refreshCommandStates();
+    new CStartPage(*this);
+    new CSupportFileCommand(*this);
     m_monitor->start();
 }
 
@@ -98,6 +109,7 @@ CMainFrame::~CMainFrame()
     // Closing the profile windows while the frame goes must not update it.
     disconnect(m_area, nullptr, this, nullptr);
     disconnect(qApp, nullptr, this, nullptr);
+    qApp->removeEventFilter(this);
     disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
     // An operation under way ends first, then the watch threads that post
     // to this window.
@@ -133,6 +145,11 @@ void CMainFrame::connectCommands()
             tree->renameItem();
     });
     connect(c.remove, &QAction::triggered, this, &CMainFrame::deleteCommand);
+    connect(c.editSelectedChannels, &QAction::triggered, this, [this] {
+        CProfileWindow *window = m_documents->activeWindow();
+        if (auto *channels = qobject_cast<CChannelsView *>(window ? window->frame().editor() : nullptr))
+            channels->editSelectedChannels();
+    });
     connect(c.cut, &QAction::triggered, this, [this] { CFocusedTextBox(focusedTextBoxWidget()).cut(); });
     connect(c.copy, &QAction::triggered, this, [this] { CFocusedTextBox(focusedTextBoxWidget()).copy(); });
     connect(c.paste, &QAction::triggered, this, [this] { CFocusedTextBox(focusedTextBoxWidget()).paste(); });
@@ -152,6 +169,7 @@ void CMainFrame::connectCommands()
         if (window && window->frame().CommitPendingInput())
             CReportOptionDlg::run(window->document().profile(), m_context, this);
     });
+    new CWindowMenu(c.windowMenu, m_area);
     connect(c.cascade, &QAction::triggered, m_area, &QMdiArea::cascadeSubWindows);
     connect(c.tile, &QAction::triggered, m_area, &QMdiArea::tileSubWindows);
     connect(c.helpContents, &QAction::triggered, this, &CMainFrame::showHelpContents);
@@ -159,6 +177,7 @@ void CMainFrame::connectCommands()
 
     connect(m_area, &QMdiArea::subWindowActivated, this, &CMainFrame::onActiveWindowChanged);
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::onFocusChanged);
+    qApp->installEventFilter(this);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::refreshCommandStates);
 }
 
@@ -166,7 +185,6 @@ void CMainFrame::onWindowOpened(CProfileWindow *window)
 {
     m_undoGroup->addStack(window->document().profile().undoStack());
     connect(&window->frame(), &CChildFrame::commandStateChanged, this, &CMainFrame::refreshCommandStates);
-    connect(&window->document(), &CVelaCPSDoc::titleChanged, this, &CMainFrame::updateWindowTitle);
     connect(window, &QObject::destroyed, this, &CMainFrame::onActiveWindowChanged, Qt::QueuedConnection);
     onActiveWindowChanged();
 }
@@ -176,20 +194,15 @@ void CMainFrame::onActiveWindowChanged()
     CProfileWindow *window = m_documents->activeWindow();
     m_undoGroup->setActiveStack(window ? window->document().profile().undoStack() : nullptr);
     m_commands->setProfileMenus(!m_documents->windows().isEmpty());
-    updateWindowTitle();
     refreshCommandStates();
 }
 
-void CMainFrame::updateWindowTitle()
+void CMainFrame::onFocusChanged(QWidget *old, QWidget *now)
 {
-    CProfileWindow *window = m_documents->activeWindow();
-    setWindowTitle(window
-            ? AppIdentity::applicationName() + QStringLiteral(" - ") + window->document().title()
-            : AppIdentity::applicationName());
-}
-
-void CMainFrame::onFocusChanged()
-{
+    // The menu bar taking the keys (Alt) is no move away from the field or
+    // the tree: the commands keep acting on what had the focus.
+    if (qobject_cast<QMenuBar *>(now) && !qobject_cast<QMenuBar *>(old))
+        m_focusBeforeMenuBar = old;
     // Cut, Copy, Paste and Delete follow the selection of the focused box.
     if (m_watchedTextBox)
         disconnect(m_watchedTextBox, nullptr, this, nullptr);
@@ -243,6 +256,8 @@ QWidget *CMainFrame::focusedTextBoxWidget() const
     // A text box of another window (a file dialog) is none of the
     // commands' business.
     QWidget *focused = QApplication::focusWidget();
+    if (qobject_cast<QMenuBar *>(focused))
+        focused = m_focusBeforeMenuBar;
     return focused && focused->window() == this ? focused : nullptr;
 }
 
@@ -255,6 +270,19 @@ void CMainFrame::deleteCommand()
     }
     if (CProfileWindow *window = m_documents->activeWindow())
         window->frame().tree()->deleteItem();
+}
+
+bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    // The menu bar taking the keys (Alt) would make a text box of this
+    // window drop its selection, which Cut and Copy of the menu act on.
+    if (event->type() == QEvent::FocusOut
+        && static_cast<QFocusEvent *>(event)->reason() == Qt::MenuBarFocusReason) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this && CFocusedTextBox(widget).exists())
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool CMainFrame::event(QEvent *event)

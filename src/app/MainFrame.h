@@ -49,6 +49,7 @@ public slots:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -58,7 +59,7 @@ private:
     void onCableStatus(bool connected);
     void onWindowOpened(CProfileWindow *window);
     void onActiveWindowChanged();
-    void onFocusChanged();
+    void onFocusChanged(QWidget *old, QWidget *now);
     void chooseLanguage(const QString &key);
     void toggleHelpPane(bool shown);
     void showHelpContents();
@@ -67,7 +68,6 @@ private:
     void deleteCommand();
     QString cableText(bool connected) const;
     QWidget *focusedTextBoxWidget() const;
-    void updateWindowTitle();
 
     const CProductContext &m_context;
     QMdiArea *m_area;
@@ -79,6 +79,7 @@ private:
     std::unique_ptr<CCableMonitor> m_monitor;
     QPointer<CHelpWindow> m_helpWindow;
     QPointer<QWidget> m_watchedTextBox;
+    QPointer<QWidget> m_focusBeforeMenuBar;
     QString m_cableName;
     bool m_readWriteFlag = false;
     bool m_resetFlag = false;

@@ -1,5 +1,6 @@
 #include "ProfileDialogs.h"
 
+#include "AppIdentity.h"
 #include "FileDialogs.h"
 #include "base/ConfigStore.h"
 #include "editors/AboutDlg.h"
@@ -39,7 +40,7 @@ void showDealerInfo(QWidget *parent)
 
 void showAbout(const CProductContext &context, QWidget *parent)
 {
-    CAboutDlg(context, parent).exec();
+    CAboutDlg(context, AppIdentity::applicationName(), parent).exec();
 }
 
 } // namespace ProfileDialogs

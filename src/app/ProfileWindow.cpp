@@ -4,7 +4,9 @@
 #include "ChildFrame.h"
 #include "VelaCPSDoc.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 CProfileWindow::CProfileWindow(
     std::unique_ptr<CVelaCPSDoc> document, const CProductContext &context, bool showHelp, QWidget *parent)
@@ -13,6 +15,10 @@ CProfileWindow::CProfileWindow(
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(AppIcons::application());
+    // The window menu's Close would take Ctrl+W (the X11 close key) from
+    // Write; File > Close (Ctrl+F4) closes the profile window instead.
+    for (QAction *entry : systemMenu()->actions())
+        entry->setShortcuts({});
     m_frame = new CChildFrame(m_document->profile(), context, this);
     m_frame->setHelpVisible(showHelp);
     setWidget(m_frame);

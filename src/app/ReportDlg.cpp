@@ -1,14 +1,17 @@
 #include "ReportDlg.h"
 
+#include "WebPage.h"
 #include "base/MessageReporter.h"
+#include "base/SafeFile.h"
 #include "reports/ReportMail.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -16,36 +19,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QVBoxLayout>
-#include <QWebEngineDownloadRequest>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
-
-#include <unistd.h>
-
-namespace {
-
-// Chromium will not run its sandbox as root, and has no GPU to use there;
-// the flags are read when the engine starts, so they must be set before.
-void allowEngineAsRoot()
-{
-    if (geteuid() != 0)
-        return;
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    for (const QByteArray &flag : { QByteArray("--no-sandbox"), QByteArray("--disable-gpu") }) {
-        if (!flags.contains(flag))
-            flags += (flags.isEmpty() ? QByteArray() : QByteArray(" ")) + flag;
-    }
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
-}
-
-QWebEngineView *newEngineView()
-{
-    allowEngineAsRoot();
-    return new QWebEngineView;
-}
-
-} // namespace
 
 const QMarginsF CReportDlg::kPageMargins(0.23667, 0.16667, 0.23667, 0.16667);
 
@@ -54,7 +27,7 @@ CReportDlg::CReportDlg(const WrittenReport &report, ReportKind kind, bool displa
     , m_report(report)
     , m_kind(kind)
     , m_displayModel(displayModel)
-    , m_view(newEngineView())
+    , m_page(CWebPage::create(nullptr))
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
     , m_mailer(new CReportMailer(this))
 {
@@ -62,7 +35,14 @@ CReportDlg::CReportDlg(const WrittenReport &report, ReportKind kind, bool displa
     m_printer->setPageMargins(kPageMargins, QPageLayout::Inch);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_view, 1);
+    if (m_page) {
+        layout->addWidget(m_page->widget(), 1);
+    } else {
+        // Without the browser the window still saves, prints and mails the
+        // report as files.
+        layout->addWidget(
+            new QLabel(tr("The report cannot be shown here: the browser library is missing.")), 1);
+    }
     auto *buttons = new QHBoxLayout;
     layout->addLayout(buttons);
     buttons->addWidget(addButton("printPreview", tr("Print Preview"), &CReportDlg::printPreview));
@@ -79,7 +59,8 @@ CReportDlg::CReportDlg(const WrittenReport &report, ReportKind kind, bool displa
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(qMin(960, screen.width() * 9 / 10), qMin(820, screen.height() * 9 / 10));
 
-    m_view->load(QUrl::fromLocalFile(m_report.filePath));
+    if (m_page)
+        m_page->load(QUrl::fromLocalFile(m_report.filePath), [this](bool ok) { emit pageLoaded(ok); });
     if (m_kind == ReportKind::Handout)
         checkPictures();
 }
@@ -108,42 +89,43 @@ void CReportDlg::checkPictures() const
         ReportFiles::ShowMissingFiles();
 }
 
+void CReportDlg::setPageLayout(const QPageLayout &layout)
+{
+    m_printer->setPageLayout(layout);
+}
+
+bool CReportDlg::printOn(QPrinter *printer)
+{
+    return m_page && m_page->print(printer);
+}
+
 void CReportDlg::printPreview()
 {
     QPrintPreviewDialog preview(m_printer.get(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CReportDlg::printOn);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+        [this](QPrinter *printer) { printOn(printer); });
     preview.exec();
 }
 
 void CReportDlg::print()
 {
     QPrintDialog dialog(m_printer.get(), this);
-    if (dialog.exec() == Accepted)
-        printOn(m_printer.get());
+    if (dialog.exec() == Accepted && !printOn(m_printer.get()))
+        showMessage(tr("The report could not be printed."), MsgStyle::IconError);
 }
 
-// The browser prints in the background; preview and print need the pages
-// before they go on.
-void CReportDlg::printOn(QPrinter *printer)
-{
-    QEventLoop printing;
-    connect(m_view, &QWebEngineView::printFinished, &printing, &QEventLoop::quit);
-    m_view->print(printer);
-    printing.exec();
-}
-
+// The document is written as every file of the program is: whole or not at
+// all, with the user's permissions.
 void CReportDlg::exportPdf()
 {
     const QString path = askPath(tr("Export PDF"), QStringLiteral(".pdf"), tr("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(m_view, &QWebEngineView::pdfPrintingFinished, this,
-        [this, connection](const QString &filePath, bool written) {
-            disconnect(*connection);
-            reportWritten(filePath, written);
+    if (m_page)
+        m_page->printToPdf(pageLayout(), [window = QPointer<CReportDlg>(this), path](const QByteArray &pdf) {
+            if (window)
+                window->reportWritten(path, !pdf.isEmpty() && WriteFileSafely(path, pdf));
         });
-    m_view->printToPdf(path, pageLayout());
 }
 
 void CReportDlg::email()
@@ -152,25 +134,22 @@ void CReportDlg::email()
         = CReportMailer::Attachments(m_report, m_kind, m_displayModel);
     if (!attachments)
         return;
+    // The mail program may read the attachments after the window has
+    // closed.
+    if (m_report.ownFolder)
+        m_report.ownFolder->setAutoRemove(false);
     m_emailButton->setEnabled(false);
     m_mailer->send(QFileInfo(m_report.filePath).completeBaseName(), *attachments);
 }
 
-// The browser's own save: the page, and its pictures in a folder beside it.
+// The page this window shows, and its pictures in a folder beside it.
 void CReportDlg::saveAs()
 {
     const QString path = askPath(tr("Save As"), QStringLiteral(".htm"), tr("Web pages (*.htm *.html)"));
     if (path.isEmpty())
         return;
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(m_view->page()->profile(), &QWebEngineProfile::downloadRequested, this,
-        [this, connection, path](QWebEngineDownloadRequest *download) {
-            disconnect(*connection);
-            connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, download, path] {
-                reportWritten(path, download->state() == QWebEngineDownloadRequest::DownloadCompleted);
-            });
-        });
-    m_view->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
+    const std::optional<QString> page = ReportWriter::ReadPage(m_report.filePath);
+    reportWritten(path, page && ReportWriter::SavePage(path, *page, m_report.folder));
 }
 
 void CReportDlg::reportWritten(const QString &path, bool written)

@@ -11,14 +11,14 @@
 
 class CReportMailer;
 class QPrinter;
+class CWebPage;
 class QPushButton;
-class QWebEngineView;
 
 // The report window: the written page in an embedded browser, with Print
 // Preview, Print, Export PDF, E-mail, Save As and Close. Printing starts
 // from the report's own page margins; the user's page setup elsewhere is
-// never changed. The browser engine starts with the first report window,
-// so the program starts and runs without it until then.
+// never changed. The browser engine is loaded with the first report window
+// (CWebPage), so the program starts and runs without it until then.
 class CReportDlg : public QDialog {
     Q_OBJECT
 
@@ -34,10 +34,16 @@ public:
     using PathPrompt = std::function<QString(const QString &, const QString &, const QString &)>;
     void setPathPrompt(PathPrompt prompt) { m_pathPrompt = std::move(prompt); }
 
+    // The paper and margins that Print and Export PDF lay the page out on.
     QPageLayout pageLayout() const;
-    QWebEngineView *view() const { return m_view; }
+    void setPageLayout(const QPageLayout &layout);
+    // Prints the page on printer, as Print and Print Preview do; false when
+    // the printer did not take it.
+    bool printOn(QPrinter *printer);
 
 signals:
+    // The report page has loaded (or failed to).
+    void pageLoaded(bool ok);
     // An export or save has ended (for whoever waits on it).
     void fileWritten(const QString &path, bool written);
 
@@ -46,7 +52,6 @@ private:
     void checkPictures() const;
     void printPreview();
     void print();
-    void printOn(QPrinter *printer);
     void exportPdf();
     void email();
     void saveAs();
@@ -56,7 +61,7 @@ private:
     WrittenReport m_report;
     ReportKind m_kind;
     bool m_displayModel;
-    QWebEngineView *m_view;
+    std::unique_ptr<CWebPage> m_page; // null when the browser library is missing
     std::unique_ptr<QPrinter> m_printer;
     CReportMailer *m_mailer;
     QPushButton *m_emailButton = nullptr;

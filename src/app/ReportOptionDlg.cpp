@@ -4,12 +4,14 @@
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
 #include "document/ProfileDocument.h"
+#include "editors/DialogFrame.h"
 #include "reports/ReportGenerator.h"
 #include "reports/ReportWriter.h"
 #include "settings/ModelRules.h"
 #include "settings/ProductContext.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -69,7 +71,7 @@ bool CReportOptionDlg::run(CProfileDocument &document, const CProductContext &co
             return false;
         const std::optional<WrittenReport> written
             = ReportWriter::WriteReport(kind == ReportKind::Handout ? handoutName : detailedName, *page,
-                ReportFiles::ReportFolder(), ReportFiles::FallbackFolder());
+                ReportFiles::ReportFolder(), QDir::tempPath());
         if (!written)
             return false;
         CReportDlg window(*written, kind, ModelRules::IsDisplayModel(document.root()), parent);
@@ -82,7 +84,7 @@ bool CReportOptionDlg::run(CProfileDocument &document, const CProductContext &co
 }
 
 CReportOptionDlg::CReportOptionDlg(QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, kDialogFrame)
     , m_list(new QListWidget)
 {
     setWindowTitle(tr("Reports"));

@@ -4,13 +4,18 @@
 #include <QObject>
 
 // Hands a profile to open from a second start of the program to the copy
-// already running, as a shell open request: the first copy listens on a
-// per-user local socket, a later start with a file sends the path there
-// and ends.
+// already running on the same display, as a shell open request: the first
+// copy listens on a socket in this user's private runtime folder, named
+// after the display; a later start with a file sends the path there and
+// ends. The path travels as a four-byte big-endian length and its bytes,
+// and is opened exactly as sent.
 class CSingleInstance : public QObject {
     Q_OBJECT
 
 public:
+    // Longer requests are refused unread (a path is at most 4096 bytes).
+    static constexpr quint32 kMaxPathBytes = 4096;
+
     explicit CSingleInstance(QObject *parent = nullptr);
 
     // Sends path to a running copy; true when one took it.
@@ -18,6 +23,7 @@ public:
     // Starts taking requests unless another copy already does.
     bool listen();
 
+    // The socket's path; empty when there is no safe folder for it.
     static QString serverName();
 
 signals:

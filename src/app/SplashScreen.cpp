@@ -35,8 +35,13 @@ void CSplashScreen::start()
 
 void CSplashScreen::dismiss()
 {
+    const bool wasShowing = isShowing();
     m_timer.stop();
     qApp->removeEventFilter(this);
+    // What waits for the picture is shown before it closes, so the program
+    // always has a window on the screen.
+    if (wasShowing)
+        emit dismissed();
     close();
 }
 

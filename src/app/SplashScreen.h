@@ -20,6 +20,12 @@ public:
     void start();
     // Closes at once (before a message box, which it must not cover).
     void dismiss();
+    bool isShowing() const { return isVisible(); }
+
+signals:
+    // The picture went: its time is up, a key or button was pressed, or a
+    // message box comes up.
+    void dismissed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -3,12 +3,12 @@
 #include "AppIcons.h"
 #include "AppIdentity.h"
 #include "DocumentCommands.h"
-#include "GeneratedData.h"
 #include "HelpSystem.h"
 #include "MainFrame.h"
 #include "SingleInstance.h"
 #include "SplashScreen.h"
 #include "base/ConfigStore.h"
+#include "base/GeneratedData.h"
 #include "radio/CablePort.h"
 
 #include <QApplication>
@@ -117,7 +117,8 @@ bool CVelaCPSApp::InitInstance(const QStringList &arguments)
     m_context.rememberLanguage();
     CHelpSystem::instance().setLanguage(m_context.language());
 
-    // The main window is built and shown behind the splash screen.
+    // The main window is built behind the splash screen and shown when it
+    // goes (or at once, when a message during the build took it away).
     m_splash = std::make_unique<CSplashScreen>(AppIcons::splash());
     m_splash->start();
     createMainFrame();
@@ -127,8 +128,11 @@ bool CVelaCPSApp::InitInstance(const QStringList &arguments)
     // screen.
     if (const QScreen *screen = m_mainFrame->screen())
         m_mainFrame->setGeometry(screen->availableGeometry());
-    m_mainFrame->showMaximized();
-    m_splash->raise();
+    if (m_splash->isShowing())
+        QObject::connect(
+            m_splash.get(), &CSplashScreen::dismissed, m_mainFrame.get(), &QWidget::showMaximized);
+    else
+        m_mainFrame->showMaximized();
     m_exitCode = 0;
     return true;
 }

@@ -4,6 +4,7 @@
 #include "base/StringTable.h"
 #include "base/VelaException.h"
 #include "document/ProfileDocument.h"
+#include "editors/MenuFocus.h"
 #include "settings/ModelRules.h"
 
 #include <QContextMenuEvent>
@@ -498,8 +499,9 @@ void CVelaCPSTreeView::focusInEvent(QFocusEvent *event)
 void CVelaCPSTreeView::focusOutEvent(QFocusEvent *event)
 {
     QTreeWidget::focusOutEvent(event);
-    // A menu opening keeps the commands as they are.
-    if (event->reason() != Qt::PopupFocusReason)
+    // A menu opening, or the menu bar taking the keys, keeps the commands
+    // as they are.
+    if (!isMenuFocus(event->reason()))
         clearCommandFlags();
 }
 

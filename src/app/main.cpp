@@ -6,6 +6,9 @@
 
 int main(int argc, char **argv)
 {
+    // What the browser library, loaded with the first report window, needs
+    // set before the application starts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Halvern"));
     QApplication::setApplicationName(QStringLiteral("velacps"));

@@ -130,10 +130,10 @@ QString installRelativePath(const QString &relative)
     return QDir(install).filePath(relative);
 }
 
-bool fatalRegistryError()
+bool fatalSettingsError()
 {
     showMessage(
-        QCoreApplication::translate("ConfigStore", "Fatal registry Error, the application will be closed!"),
+        QCoreApplication::translate("ConfigStore", "Fatal settings error, the application will be closed!"),
         MsgStyle::IconError);
     return false;
 }
@@ -190,13 +190,13 @@ bool CConfigStore::prepare()
 {
     QSettings user = userSettings();
     if (!usable(user) || !user.isWritable())
-        return fatalRegistryError();
+        return fatalSettingsError();
     const QSettings machine = machineSettings();
 
     if (readString(user, kCurrentLanguage).isEmpty()) {
         const QString language = readString(machine, kDefaultLanguage);
         if (language.isEmpty())
-            return fatalRegistryError();
+            return fatalSettingsError();
         if (!store(user, kCurrentLanguage, language))
             return false;
     }
@@ -204,7 +204,7 @@ bool CConfigStore::prepare()
     if (readNumber(user, kShowContextHelp) == -1) {
         const int fallback = readNumber(machine, kShowContextHelp);
         if (fallback == -1)
-            return fatalRegistryError();
+            return fatalSettingsError();
         if (!store(user, kShowContextHelp, fallback == 1 ? 1 : 0))
             return false;
     }
@@ -217,7 +217,12 @@ bool CConfigStore::prepare()
 
 QString CConfigStore::installPath()
 {
-    return readString(machineSettings(), kInstallPath);
+    // A relative install path (a package's) counts from the program's own
+    // folder, so an install unpacked anywhere finds its data.
+    const QString path = readString(machineSettings(), kInstallPath);
+    if (path.isEmpty() || QDir::isAbsolutePath(path))
+        return path;
+    return QDir::cleanPath(QDir(programDir()).filePath(path));
 }
 
 QString CConfigStore::installFilePath(const QString &folder, const QString &fileName)
@@ -276,7 +281,11 @@ QString CConfigStore::helpFilePath(const QString &language)
 
 QString CConfigStore::resourceFilePath()
 {
-    const QString language = currentLanguage();
+    return resourceFilePath(currentLanguage());
+}
+
+QString CConfigStore::resourceFilePath(const QString &language)
+{
     if (language.isEmpty())
         return QString();
     return installRelativePath(readString(machineSettings(), languageKey(language, kGuiResource)));

@@ -19,7 +19,7 @@ class CConfigStore {
 public:
     // Makes the user store usable and copies the machine defaults a first run
     // needs: current language, context-help switch and the dealer
-    // information of the current language. Shows "Fatal registry Error, the
+    // information of the current language. Shows "Fatal settings error, the
     // application will be closed!" and answers false when the user store
     // cannot be written or a needed default is missing.
     static bool prepare();
@@ -47,8 +47,9 @@ public:
     // language is empty or either value is missing.
     static QString helpFilePath(const QString &language);
     // Install path joined with the "GUIResource" of the user's current
-    // language; empty when any of them is missing.
+    // language (or of language); empty when any of them is missing.
     static QString resourceFilePath();
+    static QString resourceFilePath(const QString &language);
 
     // The user's three dealer texts of language. The outputs are emptied
     // first; false when the language is empty or any of the three is missing.

@@ -1,13 +1,19 @@
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <climits>
 #include <utility>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,7 +36,7 @@ bool failWithSystemError(QString *errorText)
 
 bool failNotRegular(QString *errorText)
 {
-    return fail(errorText, QStringLiteral("Not a regular file"));
+    return fail(errorText, QCoreApplication::translate("SafeFile", "Not a regular file"));
 }
 
 // Owns a file descriptor.
@@ -75,16 +81,75 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// Creates a file of a name nobody uses beside target; a new file's mode
-// (0666 less the umask) unless fitted to the file it replaces later.
-int createBeside(const QByteArray &target, QByteArray &name)
+// A temporary file is named ".<name>.<8 random characters>.tmp" beside the
+// file it replaces, the name cut so that the whole fits in NAME_MAX. It is
+// locked while it is written, so a temporary nobody holds is one a killed
+// save left behind.
+constexpr int kRandomCharacters = 8;
+constexpr char kTemporarySuffix[] = ".tmp";
+constexpr qsizetype kSuffixBytes = sizeof(kTemporarySuffix) - 1;
+
+QByteArray temporaryPrefix(const QByteArray &fileName)
+{
+    const qsizetype room = NAME_MAX - 2 - kRandomCharacters - kSuffixBytes;
+    qsizetype cut = qMin(room, fileName.size());
+    // Never in the middle of a UTF-8 character.
+    while (cut > 0 && cut < fileName.size() && (uchar(fileName[cut]) & 0xC0) == 0x80)
+        --cut;
+    return '.' + fileName.left(cut) + '.';
+}
+
+bool isTemporaryName(const QByteArray &entry, const QByteArray &prefix)
+{
+    if (entry.size() != prefix.size() + kRandomCharacters + kSuffixBytes || !entry.startsWith(prefix)
+        || !entry.endsWith(kTemporarySuffix))
+        return false;
+    const QByteArray random = entry.mid(prefix.size(), kRandomCharacters);
+    return std::all_of(random.begin(), random.end(),
+        [](char c) { return std::isdigit(uchar(c)) || std::islower(uchar(c)); });
+}
+
+// Removes the temporaries of earlier saves of the file that nobody holds.
+void removeStaleTemporaries(const QByteArray &folder, const QByteArray &prefix)
+{
+    DIR *directory = ::opendir(folder.constData());
+    if (!directory)
+        return;
+    while (const dirent *entry = ::readdir(directory)) {
+        if (!isTemporaryName(QByteArray(entry->d_name), prefix))
+            continue;
+        const Descriptor file(
+            ::openat(::dirfd(directory), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (file.isOpen() && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(::dirfd(directory), entry->d_name, 0);
+    }
+    ::closedir(directory);
+}
+
+// Creates and locks a file of a name nobody uses beside target; a new
+// file's mode (0666 less the umask) unless fitted to the file it replaces
+// later.
+int createBeside(const QByteArray &folder, const QByteArray &prefix, QByteArray &name)
 {
     for (int attempt = 0; attempt < 16; ++attempt) {
-        name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const quint64 random = QRandomGenerator::global()->generate64() % 2821109907456ULL; // 36^8
+        name = folder + '/' + prefix + QByteArray::number(random, 36).rightJustified(kRandomCharacters, '0')
+            + kTemporarySuffix;
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
             return fd;
+        // Another save's clean-up may have taken it before the lock: then
+        // the name is no longer this file.
+        struct stat held {
+        }, named {};
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0
+            && ::lstat(name.constData(), &named) == 0 && held.st_ino == named.st_ino)
+            return fd;
+        ::close(fd);
     }
+    errno = EEXIST;
     return -1;
 }
 
@@ -142,8 +207,10 @@ bool ReadRegularFile(const QString &path, qint64 maxBytes, QByteArray &bytes, QS
         }
         size = content.size();
     }
-    return fail(
-        errorText, QStringLiteral("Too large: %1 bytes, where at most %2 are read").arg(size).arg(maxBytes));
+    return fail(errorText,
+        QCoreApplication::translate("SafeFile", "Too large: %1 bytes, where at most %2 are read")
+            .arg(size)
+            .arg(maxBytes));
 }
 
 bool WriteFileSafely(const QString &path, const QByteArray &bytes, QString *errorText)
@@ -155,8 +222,12 @@ bool WriteFileSafely(const QString &path, const QByteArray &bytes, QString *erro
     if (exists && !S_ISREG(existing.st_mode))
         return failNotRegular(errorText);
 
+    const QFileInfo targetInfo(target);
+    const QByteArray folder = QFile::encodeName(targetInfo.absolutePath());
+    const QByteArray prefix = temporaryPrefix(QFile::encodeName(targetInfo.fileName()));
+    removeStaleTemporaries(folder, prefix);
     QByteArray temporaryName;
-    Descriptor file(createBeside(targetName, temporaryName));
+    Descriptor file(createBeside(folder, prefix, temporaryName));
     if (!file.isOpen())
         return failWithSystemError(errorText);
     const bool written = (!exists || ::fchmod(file.get(), existing.st_mode & 07777) == 0)
@@ -168,6 +239,6 @@ bool WriteFileSafely(const QString &path, const QByteArray &bytes, QString *erro
         errno = error;
         return failWithSystemError(errorText);
     }
-    syncFolder(QFileInfo(target).absolutePath());
+    syncFolder(targetInfo.absolutePath());
     return true;
 }

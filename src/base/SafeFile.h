@@ -13,7 +13,9 @@ bool ReadRegularFile(const QString &path, qint64 maxBytes, QByteArray &bytes, QS
 
 // Writes bytes to path so that a failure never leaves a partial or damaged
 // file: the new content goes to a file beside it, reaches the disk, and only
-// then takes the old one's place (a link keeps pointing at it). Every write
-// error fails the write; a path that exists but is not a regular file is
-// refused. On failure errorText says why.
+// then takes the old one's place (a link keeps pointing at it). The file
+// beside it has a hidden name within NAME_MAX, and such files that earlier
+// saves of the same file left behind (killed meanwhile) are removed. Every
+// write error fails the write; a path that exists but is not a regular file
+// is refused. On failure errorText says why.
 bool WriteFileSafely(const QString &path, const QByteArray &bytes, QString *errorText = nullptr);

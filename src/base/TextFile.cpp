@@ -1,5 +1,6 @@
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace {
@@ -102,7 +103,8 @@ bool ReadTextFile(const QString &path, QString &text, QString *errorText)
     if (DecodeTextFile(bytes, text))
         return true;
     if (errorText)
-        *errorText = QStringLiteral("Damaged: UTF-16 text of an odd number of bytes");
+        *errorText
+            = QCoreApplication::translate("SafeFile", "Damaged: UTF-16 text of an odd number of bytes");
     return false;
 }
 

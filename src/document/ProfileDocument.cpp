@@ -124,11 +124,14 @@ bool CProfileDocument::SetVirtualCPData(VirtualCP &image)
             return false;
         CDataItem::ProcessChannelName(text);
         m_fileText = text;
+        const QString before = m_model.mainDocument().xml();
         if (!m_model.LoadProfile(text, false))
             return false;
         // The limit values kept for the replaced profile are void, and so
-        // are its undo steps.
+        // are its undo steps; the replacement itself is one, and leaves the
+        // document modified.
         loaded();
+        recordReplacement(before, QCoreApplication::translate("ProfileDocument", "Read from the radio"));
         return true;
     } catch (CVelaCPSException &exception) {
         exception.passThrough("CProfileDocument::SetVirtualCPData", __LINE__);
@@ -139,9 +142,18 @@ bool CProfileDocument::SetVirtualCPData(VirtualCP &image)
 int CProfileDocument::GetVirtualCPData(VirtualCP &image, const RadioIdentity &identity)
 {
     try {
-        if (repeaterFeatureDisabled(m_model.rootItem()))
-            m_model.rootItem().CopyReceiveToTransmit();
-        return CDataAdaptor::XML2VirtualCP(m_model.mainDocument().xml(), image, identity);
+        QString text = m_model.mainDocument().xml();
+        // The radio transmits with the receive settings then; the open
+        // profile stays as it is, so a copy carries them over.
+        if (repeaterFeatureDisabled(m_model.rootItem())) {
+            XmlDocument copy;
+            copy.attachSchemas(m_model.mainDocument().schemas());
+            copy.setNamespace(QStringLiteral("dfns"), QString::fromLatin1(vela::kProfileNamespace));
+            copy.loadXml(text);
+            CDataItem(copy.documentElement(), nullptr).CopyReceiveToTransmit();
+            text = copy.xml();
+        }
+        return CDataAdaptor::XML2VirtualCP(text, image, identity);
     } catch (CVelaCPSException &exception) {
         exception.append("CProfileDocument::GetVirtualCPData", __LINE__, QStringLiteral("Exception Caught"));
         throw;

@@ -37,10 +37,11 @@ public:
     // The bytes a save would write (after the same storing steps).
     QByteArray StoreToBytes();
 
-    // Replaces the profile by the one made from an image read from a radio.
+    // Replaces the profile by the one made from an image read from a radio:
+    // one undo step, and the document is modified.
     bool SetVirtualCPData(VirtualCP &image);
     // Fills image from the profile for writing to the radio described by
-    // identity. Returns 1 on success.
+    // identity. Returns 1 on success. The profile is left as it is.
     int GetVirtualCPData(VirtualCP &image, const RadioIdentity &identity);
 
     // The text to save: the loaded limit values put back when "VelaTag" is 1
@@ -69,6 +70,13 @@ public:
     HookVerdict addFrequency(CDataItem &frequencies, const FrequencyRow &row, const QString &undoText);
     HookVerdict setFrequency(
         CDataItem &frequencies, const FrequencyRow &row, const QString &undoText, int context = 0);
+
+    // Runs body's edits, each offered to its hook as above, as one undo step
+    // named undoText, announced once as Reloaded. body answers whether to
+    // keep them: false puts the profile back as it was. A group inside a
+    // group keeps or drops its own edits; what the outer group keeps is the
+    // one step. Returns body's answer.
+    bool editGroup(const QString &undoText, const std::function<bool()> &body);
 
     // Undo and redo put back the whole profile as it was before and after
     // the step, announced as changed(Reloaded).
@@ -108,6 +116,8 @@ private:
         const std::function<ProfileChange()> &describe);
     // The edit path for the rules run while the profile is shown.
     ModelRules::AttributeWriter ruleWriter();
+    // Records the profile that replaced the text before as one undo step.
+    void recordReplacement(const QString &before, const QString &undoText);
     // Puts back a profile text kept by an undo step.
     void restore(const QString &text);
     // Runs body as part of showing the profile: no undo steps, the modified
@@ -121,4 +131,5 @@ private:
     SavedLimitValues m_savedLimits;
     QUndoStack m_undoStack;
     bool m_recording = true;
+    int m_groupDepth = 0;
 };

@@ -7,6 +7,7 @@
 #include "base/VelaException.h"
 
 #include <QScopeGuard>
+#include <QSignalBlocker>
 #include <QUndoCommand>
 
 namespace {
@@ -121,6 +122,44 @@ HookVerdict CProfileDocument::applyEdit(const QString &undoText, const std::func
     }
     emit changed(describe());
     return verdict;
+}
+
+void CProfileDocument::recordReplacement(const QString &before, const QString &undoText)
+{
+    m_undoStack.push(new ProfileTextStep(*this, undoText, before, m_model.mainDocument().xml()));
+}
+
+bool CProfileDocument::editGroup(const QString &undoText, const std::function<bool()> &body)
+{
+    const QString before = m_model.mainDocument().xml();
+    const bool outermost = m_groupDepth == 0;
+    const bool recording = m_recording;
+    bool keep = false;
+    bool putBack = false;
+    {
+        // The edits inside announce nothing and record no steps of their own.
+        const QSignalBlocker quiet(this);
+        m_recording = false;
+        ++m_groupDepth;
+        const auto finish = qScopeGuard([&] {
+            --m_groupDepth;
+            m_recording = recording;
+            putBack = !keep && m_model.mainDocument().xml() != before;
+            if (putBack)
+                m_model.RestoreMainDocument(before);
+        });
+        keep = body();
+    }
+    if (!outermost)
+        return keep;
+    QString after = m_model.mainDocument().xml();
+    const bool changedText = after != before;
+    if (keep && recording && changedText)
+        m_undoStack.push(new ProfileTextStep(*this, undoText, before, std::move(after)));
+    // Data items taken before the group are stale when it was put back.
+    if (putBack || (keep && changedText))
+        emit changed(ProfileChange {});
+    return keep;
 }
 
 ModelRules::AttributeWriter CProfileDocument::ruleWriter()

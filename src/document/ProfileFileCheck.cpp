@@ -1,5 +1,7 @@
 #include "ProfileFileCheck.h"
 
+#include "SettableValues.h"
+
 #include "base/MessageReporter.h"
 #include "base/TextFile.h"
 #include "base/VelaException.h"
@@ -31,9 +33,13 @@ void ShowRegionMessage(const CSettingsDocuments &settings, int region)
 
 bool CheckProfileFile(const QString &path, const CSettingsDocuments &settings)
 {
-    QString text;
-    if (!ReadTextFile(path, text))
+    QString text, why;
+    if (!ReadTextFile(path, text, &why)) {
+        showMessage(QCoreApplication::translate("ProfileFileCheck", "The file \"%1\" cannot be opened: %2.")
+                        .arg(path, why),
+            MsgStyle::IconError);
         return false;
+    }
     try {
         // A text that is not XML at all fails the frequency check too; it is
         // left to the load below, whose message says what is wrong with it.
@@ -56,12 +62,21 @@ bool CheckProfileFile(const QString &path, const CSettingsDocuments &settings)
             ShowRegionMessage(settings, region.toInt());
             return false;
         }
-        if (CodeplugVersionRule(settings, phase.isEmpty() ? QChar() : phase.at(0), version))
-            return true;
-        showMessage(QCoreApplication::translate("ProfileFileCheck",
-                        "Codeplug version of CPS and profile are incompatible! Please update your CPS."),
-            MsgStyle::IconWarning);
-        return false;
+        if (!CodeplugVersionRule(settings, phase.isEmpty() ? QChar() : phase.at(0), version)) {
+            showMessage(QCoreApplication::translate("ProfileFileCheck",
+                            "Codeplug version of CPS and profile are incompatible! Please update your CPS."),
+                MsgStyle::IconWarning);
+            return false;
+        }
+        if (const auto unsettable = SettableValues::FindUnsettable(model.rootItem())) {
+            showMessage(QCoreApplication::translate("ProfileFileCheck",
+                            "The profile holds a value the CPS cannot set: %1 is \"%2\", where %3 may be "
+                            "chosen. Please correct the file.")
+                            .arg(unsettable->attribute, unsettable->value, unsettable->allowed),
+                MsgStyle::IconWarning);
+            return false;
+        }
+        return true;
     } catch (const CVelaCPSException &exception) {
         showMessage(exception.text(), MsgStyle::IconError);
         return false;

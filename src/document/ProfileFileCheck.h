@@ -17,9 +17,10 @@ bool CodeplugVersionRule(const CSettingsDocuments &settings, QChar phase, int ve
 // the region table knows one.
 void ShowRegionMessage(const CSettingsDocuments &settings, int region);
 
-// Whether the profile file at path may be opened as a document: frequencies
-// allowed, the profile loads, its region is supported and its codeplug
-// version is one this product knows. Shows why not.
+// Whether the profile file at path may be opened as a document: it can be
+// read, its frequencies are allowed, the profile loads, its region is
+// supported, its codeplug version is one this product knows and it holds
+// only values the editors can set (SettableValues). Shows why not.
 bool CheckProfileFile(const QString &path, const CSettingsDocuments &settings);
 
 } // namespace ProfileFileCheck

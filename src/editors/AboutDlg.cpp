@@ -1,5 +1,6 @@
 #include "AboutDlg.h"
 
+#include "DialogFrame.h"
 #include "settings/ProductContext.h"
 
 #include <QCoreApplication>
@@ -17,10 +18,10 @@ constexpr QSize kBannerSize { 400, 140 };
 
 } // namespace
 
-CAboutDlg::CAboutDlg(const CProductContext &context, QWidget *parent)
-    : QDialog(parent)
+CAboutDlg::CAboutDlg(const CProductContext &context, const QString &productName, QWidget *parent)
+    : QDialog(parent, kDialogFrame)
 {
-    const QString name = QCoreApplication::applicationName();
+    const QString &name = productName;
     setWindowTitle(tr("About %1").arg(name));
     auto *layout = new QVBoxLayout(this);
     if (QFile::exists(QLatin1String(kBanner))) {

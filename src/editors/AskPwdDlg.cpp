@@ -1,5 +1,6 @@
 #include "AskPwdDlg.h"
 
+#include "DialogFrame.h"
 #include "base/MessageReporter.h"
 
 #include <QDialogButtonBox>
@@ -10,7 +11,7 @@
 #include <QVBoxLayout>
 
 CAskPwdDlg::CAskPwdDlg(const QString &radioPassword, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, kDialogFrame)
     , m_radioPassword(radioPassword)
     , m_password(new QLineEdit)
 {

@@ -1,6 +1,10 @@
 #include "BaseView.h"
 
+#include "VerdictDisplay.h"
+#include "document/EditGroup.h"
+
 #include "FormGeometry.h"
+#include "MenuFocus.h"
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
 #include "document/ProfileDocument.h"
@@ -10,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -105,6 +110,8 @@ QWidget *CBaseView::createWidget(const FormControl &control)
     }
     case ControlWidget::Combo: {
         auto *combo = new QComboBox(m_page);
+        // Its size hint is the longest item: the form makes room for it.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         for (const char *item : control.items)
             combo->addItem(translated(item));
         return combo;
@@ -165,12 +172,15 @@ void CBaseView::InitLayout()
     }
     LoadRes();
     describeForAccessibility();
+    // Laid out once the lists are filled, so that every field is as wide as
+    // its longest item.
+    LoadData();
     m_designRects = FormGeometry::DesignRects(m_form.controls, [this](const FormControl &control) {
         const QWidget *widget = m_widgets.value(control.id);
         return widget ? widget->sizeHint() : QSize();
     });
     m_closedRects = m_designRects;
-    LoadData();
+    closeGaps();
     m_initialised = true;
     placeForm();
 }
@@ -183,9 +193,28 @@ void CBaseView::describeForAccessibility()
             continue;
         if (auto *label = qobject_cast<QLabel *>(m_widgets.value(control.buddy)))
             label->setBuddy(widget);
-        const QString name = labelOf(control);
-        if (!name.isEmpty())
-            widget->setAccessibleName(name);
+        nameForAccessibility(control);
+    }
+}
+
+void CBaseView::nameForAccessibility(const FormControl &control)
+{
+    QWidget *widget = m_widgets.value(control.id);
+    const QString name = labelOf(control);
+    if (widget && !name.isEmpty())
+        widget->setAccessibleName(name);
+}
+
+void CBaseView::setControlText(int controlId, const QString &text)
+{
+    QWidget *widget = m_widgets.value(controlId);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        label->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        button->setText(text);
+    for (const FormControl &control : m_form.controls) {
+        if (control.id == controlId || control.buddy == controlId)
+            nameForAccessibility(control);
     }
 }
 
@@ -291,27 +320,26 @@ void CBaseView::onProfileChanged(const ProfileChange &)
 
 void CBaseView::editAsOneStep(const QString &undoText, const std::function<void()> &body)
 {
-    if (m_groupingEdits) {
+    runCommand([&] {
+        const CEditGroup group(*document().undoStack(), undoText);
         body();
+        return CommandVerdict {};
+    });
+}
+
+void CBaseView::runCommand(const std::function<CommandVerdict()> &command)
+{
+    if (m_groupingEdits) {
+        ShowVerdict(command());
         return;
     }
-    QUndoStack *stack = document().undoStack();
     m_groupingEdits = true;
-    stack->beginMacro(undoText);
-    const auto finish = qScopeGuard([this, stack] {
-        stack->endMacro();
-        // A group in which every edit was refused is no step to undo: an
-        // obsolete command leaves the stack as it is undone.
-        auto *group = const_cast<QUndoCommand *>(stack->command(stack->index() - 1));
-        if (group && group->childCount() == 0) {
-            group->setObsolete(true);
-            stack->undo();
-        }
+    const auto finish = qScopeGuard([this] {
         m_groupingEdits = false;
         if (m_initialised)
             LoadData();
     });
-    body();
+    ShowVerdict(command());
 }
 
 void CBaseView::resizeEvent(QResizeEvent *event)
@@ -332,10 +360,12 @@ bool CBaseView::eventFilter(QObject *watched, QEvent *event)
         ShowHelp(id);
     } else if (event->type() == QEvent::FocusOut) {
         // A field left for another window is committed by whoever needs the
-        // value (switch of editors, save, write), which can then refuse.
+        // value (switch of editors, save, write), which can then refuse. A
+        // menu or popup opening leaves the field where it is.
         const QWidget *next = QApplication::focusWidget();
         const FormControl *control = boundControl(id);
-        if (control && next && isAncestorOf(next))
+        if (control && next && isAncestorOf(next)
+            && !isMenuFocus(static_cast<QFocusEvent *>(event)->reason()))
             commitEdit(*control);
     }
     return QScrollArea::eventFilter(watched, event);

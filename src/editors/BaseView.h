@@ -3,6 +3,7 @@
 #include "ControlVisibility.h"
 #include "EditorContext.h"
 #include "FormControl.h"
+#include "document/CommandVerdict.h"
 #include "model/DataItem.h"
 
 #include <QHash>
@@ -89,8 +90,14 @@ protected:
     // Runs body, whose accepted edits become one undo step named undoText;
     // the form reloads once at the end rather than after every edit.
     void editAsOneStep(const QString &undoText, const std::function<void()> &body);
+    // Runs a profile command, which makes its own undo step, and shows its
+    // verdict; the form reloads once at the end rather than after every edit.
+    void runCommand(const std::function<CommandVerdict()> &command);
     // The caption that names a control: its label's, or its own.
     QString labelOf(const FormControl &control) const;
+    // Sets the text of a label or button after the form was made, and with
+    // it what a screen reader calls the control and the field it labels.
+    void setControlText(int controlId, const QString &text);
     // The table entry of a control; nullptr for an id the form lacks.
     const FormControl *formControl(int controlId) const;
     // Hides the controls of features the model lacks.
@@ -117,6 +124,7 @@ private:
     QWidget *createWidget(const FormControl &control);
     void connectBinding(const FormControl &control, QWidget *widget);
     void describeForAccessibility();
+    void nameForAccessibility(const FormControl &control);
     // Creates the fonts, records the design rectangles and loads the form.
     void InitLayout();
     void closeGaps();

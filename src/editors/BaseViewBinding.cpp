@@ -46,7 +46,9 @@ void CBaseView::connectBinding(const FormControl &control, QWidget *widget)
         connect(combo, &QComboBox::activated, this,
             [this, &control, combo](int index) { OnControlChanged(control, ComboValue(combo, index)); });
     } else if (auto *check = qobject_cast<QCheckBox *>(widget)) {
-        connect(check, &QCheckBox::clicked, this,
+        // Every change by the user (mouse, Space, a screen reader's toggle
+        // action) goes through the edit path; loading the form is silent.
+        connect(check, &QCheckBox::toggled, this,
             [this, &control](bool checked) { OnControlChanged(control, checked ? 1 : 0); });
     } else if (auto *edit = qobject_cast<QLineEdit *>(widget); edit && !edit->isReadOnly()) {
         connect(edit, &QLineEdit::returnPressed, this, [this, &control] { commitEdit(control); });

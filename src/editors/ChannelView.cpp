@@ -1,10 +1,12 @@
 #include "ChannelView.h"
 
 #include "ComboFill.h"
+#include "VerdictDisplay.h"
+#include "base/BandwidthText.h"
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
-#include "codeplug/FrequencyRules.h"
+#include "document/ChannelCommands.h"
 #include "document/CodeDisplayText.h"
 #include "document/ProfileDocument.h"
 #include "settings/ProductContext.h"
@@ -12,6 +14,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 
@@ -59,9 +62,11 @@ enum Id {
     kAutoScan = 1027,
 };
 
-constexpr const char *kBandwidths[] = { "12.5", "25" };
+// The power words agree with "power" where a language gives words a gender,
+// unlike the same English words for the audio levels.
+constexpr const char *kPowerContext = "TransmitPower";
 constexpr const char *kPowers[]
-    = { QT_TRANSLATE_NOOP("Editors", "Low"), QT_TRANSLATE_NOOP("Editors", "High") };
+    = { QT_TRANSLATE_NOOP("TransmitPower", "Low"), QT_TRANSLATE_NOOP("TransmitPower", "High") };
 constexpr const char *kScrambleCodes[]
     = { QT_TRANSLATE_NOOP("Editors", "OFF"), QT_TRANSLATE_NOOP("Editors", "Scramble Code 1"),
           QT_TRANSLATE_NOOP("Editors", "Scramble Code 2"), QT_TRANSLATE_NOOP("Editors", "Scramble Code 3") };
@@ -127,10 +132,10 @@ constexpr FormControl kControls[] = {
     Label(1003, kFrequencyText, 4, 1),
     ChannelCombo(kRxFrequency, 4, 1003, "rx_freq_ndx", 1),
     Label(1004, kBandwidthText, 5, 1),
-    ChannelCombo(kRxBandwidth, 5, 1004, "rx_bw", 1, kBandwidths),
+    ChannelCombo(kRxBandwidth, 5, 1004, "rx_bw", 1),
     Note(kRxHighPowerNote, kHighPowerText, 6, 1),
     Label(kTalkaroundPowerLabel, QT_TRANSLATE_NOOP("Editors", "Talkaround Power"), 7, 1),
-    ChannelCombo(kTalkaroundPower, 7, kTalkaroundPowerLabel, "talkaround_power", 1, kPowers),
+    ChannelCombo(kTalkaroundPower, 7, kTalkaroundPowerLabel, "talkaround_power", 1),
     Label(1008, kCodeText, 8, 1),
     ChannelCombo(kRxCode, 8, 1008, "rx_code", 1),
     ColumnTitle(kTransmitTitle, QT_TRANSLATE_NOOP("Editors", "Transmit"), 2),
@@ -138,10 +143,10 @@ constexpr FormControl kControls[] = {
     Label(kTxFrequencyLabel, kFrequencyText, 4, 2),
     ChannelCombo(kTxFrequency, 4, kTxFrequencyLabel, "tx_freq_ndx", 2),
     Label(kTxBandwidthLabel, kBandwidthText, 5, 2),
-    ChannelCombo(kTxBandwidth, 5, kTxBandwidthLabel, "tx_bw", 2, kBandwidths),
+    ChannelCombo(kTxBandwidth, 5, kTxBandwidthLabel, "tx_bw", 2),
     Note(kTxHighPowerNote, kHighPowerText, 6, 2),
     Label(kRepeaterPowerLabel, QT_TRANSLATE_NOOP("Editors", "Repeater Power"), 7, 2),
-    ChannelCombo(kRepeaterPower, 7, kRepeaterPowerLabel, "repeater_power", 2, kPowers),
+    ChannelCombo(kRepeaterPower, 7, kRepeaterPowerLabel, "repeater_power", 2),
     Label(kTxCodeLabel, kCodeText, 8, 2),
     ChannelCombo(kTxCode, 8, kTxCodeLabel, "tx_code", 2),
     Label(kScrambleLabel, QT_TRANSLATE_NOOP("Editors", "Scramble"), 9),
@@ -166,22 +171,6 @@ constexpr int kTransmitColumn[]
     = { kTransmitTitle, kTransmitFrame, kTxFrequencyLabel, kTxFrequency, kTxBandwidthLabel, kTxBandwidth,
           kTxHighPowerNote, kRepeaterPowerLabel, kRepeaterPower, kTxCodeLabel, kTxCode };
 
-// Buttons A, B and C, which may hold a preset's feature.
-constexpr const char *kPresetButtons[] = { "upper_right_but", "lower_left_but", "lower_right_but" };
-constexpr int kFirstPresetFeature = 9;
-
-// The combo item a frequency's bandwidth or power rule selects: rules 0
-// and 2 the first (12.5 kHz, low), rules 1 and 3 the second; -1 for none.
-int RuleItem(int rule)
-{
-    return rule >= 0 && rule <= 3 ? rule % 2 : -1;
-}
-
-bool RuleIsFixed(int rule)
-{
-    return rule == 0 || rule == 1;
-}
-
 } // namespace
 
 CChannelView::CChannelView(const EditorContext &context, QWidget *parent)
@@ -205,10 +194,17 @@ int CChannelView::stored(int controlId) const
     return readAttribute(bound->section, bound->attribute).toInt();
 }
 
-bool CChannelView::write(int controlId, const QVariant &value)
+void CChannelView::LoadRes()
 {
-    const FormControl *bound = formControl(controlId);
-    return bound && writeValue(*bound, value);
+    const QString separator = CConfigStore::decimalSeparator(context().product.language());
+    for (int id : { kRxBandwidth, kTxBandwidth }) {
+        for (auto bandwidth : { BandwidthText::Narrow, BandwidthText::Wide })
+            combo(id)->addItem(BandwidthText::kilohertz(bandwidth, separator));
+    }
+    for (int id : { kTalkaroundPower, kRepeaterPower }) {
+        for (const char *power : kPowers)
+            combo(id)->addItem(QCoreApplication::translate(kPowerContext, power));
+    }
 }
 
 void CChannelView::OnInitialUpdate()
@@ -228,15 +224,14 @@ void CChannelView::OnInitialUpdate()
 void CChannelView::hideTransmitColumn()
 {
     m_transmitHidden = true;
-    control<QLabel>(kReceiveTitle)
-        ->setText(translated("Receive") + QLatin1Char('/') + translated("Transmit"));
-    control<QLabel>(kTalkaroundPowerLabel)->setText(tr("Transmit Power"));
+    setControlText(kReceiveTitle, translated("Receive") + QLatin1Char('/') + translated("Transmit"));
+    setControlText(kTalkaroundPowerLabel, tr("Transmit Power"));
     const bool columnShown = !control(kTxFrequency)->isHidden();
     for (int id : kTransmitColumn)
         control(id)->hide();
     try {
         if (stored(kRepeater) != 0)
-            write(kRepeater, 0);
+            runCommand([this] { return commands().setRepeater(false); });
     } catch (const CVelaCPSException &error) {
         showMessage(error.text(), MsgStyle::IconError);
     }
@@ -255,7 +250,7 @@ void CChannelView::LoadData()
         fillCodeList(kTxCode);
         CBaseView::LoadData();
         const QString name = readAttribute(kChannel, "name").toString();
-        control<QLabel>(kTitle)->setText(name + QStringLiteral(" (%1)").arg(context().channelIndex + 1));
+        setControlText(kTitle, name + QStringLiteral(" (%1)").arg(context().channelIndex + 1));
         applyLimits();
         applyChannelState();
     } catch (const CVelaCPSException &error) {
@@ -266,27 +261,14 @@ void CChannelView::LoadData()
 
 void CChannelView::readFrequencyTable(std::vector<QString> &texts)
 {
-    const CDataItem frequencies = sectionItem(Section::kFrequencies);
-    const qint64 start = readAttribute(Section::kLimit, "start_freq").toLongLong();
-    const qint64 end = readAttribute(Section::kLimit, "end_freq").toLongLong();
-    const bool fourWatt = document().powerClass() == 4;
+    m_frequencies = frequencyChoices(document().root(), document().powerClass());
     const QString twoWattMark = QStringLiteral(" (%1)").arg(tr("2W limit"));
-    const int count = frequencies.GetChildCount();
-    m_frequencies.assign(size_t(count), {});
-    texts.assign(size_t(count), {});
-    CDataItem entry;
-    for (int i = 0; i < count; ++i) {
-        frequencies.GetChildByIndex(i, entry);
-        const qint64 hz = entry.GetAttributeValue(QStringLiteral("freq")).toLongLong();
-        Frequency &frequency = m_frequencies[size_t(i)];
-        frequency.bandwidthRule = entry.GetAttributeValue(QStringLiteral("bandwidth")).toInt();
-        const bool twoWatt = fourWatt && FrequencyRules::IsTwoWattFrequency(hz);
-        frequency.powerRule = twoWatt ? 0 : entry.GetAttributeValue(QStringLiteral("power_level")).toInt();
-        frequency.listed = hz >= start && hz <= end;
-        if (!frequency.listed)
-            continue;
-        texts[size_t(i)] = QStringLiteral("%1 - %2").arg(i + 1).arg(megahertzText(hz))
-            + (twoWatt ? twoWattMark : QString());
+    texts.assign(m_frequencies.size(), {});
+    for (size_t i = 0; i < m_frequencies.size(); ++i) {
+        const FrequencyChoice &frequency = m_frequencies[i];
+        if (frequency.listed)
+            texts[i] = QStringLiteral("%1 - %2").arg(i + 1).arg(megahertzText(frequency.hertz))
+                + (frequency.twoWatt ? twoWattMark : QString());
     }
 }
 
@@ -358,12 +340,17 @@ void CChannelView::showFrequencyRules(const Side &side)
     const int index = stored(side.frequency);
     if (index < 0 || size_t(index) >= m_frequencies.size())
         return;
-    const Frequency &frequency = m_frequencies[size_t(index)];
-    control(side.bandwidth)->setEnabled(!RuleIsFixed(frequency.bandwidthRule));
-    control(side.power)->setEnabled(!RuleIsFixed(frequency.powerRule));
+    const FrequencyChoice &frequency = m_frequencies[size_t(index)];
+    control(side.bandwidth)->setEnabled(!frequencyRuleIsFixed(frequency.bandwidthRule));
+    control(side.power)->setEnabled(!frequencyRuleIsFixed(frequency.powerRule));
     // A two-watt frequency allows the low power only.
     if (frequency.powerRule == 0)
         combo(side.power)->setCurrentIndex(0);
+}
+
+CChannelCommands CChannelView::commands()
+{
+    return CChannelCommands(document(), context().channelIndex, AskInMessageBox);
 }
 
 void CChannelView::OnControlChanged(const FormControl &control, const QVariant &value)
@@ -375,20 +362,16 @@ void CChannelView::OnControlChanged(const FormControl &control, const QVariant &
         case kTxFrequency:
             return frequencyChosen(kTransmit, value.toInt());
         case kRepeater:
-            return repeaterChanged(value.toBool());
+            return runCommand([&] { return commands().setRepeater(value.toBool()); });
         case kDisable:
-            return disableChannelChanged(control, value.toBool());
+            return runCommand([&] { return commands().setDisabled(value.toBool()); });
         case kRxBandwidth:
         case kTalkaroundPower:
         case kRxCode:
             if (m_transmitHidden) {
-                // The receive settings are the transmit settings too.
-                const int mirror = control.id == kRxBandwidth ? kTxBandwidth
-                    : control.id == kTalkaroundPower          ? kRepeaterPower
-                                                              : kTxCode;
-                return editAsOneStep(tr("Change %1").arg(labelOf(control)), [&] {
-                    if (writeValue(control, value))
-                        write(mirror, value);
+                return runCommand([&] {
+                    return commands().setAttribute(
+                        QLatin1String(control.attribute), value, tr("Change %1").arg(labelOf(control)));
                 });
             }
             break;
@@ -404,122 +387,28 @@ void CChannelView::OnControlChanged(const FormControl &control, const QVariant &
 
 void CChannelView::frequencyChosen(const Side &side, int tableIndex)
 {
-    // The "Out of range" item carries the stored index.
-    if (tableIndex == stored(side.frequency))
-        return;
-    const Side &other = otherSide(side);
-    editAsOneStep(tr("Change Frequency"), [&] {
-        if (!write(side.frequency, tableIndex))
-            return;
-        writeRules(side, tableIndex);
-        if (m_transmitHidden) {
-            if (write(other.frequency, tableIndex))
-                writeRules(other, tableIndex);
-            return;
-        }
-        const bool sameFrequency = tableIndex == stored(other.frequency);
-        if (!sameFrequency || stored(kRepeater) == 0)
-            return;
-        if (combo(other.frequency)->count() < 2) {
-            // No other frequency to transmit on: the channel talks around.
-            if (write(kRepeater, 0))
-                repeaterChanged(false);
-        } else if (!control(kRepeater)->isHidden()) {
-            showMessage(tr("The transmit frequency index can not be same as the receive frequency index. The "
-                           "next available transmit frequency shall be selected."),
-                MsgStyle::IconInformation);
-            selectNextTransmitAfter(tableIndex);
-        }
-    });
-}
-
-void CChannelView::writeRules(const Side &side, int tableIndex)
-{
-    if (tableIndex < 0 || size_t(tableIndex) >= m_frequencies.size())
-        return;
-    const Frequency &frequency = m_frequencies[size_t(tableIndex)];
-    writeRule(side.bandwidth, frequency.bandwidthRule);
-    // Without the transmit column the receive power stands for both.
-    const int shownPower = m_transmitHidden ? kReceive.power : side.power;
-    if (!control(shownPower)->isHidden())
-        writeRule(side.power, frequency.powerRule);
-}
-
-void CChannelView::writeRule(int comboId, int rule)
-{
-    const int item = RuleItem(rule);
-    if (item >= 0 && stored(comboId) != item)
-        write(comboId, item);
-}
-
-// The transmit item after the one of tableIndex, the first after the last.
-void CChannelView::selectNextTransmitAfter(int tableIndex)
-{
-    QComboBox *transmit = combo(kTxFrequency);
-    const int position = transmit->findData(tableIndex);
-    const int next = transmit->itemData((position + 1) % transmit->count()).toInt();
-    if (write(kTxFrequency, next))
-        writeRules(kTransmit, next);
-}
-
-void CChannelView::repeaterChanged(bool checked)
-{
-    editAsOneStep(tr("Change %1").arg(labelOf(*formControl(kRepeater))), [&] {
-        if (stored(kRepeater) != int(checked) && !write(kRepeater, checked ? 1 : 0))
-            return;
-        if (checked && stored(kRxFrequency) == stored(kTxFrequency) && combo(kTxFrequency)->count() > 1)
-            selectNextTransmitAfter(stored(kTxFrequency));
-    });
-}
-
-bool CChannelView::presetUsesChannel() const
-{
-    const CDataItem setting = sectionItem(Section::kSetting);
-    if (readAttribute(Section::kLimit, "maxPresetButtons").toInt() <= 0)
-        return false;
-    CDataItem preset;
-    for (int p = 0; p < setting.GetChildCount(); ++p) {
-        setting.GetChildByIndex(p, preset);
-        if (preset.GetAttributeValue(QStringLiteral("channel")).toInt() != context().channelIndex)
-            continue;
-        for (const char *button : kPresetButtons) {
-            if (setting.GetAttributeValue(QLatin1String(button)).toInt() == kFirstPresetFeature + p)
-                return true;
-        }
-    }
-    return false;
-}
-
-void CChannelView::disableChannelChanged(const FormControl &control, bool disable)
-{
-    if (disable && presetUsesChannel()
-        && showMessage(
-               tr("This channel is assigned to a Preset Channel button. Disable this channel shall cause "
-                  "the value change of the Preset Channel button. Do you want to continue?"),
-               MsgStyle::YesNo | MsgStyle::IconQuestion)
-            != MsgAnswer::Yes) {
-        loadControl(control);
-        return;
-    }
-    writeValue(control, disable ? 1 : 0);
+    const auto which
+        = side.frequency == kRxFrequency ? CChannelCommands::Side::Receive : CChannelCommands::Side::Transmit;
+    runCommand([&] { return commands().chooseFrequency(which, tableIndex); });
 }
 
 // Opening a list that shows "Out of range" picks a listed frequency, as if
 // the user had chosen it: the first, or the second when the first is the
-// other side's frequency.
-void CChannelView::openedOutOfRange(const Side &side)
+// other side's frequency. True when it picked one.
+bool CChannelView::openedOutOfRange(const Side &side)
 {
     QComboBox *list = combo(side.frequency);
     const int current = list->currentData().toInt();
     if (current >= 0 && size_t(current) < m_frequencies.size() && m_frequencies[size_t(current)].listed)
-        return;
+        return false;
     if (list->count() < 2)
-        return;
+        return false;
     int pick = 0;
     if (list->itemData(0).toInt() == stored(otherSide(side).frequency) && list->count() > 2)
         pick = 1;
     list->setCurrentIndex(pick);
     frequencyChosen(side, list->itemData(pick).toInt());
+    return true;
 }
 
 bool CChannelView::eventFilter(QObject *watched, QEvent *event)
@@ -529,7 +418,18 @@ bool CChannelView::eventFilter(QObject *watched, QEvent *event)
             continue;
         if (event->type() == QEvent::Show) {
             try {
-                openedOutOfRange(side);
+                // The list lost its "Out of range" item while opening: it
+                // opens again at the size of what it holds now.
+                if (openedOutOfRange(side)) {
+                    QComboBox *list = combo(side.frequency);
+                    QMetaObject::invokeMethod(
+                        list,
+                        [list] {
+                            list->hidePopup();
+                            list->showPopup();
+                        },
+                        Qt::QueuedConnection);
+                }
             } catch (const CVelaCPSException &error) {
                 showMessage(error.text(), MsgStyle::IconError);
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BaseView.h"
+#include "document/ChannelCommands.h"
 
 #include <vector>
 
@@ -29,18 +30,12 @@ public:
     };
 
 protected:
+    void LoadRes() override;
     void LoadData() override;
     void OnControlChanged(const FormControl &control, const QVariant &value) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // One entry of the RF frequency table as the channel sees it.
-    struct Frequency {
-        int bandwidthRule = -1;
-        int powerRule = -1; // 0 on a two-watt frequency of a four-watt radio
-        bool listed = false; // within the model's range
-    };
-
     void readFrequencyTable(std::vector<QString> &texts);
     void fillFrequencyList(const Side &side, const std::vector<QString> &texts);
     void fillCodeList(int comboId);
@@ -49,21 +44,16 @@ private:
     void applyChannelState();
     void hideTransmitColumn();
 
+    // The channel's commands, asking their questions in message boxes.
+    CChannelCommands commands();
     void frequencyChosen(const Side &side, int tableIndex);
-    void writeRules(const Side &side, int tableIndex);
-    void writeRule(int comboId, int rule);
-    void selectNextTransmitAfter(int tableIndex);
-    void repeaterChanged(bool checked);
-    void disableChannelChanged(const FormControl &control, bool disable);
-    bool presetUsesChannel() const;
-    void openedOutOfRange(const Side &side);
+    bool openedOutOfRange(const Side &side);
 
     int stored(int controlId) const;
-    bool write(int controlId, const QVariant &value);
     QComboBox *combo(int controlId) const;
     const Side &otherSide(const Side &side) const;
 
-    std::vector<Frequency> m_frequencies;
+    std::vector<FrequencyChoice> m_frequencies;
     bool m_transmitHidden = false;
     // The drop-down lists of the frequency combos, by combo id.
     QHash<int, const QObject *> m_dropDowns;

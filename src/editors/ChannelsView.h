@@ -2,13 +2,22 @@
 
 #include "BaseView.h"
 
-// The page of the channel list itself: one button that adds a channel
-// through the profile tree, enabled while the list takes another channel.
+class CChannelTableView;
+class QPushButton;
+
+// The page of the channel list itself: the button that adds a channel
+// through the profile tree (enabled while the list takes another channel),
+// the table of all channels, and the import and export of the CSV
+// channel list.
 class CChannelsView : public CBaseView {
     Q_OBJECT
 
 public:
     explicit CChannelsView(const EditorContext &context, QWidget *parent = nullptr);
+
+    CChannelTableView *table() const { return m_table; }
+    // Edit > Edit Selected Channels...
+    void editSelectedChannels();
 
 signals:
     void addChannelRequested();
@@ -16,4 +25,12 @@ signals:
 protected:
     void LoadRes() override;
     void LoadData() override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void placeTable();
+
+    CChannelTableView *m_table;
+    QPushButton *m_import;
+    QPushButton *m_export;
 };

@@ -1,6 +1,7 @@
 #include "DealerInfoDialog.h"
 
 #include "DealerTextEdit.h"
+#include "DialogFrame.h"
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 
@@ -29,7 +30,7 @@ int CDealerInfoDialog::Run(const QString &language, QWidget *parent)
     for (QString *text : { &left, &right, &middle }) {
         if (text->size() * kBytesPerCharacter >= kTooLongBytes) {
             showMessage(
-                tr("The dealer information in the registry is too long to fit the dialog, please check it!"),
+                tr("The dealer information in the settings is too long to fit the dialog, please check it!"),
                 MsgStyle::IconWarning);
             return Rejected;
         }
@@ -41,7 +42,7 @@ int CDealerInfoDialog::Run(const QString &language, QWidget *parent)
 
 CDealerInfoDialog::CDealerInfoDialog(const QString &language, const QString &left, const QString &middle,
     const QString &right, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, kDialogFrame)
     , m_language(language)
     , m_left(new CDealerTextEdit)
     , m_middle(new CDealerTextEdit)
@@ -76,7 +77,7 @@ void CDealerInfoDialog::accept()
 {
     if (!CConfigStore::setDealerInfo(
             m_language, m_left->storedText(), m_right->storedText(), m_middle->storedText())) {
-        showMessage(tr("Failed to write registry!"), MsgStyle::IconError);
+        showMessage(tr("Failed to write the settings!"), MsgStyle::IconError);
         return;
     }
     QDialog::accept();

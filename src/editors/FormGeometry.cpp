@@ -51,7 +51,10 @@ public:
                 own = std::max(own, control.width);
                 continue;
             }
-            const int width = TakesFieldWidth(control.widget) ? kFieldWidth : size.width();
+            // A list is as wide as its longest item, at least the common width.
+            const int width = control.widget == ControlWidget::Combo ? std::max(kFieldWidth, size.width())
+                : TakesFieldWidth(control.widget)                    ? kFieldWidth
+                                                                     : size.width();
             int &widest = control.cell == Cell::Label ? m_label[control.column]
                 : control.cell == Cell::Field         ? m_field[control.column]
                                                       : m_whole[control.column];

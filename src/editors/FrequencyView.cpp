@@ -1,6 +1,7 @@
 #include "FrequencyView.h"
 
 #include "FrequencyInput.h"
+#include "base/BandwidthText.h"
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/StringTable.h"
@@ -132,10 +133,11 @@ QChar CFrequencyView::separator() const
 void CFrequencyView::LoadRes()
 {
     QComboBox *bandwidth = combo(kBandwidth);
-    for (const char *width : { "12.5", "25" })
-        bandwidth->addItem(tr("%1 KHz only").arg(QLatin1String(width)));
-    for (const char *width : { "12.5", "25" })
-        bandwidth->addItem(tr("User selectable with %1 KHz as default").arg(QLatin1String(width)));
+    const QString decimal = separator();
+    for (const QString &rule : { tr("%1 KHz only"), tr("User selectable with %1 KHz as default") }) {
+        for (auto width : { BandwidthText::Narrow, BandwidthText::Wide })
+            bandwidth->addItem(rule.arg(BandwidthText::kilohertz(width, decimal)));
+    }
     list()->setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(list(), &QTreeWidget::itemSelectionChanged, this, &CFrequencyView::selectionChanged);
     connect(list(), &QTreeWidget::itemDoubleClicked, this, [this] { editOrSave(); });
@@ -291,9 +293,9 @@ void CFrequencyView::setFieldsEnabled(bool enabled)
 void CFrequencyView::enterMode(Mode mode)
 {
     m_mode = mode;
-    control<QPushButton>(mode == Mode::Add ? kAdd : kEdit)->setText(tr("Save"));
+    setControlText(mode == Mode::Add ? kAdd : kEdit, tr("Save"));
     control(mode == Mode::Add ? kEdit : kAdd)->setEnabled(false);
-    control<QPushButton>(kDelete)->setText(tr("Cancel"));
+    setControlText(kDelete, tr("Cancel"));
     control(kDelete)->setEnabled(true);
     list()->setEnabled(false);
     setFieldsEnabled(true);
@@ -317,9 +319,9 @@ void CFrequencyView::enterMode(Mode mode)
 void CFrequencyView::leaveMode()
 {
     m_mode = Mode::Browse;
-    control<QPushButton>(kAdd)->setText(translated("Add"));
-    control<QPushButton>(kEdit)->setText(translated("Edit"));
-    control<QPushButton>(kDelete)->setText(translated("Delete"));
+    setControlText(kAdd, translated("Add"));
+    setControlText(kEdit, translated("Edit"));
+    setControlText(kDelete, translated("Delete"));
     setFieldsEnabled(false);
     list()->setEnabled(true);
     showRow(selectedRow());

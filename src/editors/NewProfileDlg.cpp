@@ -1,5 +1,6 @@
 #include "NewProfileDlg.h"
 
+#include "DialogFrame.h"
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 
@@ -18,7 +19,7 @@ const QString kTemplateExtension = QStringLiteral(".kv9");
 } // namespace
 
 CNewProfileDlg::CNewProfileDlg(QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, kDialogFrame)
     , m_folder(QDir(CConfigStore::installPath()).filePath(kTemplateFolder))
     , m_models(new QListWidget)
 {

@@ -1,5 +1,8 @@
 #include "SettingView.h"
 
+#include "VerdictDisplay.h"
+#include "document/SettingCommands.h"
+
 #include "SettingControls.h"
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
@@ -112,8 +115,6 @@ constexpr FormControl kControls[] = {
 constexpr FormDefinition kForm { "Settings", "GeneralSettings", kControls };
 
 constexpr FormControl kStoredPassword = Edit(kPassword, 1, 1050, "password", 4);
-constexpr FormControl kBacklightEnabled
-    = SettingCombo(kBacklight, 10, 1056, "backlight_enabled", kBacklightTimes);
 
 constexpr FeatureLimit kLimits[] = {
     { "disable_time_out_timer", true, 1016, kTimeout },
@@ -122,13 +123,6 @@ constexpr FeatureLimit kLimits[] = {
     { "disable_battery_save_feature", true, 1024, 1040 },
     { "disable_busy_led_mode", true, 1053, 1037 },
 };
-
-constexpr int kPasswordLength = 4;
-
-bool IsShort(const QString &password)
-{
-    return !password.isEmpty() && password.size() < kPasswordLength;
-}
 
 } // namespace
 
@@ -221,12 +215,7 @@ void CSettingView::OnControlChanged(const FormControl &control, const QVariant &
         CBaseView::OnControlChanged(control, value);
         return;
     }
-    const int item = value.toInt();
-    // Named as the framework names every change.
-    editAsOneStep(QCoreApplication::translate("CBaseView", "Change %1").arg(labelOf(control)), [&] {
-        if (writeValue(kBacklightEnabled, item != 0))
-            writeValue(control, item * 5);
-    });
+    runCommand([&] { return CSettingCommands(document()).setBackLight(value.toInt()); });
 }
 
 std::optional<QVariant> CSettingView::editValue(const FormControl &control, const QString &text) const
@@ -278,10 +267,10 @@ void CSettingView::leavePasswordBox(int leaving, const QWidget *next)
     const QString password = edit(kPassword)->text();
     const QString confirmation = edit(kConfirm)->text();
     if (password.isEmpty() && confirmation.isEmpty()) {
-        storePassword(QString());
+        storePassword();
         return;
     }
-    if (IsShort(leaving == kPassword ? password : confirmation)) {
+    if (CSettingCommands::isShortPassword(leaving == kPassword ? password : confirmation)) {
         askForFourCharacters(leaving);
         return;
     }
@@ -292,35 +281,35 @@ void CSettingView::leavePasswordBox(int leaving, const QWidget *next)
             refuseMismatch();
         return;
     }
-    storePassword(password);
+    storePassword();
 }
 
 bool CSettingView::CommitPendingInput()
 {
-    if (passwordDirty()) {
-        for (int box : { kPassword, kConfirm }) {
-            if (IsShort(edit(box)->text())) {
-                askForFourCharacters(box);
-                return false;
-            }
-        }
-        if (edit(kPassword)->text() != edit(kConfirm)->text()) {
-            refuseMismatch();
-            return false;
-        }
-        if (!storePassword(edit(kPassword)->text()))
-            return false;
-    }
+    if (passwordDirty() && !storePassword())
+        return false;
     return CBaseView::CommitPendingInput();
 }
 
-bool CSettingView::storePassword(const QString &password)
+bool CSettingView::storePassword()
 {
-    if (writeValue(kStoredPassword, password)) {
+    // The page names a password the hook refuses as it names any refused value.
+    const CommandVerdict verdict = CSettingCommands(document())
+                                       .setPassword(edit(kPassword)->text(), edit(kConfirm)->text(),
+                                           QCoreApplication::translate("CBaseView", "Invalid Value."));
+    if (verdict.accepted()) {
         m_passwordDirty = m_confirmDirty = false;
         return true;
     }
+    ShowVerdict(verdict);
+    for (int box : { kPassword, kConfirm }) {
+        if (CSettingCommands::isShortPassword(edit(box)->text())) {
+            focusLater(box);
+            return false;
+        }
+    }
     clearPasswordBoxes();
+    focusLater(kPassword);
     return false;
 }
 

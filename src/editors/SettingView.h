@@ -30,8 +30,9 @@ private:
     // The password rules when the user leaves one of its boxes for next.
     void leavePasswordBox(int leaving, const QWidget *next);
     bool passwordDirty() const { return m_passwordDirty || m_confirmDirty; }
-    // Stores the typed password; false after the refusal.
-    bool storePassword(const QString &password);
+    // Stores the two typed entries through the password command; false
+    // after its refusal, shown with the box to type again.
+    bool storePassword();
     void askForFourCharacters(int box);
     void refuseMismatch();
     void clearPasswordBoxes();

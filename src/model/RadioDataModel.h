@@ -46,11 +46,8 @@ public:
     const CDataItem &rootItem() const { return m_rootItem; }
     const XmlDocument &mainDocument() const { return m_mainDocument; }
     const XmlDocument &workingDocument() const { return m_workingDocument; }
-    const XmlDocument &ruleScratchDocument() const { return m_ruleScratch; }
     int codeplugVersion() const { return m_codeplugVersion; }
     bool isLoaded() const { return !m_rootItem.isEmpty(); }
-
-    void setVersionRules(const VersionRuleSource &rules) { m_versionRules = rules; }
 
 private:
     void applyDocumentSettings(XmlDocument &document, bool mainDocument) const;

@@ -7,10 +7,12 @@
 #include "radio/CablePort.h"
 #include "radio/NamedLock.h"
 #include "radio/RadioLink.h"
+#include "radio/RadioTraceStore.h"
 #include "radio/StopEvent.h"
 #include "settings/ModelRules.h"
 
 #include <QFileInfo>
+#include <QMetaEnum>
 #include <QThread>
 
 namespace {
@@ -60,6 +62,7 @@ CRadioOperations::CRadioOperations(
 
 CRadioOperations::~CRadioOperations()
 {
+    m_closing->set();
     cancel();
     if (m_worker)
         m_worker->wait();
@@ -91,16 +94,20 @@ bool CRadioOperations::begin(bool transfer)
     return true;
 }
 
-void CRadioOperations::runStage(Stage stage, Steps steps, Continuation then)
+void CRadioOperations::runStage(Stage stage, Steps steps, Continuation then, bool cancellable)
 {
     m_then = std::move(then);
+    m_stages << QString::fromLatin1(QMetaEnum::fromType<Stage>().valueToKey(int(stage)));
     emit stageStarted(stage);
-    m_worker.reset(QThread::create([this, steps = std::move(steps), cancel = m_cancel] {
+    // The reset after a cancel must not give up on the cable mutex because
+    // the cancel is set: it waits for a scan that holds the mutex to end.
+    const std::shared_ptr<CStopEvent> waitEnds = cancellable ? m_cancel : m_closing;
+    m_worker.reset(QThread::create([this, steps = std::move(steps), cancel = m_cancel, waitEnds] {
         // The cable mutex is held for the whole stage, so no cable scan of
         // this or another copy runs meanwhile.
         CNamedLock cableMutex(
             CableSharing::runtimeDirectory(), QString::fromLatin1(CableSharing::kCableMutexName));
-        CNamedLockGuard guard(cableMutex, *cancel);
+        CNamedLockGuard guard(cableMutex, *waitEnds);
         if (!guard.ownsLock())
             m_stageOutcome = cancel->isSet() ? kCancelled : kCommunicationFailure;
         else if (!m_link && !openLink())
@@ -150,15 +157,31 @@ void CRadioOperations::finish(Outcome outcome)
 {
     {
         QMutexLocker lock(&m_linkMutex);
+        keepTrace(outcome);
         m_link.reset(); // releases the cable
     }
     if (m_transfer)
         m_monitor->setTransferActive(false);
+    // A transfer that failed may have lost its cable (unplugged, or the
+    // emulator gone): the status says so now, not seconds later.
+    if (m_transfer && outcome == Outcome::Failed)
+        m_monitor->recheckNow();
     m_running = false;
     m_writeMode = {};
     m_document = nullptr;
     m_documentOwner.clear();
     emit finished(outcome);
+}
+
+void CRadioOperations::keepTrace(Outcome outcome)
+{
+    m_lastTrace = m_link ? m_link->protocol().trace().text() : CRadioTrace().text();
+    m_lastTrace += QStringLiteral("# stages: %1\n# cable status: %2\n# result: %3\n")
+                       .arg(m_stages.join(QLatin1Char(' ')))
+                       .arg(m_cableStatus)
+                       .arg(QString::fromLatin1(QMetaEnum::fromType<Outcome>().valueToKey(int(outcome))));
+    m_stages.clear();
+    RadioTraceStore::keep(m_lastTrace);
 }
 
 void CRadioOperations::finishLater(Outcome outcome)
@@ -251,6 +274,16 @@ void CRadioOperations::transfer()
         });
 }
 
+RadioOutcome CRadioOperations::resetOutcome(Stage stage, const RadioOutcome &reset)
+{
+    // Once every block of a write is acknowledged the radio holds the
+    // profile; a reset lost with the cable (the radio restarts with it at
+    // its next power-up) is no failed write.
+    const bool lostAfterWrite = stage == Stage::Writing && reset.kind == RadioReport::Failed
+        && reset.value == RadioReport::kCommunicationFailure;
+    return lostAfterWrite ? RadioOutcome {} : reset;
+}
+
 void CRadioOperations::resetAfterCancel(const RadioOutcome &stopped)
 {
     runStage(
@@ -259,7 +292,8 @@ void CRadioOperations::resetAfterCancel(const RadioOutcome &stopped)
             reportOutcome(stopped);
             reportOutcome(reset);
             finish(Outcome::Cancelled);
-        });
+        },
+        false);
 }
 
 bool CRadioOperations::startIdentify()

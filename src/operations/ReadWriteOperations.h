@@ -6,6 +6,7 @@
 #include "operations/RadioBackups.h"
 #include "operations/RadioChecks.h"
 #include "radio/RadioReport.h"
+#include "radio/StopEvent.h"
 #include "radio/UsbCable.h"
 
 #include <QMutex>
@@ -22,7 +23,6 @@ class CCableMonitor;
 class CProfileDocument;
 class CRadioLink;
 class CSettingsDocuments;
-class CStopEvent;
 class QThread;
 
 // A message or a question of a radio operation, handed to the receivers of
@@ -140,6 +140,9 @@ public:
     // Set by the password prompt and, after a write, to the password the
     // radio was given.
     const QString &rememberedPassword() const { return m_rememberedPassword; }
+    // The radio traffic of the last operation, with its stages and result
+    // (also kept on disk by RadioTraceStore).
+    const QString &lastTrace() const { return m_lastTrace; }
     // The backup the last read or write stored, if any.
     const std::optional<RadioBackup> &lastBackup() const { return m_results.backup; }
     // What the radio did not keep of the last write (empty when it kept all).
@@ -171,10 +174,13 @@ private:
     bool begin(bool transfer);
     // Runs steps on a worker thread holding the cable mutex (opening the
     // cable first when this operation has none yet), then then() here.
-    void runStage(Stage stage, Steps steps, Continuation then);
+    // A stage that is not cancellable (the reset after a cancel) waits for
+    // the cable mutex until this object goes.
+    void runStage(Stage stage, Steps steps, Continuation then, bool cancellable = true);
     void stageEnded();
     bool openLink();
     void finish(Outcome outcome);
+    void keepTrace(Outcome outcome);
     // finish() from the event loop, for an end found within a start function.
     void finishLater(Outcome outcome);
 
@@ -196,6 +202,8 @@ private:
     void transfer();
     // A stopped read or write resets the radio before it finishes.
     void resetAfterCancel(const RadioOutcome &stopped);
+    // The outcome of the reset that ends a transfer of stage.
+    static RadioOutcome resetOutcome(Stage stage, const RadioOutcome &reset);
 
     // The write as a transaction (WriteTransaction.cpp): the radio's
     // codeplug read and stored first, the changes offered for review, the
@@ -220,6 +228,8 @@ private:
     // Of the operation under way: set by cancel(), waited on by a worker
     // blocked on the cable mutex.
     std::shared_ptr<CStopEvent> m_cancel;
+    // Set when this object goes: ends every wait of a worker.
+    std::shared_ptr<CStopEvent> m_closing = std::make_shared<CStopEvent>();
     // Made by the first worker of an operation, under m_linkMutex so that
     // cancel() reaches it; kept, with its open cable, until the end.
     std::unique_ptr<CRadioLink> m_link;
@@ -252,5 +262,7 @@ private:
     VirtualCP m_readBack {}; // what the radio holds after the write
     QString m_rememberedPassword;
     CableStatus m_cableStatus = CableError::Ok;
+    QStringList m_stages; // of the operation under way, for its trace
+    QString m_lastTrace;
     std::optional<std::chrono::milliseconds> m_resetSettle;
 };

@@ -160,8 +160,8 @@ void CRadioOperations::writeAndVerify()
             runStage(
                 Stage::Verifying,
                 [this](CRadioLink &link) {
-                    return bothSucceed(
-                        [&] { return link.ReadCodeplug(m_readBack); }, [&] { return link.ResetRadio(); });
+                    return bothSucceed([&] { return link.ReadCodeplug(m_readBack); },
+                        [&] { return resetOutcome(Stage::Writing, link.ResetRadio()); });
                 },
                 [this](const RadioOutcome &read) {
                     if (read.kind == RadioReport::Cancelled)

@@ -115,15 +115,16 @@ void CCableMonitor::watchStatus()
 bool CCableMonitor::readStatus()
 {
     auto block = CSharedBlock::openExisting(m_directory);
-    if (!block) {
-        startPollerIfNone(); // the poller makes the block
-        return false;
-    }
-    const quint32 present = block->word(CSharedBlock::CablePresent);
-    const quint32 count = block->word(CSharedBlock::CableCount);
+    startPollerIfNone(); // without a block, the poller makes it
+    return block && statusIn(*block);
+}
+
+bool CCableMonitor::statusIn(CSharedBlock &block)
+{
+    const quint32 present = block.word(CSharedBlock::CablePresent);
+    const quint32 count = block.word(CSharedBlock::CableCount);
     m_cableCount = int(count);
-    startPollerIfNone();
-    const bool transferring = transferActiveAnywhere(*block);
+    const bool transferring = transferActiveAnywhere(block);
     return !transferring && present == 1 && count <= 1;
 }
 
@@ -169,8 +170,34 @@ void CCableMonitor::scanOnce(CSharedBlock &block)
             return;
         count = m_countCables();
     }
+    recordCount(block, count);
+}
+
+void CCableMonitor::recordCount(CSharedBlock &block, int count)
+{
     block.setWord(CSharedBlock::CableCount, quint32(count));
     block.setWord(CSharedBlock::CablePresent, count > 0 ? 1 : 0);
+}
+
+void CCableMonitor::recheckNow()
+{
+    if (!m_statusTarget || m_stop.isSet())
+        return;
+    auto block = CSharedBlock::openOrCreate(m_directory);
+    if (!block)
+        return;
+    // Locks of their own: those of the monitor belong to its threads. A
+    // cable another holder is using is left to the regular watch.
+    CNamedLock cableMutex(m_directory, QLatin1String(CableSharing::kCableMutexName));
+    if (!transferActiveAnywhere(*block) && cableMutex.tryLock()) {
+        const int count = m_countCables();
+        cableMutex.unlock();
+        recordCount(*block, count);
+    }
+    CNamedLock statusMutex(m_directory, QLatin1String(CableSharing::kStatusMutexName));
+    CNamedLockGuard guard(statusMutex, m_stop);
+    if (guard.ownsLock())
+        postStatus(statusIn(*block));
 }
 
 void CCableMonitor::postStatus(bool connected)

@@ -69,10 +69,13 @@ public:
     void setTransferActive(bool active);
     bool transferActive() const { return m_transferActive.load(); }
 
+    // Counts the cables at once and posts the status, rather than within
+    // the next periods: after a transfer failed, its cable may be gone.
+    void recheckNow();
+
     // Matching cables found by the last scan (this copy's view).
     int cableCount() const { return m_cableCount.load(); }
     bool runsPoller() const;
-    const CStopEvent &stopEvent() const { return m_stop; }
     bool stopRequested() const { return m_stop.isSet(); }
     const QString &directory() const { return m_directory; }
 
@@ -84,9 +87,11 @@ private:
     void pollPresence();
     // One reading of the shared block: whether the cable counts as connected.
     bool readStatus();
+    bool statusIn(CSharedBlock &block);
     // Starts the poller here when no copy runs one (the poller lock is free).
     void startPollerIfNone();
     void scanOnce(CSharedBlock &block);
+    static void recordCount(CSharedBlock &block, int count);
     // Whether this or another copy is transferring. A transfer flag in the
     // block without a live holder is stale (its copy died) and is cleared.
     bool transferActiveAnywhere(CSharedBlock &block) const;

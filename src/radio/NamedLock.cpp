@@ -1,37 +1,24 @@
 #include "radio/NamedLock.h"
 
+#include "base/PrivateFolder.h"
 #include "radio/StopEvent.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace CableSharing {
 
 QString runtimeDirectory()
 {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    const QString path = runtime.isEmpty() ? QStringLiteral("/tmp/velacps-%1").arg(::getuid())
-                                           : QFile::decodeName(runtime) + QStringLiteral("/velacps");
-    ::mkdir(QFile::encodeName(path).constData(), 0700);
-    return path;
+    return PrivateFolder::runtimeFolder();
 }
 
 } // namespace CableSharing
 
 namespace {
-
-int openLockFile(const QString &path)
-{
-    // Close-on-exec: a child process must not inherit, and so keep alive,
-    // a lock of its parent.
-    return ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-}
 
 int flockRetrying(int fd, int operation)
 {
@@ -47,8 +34,10 @@ constexpr int kStopPollMs = 25;
 } // namespace
 
 CNamedLock::CNamedLock(const QString &directory, const QString &name)
-    : m_path(QDir(directory).filePath(name + QStringLiteral(".lock")))
-    , m_fd(openLockFile(m_path))
+    : m_directory(directory)
+    , m_fileName(name + QStringLiteral(".lock"))
+    , m_path(QDir(directory).filePath(m_fileName))
+    , m_fd(PrivateFolder::openSharedFile(m_directory, m_fileName))
 {
 }
 
@@ -101,7 +90,7 @@ void CNamedLock::unlock()
 
 bool CNamedLock::isHeldByOthers() const
 {
-    const int probe = openLockFile(m_path);
+    const int probe = PrivateFolder::openSharedFile(m_directory, m_fileName);
     if (probe < 0)
         return false;
     const bool held = flockRetrying(probe, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;

@@ -15,8 +15,8 @@ inline constexpr char kPollerLockName[] = "VelaCPSPoller";
 // Held (shared) by every copy that has a transfer under way.
 inline constexpr char kTransferLockName[] = "VelaCPSTransfer";
 
-// Folder of the shared files: "velacps" under $XDG_RUNTIME_DIR, or
-// /tmp/velacps-<uid> without one; created (mode 0700) when missing.
+// Folder of the shared files (see PrivateFolder::runtimeFolder); empty when
+// it is not safe, and then no lock or block opens.
 QString runtimeDirectory();
 } // namespace CableSharing
 
@@ -50,6 +50,8 @@ public:
 private:
     bool acquire(int operation);
 
+    QString m_directory;
+    QString m_fileName;
     QString m_path;
     int m_fd = -1;
     bool m_locked = false;

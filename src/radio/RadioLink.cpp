@@ -115,11 +115,6 @@ CRadioLink::CRadioLink(QObject *window, std::unique_ptr<CUsbCable> cable)
 
 CRadioLink::~CRadioLink() = default;
 
-void CRadioLink::post(int wParam, int lParam)
-{
-    RadioReport::post(m_window, wParam, lParam);
-}
-
 RadioOutcome CRadioLink::run(const std::function<void()> &steps)
 {
     RadioOutcome outcome { RadioReport::Failed, RadioReport::kCommunicationFailure };
@@ -135,7 +130,6 @@ RadioOutcome CRadioLink::run(const std::function<void()> &steps)
     }
     if (outcome.kind == RadioReport::Failed && m_protocol->stopped())
         outcome = { RadioReport::Cancelled, 0 };
-    post(outcome.kind, outcome.value);
     return outcome;
 }
 

@@ -12,9 +12,8 @@
 class QObject;
 
 // The radio engine on one open cable: the five operations a radio command
-// needs. Progress and the outcome are posted to the window (RadioReport);
-// the operations never show anything, and they also return their outcome
-// for callers that wait for them.
+// needs. Progress is posted to the window (RadioReport); each operation
+// returns its outcome and never shows anything.
 //
 // Every operation except Prepare holds the process-wide engine section for
 // its whole run. The caller runs an operation on a worker thread holding the
@@ -50,9 +49,8 @@ public:
     void setResetSettleTime(std::chrono::milliseconds wait) { m_resetSettle = wait; }
 
 private:
-    void post(int wParam, int lParam);
-    void progress(int percent) { post(RadioReport::Progress, percent); }
-    // Runs the steps, posting the final report.
+    void progress(int percent) { RadioReport::post(m_window, RadioReport::Progress, percent); }
+    // Runs the steps; how they ended.
     RadioOutcome run(const std::function<void()> &steps);
 
     // Steps: each throws the failing result out of run().

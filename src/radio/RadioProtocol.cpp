@@ -32,8 +32,10 @@ void CRadioProtocol::Drain()
     constexpr int kMostReads = 20;
     quint8 dropped[kFrameBufferSize];
     for (int reads = 0; reads < kMostReads && usable(); ++reads) {
-        if (m_cable->Read(dropped, kFrameBufferSize) == 0)
+        const int count = m_cable->Read(dropped, kFrameBufferSize);
+        if (count == 0)
             return;
+        m_trace.drained(Bytes(dropped, dropped + count));
     }
 }
 
@@ -52,13 +54,18 @@ int CRadioProtocol::Send(const Bytes &frame)
         if (!usable())
             return -1;
         if (m_cable->Write(frame.data(), length) != length) {
+            m_trace.sent(frame, CRadioTrace::Echo::ShortWrite);
             if (m_cable->isFaulted())
                 return -1;
             m_errorFlag = 0;
             m_errorCode = NoError;
             continue;
         }
-        if (!m_echo || m_cable->Read(echo.data(), length) == length)
+        const bool echoed = !m_echo || m_cable->Read(echo.data(), length) == length;
+        m_trace.sent(frame,
+            !m_echo ? CRadioTrace::Echo::NoEcho
+                    : (echoed ? CRadioTrace::Echo::Echoed : CRadioTrace::Echo::ShortEcho));
+        if (echoed)
             return length;
     }
     return -1;
@@ -77,6 +84,21 @@ int CRadioProtocol::ReadBytes(quint8 *buffer, int count, int attempts)
 
 int CRadioProtocol::ReceiveReply(int capacity, RadioReply &reply)
 {
+    m_replyBytes.clear();
+    // The trace names this reply's own failure; the diagnosis keeps the
+    // last one.
+    const int earlier = m_errorCode;
+    m_errorCode = NoError;
+    const int result = parseReply(capacity, reply);
+    const int code = m_errorCode;
+    if (code == NoError)
+        m_errorCode = earlier;
+    m_trace.received(m_replyBytes, reply, result, code);
+    return result;
+}
+
+int CRadioProtocol::parseReply(int capacity, RadioReply &reply)
+{
     reply = RadioReply();
     // The radio may take a while to start its reply; once the opcode is in,
     // the rest must follow promptly.
@@ -86,6 +108,7 @@ int CRadioProtocol::ReceiveReply(int capacity, RadioReply &reply)
     const auto next = [&]() {
         if (ReadBytes(&byte, 1, attempts) != 1)
             return false;
+        m_replyBytes.push_back(byte);
         sum = quint8(sum + byte);
         return true;
     };
@@ -249,7 +272,9 @@ int CRadioProtocol::SendReset()
             return -1;
         // The radio answers a reset with the acknowledgement alone.
         quint8 answer = 0;
-        if (ReadBytes(&answer, 1, m_firstByteRetryCount) != 1)
+        const bool answered = ReadBytes(&answer, 1, m_firstByteRetryCount) == 1;
+        m_trace.acknowledgement(answered ? Bytes { answer } : Bytes {});
+        if (!answered)
             continue;
         if (answer == kAcknowledge)
             return 1;

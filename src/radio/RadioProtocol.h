@@ -1,6 +1,7 @@
 #pragma once
 
 #include "radio/RadioFrame.h"
+#include "radio/RadioTrace.h"
 #include "radio/UsbCable.h"
 
 #include <atomic>
@@ -97,7 +98,11 @@ public:
     int errorFlag() const { return m_errorFlag; }
     int errorCode() const { return m_errorCode; }
 
+    // Every frame this link has sent and received.
+    const CRadioTrace &trace() const { return m_trace; }
+
 private:
+    int parseReply(int capacity, RadioReply &reply);
     int fail(ErrorCode code);
     int command(const RadioFrame::Bytes &frame, RadioReply *reply);
 
@@ -109,4 +114,6 @@ private:
     int m_errorCode = NoError;
     std::atomic<bool> m_stopped { false };
     int m_blocksWritten = 0;
+    CRadioTrace m_trace;
+    RadioFrame::Bytes m_replyBytes; // what the reply being received has brought so far
 };

@@ -6,8 +6,8 @@ namespace RadioReport {
 
 QEvent::Type eventType()
 {
-    // One type per process for kMessageName, shared by the engine and the
-    // windows that receive its reports.
+    // One type per process, shared by the engine and the windows that
+    // receive its reports.
     static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
     return type;
 }

@@ -4,15 +4,12 @@
 
 class QObject;
 
-// The reports of the radio engine. They are posted, never sent, to the
-// link's window as events of one type registered under the name
-// "Halvern VELA CPS", carrying (wParam, lParam):
-//   (1, percent) progress, (2, 0) finished, (3, code) failed,
-//   (4, status) the radio reports a memory status 1-31,
-//   (5, 0) stopped by CRadioLink::cancel().
+// The reports of the radio engine. Progress is posted, never sent, to the
+// link's window as events of one registered type, carrying (1, percent);
+// how an operation ended is the RadioOutcome its call returns, with the
+// kinds (2, 0) finished, (3, code) failed, (4, status) the radio reports a
+// memory status 1-31, (5, 0) stopped by CRadioLink::cancel().
 namespace RadioReport {
-
-inline constexpr char kMessageName[] = "Halvern VELA CPS";
 
 enum Kind : int {
     Progress = 1,

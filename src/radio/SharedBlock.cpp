@@ -1,10 +1,8 @@
 #include "radio/SharedBlock.h"
 
-#include <QDir>
-#include <QFile>
+#include "base/PrivateFolder.h"
 
 #include <atomic>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -24,8 +22,7 @@ std::unique_ptr<CSharedBlock> CSharedBlock::open(const QString &directory, bool 
 {
     if (created)
         *created = false;
-    const QByteArray path = QFile::encodeName(QDir(directory).filePath(QLatin1String(kName)));
-    const int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0), 0600);
+    const int fd = PrivateFolder::openSharedFile(directory, QLatin1String(kName), create);
     if (fd < 0)
         return nullptr;
     // Sizing under a lock, so no copy maps a block that another is still

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <langinfo.h>
 
@@ -108,11 +107,6 @@ QStringList PresentPictures(const QString &folder, const QStringList &pictures)
 void ShowMissingFiles()
 {
     showMessage(StringTable::missingInstallFiles(), MsgStyle::IconError);
-}
-
-QString FallbackFolder()
-{
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).filePath(kReportFolderName);
 }
 
 } // namespace ReportFiles

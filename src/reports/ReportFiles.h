@@ -46,8 +46,4 @@ QStringList PresentPictures(const QString &folder, const QStringList &pictures);
 // available.\nPlease reinstall CPS.").
 void ShowMissingFiles();
 
-// Where a page goes when the report folder cannot be written: "Report" in
-// the user's cache folder.
-QString FallbackFolder();
-
 } // namespace ReportFiles

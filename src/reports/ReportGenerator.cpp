@@ -108,14 +108,14 @@ std::optional<QString> CReportGenerator::handout() const
         return std::nullopt;
     }
     const XmlDocument profile = preparedProfile();
-    const std::optional<QString> sheet = sheetText(QStringLiteral("Handout.xsl"));
+    std::optional<QString> sheet = sheetText(QStringLiteral("Handout.xsl"));
     if (!sheet)
         return std::nullopt;
+    ReportTokens::localise(*sheet, ReportTokens::handoutTokens(), CConfigStore::decimalSeparator(m_language));
     QString page = profile.transform(parsedSheet(*sheet));
     page.replace(ReportText::kDealerMarker,
         ReportText::DealerBlock(ReportText::EscapeDealerText(left), ReportText::EscapeDealerText(middle),
             ReportText::EscapeDealerText(right)));
-    ReportTokens::localise(page, ReportTokens::handoutTokens());
     return page;
 }
 
@@ -128,10 +128,10 @@ std::optional<QString> CReportGenerator::detailed() const
     if (!sheet)
         return std::nullopt;
     const bool twoWattModel = m_document.powerClass() == 4;
-    const QString edited = ReportText::EditDetailedSheet(
+    QString edited = ReportText::EditDetailedSheet(
         *sheet, separator, twoWattModel, QCoreApplication::translate("Report", "2W limit"));
+    ReportTokens::localise(edited, ReportTokens::detailedTokens(), separator);
     QString page = profile.transform(parsedSheet(edited));
     page.replace(ReportText::kRowMarker, QStringLiteral("<tr>"));
-    ReportTokens::localise(page, ReportTokens::detailedTokens());
     return page;
 }

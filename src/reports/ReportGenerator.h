@@ -9,10 +9,10 @@
 class CProfileDocument;
 class XmlDocument;
 
-// Turns a profile into one of the two report pages: the profile is
-// transformed with the report's style sheet from the report folder, and the
-// result is completed (dealer block, table rows, the report style) and
-// localised. Shared by the report window and the command-line tool.
+// Turns a profile into one of the two report pages: the report's style sheet
+// from the report folder, localised, transforms the profile, and the result is
+// completed (dealer block, table rows, the report style). Shared by the report
+// window and the command-line tool.
 class CReportGenerator {
 public:
     // language: the application's current language, which gives the

@@ -10,6 +10,20 @@
 const char *const CReportMailer::kMailUnavailable = QT_TRANSLATE_NOOP("Report",
     "The e-mail program xdg-email is not available, you need to install it (xdg-utils) and a mail program to "
     "send an e-mail.");
+const char *const CReportMailer::kMailFailed
+    = QT_TRANSLATE_NOOP("Report", "The e-mail program xdg-email failed with exit status %1.");
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Report", text);
+}
+
+// A signal's number as a shell reports it.
+constexpr int kSignalStatusBase = 128;
+
+} // namespace
 
 CReportMailer::CReportMailer(QObject *parent)
     : QObject(parent)
@@ -47,7 +61,7 @@ void CReportMailer::send(const QString &subject, const QStringList &attachments)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
     if (program.isEmpty()) {
-        end(false);
+        end(translated(kMailUnavailable));
         return;
     }
     QStringList arguments { QStringLiteral("--utf8"), QStringLiteral("--subject"), subject };
@@ -59,22 +73,24 @@ void CReportMailer::send(const QString &subject, const QStringList &attachments)
     // ends.
     m_process = new QProcess(this);
     connect(m_process, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
-        end(status == QProcess::NormalExit && exitCode == 0);
+        if (status == QProcess::CrashExit)
+            exitCode += kSignalStatusBase;
+        end(exitCode == 0 ? QString() : translated(kMailFailed).arg(exitCode));
     });
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            end(false);
+            end(translated(kMailUnavailable));
     });
     m_process->start(program, arguments);
 }
 
-void CReportMailer::end(bool sent)
+void CReportMailer::end(const QString &message)
 {
     if (m_process) {
         m_process->deleteLater();
         m_process = nullptr;
     }
-    if (!sent)
-        showMessage(QCoreApplication::translate("Report", kMailUnavailable), MsgStyle::IconError);
-    emit finished(sent);
+    if (!message.isEmpty())
+        showMessage(message, MsgStyle::IconError);
+    emit finished(message.isEmpty());
 }

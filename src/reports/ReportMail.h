@@ -27,18 +27,21 @@ public:
         const WrittenReport &report, ReportKind kind, bool displayModel);
 
     // Starts xdg-email with the subject and the attachments. When it cannot
-    // be found, does not start or ends with a failure, shows
-    // kMailUnavailable; finished() tells the outcome either way.
+    // be found or does not start, shows kMailUnavailable; when it ends with a
+    // failure, kMailFailed with its exit status (128 and the signal for a
+    // crash, as a shell says). finished() tells the outcome either way.
     void send(const QString &subject, const QStringList &attachments);
     bool isRunning() const { return m_process != nullptr; }
 
     static const char *const kMailUnavailable;
+    static const char *const kMailFailed;
 
 signals:
     void finished(bool sent);
 
 private:
-    void end(bool sent);
+    // message: shown when not empty, which means the mail was not sent.
+    void end(const QString &message);
 
     QProcess *m_process = nullptr;
 };

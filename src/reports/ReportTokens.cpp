@@ -1,5 +1,7 @@
 #include "ReportTokens.h"
 
+#include "base/BandwidthText.h"
+
 #include <QCoreApplication>
 #include <QHash>
 
@@ -8,19 +10,23 @@ namespace {
 constexpr const char *kContext = "Report";
 const QString kTokenPrefix = QStringLiteral("$#");
 
+constexpr int kNoBandwidth = -1;
+
 // A token whose replacement is not simply the translation of its own text.
 struct Exception {
     const char *token;
     const char *text; // the string-table text that replaces it
-    const char *argument = nullptr; // a string-table text that fills %1 of text
+    int bandwidth = kNoBandwidth; // a BandwidthText::Bandwidth that fills %1 of text
     bool markDefault = false; // followed by the "(default)" marking
+    const char *context = kContext; // the translation context of text
 };
 
 const char *const kKhzDefault = QT_TRANSLATE_NOOP("Report", "User selectable with %1 KHz as default");
 const char *const kKhzOnly = QT_TRANSLATE_NOOP("Report", "%1 KHz only");
 const char *const kKhz = QT_TRANSLATE_NOOP("Report", "%1 KHz");
-const char *const kNarrow = QT_TRANSLATE_NOOP("Report", "12.5");
-const char *const kWide = QT_TRANSLATE_NOOP("Report", "25");
+constexpr int kNarrow = BandwidthText::Narrow;
+constexpr int kWide = BandwidthText::Wide;
+const char *const kDefaultMarking = QT_TRANSLATE_NOOP("Report", "(default)");
 
 const Exception kExceptions[] = {
     { "Prog 1 (URB)", QT_TRANSLATE_NOOP("Report", "Button A") },
@@ -51,14 +57,18 @@ const Exception kExceptions[] = {
     { "25 KHz only", kKhzOnly, kWide },
     { "12.5KHz", kKhz, kNarrow },
     { "25KHz", kKhz, kWide },
-    { "Call Tone (default)", QT_TRANSLATE_NOOP("Report", "Call Tone"), nullptr, true },
-    { "Monitor (default)", QT_TRANSLATE_NOOP("Report", "Monitor"), nullptr, true },
-    { "Preset 1 (default)", QT_TRANSLATE_NOOP("Report", "Preset 1"), nullptr, true },
-    { "Preset 2 (default)", QT_TRANSLATE_NOOP("Report", "Preset 2"), nullptr, true },
+    // A channel's power: the words agree with "power", unlike "$#High" of the
+    // audio levels.
+    { "Power High", QT_TRANSLATE_NOOP("TransmitPower", "High"), kNoBandwidth, false, "TransmitPower" },
+    { "Power Low", QT_TRANSLATE_NOOP("TransmitPower", "Low"), kNoBandwidth, false, "TransmitPower" },
+    { "Call Tone (default)", QT_TRANSLATE_NOOP("Report", "Call Tone"), kNoBandwidth, true },
+    { "Monitor (default)", QT_TRANSLATE_NOOP("Report", "Monitor"), kNoBandwidth, true },
+    { "Preset 1 (default)", QT_TRANSLATE_NOOP("Report", "Preset 1"), kNoBandwidth, true },
+    { "Preset 2 (default)", QT_TRANSLATE_NOOP("Report", "Preset 2"), kNoBandwidth, true },
     { "Scan/Nuisance Channel Delete (default)", QT_TRANSLATE_NOOP("Report", "Scan/Nuisance Channel Delete"),
-        nullptr, true },
-    { "No Operation (default)", QT_TRANSLATE_NOOP("Report", "No Operation"), nullptr, true },
-    { "Tx Power Selection (default)", QT_TRANSLATE_NOOP("Report", "Tx Power Selection"), nullptr, true },
+        kNoBandwidth, true },
+    { "No Operation (default)", QT_TRANSLATE_NOOP("Report", "No Operation"), kNoBandwidth, true },
+    { "Tx Power Selection (default)", QT_TRANSLATE_NOOP("Report", "Tx Power Selection"), kNoBandwidth, true },
 };
 
 // Tokens without "$#". Those replaced by their own translation carry the
@@ -130,6 +140,8 @@ const char *const kDetailed[] = {
     QT_TRANSLATE_NOOP("Report", "PL/DPL Code"),
     QT_TRANSLATE_NOOP("Report", "Power Level"),
     QT_TRANSLATE_NOOP("Report", "Power Up Text"),
+    "Power High",
+    "Power Low",
     QT_TRANSLATE_NOOP("Report", "Preset 1 Channel"),
     QT_TRANSLATE_NOOP("Report", "Preset 1"),
     QT_TRANSLATE_NOOP("Report", "Preset 2 Channel"),
@@ -282,23 +294,24 @@ const QStringList &handoutTokens()
     return tokens;
 }
 
-QString replacement(const QString &token)
+QString replacement(const QString &token, const QString &decimalSeparator)
 {
     const Exception *exception = exceptions().value(token);
     if (!exception)
         return QCoreApplication::translate(kContext, token.mid(kTokenPrefix.size()).toUtf8().constData());
-    QString text = tr(exception->text);
-    if (exception->argument)
-        text = text.arg(tr(exception->argument));
+    QString text = QCoreApplication::translate(exception->context, exception->text);
+    if (exception->bandwidth != kNoBandwidth)
+        text = text.arg(
+            BandwidthText::kilohertz(BandwidthText::Bandwidth(exception->bandwidth), decimalSeparator));
     if (exception->markDefault)
-        text += QLatin1Char(' ') + tr(QT_TRANSLATE_NOOP("Report", "(default)"));
+        text += QLatin1Char(' ') + tr(kDefaultMarking);
     return text;
 }
 
-void localise(QString &page, const QStringList &tokens)
+void localise(QString &sheet, const QStringList &tokens, const QString &decimalSeparator)
 {
     for (const QString &token : tokens)
-        page.replace(token, replacement(token));
+        sheet.replace(token, replacement(token, decimalSeparator).toHtmlEscaped());
 }
 
 } // namespace ReportTokens

@@ -1,34 +1,64 @@
 #include "ReportWriter.h"
 
 #include "base/MessageReporter.h"
-#include "base/TextFile.h"
+#include "base/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QUrl>
 
 namespace {
+
+// The largest page or picture read back: far above any report.
+constexpr qint64 kMaxReportFileBytes = 64 * 1024 * 1024;
+
+// An image tag's source that names a file beside the page; the second
+// capture is the file name.
+const QRegularExpression &pictureSource()
+{
+    static const QRegularExpression source(QStringLiteral("(<img\\b[^>]*?\\bsrc=\")([^\"/\\\\:]+)\""),
+        QRegularExpression::CaseInsensitiveOption);
+    return source;
+}
 
 QByteArray pageBytes(const QString &page)
 {
     return QByteArray("\xEF\xBB\xBF") + page.toUtf8();
 }
 
-// Copies every picture of from into to, replacing older copies; false when
-// one cannot be copied.
-bool copyPictures(const QString &from, const QString &to)
+// The page with each picture's source in folderName.
+QString withPictureFolder(const QString &page, const QString &folderName)
 {
-    const QDir source(from);
-    const QDir target(to);
-    if (source == target)
-        return true;
-    bool copied = true;
-    for (const QString &picture : source.entryList({ QStringLiteral("*.jpg") }, QDir::Files)) {
-        QFile::remove(target.filePath(picture));
-        copied = QFile::copy(source.filePath(picture), target.filePath(picture)) && copied;
+    const QString prefix = QString::fromLatin1(QUrl::toPercentEncoding(folderName)) + QLatin1Char('/');
+    QString result;
+    qsizetype copied = 0;
+    for (const QRegularExpressionMatch &match : pictureSource().globalMatch(page)) {
+        result += QStringView(page).mid(copied, match.capturedStart(2) - copied);
+        result += prefix;
+        copied = match.capturedStart(2);
     }
-    return copied;
+    result += QStringView(page).mid(copied);
+    return result;
+}
+
+// Copies the pictures that exist in from into to, as new files of the
+// user; false (errorText saying why) when one cannot be written.
+bool copyPictures(const QStringList &pictures, const QString &from, const QString &to, QString *errorText)
+{
+    for (const QString &picture : pictures) {
+        QByteArray bytes;
+        // A picture missing from the install shows as a gap; the report
+        // window names missing install files.
+        if (!ReadRegularFile(QDir(from).filePath(picture), kMaxReportFileBytes, bytes))
+            continue;
+        if (!WriteFileSafely(QDir(to).filePath(picture), bytes, errorText))
+            return false;
+    }
+    return true;
 }
 
 void showFailure()
@@ -40,33 +70,73 @@ void showFailure()
 
 namespace ReportWriter {
 
-std::optional<WrittenReport> WriteReport(
-    const QString &fileName, const QString &page, const QString &reportFolder, const QString &fallbackFolder)
+QStringList PagePictures(const QString &page)
 {
-    const QByteArray bytes = pageBytes(page);
-    const QString target = QDir(reportFolder).filePath(fileName);
-    if (!reportFolder.isEmpty() && WriteFileSafely(target, bytes))
-        return WrittenReport { reportFolder, target };
+    QStringList pictures;
+    for (const QRegularExpressionMatch &match : pictureSource().globalMatch(page)) {
+        const QString name = QUrl::fromPercentEncoding(match.captured(2).toUtf8());
+        if (!pictures.contains(name))
+            pictures << name;
+    }
+    return pictures;
+}
 
-    const QString fallback = QDir(fallbackFolder).filePath(fileName);
-    if (!QDir().mkpath(fallbackFolder) || !WriteFileSafely(fallback, bytes)) {
+std::optional<WrittenReport> WriteReport(
+    const QString &fileName, const QString &page, const QString &reportFolder, const QString &parentFolder)
+{
+    auto folder = std::make_shared<QTemporaryDir>(
+        QDir(parentFolder).filePath(QStringLiteral("velacps-report-XXXXXX")));
+    const QString target = folder->filePath(fileName);
+    if (!folder->isValid() || !WriteFileSafely(target, pageBytes(page))
+        || !copyPictures(PagePictures(page), reportFolder, folder->path(), nullptr)) {
         showFailure();
         return std::nullopt;
     }
-    // A page without its pictures still reads; the report window says which
-    // pictures are missing.
-    copyPictures(reportFolder, fallbackFolder);
-    return WrittenReport { fallbackFolder, fallback };
+    return WrittenReport { folder->path(), target, folder };
 }
 
-bool WriteReportTo(const QString &path, const QString &page, const QString &reportFolder)
+std::optional<QString> ReadPage(const QString &path)
 {
-    if (!WriteFileSafely(path, pageBytes(page))
-        || !copyPictures(reportFolder, QFileInfo(path).absolutePath())) {
-        showFailure();
+    QByteArray bytes;
+    if (!ReadRegularFile(path, kMaxReportFileBytes, bytes))
+        return std::nullopt;
+    // The decoder drops the byte-order mark the page was written with.
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    return QString(decoder.decode(bytes));
+}
+
+QString PictureFolder(const QString &path)
+{
+    const QFileInfo page(path);
+    return page.dir().filePath(page.completeBaseName() + QStringLiteral("_files"));
+}
+
+QStringList ReplacedFiles(const QString &path, const QString &page)
+{
+    QStringList existing;
+    if (QFileInfo::exists(path))
+        existing << path;
+    const QDir pictures(PictureFolder(path));
+    for (const QString &picture : PagePictures(page)) {
+        if (QFileInfo::exists(pictures.filePath(picture)))
+            existing << pictures.filePath(picture);
+    }
+    return existing;
+}
+
+bool SavePage(const QString &path, const QString &page, const QString &pictureSource, QString *errorText)
+{
+    const QStringList pictures = PagePictures(page);
+    if (pictures.isEmpty())
+        return WriteFileSafely(path, pageBytes(page), errorText);
+    const QString folder = PictureFolder(path);
+    if (!QDir().mkpath(folder)) {
+        if (errorText)
+            *errorText = QStringLiteral("Cannot create the folder %1").arg(folder);
         return false;
     }
-    return true;
+    return copyPictures(pictures, pictureSource, folder, errorText)
+        && WriteFileSafely(path, pageBytes(withPictureFolder(page, QFileInfo(folder).fileName())), errorText);
 }
 
 } // namespace ReportWriter

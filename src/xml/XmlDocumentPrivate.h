@@ -44,7 +44,6 @@ public:
 
     // The first error (not warning), or nullptr.
     const XmlErrorRecord *firstError() const;
-    bool hasErrors() const { return firstError() != nullptr || !m_text.isEmpty(); }
     // All messages, one per line, for XmlError::description.
     QString description() const;
 

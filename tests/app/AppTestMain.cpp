@@ -17,6 +17,9 @@ std::map<QString, Factory> &registry()
 // test_app [Class [QtTest options]]: runs one test class, or all.
 int main(int argc, char **argv)
 {
+    // What the browser library, loaded with the first report window, needs
+    // set before the application starts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Halvern"));
     QApplication::setApplicationName(QStringLiteral("velacps-test"));

@@ -1,5 +1,6 @@
 #include "AppTests.h"
 
+#include "HelpPane.h"
 #include "HelpSystem.h"
 #include "MainCommands.h"
 #include "TestEnvironment.h"
@@ -8,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QHelpEngineCore>
+#include <QHelpLink>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +29,7 @@ private slots:
     void languagePagesFallBackToEnglish_data();
     void languagePagesFallBackToEnglish();
     void helpOfTheRunsLanguage();
+    void paneShowsAPageAgainAfterABlankOne();
 };
 
 void HelpSystemTest::brokenSetUps_data()
@@ -34,7 +38,7 @@ void HelpSystemTest::brokenSetUps_data()
     QTest::addColumn<QByteArray>("collectionContent");
     QTest::addColumn<QString>("message");
     QTest::newRow("no help file named")
-        << QString() << QByteArray() << "Error: Can not find help file information in registry!";
+        << QString() << QByteArray() << "Error: Can not find help file information in the settings!";
     QTest::newRow("no collection") << "help/Nowhere/index.html" << QByteArray()
                                    << "Error: Can not find the help file!";
     QTest::newRow("collection not readable")
@@ -86,7 +90,9 @@ void HelpSystemTest::languagePagesFallBackToEnglish_data()
 }
 
 // Every page of the English help is in the language's collection: the
-// language's own page where it has one, else the English page.
+// language's own page where it has one, else the English page. Every
+// control's paragraph of those pages is in the index under its caption, in
+// the words of the page, and leads to that paragraph.
 void HelpSystemTest::languagePagesFallBackToEnglish()
 {
     QFETCH(QString, language);
@@ -97,11 +103,28 @@ void HelpSystemTest::languagePagesFallBackToEnglish()
     QCOMPARE(help.status(), CHelpSystem::Status::Ready);
     const QDir english(dataPath(QStringLiteral("help/English")));
     const QDir own(dataPath(QStringLiteral("help/") + language));
+    const QRegularExpression paragraph(QStringLiteral("<dt id=\"([^\"]+)\">([^<]+)</dt>"));
+    int captions = 0;
     for (const QString &page : english.entryList({ QStringLiteral("*.html") })) {
         QFile source(own.exists(page) ? own.filePath(page) : english.filePath(page));
         QVERIFY(source.open(QIODevice::ReadOnly));
-        QCOMPARE(help.engine()->fileData(help.urlForHelpFile(page)), source.readAll());
+        const QByteArray text = source.readAll();
+        QCOMPARE(help.engine()->fileData(help.urlForHelpFile(page)), text);
+        for (auto it = paragraph.globalMatch(QString::fromUtf8(text)); it.hasNext(); ++captions) {
+            const QRegularExpressionMatch match = it.next();
+            const QString caption = match.captured(2)
+                                        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+                                        .replace(QLatin1String("&lt;"), QLatin1String("<"))
+                                        .replace(QLatin1String("&amp;"), QLatin1String("&"));
+            const QUrl expected = help.urlForHelpFile(page + QLatin1Char('#') + match.captured(1));
+            QStringList found;
+            for (const QHelpLink &link : help.engine()->documentsForKeyword(caption))
+                found << link.url.toString();
+            QVERIFY2(found.contains(expected.toString()),
+                qPrintable(caption + QLatin1String(": ") + found.join(',')));
+        }
     }
+    QVERIFY(captions > 100);
 }
 
 // A language chosen in the menu takes effect at the next start; until then
@@ -116,6 +139,20 @@ void HelpSystemTest::helpOfTheRunsLanguage()
     QFile german(dataPath(QStringLiteral("help/German/index.html")));
     QVERIFY(german.open(QIODevice::ReadOnly));
     QCOMPARE(help.engine()->fileData(help.homeUrl()), german.readAll());
+}
+
+// A blank pane (no such page) still shows the page it showed before when
+// asked again; scrolling to a paragraph is the tree window's end-to-end test.
+void HelpSystemTest::paneShowsAPageAgainAfterABlankOne()
+{
+    ScopedConfig config;
+    QVERIFY(CConfigStore::prepare());
+    CHelpPane pane;
+    pane.showPage(QStringLiteral("general_settings.html#codeplug-password"));
+    pane.showPage(QStringLiteral("no_such_page.html#codeplug-password"));
+    QVERIFY(pane.document()->isEmpty());
+    pane.showPage(QStringLiteral("general_settings.html#codeplug-password"));
+    QVERIFY(!pane.document()->isEmpty());
 }
 
 APP_TEST(HelpSystemTest);

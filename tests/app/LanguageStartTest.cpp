@@ -10,9 +10,31 @@
 #include <QAction>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
+#include <QToolBar>
 #include <QTranslator>
+
+namespace {
+
+// The texts of a menu or toolbar that read the same to the user (without
+// the accelerator mark of "&Save" or "保存(&S)" and the shortcut after a tab).
+QStringList sameWords(const QStringList &texts)
+{
+    QStringList shared, seen;
+    for (QString text : texts) {
+        text = text.section(QLatin1Char('\t'), 0, 0).remove(QRegularExpression(QStringLiteral("\\(&.\\)$")));
+        text = text.remove(QLatin1Char('&')).trimmed().toCaseFolded();
+        if (seen.contains(text))
+            shared << text;
+        seen << text;
+    }
+    return shared;
+}
+
+} // namespace
 
 // The program started in each language other than English: the language's
 // compiled translation and Qt's own are in use from the first window on.
@@ -22,6 +44,8 @@ class LanguageStartTest : public QObject {
 private slots:
     void startsInLanguage_data();
     void startsInLanguage();
+    void commandsOfOneMenuDiffer_data();
+    void commandsOfOneMenuDiffer();
 };
 
 void LanguageStartTest::startsInLanguage_data()
@@ -67,6 +91,42 @@ void LanguageStartTest::startsInLanguage()
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
             toolkit.translate("QPlatformTheme", "Cancel"));
+}
+
+void LanguageStartTest::commandsOfOneMenuDiffer_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const CMainCommands::Language &language : CMainCommands::languages())
+        QTest::newRow(language.key) << QString::fromLatin1(language.key);
+}
+
+// Two commands that read the same in one menu (or on the toolbar, where Save
+// and Write stand side by side) cannot be told apart.
+void LanguageStartTest::commandsOfOneMenuDiffer()
+{
+    QFETCH(QString, language);
+    ScopedConfig config;
+    QVERIFY(CConfigStore::setCurrentLanguage(language));
+    CVelaCPSApp app;
+    RecordingReporter reporter;
+    QVERIFY(app.InitInstance({}));
+    CMainCommands &commands = app.mainFrame()->commands();
+    commands.setProfileMenus(true);
+    QStringList shared, buttons;
+    for (const QMenu *menu : app.mainFrame()->findChildren<QMenu *>()) {
+        QStringList texts;
+        for (const QAction *action : menu->actions()) {
+            if (action->isVisible() && !action->isSeparator())
+                texts << action->text();
+        }
+        shared << sameWords(texts);
+    }
+    for (const QAction *action : commands.toolBar->actions()) {
+        if (!action->isSeparator())
+            buttons << action->iconText();
+    }
+    shared << sameWords(buttons);
+    QCOMPARE(shared, QStringList());
 }
 
 APP_TEST(LanguageStartTest);

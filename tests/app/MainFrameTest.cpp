@@ -2,6 +2,7 @@
 #include "AppTests.h"
 
 #include "ChildFrame.h"
+#include "LockPanes.h"
 #include "MainCommands.h"
 #include "MainFrame.h"
 #include "ProfileWindow.h"
@@ -9,15 +10,19 @@
 #include "VelaCPSTreeView.h"
 #include "base/ConfigStore.h"
 #include "document/ProfileDocument.h"
+#include "editors/BaseView.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QUndoGroup>
 
@@ -38,6 +43,10 @@ private slots:
     void languageMenuOffersInstalledLanguages_data();
     void languageMenuOffersInstalledLanguages();
     void everyControlHasAName();
+    void everyShortcutBelongsToOneCommand();
+    void keyboardMenuKeepsTheEditCommands();
+    void windowMenuListsTheProfiles();
+    void lockPanesFollowTheKeyboard();
 };
 
 namespace {
@@ -243,6 +252,107 @@ void MainFrameTest::everyControlHasAName()
         QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
             qPrintable(control->metaObject()->className() + QStringLiteral(" ") + control->objectName()));
     }
+}
+
+void MainFrameTest::everyShortcutBelongsToOneCommand()
+{
+    AppFixture app;
+    QVERIFY(app.newFromTemplate(QStringLiteral("KUD51900")));
+    QMap<QString, QString> owners;
+    for (const QAction *action : app.frame->findChildren<QAction *>()) {
+        for (const QKeySequence &key : action->shortcuts()) {
+            const QString previous = owners.value(key.toString());
+            QVERIFY2(previous.isEmpty(),
+                qPrintable(key.toString() + QStringLiteral(": ") + previous + QStringLiteral(", ")
+                    + action->text()));
+            owners.insert(key.toString(), action->objectName());
+        }
+    }
+    QCOMPARE(owners.value(QStringLiteral("Ctrl+W")), QStringLiteral("deviceWrite"));
+    QCOMPARE(owners.value(QStringLiteral("Ctrl+F4")), QStringLiteral("fileClose"));
+}
+
+// Alt+E moves the keys to the menu bar; the commands still act on what had
+// the focus, so they stay enabled as with the mouse.
+void MainFrameTest::keyboardMenuKeepsTheEditCommands()
+{
+    AppFixture app;
+    CProfileWindow *window = app.newFromTemplate(QStringLiteral("KUD51900"));
+    QVERIFY(window && QTest::qWaitForWindowActive(app.frame.get()));
+    const auto openEditMenu = [](QWidget *from) {
+        QTest::keyClick(from, Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    };
+    const auto closeMenus = [] {
+        while (QWidget *menu = QApplication::activePopupWidget())
+            QTest::keyClick(menu, Qt::Key_Escape);
+        if (auto *bar = qobject_cast<QMenuBar *>(QApplication::focusWidget()))
+            QTest::keyClick(bar, Qt::Key_Escape);
+    };
+    selectLastChannel(window);
+    CVelaCPSTreeView *tree = window->frame().tree();
+    tree->setFocus();
+    QTRY_VERIFY(app.action("editRename")->isEnabled());
+    openEditMenu(tree);
+    QVERIFY(app.action("editRename")->isEnabled() && app.action("editDelete")->isEnabled());
+    closeMenus();
+
+    QTRY_VERIFY(window->frame().editor());
+    auto *name = window->frame().editor()->control<QLineEdit>(1085); // the channel's name
+    QVERIFY(name);
+    name->setFocus();
+    name->selectAll();
+    QTRY_VERIFY(app.action("editCut")->isEnabled());
+    openEditMenu(name);
+    QVERIFY(app.action("editCut")->isEnabled() && app.action("editCopy")->isEnabled());
+    closeMenus();
+}
+
+void MainFrameTest::windowMenuListsTheProfiles()
+{
+    AppFixture app;
+    CProfileWindow *first = app.newFromTemplate(QStringLiteral("KUD51900"));
+    CProfileWindow *second = app.newFromTemplate(QStringLiteral("KUR40800"));
+    QVERIFY(first && second && second->isMaximized());
+    // The maximised window's name once, in the brackets the area adds.
+    QCOMPARE(app.frame->windowTitle().remove(QStringLiteral("[*]")).count(second->document().title()), 1);
+
+    QMenu *menu = app.frame->commands().windowMenu;
+    const auto entries = [menu] {
+        emit menu->aboutToShow();
+        QStringList shown;
+        for (const QAction *entry : menu->actions()) {
+            if (entry->isCheckable())
+                shown << entry->text() + (entry->isChecked() ? QStringLiteral(" *") : QString());
+        }
+        return shown;
+    };
+    const QString one = first->document().title(), two = second->document().title();
+    QCOMPARE(entries(), QStringList({ "&1 " + one, "&2 " + two + " *" }));
+    menu->actions().at(menu->actions().size() - 2)->trigger();
+    QCOMPARE(app.activeWindow(), first);
+    QCOMPARE(entries(), QStringList({ "&1 " + one + " *", "&2 " + two }));
+}
+
+void MainFrameTest::lockPanesFollowTheKeyboard()
+{
+    QStatusBar bar;
+    LockIndicators keyboard;
+    CLockPanes panes(&bar, [&keyboard] { return std::optional(keyboard); });
+    const auto shown = [&bar] {
+        QStringList texts;
+        for (const char *name : { "capsLockPane", "numLockPane", "scrollLockPane" })
+            texts << bar.findChild<QLabel *>(QLatin1String(name))->text();
+        return texts;
+    };
+    QCOMPARE(shown(), QStringList({ "", "", "" }));
+    keyboard = { true, false, true };
+    panes.refresh();
+    QCOMPARE(shown(), QStringList({ "CAP", "", "SCRL" }));
+
+    QStatusBar untold;
+    const CLockPanes none(&untold, {});
+    QVERIFY(!untold.findChild<QLabel *>(QStringLiteral("capsLockPane")));
 }
 
 APP_TEST(MainFrameTest);

@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QListWidget>
+#include <QPdfDocument>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -21,7 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWebEngineView>
+
+#include <sys/stat.h>
 
 // The report options dialog and the report window's buttons. The window
 // runs the real browser engine on the offscreen platform: the PDF export is
@@ -37,12 +39,19 @@ private slots:
     void handoutWithMissingPicturesSaysSo();
     void exportPdfWritesThePrintedPage();
     void saveAsKeepsThePictures();
+    void writtenFilesFollowTheUmask_data();
+    void writtenFilesFollowTheUmask();
     void printPreviewShowsThePages();
+    void printedPagesAreTheExportedPages_data();
+    void printedPagesAreTheExportedPages();
     void emailHandsOverThePageAndPictures();
 
 private:
-    // A handout written into a fresh folder, with its pictures when asked.
-    WrittenReport writeHandout(bool withPictures);
+    // A report of a display model's template in a report window's own
+    // folder, with its pictures unless asked not to.
+    WrittenReport writeReport(ReportKind kind, bool withPictures = true);
+    static bool loaded(CReportDlg &window);
+    static std::optional<bool> writeWith(CReportDlg &window, const char *button, const QString &target);
 
     QTemporaryDir m_folder;
     RecordingReporter m_reporter;
@@ -56,10 +65,29 @@ QAbstractButton *okButton(CReportOptionDlg &dialog)
     return dialog.findChild<QDialogButtonBox *>()->buttons().at(0);
 }
 
+// Each page of a PDF document: its size and where it has ink, in points.
+QList<std::pair<QSize, QRect>> pdfPages(const QString &path)
+{
+    QPdfDocument document;
+    document.load(path);
+    QList<std::pair<QSize, QRect>> pages;
+    for (int i = 0; i < document.pageCount(); ++i) {
+        const QImage image = document.render(i, document.pagePointSize(i).toSize());
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) > 0 && qGray(image.pixel(x, y)) < 245)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        pages.append({ image.size(), ink });
+    }
+    return pages;
+}
+
 } // namespace
 
-// The handout of a display model's template.
-WrittenReport ReportWindowTest::writeHandout(bool withPictures)
+WrittenReport ReportWindowTest::writeReport(ReportKind kind, bool withPictures)
 {
     ScopedConfig config;
     CProductContext context;
@@ -67,17 +95,13 @@ WrittenReport ReportWindowTest::writeHandout(bool withPictures)
     if (!context.start()
         || !document.NewFromTemplate(dataPath(QStringLiteral("profiletemplate/KUD41600.kv9"))))
         return {};
-    const QString text
-        = CReportGenerator(document, context.language()).generate(ReportKind::Handout).value_or(QString());
-    const QString folder
-        = m_folder.filePath(withPictures ? QStringLiteral("with") : QStringLiteral("without"));
-    QDir().mkpath(folder);
-    const QString page = QDir(folder).filePath(QStringLiteral("Customer Handout.htm"));
-    if (withPictures)
-        ReportWriter::WriteReportTo(page, text, dataPath(QStringLiteral("Report")));
-    else
-        ReportWriter::WriteReport(QStringLiteral("Customer Handout.htm"), text, folder, folder);
-    return WrittenReport { folder, page };
+    const QString text = CReportGenerator(document, context.language()).generate(kind).value_or(QString());
+    const QString pictures
+        = withPictures ? dataPath(QStringLiteral("Report")) : m_folder.filePath(QStringLiteral("none"));
+    return ReportWriter::WriteReport(
+        ReportFiles::ReportFileName(kind, context.language(), ReportFiles::CodePage::Unknown), text, pictures,
+        m_folder.path())
+        .value_or(WrittenReport {});
 }
 
 void ReportWindowTest::optionsDialogOffersBothReports()
@@ -115,7 +139,7 @@ void ReportWindowTest::doubleClickChoosesAndCloses()
 
 void ReportWindowTest::windowButtonsAndPageMargins()
 {
-    CReportDlg window(writeHandout(true), ReportKind::Handout, true);
+    CReportDlg window(writeReport(ReportKind::Handout), ReportKind::Handout, true);
     QCOMPARE(window.windowTitle(), QStringLiteral("Reports"));
     QStringList captions;
     for (const char *name : { "printPreview", "print", "exportPdf", "email", "saveAs", "close" })
@@ -127,7 +151,7 @@ void ReportWindowTest::windowButtonsAndPageMargins()
 
 void ReportWindowTest::handoutWithMissingPicturesSaysSo()
 {
-    const WrittenReport report = writeHandout(false);
+    const WrittenReport report = writeReport(ReportKind::Handout, false);
     CReportDlg detailed(report, ReportKind::Detailed, true);
     QVERIFY(m_reporter.messages.isEmpty());
     CReportDlg handout(report, ReportKind::Handout, true);
@@ -136,22 +160,38 @@ void ReportWindowTest::handoutWithMissingPicturesSaysSo()
     m_reporter.messages.clear();
 }
 
+// A report window once its browser has loaded the page.
+bool ReportWindowTest::loaded(CReportDlg &window)
+{
+    QSignalSpy loaded(&window, &CReportDlg::pageLoaded);
+    return loaded.wait(30000);
+}
+
+// Clicks the button with target as the answer to the path prompt; whether
+// the file was written, once the window says so.
+std::optional<bool> ReportWindowTest::writeWith(CReportDlg &window, const char *button, const QString &target)
+{
+    window.setPathPrompt([target](const QString &, const QString &, const QString &) { return target; });
+    QSignalSpy written(&window, &CReportDlg::fileWritten);
+    window.findChild<QPushButton *>(QLatin1String(button))->click();
+    if (written.isEmpty() && !written.wait(30000))
+        return std::nullopt;
+    return written.first().at(1).toBool();
+}
+
 void ReportWindowTest::exportPdfWritesThePrintedPage()
 {
-    CReportDlg window(writeHandout(true), ReportKind::Handout, true);
-    QSignalSpy loaded(window.view(), &QWebEngineView::loadFinished);
-    QVERIFY(loaded.wait(30000));
-    const QString target = m_folder.filePath(QStringLiteral("handout.pdf"));
+    CReportDlg window(writeReport(ReportKind::Handout), ReportKind::Handout, true);
+    QVERIFY(loaded(window));
     QString suggested;
     window.setPathPrompt([&](const QString &, const QString &path, const QString &) {
         suggested = path;
-        return target;
+        return QString();
     });
-    QSignalSpy written(&window, &CReportDlg::fileWritten);
     window.findChild<QPushButton *>(QStringLiteral("exportPdf"))->click();
-    QVERIFY(written.wait(30000));
     QVERIFY(suggested.endsWith(QLatin1String("/Customer Handout.pdf")));
-    QCOMPARE(written.first().at(1).toBool(), true);
+    const QString target = m_folder.filePath(QStringLiteral("handout.pdf"));
+    QCOMPARE(writeWith(window, "exportPdf", target), std::optional<bool>(true));
     QFile pdf(target);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.readAll().startsWith("%PDF"));
@@ -159,25 +199,53 @@ void ReportWindowTest::exportPdfWritesThePrintedPage()
 
 void ReportWindowTest::saveAsKeepsThePictures()
 {
-    CReportDlg window(writeHandout(true), ReportKind::Handout, true);
-    QSignalSpy loaded(window.view(), &QWebEngineView::loadFinished);
-    QVERIFY(loaded.wait(30000));
+    CReportDlg window(writeReport(ReportKind::Handout), ReportKind::Handout, true);
     const QString target = m_folder.filePath(QStringLiteral("saved/Handout.htm"));
     QDir().mkpath(QFileInfo(target).absolutePath());
-    window.setPathPrompt([&](const QString &, const QString &, const QString &) { return target; });
-    QSignalSpy written(&window, &CReportDlg::fileWritten);
-    window.findChild<QPushButton *>(QStringLiteral("saveAs"))->click();
-    QVERIFY(written.wait(30000));
-    QCOMPARE(written.first().at(1).toBool(), true);
+    QCOMPARE(writeWith(window, "saveAs", target), std::optional<bool>(true));
     QVERIFY(QFile::exists(target));
     QVERIFY(QFile::exists(m_folder.filePath(QStringLiteral("saved/Handout_files/Display.jpg"))));
+}
+
+void ReportWindowTest::writtenFilesFollowTheUmask_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Export PDF") << "exportPdf"
+                                << "new.pdf";
+    QTest::newRow("Save As") << "saveAs"
+                             << "new.htm";
+}
+
+// Like every file the program writes; and a folder that cannot take the
+// file gets the same message from both.
+void ReportWindowTest::writtenFilesFollowTheUmask()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    CReportDlg window(writeReport(ReportKind::Handout), ReportKind::Handout, true);
+    QVERIFY(loaded(window));
+    const mode_t oldMask = ::umask(027);
+    const QString target = m_folder.filePath(name);
+    const std::optional<bool> written = writeWith(window, qPrintable(button), target);
+    ::umask(oldMask);
+    QCOMPARE(written, std::optional<bool>(true));
+    QCOMPARE(QFileInfo(target).permissions() & ~QFile::Permissions(QFile::ReadUser | QFile::WriteUser),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+
+    // Not even root can write into a folder that is a file.
+    const QString blocked = target + QLatin1Char('/') + name;
+    QCOMPARE(writeWith(window, qPrintable(button), blocked), std::optional<bool>(false));
+    QCOMPARE(m_reporter.messages,
+        QStringList { QStringLiteral("The report could not be written to \"%1\".").arg(blocked) });
+    m_reporter.messages.clear();
 }
 
 // The handout is one printed sheet with the report's margins.
 void ReportWindowTest::printPreviewShowsThePages()
 {
-    CReportDlg window(writeHandout(true), ReportKind::Handout, true);
-    QSignalSpy loaded(window.view(), &QWebEngineView::loadFinished);
+    CReportDlg window(writeReport(ReportKind::Handout), ReportKind::Handout, true);
+    QSignalSpy loaded(&window, &CReportDlg::pageLoaded);
     QVERIFY(loaded.wait(30000));
     int pages = -1;
     QMarginsF margins;
@@ -202,6 +270,53 @@ void ReportWindowTest::printPreviewShowsThePages()
     QCOMPARE(margins, CReportDlg::kPageMargins);
 }
 
+void ReportWindowTest::printedPagesAreTheExportedPages_data()
+{
+    QTest::addColumn<ReportKind>("kind");
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+    for (const ReportKind kind : { ReportKind::Handout, ReportKind::Detailed }) {
+        for (const QPageSize::PageSizeId paper : { QPageSize::A4, QPageSize::Letter })
+            QTest::addRow("%s on %s", kind == ReportKind::Handout ? "handout" : "detailed report",
+                qPrintable(QPageSize::name(paper)))
+                << kind << paper;
+    }
+}
+
+// Printing ("Print to File" here) lays the page out as Export PDF does: the
+// same sheets, each line where the exported document has it, all within the
+// report's margins.
+void ReportWindowTest::printedPagesAreTheExportedPages()
+{
+    QFETCH(ReportKind, kind);
+    QFETCH(QPageSize::PageSizeId, paper);
+    CReportDlg window(writeReport(kind), kind, true);
+    QVERIFY(loaded(window));
+    const QPageLayout layout(
+        QPageSize(paper), QPageLayout::Portrait, CReportDlg::kPageMargins, QPageLayout::Inch);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_folder.filePath(QStringLiteral("printed.pdf")));
+    printer.setPageLayout(layout);
+    QVERIFY(window.printOn(&printer));
+    window.setPageLayout(layout);
+    QCOMPARE(writeWith(window, "exportPdf", m_folder.filePath(QStringLiteral("exported.pdf"))),
+        std::optional<bool>(true));
+
+    const auto printed = pdfPages(printer.outputFileName());
+    const auto expected = pdfPages(m_folder.filePath(QStringLiteral("exported.pdf")));
+    QCOMPARE(printed.size(), expected.size());
+    // Within a point or two: the rendering rounds to whole points.
+    const QRect inside = layout.paintRect(QPageLayout::Point).toRect().adjusted(-2, -2, 2, 2);
+    for (qsizetype i = 0; i < printed.size(); ++i) {
+        const QRect ink = printed[i].second;
+        QCOMPARE(printed[i].first, layout.fullRect(QPageLayout::Point).size().toSize());
+        QVERIFY2(
+            inside.contains(ink), qPrintable(QStringLiteral("page %1 ends at %2").arg(i).arg(ink.bottom())));
+        QVERIFY((ink.topLeft() - expected[i].second.topLeft()).manhattanLength() <= 3
+            && (ink.bottomRight() - expected[i].second.bottomRight()).manhattanLength() <= 3);
+    }
+}
+
 void ReportWindowTest::emailHandsOverThePageAndPictures()
 {
     const QByteArray oldPath = qgetenv("PATH");
@@ -215,7 +330,7 @@ void ReportWindowTest::emailHandsOverThePageAndPictures()
     script.setPermissions(script.permissions() | QFile::ExeOwner);
     qputenv("PATH", QFile::encodeName(bin.path()));
 
-    CReportDlg window(writeHandout(true), ReportKind::Handout, false);
+    CReportDlg window(writeReport(ReportKind::Handout), ReportKind::Handout, true);
     auto *email = window.findChild<QPushButton *>(QStringLiteral("email"));
     auto *mailer = window.findChild<CReportMailer *>();
     QSignalSpy finished(mailer, &CReportMailer::finished);
@@ -226,8 +341,8 @@ void ReportWindowTest::emailHandsOverThePageAndPictures()
     QVERIFY(email->isEnabled());
     QFile count(bin.filePath(QStringLiteral("count")));
     QVERIFY(count.open(QIODevice::ReadOnly));
-    // --utf8, the subject, and the page with the rotary model's 14 pictures.
-    QCOMPARE(count.readAll().trimmed(), QByteArray::number(3 + 2 * 15));
+    // --utf8, the subject, and the page with the display model's 13 pictures.
+    QCOMPARE(count.readAll().trimmed(), QByteArray::number(3 + 2 * 14));
 }
 
 #include "ReportWindowTest.moc"

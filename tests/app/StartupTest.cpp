@@ -3,10 +3,12 @@
 #include "DocumentCommands.h"
 #include "MainFrame.h"
 #include "RecordingReporter.h"
+#include "SplashScreen.h"
 #include "TestEnvironment.h"
 #include "VelaCPSApp.h"
 #include "base/ConfigStore.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -93,6 +95,18 @@ void StartupTest::startUp()
     const QStringList arguments = file.isEmpty() ? QStringList() : QStringList { dataPath(file) };
     QCOMPARE(app.InitInstance(arguments), runs);
     QCOMPARE(reporter.messages.mid(0, messages.size()), messages);
+    // The main window waits behind the splash screen for its time or a key.
+    QVERIFY(!app.mainFrame() || !app.mainFrame()->isVisible());
+    if (runs) {
+        CSplashScreen *splash = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            splash = splash ? splash : qobject_cast<CSplashScreen *>(window);
+        QVERIFY(splash && splash->isVisible());
+        // A key ends it at once; else its time does.
+        if (!file.isEmpty())
+            QTest::keyClick(splash, Qt::Key_Space);
+        QTRY_VERIFY_WITH_TIMEOUT(!splash->isVisible(), 30000);
+    }
     QCOMPARE(app.mainFrame() && app.mainFrame()->isVisible(), runs);
     if (runs)
         QCOMPARE(app.mainFrame()->documents().windows().size(), profiles);

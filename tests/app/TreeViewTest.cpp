@@ -5,9 +5,11 @@
 #include "VelaCPSTreeView.h"
 
 #include "base/StringTable.h"
+#include "editors/BaseView.h"
 #include "settings/ModelRules.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QUndoStack>
 
@@ -271,6 +273,15 @@ void TreeViewTest::helpPane()
     window.frame.resize(900, 400);
     QCoreApplication::processEvents();
     QCOMPARE(window.frame.helpPane()->height(), CChildFrame::kInitialHelpHeight);
+    // The focused control's own paragraph comes into the low pane.
+    window.tree().setCurrentItem(window.tree().topLevelItem(0)->child(0));
+    QCOMPARE(window.frame.editorKind(), int(SectionKind::GeneralSettings));
+    window.frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window.frame));
+    constexpr int kTxHangtime = 1005;
+    window.frame.editor()->control(kTxHangtime)->setFocus();
+    QTRY_COMPARE(window.frame.helpPane()->source().fragment(), QStringLiteral("tx-hangtime"));
+    QVERIFY(window.frame.helpPane()->verticalScrollBar()->value() > 0);
     window.frame.setHelpVisible(false);
     QVERIFY(!window.frame.helpPane()->isVisible());
 }

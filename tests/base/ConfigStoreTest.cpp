@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -12,7 +13,7 @@
 
 namespace {
 
-const QString kFatal = QStringLiteral("Fatal registry Error, the application will be closed!");
+const QString kFatal = QStringLiteral("Fatal settings error, the application will be closed!");
 
 void setMachine(const ScopedConfig &config, const QString &key, const QVariant &value)
 {
@@ -236,6 +237,13 @@ TEST(RegistryValues, MachineValuesAndTheirDefaults)
         EXPECT_TRUE(CConfigStore::limitSavingRuleEnabled());
         setMachine(config, "VelaTag", "not a number");
         EXPECT_FALSE(CConfigStore::limitSavingRuleEnabled());
+    }
+    {
+        // A package's relative path counts from the running program's folder.
+        ScopedConfig relative("../share/velacps");
+        const QString programs
+            = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
+        EXPECT_EQ(CConfigStore::installPath(), QDir::cleanPath(programs + "/../share/velacps"));
     }
     ScopedConfig empty(QString(), false);
     EXPECT_TRUE(CConfigStore::installPath().isEmpty());

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 
@@ -153,6 +154,26 @@ TEST_F(TextFileTest, SafeWriteKeepsTheOldFileWhenTheWriteFails)
     EXPECT_FALSE(WriteFileSafely(m_dir.filePath("no/such/folder/file.kv9"), "x", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(m_dir.filePath("no/such/folder/file.kv9")));
+}
+
+TEST_F(TextFileTest, SafeWriteFitsALongNameAndRemovesTemporariesKilledSavesLeft)
+{
+    const QDir folder(m_dir.path());
+    const QString longName = QString(250, QLatin1Char('p')) + QStringLiteral(".kv9");
+    EXPECT_TRUE(WriteFileSafely(folder.filePath(longName), "long"));
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList { longName });
+
+    // Left by a killed save; one another save is writing (it holds its
+    // lock); a name that only looks alike.
+    const QString stale = write("stale"), busy = write("busy"), alike = write("alike");
+    QFile::rename(stale, folder.filePath(QStringLiteral(".k.kv9.a97mr2zz.tmp")));
+    QFile::rename(busy, folder.filePath(QStringLiteral(".k.kv9.00000000.tmp")));
+    QFile::rename(alike, folder.filePath(QStringLiteral(".k.kv9.a97mr2.tmp")));
+    QFile held(folder.filePath(QStringLiteral(".k.kv9.00000000.tmp")));
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly) && ::flock(held.handle(), LOCK_EX) == 0);
+    EXPECT_TRUE(WriteFileSafely(folder.filePath(QStringLiteral("k.kv9")), "saved"));
+    EXPECT_EQ(folder.entryList({ QStringLiteral(".k.kv9*") }, QDir::Files | QDir::Hidden),
+        QStringList({ QStringLiteral(".k.kv9.00000000.tmp"), QStringLiteral(".k.kv9.a97mr2.tmp") }));
 }
 
 TEST_F(TextFileTest, SafeWriteRefusesSpecialFilesAndLeavesThemAlone)

@@ -34,6 +34,20 @@ TEST_F(CliFileSafetyTest, ProfileThatIsNotXmlIsDiagnosedOnTheNextLine)
             .toStdString());
 }
 
+// Every command that reads a profile says why it could not.
+TEST_F(CliFileSafetyTest, ProfileThatCannotBeReadIsNamedWithTheReason)
+{
+    const QString missing = tempPath("missing.kv9");
+    const QList<QStringList> commands { { "check", missing }, { "write", missing },
+        { "report", "handout", missing, tempPath("out.html") }, { "rules", missing, tempPath("out.kv9") } };
+    for (const QStringList &command : commands) {
+        const CliResult result = run(command);
+        EXPECT_EQ(result.exitCode, 1) << command.first().toStdString();
+        EXPECT_EQ(result.stderrText(),
+            QStringLiteral("Cannot read \"%1\": No such file or directory.\n").arg(missing).toStdString());
+    }
+}
+
 // Refused saves show their message once and write nothing.
 TEST_F(CliFileSafetyTest, RulesSaveNothingOfAProfileThatCannotBeSaved)
 {

@@ -134,6 +134,12 @@ TEST_F(CliTest, DecodeAndEncodeReportFilesTheyCannotUse)
         QStringLiteral("Cannot read \"%1\": No such file or directory.\n").arg(missing).toStdString());
     EXPECT_FALSE(QFileInfo::exists(tempPath("out.kv9")));
 
+    // Only a profile is written as a profile file.
+    result = run({ "encode", writeFile("notes.txt", "not a profile"), tempPath("out.kv9") });
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.startsWith("Invalid profile.\n")) << result.stderrText();
+    EXPECT_FALSE(QFileInfo::exists(tempPath("out.kv9")));
+
     const QString target = tempPath("no-folder/out.kv9");
     result = run({ "encode", templatePath("KUR40800"), target });
     EXPECT_EQ(result.exitCode, 1);

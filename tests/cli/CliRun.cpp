@@ -24,6 +24,8 @@ CliResult CliTest::runWithOutputTo(const QString &path, const QStringList &argum
         QStringLiteral("XDG_CONFIG_DIRS"), QDir(m_config.root()).filePath(QStringLiteral("machine")));
     environment.insert(
         QStringLiteral("XDG_CONFIG_HOME"), QDir(m_config.root()).filePath(QStringLiteral("user")));
+    environment.insert(
+        QStringLiteral("XDG_STATE_HOME"), QDir(m_config.root()).filePath(QStringLiteral("state")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_config.dataHome());
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(m_temp.path());

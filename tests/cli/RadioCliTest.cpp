@@ -190,6 +190,42 @@ TEST_F(RadioCliTest, ResetEndsQuietly)
     EXPECT_TRUE(result.out.isEmpty());
 }
 
+// The trace has a line for every request the radio logged and one for each
+// of its replies, in the same order, and no password byte in either.
+TEST_F(RadioCliTest, TraceHasOneLinePerFrameAndMasksThePassword)
+{
+    RadioEmulator radio({ "--verbose", "--password", "4321" });
+    const QString trace = tempPath("read.trace");
+    const CliResult result
+        = runOn(radio, { "read", tempPath("radio.kv9"), "--password", "4321", "--trace", trace });
+    ASSERT_EQ(result.exitCode, 0) << result.stderrText();
+
+    static const QRegularExpression request(QStringLiteral("^radiosim: request ([0-9A-F]{2})"));
+    QStringList requested;
+    for (const QString &line : lines(radio.log())) {
+        const QRegularExpressionMatch match = request.match(line);
+        if (match.hasMatch())
+            requested << match.captured(1);
+    }
+    QStringList sentOpcodes;
+    int received = 0;
+    const QString text = QString::fromUtf8(readFile(trace));
+    for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(QLatin1Char(' '));
+        if (fields.value(1) == QLatin1String(">"))
+            sentOpcodes << fields.value(3); // after the lead byte
+        received += fields.value(1) == QLatin1String("<");
+    }
+    ASSERT_FALSE(requested.isEmpty());
+    EXPECT_EQ(sentOpcodes, requested);
+    EXPECT_EQ(received, requested.size());
+    EXPECT_TRUE(text.contains(QLatin1String("# result: Succeeded"))) << text.toStdString();
+    // The identify reads the password alone, the read the block around it.
+    const QString password = QString::fromLatin1(QByteArray("4321").toHex(' ')).toUpper();
+    EXPECT_FALSE(text.contains(password)) << text.toStdString();
+    EXPECT_GE(text.count(QRegularExpression(QStringLiteral("\\*\\* \\*\\* \\*\\* \\*\\*"))), 2);
+}
+
 TEST_F(RadioCliTest, WrongOrMissingPasswordAsksAndFails)
 {
     RadioEmulator radio({ "--password", "1234" });

@@ -109,17 +109,58 @@ TEST_F(ProfileFileCheckTest, MursFrequencyIsRefusedBeforeAnythingElse)
     EXPECT_TRUE(m_reporter.messages.isEmpty()) << qPrintable(m_reporter.messages.join("\n"));
 }
 
-TEST_F(ProfileFileCheckTest, FileThatCannotBeReadIsRefusedSilently)
+TEST_F(ProfileFileCheckTest, FileThatCannotBeReadIsRefusedWithTheReason)
 {
-    EXPECT_FALSE(check(tempPath("missing.kv9"), m_context.settings()));
-    EXPECT_TRUE(m_reporter.messages.isEmpty());
+    const struct {
+        QString path;
+        QString why;
+    } cases[] = {
+        { tempPath("missing.kv9"), QStringLiteral("No such file or directory") },
+        // UTF-16 with an odd number of bytes: a damaged file, not a profile.
+        { writeFile("odd.kv9", QByteArray("\xFF\xFE<\0?", 5)),
+            QStringLiteral("Damaged: UTF-16 text of an odd number of bytes") },
+        { m_temp.path(), QStringLiteral("Not a regular file") },
+    };
+    for (const auto &unreadable : cases) {
+        EXPECT_FALSE(check(unreadable.path, m_context.settings()));
+        EXPECT_EQ(lines(m_reporter.messages),
+            lines({ QStringLiteral("The file \"%1\" cannot be opened: %2.")
+                        .arg(unreadable.path, unreadable.why) }));
+    }
+}
 
-    // UTF-16 with an odd number of bytes: a damaged file, not a profile.
-    EXPECT_FALSE(check(writeFile("odd.kv9", QByteArray("\xFF\xFE<\0?", 5)), m_context.settings()));
-    EXPECT_TRUE(m_reporter.messages.isEmpty());
-
-    EXPECT_FALSE(check(m_temp.path(), m_context.settings())); // a folder
-    EXPECT_TRUE(m_reporter.messages.isEmpty());
+// Values the schema allows but no editor offers, and switches written as
+// numbers other than "0" and "1", never reach a radio.
+TEST_F(ProfileFileCheckTest, ValuesNoEditorCanSetAreRefused)
+{
+    const QString invalid = StringTable::text(VelaError::InvalidProfile);
+    const auto unsettable = [](const char *attribute, const char *value, const char *allowed) {
+        return QStringLiteral("The profile holds a value the CPS cannot set: %1 is \"%2\", where %3 may be "
+                              "chosen. Please correct the file.")
+            .arg(QLatin1String(attribute), QLatin1String(value), QLatin1String(allowed));
+    };
+    const struct {
+        const char *element, *attribute, *value;
+        QString message; // empty: may be opened
+    } cases[] = {
+        { "setting", "keypadBeep", "01", invalid },
+        { "channel", "autoScan", " 1", invalid },
+        { "setting", "keypadBeep", "1", {} },
+        { "setting", "timeoutTimer", "255", unsettable("timeoutTimer", "255", "60, 120, 180") },
+        { "setting", "timeoutTimer", "180", {} },
+        { "preset", "channel", "99", unsettable("channel", "99", "0-7") },
+        { "preset", "channel", "7", {} },
+        { "setting", "numberChannels", "0", unsettable("numberChannels", "0", "1-127") },
+        { "channel", "scramble_code", "255", unsettable("scramble_code", "255", "0-3") },
+        { "channel", "scramble_code", "3", {} },
+    };
+    for (const auto &value : cases) {
+        const QString text
+            = setAttributeIn(templateText("KUR40800"), value.element, value.attribute, value.value);
+        EXPECT_EQ(checkText(text), value.message.isEmpty()) << value.attribute << "=" << value.value;
+        EXPECT_EQ(lines(m_reporter.messages),
+            lines(value.message.isEmpty() ? QStringList() : QStringList { value.message }));
+    }
 }
 
 TEST_F(ProfileFileCheckTest, ProfileThatDoesNotLoadShowsTheTextOfItsCode)

@@ -24,6 +24,8 @@ private slots:
     void disableAsksAboutPreset_data();
     void disableAsksAboutPreset();
     void editUndoRedoSaveReload();
+    void bandwidthsInTheLanguagesNotation_data();
+    void bandwidthsInTheLanguagesNotation();
 };
 APP_TEST(ChannelViewTest);
 
@@ -78,6 +80,7 @@ void ChannelViewTest::lists()
     QComboBox *list = page.combo(id);
     QCOMPARE(list->itemText(list->findData(value)), text);
     QCOMPARE(list->findData(value) == list->count() - 1, last);
+    QVERIFY2(page.view->GetCtrlRect(id).width() >= list->sizeHint().width(), "no item is cut");
     if (opened.isEmpty())
         return;
     list->showPopup();
@@ -103,20 +106,16 @@ void ChannelViewTest::choosing_data()
                          bool fixed = false, const char *message = "", const TemplateChanges &changes = {}) {
         QTest::newRow(name) << model << changes << id << value << written << fixed << message;
     };
+    // The rules themselves are the channel commands' (ProfileCommandsTest):
+    // here a control calls its command and shows the verdict.
     row("rule 0: 12.5 kHz only", "KUR51673", kReceive, 4, { "rx_freq_ndx=4", "rx_bw=0" }, true);
-    row("rule 1: 25 kHz only", "KUR51673", kReceive, 3, { "rx_freq_ndx=3", "rx_bw=1" }, true);
-    row("rule 2: 12.5 kHz by default", "KUR51673", kReceive, 5, { "rx_freq_ndx=5", "rx_bw=0" });
-    row("rule 3: 25 kHz by default", "KUR51673", kReceive, 6, { "rx_freq_ndx=6", "rx_bw=1" });
     const char *next = "The transmit frequency index";
     row("repeater: transmit chosen as the receive frequency", "KUR51673", kTransmit, 0, { "tx_freq_ndx=1" },
         true, next);
-    row("repeater: receive chosen as the last transmit frequency wraps", "KUR51673", kReceive, 21,
-        { "rx_freq_ndx=21", "tx_freq_ndx=0" }, false, next, { Change("channel", "tx_freq_ndx", "21") });
     // Table index 4 is a frequency of low power only.
     row("no repeater: frequency and its power rule", "KUD41600", kReceive, 4,
         { "tx_freq_ndx=4", "talkaround_power=0", "repeater_power=0" }, true);
     row("no repeater: power", "KUD41600", 1028, 0, { "repeater_power=0" }, true);
-    row("no repeater: code", "KUD41600", 1019, 5, { "tx_code=5" }, true);
 }
 
 void ChannelViewTest::choosing()
@@ -131,6 +130,7 @@ void ChannelViewTest::choosing()
     Page page(model, changes);
     if (page.control(1024)->isHidden()) { // no repeater feature: one column
         QCOMPARE(page.control<QLabel>(1111)->text(), QStringLiteral("Receive/Transmit"));
+        QCOMPARE(page.control(1111)->accessibleName(), QStringLiteral("Receive/Transmit"));
         QVERIFY(page.combo(kTransmit)->isHidden());
     }
     page.messages().clear();
@@ -239,3 +239,31 @@ void ChannelViewTest::editUndoRedoSaveReload()
 }
 
 #include "ChannelViewTest.moc"
+
+void ChannelViewTest::bandwidthsInTheLanguagesNotation_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("narrow");
+    QTest::newRow("point") << "English"
+                           << "12.5";
+    QTest::newRow("comma") << "German"
+                           << "12,5";
+    QTest::newRow("comma, other script") << "Russian"
+                                         << "12,5";
+}
+
+// The channel's and the frequency table's bandwidths are written as the
+// language writes decimals; the profile keeps its numbers.
+void ChannelViewTest::bandwidthsInTheLanguagesNotation()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, narrow);
+    constexpr int kReceiveBandwidth = 1018, kTransmitBandwidth = 1020, kBandwidthRule = 1063;
+    Page channel(QStringLiteral("KUR51673"), {}, language);
+    for (int id : { kReceiveBandwidth, kTransmitBandwidth })
+        QCOMPARE(channel.items(id), QStringList({ narrow, QStringLiteral("25") }));
+    QCOMPARE(
+        channel.combo(kReceiveBandwidth)->currentIndex(), channel.ofChannel(QStringLiteral("rx_bw")).toInt());
+    const EditorPage<CFrequencyView> table(QStringLiteral("KUR51673"), {}, language);
+    QVERIFY(table.items(kBandwidthRule).at(0).contains(narrow));
+}

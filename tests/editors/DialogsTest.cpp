@@ -1,6 +1,7 @@
 #include "AppTests.h"
 #include "EditorFixture.h"
 
+#include "editors/AboutDlg.h"
 #include "editors/AskPwdDlg.h"
 #include "editors/DealerInfoDialog.h"
 #include "editors/DealerTextEdit.h"
@@ -26,6 +27,7 @@ private slots:
     void dealerTextLimit();
     void newProfile_data();
     void newProfile();
+    void framesHaveNoMinimiseOrMaximise();
 };
 APP_TEST(DialogsTest);
 
@@ -83,7 +85,7 @@ void DialogsTest::dealerInfo_data()
     QTest::newRow("251 characters (502 bytes) are cut to 250") << 251 << kEnglish << "" << 250;
     QTest::newRow("252 characters (504 bytes) are too long")
         << 252 << kEnglish
-        << "The dealer information in the registry is too long to fit the dialog, please check it!" << -1;
+        << "The dealer information in the settings is too long to fit the dialog, please check it!" << -1;
     QTest::newRow("texts missing") << -1 << kEnglish << "Error: Load dealer information failed." << -1;
     QTest::newRow("no language") << 10 << ""
                                  << "Error: There is an error when acquiring language type." << -1;
@@ -158,6 +160,24 @@ void DialogsTest::newProfile()
     QCOMPARE(dialog.templatePath(),
         shippedTemplates ? dataPath(QStringLiteral("profiletemplate/%1.kv9").arg(first)) : QString());
     QCOMPARE(fixture.reporter.messages, message.isEmpty() ? QStringList() : QStringList { message });
+}
+
+// Dialogs are answered, not kept: their frames offer a close button only.
+void DialogsTest::framesHaveNoMinimiseOrMaximise()
+{
+    EditorFixture fixture;
+    const std::unique_ptr<QDialog> dialogs[] = { std::make_unique<CAboutDlg>(
+                                                     fixture.context, QStringLiteral("Vela")),
+        std::make_unique<CAskPwdDlg>(QStringLiteral("1234")), std::make_unique<CNewProfileDlg>(),
+        std::make_unique<CDealerInfoDialog>(QStringLiteral("English"), QString(), QString(), QString()) };
+    for (const auto &dialog : dialogs) {
+        const Qt::WindowFlags flags = dialog->windowFlags();
+        QVERIFY2(flags.testFlag(Qt::CustomizeWindowHint) && flags.testFlag(Qt::WindowCloseButtonHint)
+                && !flags.testFlag(Qt::WindowMinimizeButtonHint)
+                && !flags.testFlag(Qt::WindowMaximizeButtonHint),
+            dialog->metaObject()->className());
+    }
+    QCOMPARE(dialogs[0]->windowTitle(), QStringLiteral("About Vela"));
 }
 
 #include "DialogsTest.moc"

@@ -3,6 +3,7 @@
 
 #include "editors/BaseView.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -106,6 +107,15 @@ void FormBindingTest::changes_data()
                                << "1"
                                << "1"
                                << "";
+    // Every way of changing a check box stores what it shows.
+    QTest::newRow("check box, Space") << 1037 << "disableLED"
+                                      << "space"
+                                      << "1"
+                                      << "";
+    QTest::newRow("check box, a screen reader's toggle") << 1037 << "disableLED"
+                                                         << "toggle"
+                                                         << "1"
+                                                         << "";
     QTest::newRow("edit") << 1004 << "stationID"
                           << "AB12"
                           << "AB12"
@@ -132,7 +142,13 @@ void FormBindingTest::changes()
         emit combo->activated(input.toInt());
         shown = QString::number(combo->currentIndex());
     } else if (auto *check = qobject_cast<QCheckBox *>(control)) {
-        check->click();
+        if (input == QLatin1String("space"))
+            QTest::keyClick(check, Qt::Key_Space);
+        else if (input == QLatin1String("toggle"))
+            QAccessible::queryAccessibleInterface(check)->actionInterface()->doAction(
+                QAccessibleActionInterface::toggleAction());
+        else
+            check->click();
         shown = check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
         edit->setText(input);
@@ -184,7 +200,7 @@ void FormBindingTest::helpFollowsFocus()
     QVERIFY(QTest::qWaitForWindowActive(&editor.view));
     editor.view.control(1004)->setFocus();
     QTRY_COMPARE(pages.size(), 1);
-    QCOMPARE(pages.last().at(0).toString(), QStringLiteral("general_settings.html"));
+    QCOMPARE(pages.last().at(0).toString(), QStringLiteral("general_settings.html#repeater-station-id"));
 }
 
 #include "FormBindingTest.moc"

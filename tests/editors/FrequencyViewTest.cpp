@@ -23,7 +23,9 @@ private slots:
     void deleteKeepsUsedFrequencies();
     void unknownCompander();
     void selectionComesBack();
+    void buttonNamesFollowTheirTexts();
 };
+
 APP_TEST(FrequencyViewTest);
 
 namespace {
@@ -197,6 +199,26 @@ void FrequencyViewTest::selectionComesBack()
     QCOMPARE(page.list()->currentItem(), page.list()->topLevelItem(17));
     QCOMPARE(page.list()->verticalScrollBar()->value(), 3);
     QCOMPARE(page.frequency()->text(), QStringLiteral("462.787500"));
+}
+
+// What a screen reader is told of the buttons is what they show.
+void FrequencyViewTest::buttonNamesFollowTheirTexts()
+{
+    TablePage page;
+    const auto texts = [&page](bool accessible) {
+        QStringList shown;
+        for (int id : { kAdd, kEdit, 1066 }) {
+            const auto *button = page.control<QPushButton>(id);
+            shown << (accessible ? button->accessibleName() : button->text().remove(QLatin1Char('&')));
+        }
+        return shown;
+    };
+    page.click(kAdd);
+    QCOMPARE(texts(false), QStringList({ "Save", "Edit", "Cancel" }));
+    QCOMPARE(texts(true), texts(false));
+    page.click(1066);
+    QCOMPARE(texts(false), QStringList({ "Add", "Edit", "Delete" }));
+    QCOMPARE(texts(true), texts(false));
 }
 
 #include "FrequencyViewTest.moc"

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QListWidget>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QUndoStack>
 
@@ -26,6 +27,7 @@ private slots:
     void lists();
     void typedFields_data();
     void typedFields();
+    void aMenuOpeningLeavesNoField();
     void passwordBoxesKeepTheClipboardOut();
     void editedProfileReachesTheRadio();
 };
@@ -137,6 +139,24 @@ void SettingViewTest::typedFields()
             page->control<QLineEdit>(focused)->selectedText(), page->control<QLineEdit>(focused)->text());
     if (attribute == QLatin1String("password") && !message.startsWith(QLatin1String("Please")))
         QCOMPARE(page->control<QLineEdit>(1002)->text(), stored.section('=', 1)); // refused pairs are emptied
+}
+
+// A menu taking the focus is no move to another field: the typed text waits,
+// unrefused, for the field to be left or for a command to commit it.
+void SettingViewTest::aMenuOpeningLeavesNoField()
+{
+    const auto page = ActivePage({ "rep_hangtime=9" });
+    page->type(1005, QStringLiteral("51"));
+    QMenu menu(page->view.get());
+    menu.addAction(QStringLiteral("Save"));
+    menu.popup(page->view->mapToGlobal(QPoint()));
+    QTRY_VERIFY(QApplication::activePopupWidget() == &menu);
+    menu.close();
+    QCOMPARE(page->messages().join(""), QString());
+    QCOMPARE(QApplication::focusWidget(), page->control(1005));
+    QVERIFY(!page->view->CommitPendingInput());
+    QCOMPARE(page->messages().join(""), QStringLiteral("The tx hangtime is invalid. Its range is 0 - 50."));
+    QCOMPARE(page->stored(QStringLiteral("rep_hangtime")), QStringLiteral("9"));
 }
 
 void SettingViewTest::passwordBoxesKeepTheClipboardOut()

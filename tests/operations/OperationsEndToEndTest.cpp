@@ -13,6 +13,7 @@
 #include "operations/ReadWriteOperations.h"
 #include "radio/CableMonitor.h"
 #include "radio/CablePort.h"
+#include "radio/NamedLock.h"
 #include "radio/RadioLink.h"
 
 #include <QEventLoop>
@@ -474,8 +475,14 @@ TEST_F(OperationsEndToEnd, CancelledWriteResetsTheRadioAndSaysItIsPartlyWritten)
     RadioEmulator radio({ QStringLiteral("--pace") });
     auto operations = operationsOn(radio);
     bool writing = false;
-    QObject::connect(operations.get(), &CRadioOperations::stageStarted,
-        [&](CRadioOperations::Stage stage) { writing = stage == CRadioOperations::Stage::Writing; });
+    // A cable scan of another copy holds the cable as the reset begins: the
+    // reset waits for it rather than counting as cancelled too.
+    CNamedLock scan(CableSharing::runtimeDirectory(), QLatin1String(CableSharing::kCableMutexName));
+    QObject::connect(operations.get(), &CRadioOperations::stageStarted, [&](CRadioOperations::Stage stage) {
+        writing = stage == CRadioOperations::Stage::Writing;
+        if (stage == CRadioOperations::Stage::Resetting && scan.lock())
+            QTimer::singleShot(500, [&scan] { scan.unlock(); });
+    });
     // At 30 the settings are in the radio and the frequency records follow.
     QObject::connect(operations.get(), &CRadioOperations::progress, [&](int percent) {
         if (writing && percent == 30)
@@ -642,6 +649,9 @@ INSTANTIATE_TEST_SUITE_P(EmulatorFaults, OperationFaults,
         // the 13 reads of the main block come first; then two blocks are taken.
         FaultCase { "RefusedAfterTwoBlocks", fault("refuse-write", { "--fault-after", "47" }), true,
             kCommunicationError + " " + kPartlyWritten, true },
+        // Every block of the write is taken; the reset (request 45) is not answered.
+        FaultCase {
+            "ResetLostAfterTheLastBlock", fault("silent", { "--fault-after", "44" }), true, QString() },
         FaultCase { "NoiseBeforeTheLeadByte", fault("garbage"), false, QString() },
         FaultCase { "DroppedByte", fault("drop-byte"), false, kCommunicationError },
         FaultCase { "DroppedByteOnceIsRetried", fault("drop-byte", { "--fault-once", "--fault-after", "3" }),

@@ -269,6 +269,27 @@ TEST(CableMonitor, StatusFollowsTheCablesFound)
     EXPECT_FALSE(recorder.statuses.back());
 }
 
+TEST(CableMonitor, RecheckCountsTheCablesAndPostsTheStatusAtOnce)
+{
+    QTemporaryDir dir;
+    auto devices = std::make_shared<Devices>();
+    StatusRecorder recorder;
+    CCableMonitor monitor(&recorder, scanning(devices), dir.path());
+    for (const int cables : { 1, 0, 2, 1 }) {
+        devices->cables = cables;
+        monitor.recheckNow();
+        recorder.collect();
+        ASSERT_FALSE(recorder.statuses.empty());
+        EXPECT_EQ(recorder.statuses.back(), cables == 1) << cables << " cables";
+        EXPECT_EQ(monitor.cableCount(), cables);
+    }
+    EXPECT_FALSE(monitor.runsPoller()) << "a recheck starts no watch";
+    monitor.setTransferActive(true);
+    const int scans = devices->scans;
+    monitor.recheckNow();
+    EXPECT_EQ(devices->scans, scans) << "the cable of a transfer is not scanned";
+}
+
 TEST(CableMonitor, OwnTransferStopsScanningAndMarksTheBlock)
 {
     QTemporaryDir dir;

@@ -182,8 +182,7 @@ TEST(RadioIdentify, FillsTheIdentityRecordAndReportsEachStep)
     EXPECT_EQ(identity.serial_clone_compatibility, 3);
     EXPECT_EQ(identity.unused19, 0);
     EXPECT_EQ(identity.maxCodes, 219);
-    EXPECT_EQ(
-        bench.recorder.pairs(), (Pairs { { 1, 20 }, { 1, 40 }, { 1, 60 }, { 1, 80 }, { 1, 100 }, { 2, 0 } }));
+    EXPECT_EQ(bench.recorder.progress(), (std::vector<int> { 20, 40, 60, 80, 100 }));
     EXPECT_TRUE(bench.radio->blockWrites().empty()) << "identify only reads";
 }
 
@@ -214,7 +213,7 @@ TEST(RadioOperations, MemoryStatusEndsIdentifyReadAndWriteAfterTheQuery)
             : operation == 1                        ? bench.link->ReadCodeplug(read)
                                                     : bench.link->WriteCodeplug(image);
         EXPECT_EQ(outcome, (RadioOutcome { RadioReport::MemoryStatus, 8 }));
-        EXPECT_EQ(bench.recorder.pairs(), (Pairs { { 4, 8 } })) << "operation " << operation;
+        EXPECT_TRUE(bench.recorder.pairs().empty()) << "operation " << operation;
         EXPECT_EQ(bench.radio->requests.size(), 1u) << "nothing after the status query";
     }
 }
@@ -292,8 +291,7 @@ TEST(RadioRead, NoFrequencyRecordsFailsAtTheFrequencyStep)
     loadRadio(*bench.radio, sampleImage("KXD40600", "R17", 219, 2, 0));
     VirtualCP read {};
     EXPECT_EQ(bench.link->ReadCodeplug(read), (RadioOutcome { RadioReport::Failed, 0 }));
-    EXPECT_EQ(bench.recorder.pairs(),
-        (Pairs { { 1, 10 }, { 1, 20 }, { 1, 30 }, { 1, 40 }, { 1, 50 }, { 1, 60 }, { 1, 70 }, { 3, 0 } }));
+    EXPECT_EQ(bench.recorder.progress(), (std::vector<int> { 10, 20, 30, 40, 50, 60, 70 }));
 }
 
 TEST(RadioRead, CountsBeyondTheImageAreCommunicationFailures)
@@ -304,7 +302,6 @@ TEST(RadioRead, CountsBeyondTheImageAreCommunicationFailures)
         bench.radio->at(0x10A8C + quint32(byte)) = value;
         VirtualCP read {};
         EXPECT_EQ(bench.link->ReadCodeplug(read), (RadioOutcome { RadioReport::Failed, -1 }));
-        EXPECT_EQ(bench.recorder.pairs().back(), (std::pair<int, int> { 3, -1 }));
     }
 }
 
@@ -462,14 +459,14 @@ TEST(RadioWrite, RefusedWriteFailsTheOperation)
     bench.radio->refuseWrites = true;
     EXPECT_EQ(bench.link->WriteCodeplug(image), (RadioOutcome { RadioReport::Failed, -1 }));
     EXPECT_EQ(bench.link->protocol().errorCode(), CRadioProtocol::WriteRefused);
-    EXPECT_EQ(bench.recorder.pairs(), (Pairs { { 1, 10 }, { 3, -1 } }));
+    EXPECT_EQ(bench.recorder.progress(), (std::vector<int> { 10 }));
 }
 
 TEST(RadioOperations, ResetWaitsForTheRadioAndReportsCompletion)
 {
     Bench bench;
     EXPECT_TRUE(bench.link->ResetRadio().succeeded());
-    EXPECT_EQ(bench.recorder.pairs(), (Pairs { { 1, 100 }, { 2, 0 } }));
+    EXPECT_EQ(bench.recorder.pairs(), (Pairs { { 1, 100 } })) << "progress only";
     ASSERT_EQ(bench.radio->requests.size(), 1u);
     EXPECT_EQ(bench.radio->requests[0].opcode, 0x10);
 }
@@ -495,7 +492,7 @@ TEST(RadioOperations, FaultedCableIsReportedOnce)
     bench.cable->Read(&byte, 1);
     RadioIdentity identity;
     EXPECT_EQ(bench.link->Identify(identity), (RadioOutcome { RadioReport::Failed, -1 }));
-    EXPECT_EQ(bench.recorder.pairs(), (Pairs { { 3, -1 } }));
+    EXPECT_TRUE(bench.recorder.pairs().empty());
     EXPECT_TRUE(bench.radio->requests.empty());
 }
 
@@ -513,7 +510,6 @@ TEST(RadioOperations, CancelEndsTheTransferBeforeItsNextBlockButLetsAResetThroug
     VirtualCP read {};
     EXPECT_EQ(bench.link->ReadCodeplug(read), (RadioOutcome { RadioReport::Cancelled, 0 }));
     EXPECT_EQ(bench.radio->requests.size(), cancelledAt + 1) << "the block under way is answered, no other";
-    EXPECT_EQ(bench.recorder.pairs().back(), (std::pair<int, int> { 5, 0 }));
 
     EXPECT_TRUE(bench.link->ResetRadio().succeeded());
     EXPECT_EQ(bench.radio->requests.back().opcode, 0x10);

@@ -63,7 +63,7 @@ TEST(RadioSimulator, IdentifiesTheEmulatedRadio)
     EXPECT_EQ(identity.frequencyCount, 5);
     EXPECT_EQ(identity.serial_clone_compatibility, 1);
     EXPECT_EQ(identity.maxCodes, 122);
-    EXPECT_EQ(recorder.pairs(), (Pairs { { 1, 20 }, { 1, 40 }, { 1, 60 }, { 1, 80 }, { 1, 100 }, { 2, 0 } }));
+    EXPECT_EQ(recorder.progress(), (std::vector<int> { 20, 40, 60, 80, 100 }));
 }
 
 TEST(RadioSimulator, ReadsTheWholeMemory)
@@ -152,7 +152,7 @@ TEST(RadioSimulator, MemoryStatusStopsTheOperation)
     ReportRecorder recorder;
     VirtualCP image {};
     EXPECT_EQ(linkTo(sim, &recorder)->ReadCodeplug(image), (RadioOutcome { RadioReport::MemoryStatus, 8 }));
-    EXPECT_EQ(recorder.pairs(), (Pairs { { 4, 8 } }));
+    EXPECT_TRUE(recorder.pairs().empty());
 }
 
 TEST(RadioSimulator, ResetIsAcknowledged)
@@ -160,7 +160,7 @@ TEST(RadioSimulator, ResetIsAcknowledged)
     RadioEmulator sim;
     ReportRecorder recorder;
     EXPECT_TRUE(linkTo(sim, &recorder)->ResetRadio().succeeded());
-    EXPECT_EQ(recorder.pairs(), (Pairs { { 1, 100 }, { 2, 0 } }));
+    EXPECT_EQ(recorder.pairs(), (Pairs { { 1, 100 } }));
 }
 
 TEST(RadioSimulatorFaults, SilentRadioIsACommunicationFailure)
@@ -169,7 +169,7 @@ TEST(RadioSimulatorFaults, SilentRadioIsACommunicationFailure)
     ReportRecorder recorder;
     RadioIdentity identity;
     EXPECT_EQ(linkTo(sim, &recorder)->Identify(identity), (RadioOutcome { RadioReport::Failed, -1 }));
-    EXPECT_EQ(recorder.pairs(), (Pairs { { 3, -1 } }));
+    EXPECT_TRUE(recorder.pairs().empty());
 }
 
 TEST(RadioSimulatorFaults, BadChecksumIsACommunicationFailure)

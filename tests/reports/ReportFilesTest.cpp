@@ -71,16 +71,14 @@ class ReportWriterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QDir(m_dir.path()).mkpath(QStringLiteral("Report"));
-        write(reportFolder() + QStringLiteral("/Display.jpg"), "new picture");
-        write(fallbackFolder() + QStringLiteral("/Display.jpg"), "old picture");
+        write(reportFolder() + QStringLiteral("/Display.jpg"), "picture");
+        write(reportFolder() + QStringLiteral("/1.jpg"), "callout");
     }
     QString reportFolder() const { return m_dir.filePath(QStringLiteral("Report")); }
-    QString fallbackFolder() const { return m_dir.filePath(QStringLiteral("cache/Report")); }
-    // A folder where the page's name is taken by a folder: nobody, not even
-    // root, can write the page there.
-    static void blockPage(const QString &folder) { QDir(folder).mkpath(kPage); }
+    QString windowsFolder() const { return m_dir.filePath(QStringLiteral("windows")); }
     static inline const QString kPage = QStringLiteral("Page.htm");
+    static inline const QString kShowsOnePicture
+        = QStringLiteral("<p>\u20ac</p><img class=\"radio\" src=\"Display.jpg\"><p>src=\"1.jpg\"</p>");
     static void write(const QString &path, const QByteArray &bytes)
     {
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -98,42 +96,47 @@ protected:
     RecordingReporter m_reporter;
 };
 
-TEST_F(ReportWriterTest, PageGoesToTheReportFolderAsUtf8WithByteOrderMark)
+// Two windows, or two running copies, never share a page.
+TEST_F(ReportWriterTest, EachPageGoesToAFolderOfItsOwnWithThePicturesItShows)
 {
-    const auto written
-        = ReportWriter::WriteReport(kPage, QStringLiteral("<p>€</p>"), reportFolder(), fallbackFolder());
-    ASSERT_TRUE(written);
-    EXPECT_EQ(written->folder, reportFolder());
-    EXPECT_EQ(read(written->filePath), QByteArray("\xEF\xBB\xBF<p>\xE2\x82\xAC</p>"));
-    EXPECT_EQ(read(fallbackFolder() + QStringLiteral("/Display.jpg")), QByteArray("old picture"));
-}
-
-TEST_F(ReportWriterTest, UnwritablePageGoesToTheFallbackWithThePictures)
-{
-    blockPage(reportFolder());
-    const auto written
-        = ReportWriter::WriteReport(kPage, QStringLiteral("page"), reportFolder(), fallbackFolder());
-    ASSERT_TRUE(written);
-    EXPECT_EQ(written->folder, fallbackFolder());
-    EXPECT_EQ(read(written->filePath), QByteArray("\xEF\xBB\xBFpage"));
-    EXPECT_EQ(read(fallbackFolder() + QStringLiteral("/Display.jpg")), QByteArray("new picture"));
+    QDir().mkpath(windowsFolder());
+    auto first = ReportWriter::WriteReport(kPage, kShowsOnePicture, reportFolder(), windowsFolder());
+    const auto second
+        = ReportWriter::WriteReport(kPage, QStringLiteral("other"), reportFolder(), windowsFolder());
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(first->folder, second->folder);
+    EXPECT_EQ(QFileInfo(first->filePath).absolutePath(), first->folder);
+    EXPECT_EQ(read(first->filePath), QByteArray("\xEF\xBB\xBF") + kShowsOnePicture.toUtf8());
+    EXPECT_EQ(QDir(first->folder).entryList(QDir::Files), QStringList({ "Display.jpg", kPage }));
+    EXPECT_EQ(ReportWriter::ReadPage(first->filePath), kShowsOnePicture);
+    const QString folder = first->folder;
+    first.reset();
+    EXPECT_FALSE(QFileInfo::exists(folder));
     EXPECT_TRUE(m_reporter.messages.isEmpty());
 }
 
 TEST_F(ReportWriterTest, NoWritableFolderShowsTheFailure)
 {
-    blockPage(reportFolder());
-    blockPage(fallbackFolder());
-    EXPECT_FALSE(ReportWriter::WriteReport(kPage, QStringLiteral("page"), reportFolder(), fallbackFolder()));
+    write(windowsFolder(), "a file, not a folder");
+    EXPECT_FALSE(ReportWriter::WriteReport(kPage, QStringLiteral("page"), reportFolder(), windowsFolder()));
     EXPECT_EQ(m_reporter.messages, QStringList { QStringLiteral("Failed to generate report.") });
 }
 
-TEST_F(ReportWriterTest, PageWrittenElsewhereTakesThePicturesAlong)
+TEST_F(ReportWriterTest, SavedPageKeepsItsPicturesInAFolderNamedAfterIt)
 {
-    const QString target = m_dir.filePath(QStringLiteral("out/Handout.htm"));
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    ASSERT_TRUE(ReportWriter::WriteReportTo(target, QStringLiteral("page"), reportFolder()));
-    EXPECT_EQ(read(m_dir.filePath(QStringLiteral("out/Display.jpg"))), QByteArray("new picture"));
+    const QString target = m_dir.filePath(QStringLiteral("out/My Handout.htm"));
+    write(m_dir.filePath(QStringLiteral("out/Display.jpg")), "mine");
+    EXPECT_EQ(ReportWriter::ReplacedFiles(target, kShowsOnePicture), QStringList());
+    ASSERT_TRUE(ReportWriter::SavePage(target, kShowsOnePicture, reportFolder()));
+    EXPECT_EQ(read(target),
+        QByteArray(
+            "\xEF\xBB\xBF<p>\xE2\x82\xAC</p><img class=\"radio\" src=\"My%20Handout_files/Display.jpg\">"
+            "<p>src=\"1.jpg\"</p>"));
+    EXPECT_EQ(QDir(m_dir.filePath(QStringLiteral("out/My Handout_files"))).entryList(QDir::Files),
+        QStringList { "Display.jpg" });
+    EXPECT_EQ(read(m_dir.filePath(QStringLiteral("out/Display.jpg"))), QByteArray("mine"));
+    EXPECT_EQ(ReportWriter::ReplacedFiles(target, kShowsOnePicture),
+        QStringList({ target, m_dir.filePath(QStringLiteral("out/My Handout_files/Display.jpg")) }));
 }
 
 } // namespace

@@ -81,6 +81,24 @@ TEST_F(ReportGeneratorTest, TwoWattNoteOnlyForPowerClassFour)
     EXPECT_FALSE(page(QStringLiteral("KUR51673"), ReportKind::Detailed).contains(QLatin1String("2W limit")));
 }
 
+// Only the sheets' own labels are tokens: a profile or dealer text that looks
+// like one is shown as typed.
+TEST_F(ReportGeneratorTest, UserTextsAreNeverTakenForTokens)
+{
+    ASSERT_TRUE(CConfigStore::setDealerInfo(QStringLiteral("English"), QStringLiteral("$#Monitor"),
+        QStringLiteral("right"), QStringLiteral("middle")));
+    QString text = setAttributeIn(templateText(QStringLiteral("KUD41600")), QStringLiteral("channel"),
+        QStringLiteral("name"), QStringLiteral("$#ON"));
+    text = setAttributeIn(
+        text, QStringLiteral("setting"), QStringLiteral("powerupString"), QStringLiteral("$#15"));
+    auto document = fromText(text);
+    const CReportGenerator generator(*document, QStringLiteral("English"));
+    const QString detailed = generator.generate(ReportKind::Detailed).value();
+    EXPECT_TRUE(detailed.contains(QLatin1String(">$#ON<")));
+    EXPECT_TRUE(detailed.contains(QLatin1String("$#15")));
+    EXPECT_TRUE(generator.generate(ReportKind::Handout).value().contains(QLatin1String(">$#Monitor<")));
+}
+
 TEST_F(ReportGeneratorTest, HandoutStopsWithoutDealerTexts)
 {
     auto document = fromTemplate(QStringLiteral("KUD41600"));

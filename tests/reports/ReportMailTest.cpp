@@ -104,7 +104,8 @@ TEST_F(ReportMailTest, MissingOrFailingMailProgramIsNamed)
     EXPECT_EQ(send({ QStringLiteral("/r/page.htm") }), false);
     installXdgEmail(3);
     EXPECT_EQ(send({ QStringLiteral("/r/page.htm") }), false);
-    EXPECT_EQ(m_reporter.messages, QStringList({ kUnavailable, kUnavailable }));
+    EXPECT_EQ(m_reporter.messages,
+        QStringList({ kUnavailable, QString::fromUtf8(CReportMailer::kMailFailed).arg(3) }));
 }
 
 } // namespace

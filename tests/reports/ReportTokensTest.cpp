@@ -3,6 +3,7 @@
 #include "TestEnvironment.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -25,14 +26,16 @@ public:
 struct ReplacementCase {
     const char *token;
     const char *text;
+    const char *decimalSeparator = ".";
 };
 
 class TokenReplacement : public ::testing::TestWithParam<ReplacementCase> { };
 
 TEST_P(TokenReplacement, IsTheNamedText)
 {
-    EXPECT_EQ(
-        ReportTokens::replacement(QString::fromUtf8(GetParam().token)), QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(ReportTokens::replacement(
+                  QString::fromUtf8(GetParam().token), QString::fromUtf8(GetParam().decimalSeparator)),
+        QString::fromUtf8(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tokens, TokenReplacement,
@@ -48,8 +51,9 @@ INSTANTIATE_TEST_SUITE_P(Tokens, TokenReplacement,
         ReplacementCase { "$#High Power only", "High power only" },
         ReplacementCase {
             "$#User Selectable with high power as default", "User selectable with high power as default" },
-        ReplacementCase { "$#15", "15 min" }, ReplacementCase { "$#30", "30 min" },
-        ReplacementCase { "$#12.5KHz", "12.5 KHz" }, ReplacementCase { "$#25 KHz only", "25 KHz only" },
+        ReplacementCase { "$#Power High", "High" }, ReplacementCase { "$#15", "15 min" },
+        ReplacementCase { "$#30", "30 min" }, ReplacementCase { "$#12.5KHz", "12.5 KHz" },
+        ReplacementCase { "$#25 KHz only", "25 KHz only" },
         ReplacementCase {
             "$#User selectable with 12.5 KHz as default", "User selectable with 12.5 KHz as default" },
         ReplacementCase { "$#Monitor (default)", "Monitor (default)" },
@@ -62,7 +66,7 @@ TEST(ReportTokens, ListsHoldTheirTokensOnce)
         for (const QString &token : *tokens)
             EXPECT_TRUE(token.startsWith(QLatin1String("$#"))) << qPrintable(token);
     }
-    EXPECT_EQ(ReportTokens::detailedTokens().size(), 127);
+    EXPECT_EQ(ReportTokens::detailedTokens().size(), 129);
     EXPECT_EQ(ReportTokens::handoutTokens().size(), 45);
 }
 
@@ -84,11 +88,52 @@ TEST(ReportTokens, LocalisingUsesTheTranslationOfEachWholeToken)
     QCoreApplication::installTranslator(&translator);
     QString page
         = QStringLiteral("$#Disable Restore Factory Default|$#Disable|$#15 min|$#15|$#Prog 2 (LLB)|$#25KHz");
-    ReportTokens::localise(page, ReportTokens::detailedTokens());
+    ReportTokens::localise(page, ReportTokens::detailedTokens(), QStringLiteral("."));
     QCoreApplication::removeTranslator(&translator);
+    // The sheet is XML: the texts go in escaped.
     EXPECT_EQ(page,
-        QStringLiteral("<Disable Restore Factory Default>|<Disable>|<15 min>|<15 min>|<Button B>|<%1 KHz>")
-            .replace(QLatin1String("%1"), QLatin1String("<25>")));
+        QStringLiteral("<Disable Restore Factory Default>|<Disable>|<15 min>|<15 min>|<Button B>|<25 KHz>")
+            .toHtmlEscaped());
+}
+
+// A language's compiled translation that notes every text it lacks.
+struct MissRecorder : QTranslator {
+    explicit MissRecorder(const QTranslator &language)
+        : language(language)
+    {
+    }
+    QString translate(const char *context, const char *source, const char *comment, int n) const override
+    {
+        const QString text = language.translate(context, source, comment, n);
+        if (text.isEmpty())
+            misses << QLatin1String(context) + QLatin1String(" / ") + QString::fromUtf8(source);
+        return text;
+    }
+    bool isEmpty() const override { return false; }
+    const QTranslator &language;
+    mutable QStringList misses;
+};
+
+// The texts a report looks up at run time are in every built translation,
+// whether or not lupdate can see them at the place of the lookup.
+TEST(ReportTokens, EveryLanguageTranslatesEveryTextATokenLooksUp)
+{
+    const QDir built(QStringLiteral(VELA_BINARY_DIR "/share/velacps/translations"));
+    const QStringList files = built.entryList({ QStringLiteral("velacps_*.qm") });
+    EXPECT_EQ(files.size(), 12);
+    for (const QString &file : files) {
+        QTranslator language;
+        ASSERT_TRUE(language.load(built.filePath(file))) << qPrintable(file);
+        MissRecorder recorder(language);
+        QCoreApplication::installTranslator(&recorder);
+        for (const QStringList *tokens :
+            { &ReportTokens::detailedTokens(), &ReportTokens::handoutTokens() }) {
+            for (const QString &token : *tokens)
+                ReportTokens::replacement(token, QStringLiteral(","));
+        }
+        QCoreApplication::removeTranslator(&recorder);
+        EXPECT_EQ(recorder.misses, QStringList()) << qPrintable(file);
+    }
 }
 
 // Every token of a list is used by its shipped sheet, and the sheets use no

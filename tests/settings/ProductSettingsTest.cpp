@@ -39,6 +39,17 @@ QString readDataFile(const QString &relativePath)
     return QString::fromUtf8(file.readAll());
 }
 
+// The anchors of the control paragraphs (<dt id="...">) of a help page.
+QStringList paragraphAnchors(const QString &language, const QString &page)
+{
+    const QString text = readDataFile(QStringLiteral("help/%1/%2").arg(language, page));
+    QStringList anchors;
+    const QRegularExpression paragraph(QStringLiteral("<dt id=\"([^\"]+)\">"));
+    for (auto it = paragraph.globalMatch(text); it.hasNext();)
+        anchors << it.next().captured(1);
+    return anchors;
+}
+
 // A shipped document parsed as the program parses it, with dfns bound.
 XmlDocument loadDocument(const QString &relativePath)
 {
@@ -356,19 +367,39 @@ TEST(HelpPages, EveryShownControlHasAnExistingHelpPage)
             const XmlNode map
                 = help.selectSingleNode(QStringLiteral("//dfns:%1/dfns:map[@id='%2']").arg(helpKey).arg(id));
             ASSERT_FALSE(map.isNull()) << helpKey.toStdString() << " has no page for control " << id;
-            const QString page = map.attributeOr(QStringLiteral("pageName"));
+            const QString topic = map.attributeOr(QStringLiteral("pageName"));
+            const QString page = topic.section(QLatin1Char('#'), 0, 0);
+            const QString anchor = topic.section(QLatin1Char('#'), 1);
             EXPECT_FALSE(page.contains(QLatin1Char('/')) || page.contains(QLatin1Char('\\')))
                 << page.toStdString();
             EXPECT_TRUE(QFileInfo(pages.filePath(page)).isFile())
                 << helpKey.toStdString() << " " << id << ": " << page.toStdString();
             EXPECT_TRUE(index.contains(QStringLiteral("href=\"%1\"").arg(page)))
                 << "index does not lead to " << page.toStdString();
+            EXPECT_TRUE(
+                anchor.isEmpty() || paragraphAnchors(QStringLiteral("English"), page).contains(anchor))
+                << helpKey.toStdString() << " " << id << ": no paragraph " << topic.toStdString();
         }
         // An entry for a control the view never shows is a stale topic.
         for (const XmlNode &map : help.selectNodes(QStringLiteral("//dfns:%1/dfns:map").arg(helpKey)))
             EXPECT_TRUE(shown.contains(map.attributeOr(QStringLiteral("id")).toInt()))
                 << helpKey.toStdString() << " maps control "
                 << map.attributeOr(QStringLiteral("id")).toStdString() << " that the view does not show";
+    }
+}
+
+// A translated page holds the paragraphs of the English one, so the help
+// pane finds a control's paragraph in every language.
+TEST(HelpPages, TranslatedPagesHoldTheEnglishParagraphs)
+{
+    const QDir help(kDataDir + QStringLiteral("/help"));
+    const QStringList languages = help.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_GT(languages.size(), 1);
+    for (const QString &language : languages) {
+        for (const QString &page : QDir(help.filePath(language)).entryList({ QStringLiteral("*.html") })) {
+            EXPECT_EQ(paragraphAnchors(language, page), paragraphAnchors(QStringLiteral("English"), page))
+                << language.toStdString() << "/" << page.toStdString();
+        }
     }
 }
 

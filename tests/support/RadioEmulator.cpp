@@ -91,3 +91,9 @@ quint8 RadioEmulator::byteAt(const QByteArray &memory, quint32 address)
     const qsizetype offset = qsizetype(address - kFirstAddress);
     return offset >= 0 && offset < memory.size() ? quint8(memory[offset]) : 0;
 }
+
+QByteArray RadioEmulator::log()
+{
+    stop();
+    return m_process.readAllStandardError();
+}

@@ -31,6 +31,9 @@ public:
     QByteArray memory();
     // A byte of memory() by radio address.
     static quint8 byteAt(const QByteArray &memory, quint32 address);
+    // What the emulator wrote to standard error (its log, with --verbose);
+    // stops it first.
+    QByteArray log();
 
     static QString program();
 

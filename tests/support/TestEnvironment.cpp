@@ -12,6 +12,7 @@ namespace {
 
 const char *const kMachineDirs = "XDG_CONFIG_DIRS";
 const char *const kUserHome = "XDG_CONFIG_HOME";
+const char *const kUserState = "XDG_STATE_HOME";
 const char *const kDataHome = "XDG_DATA_HOME";
 const QString kProductFile = QStringLiteral("Halvern/Vela LX Dealer CPS.ini");
 
@@ -47,6 +48,8 @@ ScopedConfig::ScopedConfig(const QString &installPath, bool writeMachine)
     , m_oldHome(qgetenv(kUserHome))
     , m_hadDirs(qEnvironmentVariableIsSet(kMachineDirs))
     , m_hadHome(qEnvironmentVariableIsSet(kUserHome))
+    , m_oldState(qgetenv(kUserState))
+    , m_hadState(qEnvironmentVariableIsSet(kUserState))
     , m_oldData(qgetenv(kDataHome))
     , m_hadData(qEnvironmentVariableIsSet(kDataHome))
 {
@@ -54,6 +57,7 @@ ScopedConfig::ScopedConfig(const QString &installPath, bool writeMachine)
         ADD_FAILURE() << "cannot create a temporary configuration folder";
     qputenv(kMachineDirs, QFile::encodeName(m_dir.filePath(QStringLiteral("machine"))));
     qputenv(kUserHome, QFile::encodeName(m_dir.filePath(QStringLiteral("user"))));
+    qputenv(kUserState, QFile::encodeName(m_dir.filePath(QStringLiteral("state"))));
     qputenv(kDataHome, QFile::encodeName(dataHome()));
 
     QDir().mkpath(QFileInfo(machineFile()).absolutePath());
@@ -67,6 +71,7 @@ ScopedConfig::~ScopedConfig()
 {
     restore(kMachineDirs, m_hadDirs, m_oldDirs);
     restore(kUserHome, m_hadHome, m_oldHome);
+    restore(kUserState, m_hadState, m_oldState);
     restore(kDataHome, m_hadData, m_oldData);
 }
 

@@ -4,8 +4,9 @@
 #include <QTemporaryDir>
 
 // Points the configuration store at a fresh temporary pair of machine and
-// user folders (XDG_CONFIG_DIRS / XDG_CONFIG_HOME), and the user's data
-// (XDG_DATA_HOME: the radio backups) at a third, for the lifetime of the
+// user folders (XDG_CONFIG_DIRS / XDG_CONFIG_HOME), the user's state folder
+// (XDG_STATE_HOME: the radio traces) and data folder (XDG_DATA_HOME: the
+// radio backups) for the lifetime of the
 // object, and writes the installed machine configuration with InstallPath =
 // installPath (the source tree's data folder by default). Without
 // writeMachine the machine file is left empty, so nothing installed
@@ -27,6 +28,8 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_oldDirs, m_oldHome;
     bool m_hadDirs, m_hadHome;
+    QByteArray m_oldState;
+    bool m_hadState;
     QByteArray m_oldData;
     bool m_hadData;
 };

@@ -12,6 +12,7 @@ import unittest
 SCRIPTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts")
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(SCRIPTS, "translations"))
+import sourcetexts  # noqa: E402
 import tsfiles  # noqa: E402
 
 TS = """<?xml version="1.0" encoding="utf-8"?>
@@ -98,6 +99,28 @@ class TsToolsTest(unittest.TestCase):
         result = self.run_script("ts-fill", "de", done)
         self.assertEqual(result.returncode, 1)
         self.assertIn("Gone", result.stderr)
+
+
+# Calls whose literals the check must find, lupdate or not: a marker nested
+# in a call, a context named by a constant, a literal in two parts,
+# and a tr whose context is the class; a comment and a non-literal are not texts.
+SOURCE = r"""constexpr const char *kContext = "Report";
+QString mark() { return tr(QT_TRANSLATE_NOOP("Report", "(default)")); }
+QString shown(const QString &t) { return QCoreApplication::translate(kContext, "12.5 KHz" " only"); }
+// tr("in a comment")
+QString title() { return tr("Say \"%1\""); }
+QString other(const char *text) { return tr(text); }
+"""
+
+
+class SourceTextsTest(unittest.TestCase):
+    def test_finds_every_literal_handed_to_translation(self):
+        with tempfile.TemporaryDirectory() as folder:
+            with open(os.path.join(folder, "Texts.cpp"), "w", encoding="utf-8") as source:
+                source.write(SOURCE)
+            found = sourcetexts.source_texts(folder)
+        self.assertEqual([(t.context, t.source, t.line) for t in found],
+                         [("Report", "(default)", 2), ("Report", "12.5 KHz only", 3), (None, 'Say "%1"', 5)])
 
 
 if __name__ == "__main__":

@@ -1,0 +1,77 @@
+#include "SettingCommands.h"
+
+#include "EditGroup.h"
+#include "ProfileDocument.h"
+
+#include "base/MessageReporter.h"
+#include "base/StringTable.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+constexpr int kPasswordLength = 4;
+constexpr int kBackLightStep = 5; // seconds per back light item
+
+CDataItem settingOf(CProfileDocument &document)
+{
+    CDataItem setting;
+    return document.root().GetChildByName(QStringLiteral("setting"), setting);
+}
+
+QString changeOf(const char *label)
+{
+    return QCoreApplication::translate("CBaseView", "Change %1")
+        .arg(QCoreApplication::translate("Editors", label));
+}
+
+} // namespace
+
+bool CSettingCommands::isShortPassword(const QString &password)
+{
+    return !password.isEmpty() && password.size() < kPasswordLength;
+}
+
+CSettingCommands::CSettingCommands(CProfileDocument &document)
+    : m_document(document)
+{
+}
+
+CommandVerdict CSettingCommands::setAttribute(CDataItem &item, const QString &attribute,
+    const QVariant &value, const QString &undoText, const QString &refusalText)
+{
+    const HookVerdict verdict = m_document.setAttribute(item, attribute, value, undoText);
+    if (verdict.accepted())
+        return {};
+    if (!refusalText.isEmpty())
+        return CommandVerdict::refused(refusalText, MsgStyle::IconWarning);
+    return CommandVerdict::refused(
+        verdict.status == 1 ? StringTable::text(verdict.msgId) : QString(), unsigned(verdict.style));
+}
+
+CommandVerdict CSettingCommands::setPassword(
+    const QString &password, const QString &confirmation, const QString &refusalText)
+{
+    if (isShortPassword(password) || isShortPassword(confirmation))
+        return CommandVerdict::refused(
+            QCoreApplication::translate("CSettingView", "Please enter 4 numeric characters."),
+            MsgStyle::IconWarning);
+    if (password != confirmation)
+        return CommandVerdict::refused(
+            QCoreApplication::translate("CSettingView", "The passwords you entered do not match."),
+            MsgStyle::IconWarning);
+    CDataItem setting = settingOf(m_document);
+    return setAttribute(setting, QStringLiteral("password"), password,
+        changeOf("Codeplug Password (4-digit number)"), refusalText);
+}
+
+CommandVerdict CSettingCommands::setBackLight(int item)
+{
+    const QString undoText = changeOf("Back Light (Sec.)");
+    const CEditGroup group(*m_document.undoStack(), undoText);
+    CDataItem setting = settingOf(m_document);
+    CommandVerdict verdict = setAttribute(setting, QStringLiteral("backlight_enabled"), item != 0, undoText);
+    if (verdict.accepted())
+        verdict = setAttribute(setting, QStringLiteral("backlight_timeout"), item * kBackLightStep, undoText);
+    return verdict;
+}
