@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 const QMarginsF CReportDlg::kPageMargins(0.23667, 0.16667, 0.23667, 0.16667);

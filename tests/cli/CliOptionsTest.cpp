@@ -17,9 +17,9 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutput)
         { { "check", "--help" }, "usage: velacps-cli check FILE\n" },
         { { "to-image", "a", "--help", "b" }, "usage: velacps-cli to-image FILE OUT [--identity HEX]\n" },
         { { "write", "-h" },
-            "usage: velacps-cli write [--port P] FILE [--password PPPP] [--yes] [--dry-run] [--trace FILE]
-            " },
-        };
+            "usage: velacps-cli write [--port P] FILE [--password PPPP] [--yes] [--dry-run] [--trace "
+            "FILE]\n" },
+    };
     for (const auto &help : cases) {
         const CliResult result = run(help.arguments);
         EXPECT_EQ(result.exitCode, 0) << help.arguments.join(' ').toStdString();
