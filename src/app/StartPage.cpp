@@ -174,7 +174,8 @@ void CStartPage::fillRecent(const QStringList &paths)
         const QString date
             = file.exists() ? QLocale().toString(file.lastModified(), QLocale::ShortFormat) : tr("missing");
         auto *item = new QListWidgetItem(
-            QStringLiteral("%1 \u2014 %2, %3").arg(file.fileName(), model.isEmpty() ? tr("unknown model") : model, date),
+            QStringLiteral("%1 \u2014 %2, %3")
+                .arg(file.fileName(), model.isEmpty() ? tr("unknown model") : model, date),
             m_recent);
         item->setData(Qt::UserRole, path);
         item->setToolTip(path);

@@ -27,8 +27,8 @@ protected:
 TEST_F(CliFieldsTest, AnEditReachesTheRadioAndReadsBackTheSame)
 {
     const QString profile = newProfile("KUD41670");
-    const QStringList fields { "channel[3].name", "channel[3].rx",
-        "channel[3].autoScan", "setting.powerupString", "setting.vox_level" };
+    const QStringList fields { "channel[3].name", "channel[3].rx", "channel[3].autoScan",
+        "setting.powerupString", "setting.vox_level" };
     const CliResult set = run({ "set", profile, "channel[3].name=ROUTE66", "channel[3].rx=464.55",
         "channel[3].autoScan=0", "setting.powerupString=DEALER1", "setting.vox_level=2" });
     ASSERT_EQ(set.exitCode, 0) << set.stderrText();

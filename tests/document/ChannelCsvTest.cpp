@@ -61,8 +61,8 @@ struct RowCase {
 TEST_F(ChannelCsvTest, EachKindOfRowBecomesTheChannelItDescribes)
 {
     const QList<RowCase> cases = {
-        { "Location,Frequency,Tone,rToneFreq\n1,462.5625,Tone,100.0",
-            { { "tx_code", 12 }, { "rx_code", 0 } }, 462562500, 0 },
+        { "Location,Frequency,Tone,rToneFreq\n1,462.5625,Tone,100.0", { { "tx_code", 12 }, { "rx_code", 0 } },
+            462562500, 0 },
         { "Location,Frequency,Tone,rToneFreq,cToneFreq\n1,462.5625,TSQL,67.0,67.0",
             { { "tx_code", 1 }, { "rx_code", 1 } }, 462562500, 0 },
         { "Location;Frequency;Tone;DtcsCode;DtcsPolarity\n1;462,5625;DTCS;754;RN",
