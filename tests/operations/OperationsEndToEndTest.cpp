@@ -649,9 +649,10 @@ INSTANTIATE_TEST_SUITE_P(EmulatorFaults, OperationFaults,
         // the 13 reads of the main block come first; then two blocks are taken.
         FaultCase { "RefusedAfterTwoBlocks", fault("refuse-write", { "--fault-after", "47" }), true,
             kCommunicationError + " " + kPartlyWritten, true },
-        // Every block of the write is taken; the reset (request 45) is not answered.
+        // Every block of the write is taken and read back; the reset (request 90) is
+        // not answered.
         FaultCase {
-            "ResetLostAfterTheLastBlock", fault("silent", { "--fault-after", "44" }), true, QString() },
+            "ResetLostAfterTheLastBlock", fault("silent", { "--fault-after", "89" }), true, QString() },
         FaultCase { "NoiseBeforeTheLeadByte", fault("garbage"), false, QString() },
         FaultCase { "DroppedByte", fault("drop-byte"), false, kCommunicationError },
         FaultCase { "DroppedByteOnceIsRetried", fault("drop-byte", { "--fault-once", "--fault-after", "3" }),
