@@ -56,6 +56,8 @@ public:
     // Whether the receive settings stand for the transmit ones (the model
     // has no repeater feature).
     bool transmitFollowsReceive() const;
+    // The frequency table's rows as the commands decide with them.
+    const std::vector<FrequencyChoice> &choices() const { return m_choices; }
 
 private:
     struct SideNames;

@@ -81,12 +81,6 @@ private:
             m_commands.emplace(m_document, m_index);
         return *m_commands;
     }
-    const std::vector<FrequencyChoice> &choices()
-    {
-        if (m_choices.empty())
-            m_choices = frequencyChoices(m_document.root(), m_document.powerClass());
-        return m_choices;
-    }
     bool set(const char *attribute, const QVariant &value)
     {
         return taken(commands().setAttribute(QLatin1String(attribute), value, CChannelCsvImport::undoText()));
@@ -105,7 +99,6 @@ private:
     int m_index = -1;
     bool m_added = false;
     std::optional<CChannelCommands> m_commands;
-    std::vector<FrequencyChoice> m_choices;
 };
 
 bool RowImport::takeChannel()
@@ -173,7 +166,6 @@ bool RowImport::tableRow(quint32 hz, int &index)
         return refuse(MegahertzText(hz) + QStringLiteral(" MHz: ") + StringTable::text(verdict.msgId));
     m_profile.reload();
     m_commands.reset();
-    m_choices.clear();
     index = m_profile.frequencyIndex(hz);
     note(Note::Added,
         translated(QT_TRANSLATE_NOOP("ChannelCsv", "%1 MHz is added to the RF frequency table as entry %2."))
@@ -202,8 +194,9 @@ bool RowImport::setRuled(const char *attribute, int wanted, bool given, int tabl
 {
     if (wanted == stored(attribute))
         return true;
+    const std::vector<FrequencyChoice> &choices = commands().choices();
     const FrequencyChoice *choice
-        = tableIndex >= 0 && size_t(tableIndex) < choices().size() ? &choices()[size_t(tableIndex)] : nullptr;
+        = tableIndex >= 0 && size_t(tableIndex) < choices.size() ? &choices[size_t(tableIndex)] : nullptr;
     const int rule = choice ? (power ? choice->powerRule : choice->bandwidthRule) : -1;
     if (!frequencyRuleIsFixed(rule))
         return set(attribute, wanted);
