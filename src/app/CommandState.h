@@ -8,6 +8,8 @@ struct CommandSituation {
     // and the editors.
     bool readWriteFlag = false;
     bool resetFlag = false;
+    // A radio operation runs here or a transfer in another running copy.
+    bool operationRunning = false;
     bool addFlag = false;
     bool deleteFlag = false;
     bool renameFlag = false;
@@ -31,6 +33,7 @@ struct CommandState {
     bool write = false;
     bool reset = false;
     bool report = false;
+    bool programRadios = false;
     bool operator==(const CommandState &) const = default;
 };
 

@@ -1,25 +1,17 @@
 #include "BatchReport.h"
 
 #include "ReportFiles.h"
-#include "base/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLocale>
 
 namespace {
 
-constexpr const char *kContext = "BatchReport";
-// A batch log is a few hundred bytes a radio; this is far above any batch.
-constexpr qint64 kMaxLogBytes = 16 * 1024 * 1024;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate(kContext, text);
-}
+// The page's texts.
+class BatchReportText {
+    Q_DECLARE_TR_FUNCTIONS(BatchReport)
+};
 
 QString escaped(const QString &text)
 {
@@ -39,9 +31,9 @@ QString factRow(const QString &label, const QString &value)
 QString resultCell(const BatchReportRadio &radio)
 {
     if (radio.succeeded)
-        return QStringLiteral("<td class=\"result ok\">%1</td>").arg(escaped(tr("OK")));
+        return QStringLiteral("<td class=\"result ok\">%1</td>").arg(escaped(BatchReportText::tr("OK")));
     QString cell = QStringLiteral("<td class=\"result failed\"><span class=\"warning\">%1</span>")
-                       .arg(escaped(tr("Failed")));
+                       .arg(escaped(BatchReportText::tr("Failed")));
     if (!radio.message.isEmpty())
         cell += QStringLiteral("<div class=\"why\">%1</div>")
                     .arg(escaped(radio.message).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
@@ -64,27 +56,13 @@ QString radioTable(const QList<BatchReportRadio> &radios, const QString &decimal
                          "</tr>\n<tr><th class=\"num\">#</th><th>%2</th><th>%3</th><th>%4</th>"
                          "<th>%5</th><th>%6</th><th class=\"num\">%7</th><th>%8</th></tr></thead>\n"
                          "<tbody>\n")
-              .arg(escaped(tr("Radios")), escaped(tr("Port")), escaped(tr("Serial Number")),
-                  escaped(tr("Model")), escaped(tr("Firmware Version")), escaped(tr("Result")),
-                  escaped(tr("Seconds")), escaped(tr("Written")));
+              .arg(escaped(BatchReportText::tr("Radios")), escaped(BatchReportText::tr("Port")),
+                  escaped(BatchReportText::tr("Serial Number")), escaped(BatchReportText::tr("Model")),
+                  escaped(BatchReportText::tr("Firmware Version")), escaped(BatchReportText::tr("Result")),
+                  escaped(BatchReportText::tr("Seconds")), escaped(BatchReportText::tr("Written")));
     for (qsizetype i = 0; i < radios.size(); ++i)
         table += radioRow(int(i) + 1, radios[i], decimalSeparator);
     return table + QStringLiteral("</tbody></table>\n");
-}
-
-BatchReportRadio radioOfLog(const QJsonObject &entry)
-{
-    BatchReportRadio radio;
-    radio.port = entry.value(QLatin1String("port")).toString();
-    radio.serial = entry.value(QLatin1String("serial")).toString();
-    radio.model = entry.value(QLatin1String("model")).toString();
-    radio.firmware = entry.value(QLatin1String("firmware")).toString();
-    radio.succeeded = entry.value(QLatin1String("result")).toString() == QLatin1String("ok");
-    const QJsonValue seconds = entry.value(QLatin1String("seconds"));
-    radio.seconds = seconds.isString() ? seconds.toString().toDouble() : seconds.toDouble();
-    radio.written = entry.value(QLatin1String("written")).toString();
-    radio.message = entry.value(QLatin1String("message")).toString();
-    return radio;
 }
 
 } // namespace
@@ -93,49 +71,42 @@ namespace BatchReport {
 
 const QString kFileName = QStringLiteral("batch.html");
 
+QString WrittenText(const QString &profileName, const QList<QPair<QString, QString>> &values)
+{
+    QStringList parts { profileName };
+    for (const auto &[field, value] : values)
+        parts << field + QLatin1Char('=') + value;
+    return parts.join(QStringLiteral("; "));
+}
+
 QString Page(const BatchReportContent &content, const QString &decimalSeparator)
 {
     qsizetype failed = 0;
     for (const BatchReportRadio &radio : content.radios)
         failed += radio.succeeded ? 0 : 1;
     const QString date = content.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    const QString count = tr("%1 programmed, %2 failed").arg(content.radios.size() - failed).arg(failed);
-    QString page
-        = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
-                         "<title>%1 - %2</title>\n%3</head>\n<body class=\"detailed batch\">"
-                         "<div class=\"sheet\">\n")
-              .arg(escaped(tr("Batch Report")), escaped(content.profileName), ReportFiles::kStyleLink);
+    const QString count
+        = BatchReportText::tr("%1 programmed, %2 failed").arg(content.radios.size() - failed).arg(failed);
+    QString page = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
+                                  "<title>%1 - %2</title>\n%3</head>\n<body class=\"detailed batch\">"
+                                  "<div class=\"sheet\">\n")
+                       .arg(escaped(BatchReportText::tr("Batch Report")), escaped(content.profileName),
+                           ReportFiles::kStyleLink);
     page += QStringLiteral("<div class=\"title-block\"><div class=\"title-text\"><h1>%1</h1>"
                            "<div class=\"subtitle\"><span class=\"model-code\">%2</span>"
                            "<span class=\"separator\">|</span>%3</div></div>"
                            "<div class=\"brand\">VELA LX</div></div>\n")
-                .arg(escaped(tr("Batch Report")), escaped(content.profileName), escaped(date));
-    page += QStringLiteral("<table class=\"kv facts\">") + factRow(tr("Customer"), content.customer)
-        + factRow(tr("Profile"), content.profileName) + factRow(tr("Date"), date)
-        + factRow(tr("Radios"), count) + QStringLiteral("</table>\n");
+                .arg(escaped(BatchReportText::tr("Batch Report")), escaped(content.profileName),
+                    escaped(date));
+    page += QStringLiteral("<table class=\"kv facts\">")
+        + factRow(BatchReportText::tr("Customer"), content.customer)
+        + factRow(BatchReportText::tr("Profile"), content.profileName)
+        + factRow(BatchReportText::tr("Date"), date) + factRow(BatchReportText::tr("Radios"), count)
+        + QStringLiteral("</table>\n");
     page += radioTable(content.radios, decimalSeparator);
     page += QStringLiteral("</div></body></html>\n");
     ReportFiles::InlineReportStyle(page);
     return page;
-}
-
-std::optional<QList<BatchReportRadio>> ReadBatchLog(const QString &path, QString *errorText)
-{
-    QByteArray bytes;
-    if (!ReadRegularFile(path, kMaxLogBytes, bytes, errorText))
-        return std::nullopt;
-    QJsonParseError parseError;
-    const QJsonDocument log = QJsonDocument::fromJson(bytes, &parseError);
-    if (!log.isArray()) {
-        if (errorText)
-            *errorText = parseError.error != QJsonParseError::NoError ? parseError.errorString()
-                                                                      : tr("It holds no list of radios");
-        return std::nullopt;
-    }
-    QList<BatchReportRadio> radios;
-    for (const QJsonValue &entry : log.array())
-        radios << radioOfLog(entry.toObject());
-    return radios;
 }
 
 std::optional<WrittenReport> Write(

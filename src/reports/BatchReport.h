@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QPair>
 #include <QString>
 
 #include <optional>
@@ -37,6 +38,18 @@ struct BatchReportContent {
 // command-line tool make it the same way.
 namespace BatchReport {
 
+// What went into a radio: the profile's name, then each of the radio's
+// own values as "field=value", separated by "; ".
+QString WrittenText(const QString &profileName, const QList<QPair<QString, QString>> &values);
+
+// The row of a batch's record of one radio (a record with the fields of
+// the batch log, its profile's name and its values).
+template <typename Record> BatchReportRadio RadioOf(const Record &record)
+{
+    return BatchReportRadio { record.port, record.serial, record.model, record.firmware, record.ok,
+        record.seconds, WrittenText(record.profileName, record.values), record.message };
+}
+
 // "batch.html", the report's name in its batch folder.
 extern const QString kFileName;
 
@@ -45,12 +58,6 @@ extern const QString kFileName;
 // failed), seconds and what was written. decimalSeparator: the language's,
 // for the seconds.
 QString Page(const BatchReportContent &content, const QString &decimalSeparator);
-
-// The radios of a batch log (batch.json: an array of objects with the keys
-// port, serial, model, firmware, result, seconds, backup and message, and
-// "written" when the log has it). Nothing, with errorText saying why, for a
-// file that cannot be read or is no such array.
-std::optional<QList<BatchReportRadio>> ReadBatchLog(const QString &path, QString *errorText = nullptr);
 
 // Writes the page as kFileName into the batch folder and returns where, for
 // the report window; "Failed to generate report." and nothing when it

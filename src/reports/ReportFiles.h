@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The two reports, with the values the report window is told.
-enum class ReportKind { Detailed = 0, Handout = 1 };
+// The reports, with the values the report window is told.
+enum class ReportKind { Detailed = 0, Handout = 1, Batch = 2 };
 
 // Names and places of the report files.
 namespace ReportFiles {
