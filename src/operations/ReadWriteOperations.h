@@ -5,6 +5,7 @@
 #include "document/ProfileComparison.h"
 #include "operations/RadioBackups.h"
 #include "operations/RadioChecks.h"
+#include "radio/NamedLock.h"
 #include "radio/RadioReport.h"
 #include "radio/StopEvent.h"
 #include "radio/UsbCable.h"
@@ -152,6 +153,14 @@ public:
     // unless set; tests against the emulator need no wait).
     void setResetSettleTime(std::chrono::milliseconds wait) { m_resetSettle = wait; }
 
+    // The named lock held around each stage (CableSharing::cableMutexName
+    // of this object's cable; the default cable's by default).
+    void setCableLockName(const QString &name) { m_cableLockName = name; }
+    // Whether an identify also reads the radio's serial number into
+    // serial() (one request more; off by default).
+    void setIdentifiesSerial(bool on) { m_identifiesSerial = on; }
+    const QString &serial() const { return m_serial; }
+
 signals:
     void stageStarted(CRadioOperations::Stage stage);
     void progress(int percent);
@@ -162,6 +171,10 @@ signals:
     // changes in the radio. Clearing proceed stops the write there (the
     // operation ends Declined); a dry run comes with proceed cleared.
     void writeReviewed(const QList<ProfileDifference> &changes, bool &proceed);
+    // After the identify of a read, write or restore succeeded, before any
+    // check: identity() (and serial()) hold the radio. Clearing proceed ends
+    // the operation there as Declined, nothing sent to the radio.
+    void identified(bool &proceed);
 
 protected:
     bool event(QEvent *event) override;
@@ -265,4 +278,7 @@ private:
     QStringList m_stages; // of the operation under way, for its trace
     QString m_lastTrace;
     std::optional<std::chrono::milliseconds> m_resetSettle;
+    QString m_cableLockName = QString::fromLatin1(CableSharing::kCableMutexName);
+    bool m_identifiesSerial = false;
+    QString m_serial;
 };
