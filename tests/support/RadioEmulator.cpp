@@ -29,14 +29,25 @@ RadioEmulator::RadioEmulator(const QStringList &arguments)
         ADD_FAILURE() << "build the velacps-radiosim target first: " << program().toStdString();
         return;
     }
-    m_process.start(program(), QStringList(arguments) << QStringLiteral("--save") << memoryFile(m_dir));
+    // The memory is saved for one radio only.
+    const qsizetype radiosOption = arguments.indexOf(QStringLiteral("--radios"));
+    const int radios = radiosOption >= 0 ? arguments.value(radiosOption + 1).toInt() : 1;
+    const QStringList save = radios == 1 && !arguments.contains(QStringLiteral("--swap-every"))
+        ? QStringList { QStringLiteral("--save"), memoryFile(m_dir) }
+        : QStringList();
+    m_process.start(program(), arguments + save);
     if (!m_process.waitForStarted(kStartLimitMs)) {
         ADD_FAILURE() << "velacps-radiosim did not start: " << m_process.errorString().toStdString();
         return;
     }
-    while (!m_process.canReadLine() && m_process.state() == QProcess::Running
-        && m_process.waitForReadyRead(kStartLimitMs)) { }
-    m_path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    for (int i = 0; i < radios; ++i) {
+        while (!m_process.canReadLine() && m_process.state() == QProcess::Running
+            && m_process.waitForReadyRead(kStartLimitMs)) { }
+        const QString path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        if (!path.isEmpty())
+            m_paths << path;
+    }
+    m_path = m_paths.value(0);
     if (m_path.isEmpty())
         ADD_FAILURE() << "velacps-radiosim " << arguments.join(' ').toStdString()
                       << " gave no terminal: " << m_process.readAllStandardError().toStdString();

@@ -22,12 +22,15 @@ public:
     // The pseudo-terminal to open as the serial cable; empty when the
     // emulator did not start (the failure is recorded in the test).
     const QString &path() const { return m_path; }
+    // The terminals of every radio (started with --radios N: N of them, the
+    // first being path()).
+    const QStringList &paths() const { return m_paths; }
 
     // Stops the emulator with a signal, as a user would; true when it
     // ended normally, having saved its memory.
     bool stop();
     // The memory the emulator held when stopped (stops it first); empty
-    // when it could not be saved.
+    // when it could not be saved, as for several radios.
     QByteArray memory();
     // A byte of memory() by radio address.
     static quint8 byteAt(const QByteArray &memory, quint32 address);
@@ -45,5 +48,6 @@ private:
     QTemporaryDir m_dir;
     QProcess m_process;
     QString m_path;
+    QStringList m_paths;
     QByteArray m_log;
 };
