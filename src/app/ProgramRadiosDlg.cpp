@@ -221,6 +221,9 @@ QWidget *CProgramRadiosDlg::buildProgress()
     m_status->setObjectName(QStringLiteral("batchStatus"));
     m_status->setAccessibleName(tr("Batch status"));
     m_status->setWordWrap(true);
+    QFont bold = m_status->font();
+    bold.setBold(true);
+    m_status->setFont(bold);
     m_status->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     layout->addWidget(m_status);
 
@@ -239,6 +242,8 @@ QWidget *CProgramRadiosDlg::buildProgress()
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(Written, QHeaderView::Stretch);
     layout->addWidget(m_table, 1);
@@ -504,6 +509,7 @@ void CProgramRadiosDlg::onRadioFinished(const FleetRecord &record)
     if (QTableWidgetItem *result = m_table->item(row, Result))
         result->setToolTip(record.message);
     setCell(row, Time, secondsText(record.seconds));
+    m_table->item(row, Time)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_cableViews[record.port].row = -1;
     setCableState(record.port, record.ok ? tr("Done") : tr("Failed"));
     if (record.ok)
