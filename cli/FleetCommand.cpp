@@ -5,9 +5,12 @@
 #include "CliSession.h"
 #include "base/MessageReporter.h"
 #include "operations/FleetBatch.h"
+#include "reports/BatchReport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QMap>
 #include <QMetaEnum>
 
@@ -24,7 +27,8 @@ const QCommandLineOption kValuesOption(QStringLiteral("values"),
                    "columns are field names (setting.powerupString)."),
     QStringLiteral("VALUES.csv"));
 const QCommandLineOption kLogOption(QStringLiteral("log"),
-    QStringLiteral("Writes batch.csv and batch.json into DIR instead of a new folder of the user's data."),
+    QStringLiteral("Writes batch.csv, batch.json and the report batch.html into DIR instead of a new folder "
+                   "of the user's data."),
     QStringLiteral("DIR"));
 const QCommandLineOption kCountOption(QStringLiteral("count"),
     QStringLiteral("Radios in all; more than the cables given waits on each cable for the next radio."),
@@ -105,6 +109,18 @@ std::optional<FleetOptions> fleetOptions(const QCommandLineParser &parser)
     return options;
 }
 
+// The printable report beside the log. The tool prints English, so the
+// page is English with its decimal point too.
+void writeBatchReport(const CFleetBatch &batch, const QString &profileName, const QDateTime &started)
+{
+    BatchReportContent content { QString(), profileName, started, {} };
+    for (const FleetRecord &record : batch.records())
+        content.radios << BatchReport::RadioOf(record);
+    if (const std::optional<WrittenReport> report
+        = BatchReport::Write(batch.logFolder(), content, QStringLiteral(".")))
+        std::fprintf(stderr, "Batch report: %s\n", qPrintable(QDir::toNativeSeparators(report->filePath)));
+}
+
 int runFleet(const QCommandLineParser &parser)
 {
     const std::optional<FleetOptions> options = fleetOptions(parser);
@@ -166,6 +182,7 @@ int runFleet(const QCommandLineParser &parser)
         allSucceeded = succeeded;
         loop.quit();
     });
+    const QDateTime started = QDateTime::currentDateTimeUtc();
     if (!batch.start(profile, values, *options, error)) {
         showMessage(error, MsgStyle::IconError);
         return CliExit::Failed;
@@ -174,6 +191,7 @@ int runFleet(const QCommandLineParser &parser)
         loop.exec();
     line.clear();
     std::fprintf(stderr, "Batch log: %s\n", qPrintable(QDir::toNativeSeparators(batch.logFolder())));
+    writeBatchReport(batch, QFileInfo(path).fileName(), started);
     return allSucceeded ? CliExit::Success : CliExit::Failed;
 }
 
