@@ -91,9 +91,7 @@ void FleetPort::polled(CRadioOperations::Outcome outcome)
         // No radio (or the one already seen): the next one may come now.
         if (serial.isEmpty())
             m_onCable.clear();
-        if (!m_waitAnnounced)
-            emit m_batch.waitingForRadio(m_port, m_batch.succeeded());
-        m_waitAnnounced = true;
+        announceWaiting();
         return m_pollTimer.start();
     }
     m_onCable = serial;
@@ -230,7 +228,15 @@ void FleetPort::next()
     if (!m_swapMode || m_stopped || m_batch.countReached())
         return end();
     m_state = State::Polling;
+    announceWaiting();
     m_pollTimer.start();
+}
+
+void FleetPort::announceWaiting()
+{
+    if (!m_waitAnnounced)
+        emit m_batch.waitingForRadio(m_port, m_batch.succeeded());
+    m_waitAnnounced = true;
 }
 
 void FleetPort::end()

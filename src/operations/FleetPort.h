@@ -41,6 +41,9 @@ private:
     void password(PasswordRequest &request);
     // Next radio or the end of this port.
     void next();
+    // Swap mode: says once, until the next radio starts, that the port
+    // waits for one.
+    void announceWaiting();
     void end();
     QString failureText(CRadioOperations::Outcome outcome) const;
 

@@ -29,23 +29,23 @@ RadioEmulator::RadioEmulator(const QStringList &arguments)
         ADD_FAILURE() << "build the velacps-radiosim target first: " << program().toStdString();
         return;
     }
-    // The memory is saved for one radio only.
-    const qsizetype radiosOption = arguments.indexOf(QStringLiteral("--radios"));
-    const int radios = radiosOption >= 0 ? arguments.value(radiosOption + 1).toInt() : 1;
-    const QStringList save = radios == 1 && !arguments.contains(QStringLiteral("--swap-every"))
-        ? QStringList { QStringLiteral("--save"), memoryFile(m_dir) }
-        : QStringList();
-    m_process.start(program(), arguments + save);
+    const qsizetype radios = arguments.indexOf(QStringLiteral("--radios"));
+    const int terminals = radios >= 0 ? arguments.value(radios + 1).toInt() : 1;
+    const bool swapping = arguments.contains(QStringLiteral("--swap-every"));
+    m_process.start(program(),
+        terminals > 1 || swapping ? arguments
+                                  : QStringList(arguments) << QStringLiteral("--save") << memoryFile(m_dir));
     if (!m_process.waitForStarted(kStartLimitMs)) {
         ADD_FAILURE() << "velacps-radiosim did not start: " << m_process.errorString().toStdString();
         return;
     }
-    for (int i = 0; i < radios; ++i) {
+    while (m_paths.size() < terminals) {
         while (!m_process.canReadLine() && m_process.state() == QProcess::Running
             && m_process.waitForReadyRead(kStartLimitMs)) { }
-        const QString path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-        if (!path.isEmpty())
-            m_paths << path;
+        const QString line = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        if (line.isEmpty())
+            break;
+        m_paths << line;
     }
     m_path = m_paths.value(0);
     if (m_path.isEmpty())

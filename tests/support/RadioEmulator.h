@@ -14,6 +14,8 @@ public:
     // kFirstAddress + i.
     static constexpr quint32 kFirstAddress = 0x10000;
 
+    // With "--radios N" among arguments the emulator has N terminals. With
+    // several, or "--swap-every", it keeps no memory file (memory() fails).
     explicit RadioEmulator(const QStringList &arguments = {});
     ~RadioEmulator();
     RadioEmulator(const RadioEmulator &) = delete;
@@ -22,15 +24,14 @@ public:
     // The pseudo-terminal to open as the serial cable; empty when the
     // emulator did not start (the failure is recorded in the test).
     const QString &path() const { return m_path; }
-    // The terminals of every radio (started with --radios N: N of them, the
-    // first being path()).
+    // Every terminal, the first being path().
     const QStringList &paths() const { return m_paths; }
 
     // Stops the emulator with a signal, as a user would; true when it
     // ended normally, having saved its memory.
     bool stop();
     // The memory the emulator held when stopped (stops it first); empty
-    // when it could not be saved, as for several radios.
+    // when it could not be saved.
     QByteArray memory();
     // A byte of memory() by radio address.
     static quint8 byteAt(const QByteArray &memory, quint32 address);
