@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Funkgeräte</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>%1 programmiert, %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Stapelbericht</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -362,6 +425,25 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>„%1“ ist in einem anderen Fenster geöffnet. Schließen Sie zuerst dieses Fenster oder speichern Sie unter einem anderen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -792,6 +874,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Funkgeräte-&amp;Sicherung wiederherstellen...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>&amp;Mehrere Funkgeräte programmieren...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -853,6 +939,260 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Error: Can not find template files!</source>
         <translation>Fehler: Die Vorlagendateien wurden nicht gefunden!</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Mehrere Funkgeräte programmieren</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Keine: Jedes Funkgerät erhält das Profil unverändert</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Werte pro Funkgerät (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Kabel:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Ein serielles Gerät, etwa /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Anderes Kabel:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Bis Stopp</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>Funkgeräte im &amp;Stapel:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Nur für Funkgeräte mit Codeplug-Passwort</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;wort:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>K&amp;unde:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Ein in diesem Stapel bereits fertiges Funkgerät erneut &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Wählen Sie die Kabel und drücken Sie Starten.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Stapelstatus</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Funkgeräte</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Das Gerät „%1“ gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Werte pro Funkgerät</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Wählen Sie mindestens ein Kabel.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Das Profil kann nicht für den Stapel kopiert werden: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>Der Stapel hat begonnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>Funkgeräte &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Funkgeräte abbrechen</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Wird beendet: Die laufenden Funkgeräte werden fertig. Funkgeräte abbrechen hält auch sie an.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>Warte auf ein Funkgerät</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Fortschritt an %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Zustand von %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Erkennen</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lesen...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Nächstes Funkgerät anschließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Nächstes Funkgerät anschließen. %n Funkgerät fertig.</numerusform>
+            <numerusform>Nächstes Funkgerät anschließen. %n Funkgeräte fertig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Bereits fertig</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>Das Funkgerät %1 an %2 ist in diesem Stapel bereits programmiert: Es wird übersprungen. Nächstes Funkgerät anschließen.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Nicht erreicht</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>Der Stapel ist beendet: %1 programmiert, %2 fehlgeschlagen. Das Protokoll liegt in %3.</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1630,17 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>&amp;Umbenennen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>USB-Programmierkabel</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2074,6 +2425,95 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versión de firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>%1 programadas, %2 con error</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Informe del lote</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -362,6 +425,25 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>&quot;%1&quot; está abierto en otra ventana. Cierre primero esa ventana o guarde con otro nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -792,6 +874,10 @@ Vuelva a instalar el CPS.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Restaurar &amp;copia de seguridad de la radio...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programar &amp;varias radios...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -853,6 +939,260 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Error: Can not find template files!</source>
         <translation>Error: no se encuentran los archivos de plantilla.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programar varias radios</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Perfil:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Ninguno: cada radio recibe el perfil tal cual</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Valores por radio (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Cables:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Un dispositivo serie, como /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;ñadir</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Otro cable:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Hasta detener</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Radios del lote:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Solo para radios con contraseña de codeplug</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Contra&amp;seña:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>Cl&amp;iente:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Escribir de &amp;nuevo una radio ya terminada en este lote</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Elija los cables y pulse Iniciar.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Estado del lote</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cable</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificación</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>No existe el dispositivo «%1».</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Valores por radio</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Elija al menos un cable.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>No se puede copiar el perfil para el lote: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>El lote ha comenzado.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>&amp;Cancelar radios</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Cancelar radios</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Deteniendo: las radios en curso terminan. Cancelar radios también las detiene.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>Esperando una radio</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Progreso en %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Estado de %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Identificando</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Copiando</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Leyendo...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Escribiendo</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Verificando</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Conecte la siguiente radio</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Conecte la siguiente radio. %n radio terminada.</numerusform>
+            <numerusform>Conecte la siguiente radio. %n radios terminadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Ya terminada</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>La radio %1 en %2 ya está programada en este lote: se omite. Conecte la siguiente radio.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Guardada</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Correcta</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>No alcanzada</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminada</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>El lote ha terminado: %1 programadas, %2 con error. El registro está en %3.</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1630,17 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Cambiar &amp;nombre	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>Cable de programación USB</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2074,6 +2425,95 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Version du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Écrit</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>%1 programmées, %2 en échec</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Rapport de lot</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -362,6 +425,25 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>« %1 » est ouvert dans une autre fenêtre. Fermez d&apos;abord cette fenêtre ou enregistrez sous un autre nom.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -792,6 +874,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Restaurer la &amp;sauvegarde de la radio...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programmer &amp;plusieurs radios...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -853,6 +939,260 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Error: Can not find template files!</source>
         <translation>Erreur : fichiers modèles introuvables!</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programmer plusieurs radios</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil :</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Aucune : chaque radio reçoit le profil tel quel</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Valeurs par radio (CSV) :</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Câbles :</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Un périphérique série, par exemple /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Autre câble :</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Jusqu&apos;à l&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Radios du lot :</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Uniquement pour les radios protégées par un mot de passe codeplug</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>C&amp;lient :</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Écrire de &amp;nouveau une radio déjà terminée dans ce lot</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Choisissez les câbles et appuyez sur Démarrer.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>État du lot</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Câbles</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Câble</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Micrologiciel</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Écrit</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Durée (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Le périphérique « %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Valeurs par radio</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Choisissez au moins un câble.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Le profil ne peut pas être copié pour le lot : %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>Le lot a démarré.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>&amp;Annuler les radios</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Annuler les radios</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Arrêt en cours : les radios en cours se terminent. Annuler les radios les arrête aussi.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>En attente d&apos;une radio</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Progression sur %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>État de %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Identification</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lecture...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Connectez la radio suivante</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Connectez la radio suivante. %n radio terminée.</numerusform>
+            <numerusform>Connectez la radio suivante. %n radios terminées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Déjà terminée</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>La radio %1 sur %2 est déjà programmée dans ce lot : elle est ignorée. Connectez la radio suivante.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Enregistrée</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Réussie</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Non atteinte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échec : %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminée</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>Le lot est terminé : %1 programmées, %2 en échec. Le journal se trouve dans %3.</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1630,17 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Reno&amp;mmer	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>Câble de programmation USB</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2074,6 +2425,95 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscita</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versione firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondi</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Scritto</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>%1 programmate, %2 non riuscite</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Report del lotto</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profilo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -362,6 +425,25 @@ Reinstallare il CPS.</translation>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>&quot;%1&quot; è aperto in un&apos;altra finestra. Chiudere prima quella finestra o salvare con un altro nome.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -792,6 +874,10 @@ Reinstallare il CPS.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Ripristina &amp;backup della radio...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programma &amp;più radio...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -853,6 +939,260 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Error: Can not find template files!</source>
         <translation>Errore: impossibile trovare i file modello.</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programma più radio</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Avvia</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>Arr&amp;esta</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lotto</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profilo:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Nessuno: ogni radio riceve il profilo così com&apos;è</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>S&amp;foglia...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Valori per radio (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Cavi:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Un dispositivo seriale, ad esempio /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;ggiungi</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>A&amp;ltro cavo:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Fino ad Arresta</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Radio nel lotto:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Solo per radio con password codeplug</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;word:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>Cli&amp;ente:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Scrivi di &amp;nuovo una radio già completata in questo lotto</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Scegliere i cavi e premere Avvia.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Stato del lotto</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cavi</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cavo</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Scritto</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tempo (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Il dispositivo «%1» non esiste.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Valori per radio</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Scegliere almeno un cavo.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Impossibile copiare il profilo per il lotto: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>Il lotto è iniziato.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>&amp;Annulla radio</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Annulla radio</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Arresto in corso: le radio in corso terminano. Annulla radio ferma anche quelle.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>In attesa di una radio</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Avanzamento su %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Stato di %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Identificazione</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lettura...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Scrittura</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Collegare la radio successiva</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Collegare la radio successiva. %n radio completata.</numerusform>
+            <numerusform>Collegare la radio successiva. %n radio completate.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Già completata</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>La radio %1 su %2 è già programmata in questo lotto: viene saltata. Collegare la radio successiva.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Salvato</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Superata</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscita</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Non raggiunta</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Completata</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>Il lotto è terminato: %1 programmate, %2 non riuscite. Il registro è in %3.</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1630,17 @@ Reinstallare il CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Rino&amp;mina	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>Cavo di programmazione USB</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2074,6 +2425,95 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Open</source>
         <translation>Apri</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radio&apos;s</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversie</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Seconden</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschreven</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>%1 geprogrammeerd, %2 mislukt</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Reeksrapport</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klant</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profiel</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -362,6 +425,25 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>&quot;%1&quot; is geopend in een ander venster. Sluit eerst dat venster of sla op onder een andere naam.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -792,6 +874,10 @@ Installeer CPS opnieuw.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Radio&amp;back-up terugzetten...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>&amp;Meerdere radio&apos;s programmeren...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -853,6 +939,260 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Error: Can not find template files!</source>
         <translation>Fout: sjabloonbestanden niet gevonden!</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Meerdere radio&apos;s programmeren</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;toppen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Reeks</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profiel:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Geen: elke radio krijgt het profiel zoals het is</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Waarden per radio (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Kabels:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Een serieel apparaat, zoals /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Andere kabel:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Tot Stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Radio&apos;s in de reeks:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Alleen voor radio&apos;s met een codeplug-wachtwoord</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>K&amp;lant:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Een radio die in deze reeks al klaar is opnieuw &amp;schrijven</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Kies de kabels en druk op Starten.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Status van de reeks</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Kabels</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radio&apos;s</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschreven</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Back-up</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Controle</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tijd (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Het apparaat &quot;%1&quot; bestaat niet.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Waarden per radio</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Kies ten minste één kabel.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Het profiel kan niet voor de reeks worden gekopieerd: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>De reeks is begonnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>Radio&apos;s &amp;annuleren</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Radio&apos;s annuleren</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Bezig met stoppen: de lopende radio&apos;s maken het af. Radio&apos;s annuleren stopt ook die.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>Wacht op een radio</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Voortgang op %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Status van %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Identificeren</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Back-up maken</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lezen...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schrijven</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Controleren</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Sluit de volgende radio aan</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Sluit de volgende radio aan. %n radio klaar.</numerusform>
+            <numerusform>Sluit de volgende radio aan. %n radio&apos;s klaar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Al klaar</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>De radio %1 op %2 is in deze reeks al geprogrammeerd: hij wordt overgeslagen. Sluit de volgende radio aan.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Opgeslagen</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Geslaagd</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Niet bereikt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>De reeks is beëindigd: %1 geprogrammeerd, %2 mislukt. Het logboek staat in %3.</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1630,17 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Naam &amp;wijzigen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>USB-programmeerkabel</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2074,6 +2425,95 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Open</source>
         <translation>Openen</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

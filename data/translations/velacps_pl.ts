@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radiotelefony</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekundy</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Wgrano</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>zaprogramowano: %1, błędy: %2</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Raport partii</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klient</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -362,6 +425,25 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>„%1” jest otwarty w innym oknie. Najpierw zamknij to okno lub zapisz pod inną nazwą.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -792,6 +874,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Przywróć &amp;kopię zapasową radiotelefonu...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programuj &amp;kilka radiotelefonów...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -853,6 +939,261 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Error: Can not find template files!</source>
         <translation>Błąd: nie znaleziono plików szablonów!</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programuj kilka radiotelefonów</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Za&amp;mknij</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Partia</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Brak: każdy radiotelefon otrzymuje profil bez zmian</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Prze&amp;glądaj...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Wartości dla radiotelefonów (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Kable:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Urządzenie szeregowe, np. /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Dodaj</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Inny kabel:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Do zatrzymania</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Radiotelefony w partii:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Tylko dla radiotelefonów z hasłem codeplug</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>K&amp;lient:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Wgraj p&amp;onownie radiotelefon już gotowy w tej partii</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Wybierz kable i naciśnij Start.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Stan partii</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Kable</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radiotelefony</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Oprogramowanie</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Wgrano</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Kopia zapasowa</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Weryfikacja</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Czas (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Urządzenie „%1” nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Wartości dla radiotelefonów</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Wybierz co najmniej jeden kabel.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Nie można skopiować profilu dla partii: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>Partia została rozpoczęta.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>&amp;Anuluj radiotelefony</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Anuluj radiotelefony</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Zatrzymywanie: trwające radiotelefony zostaną dokończone. Anuluj radiotelefony zatrzymuje także je.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>Oczekiwanie na radiotelefon</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Postęp na %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Stan %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Identyfikacja</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Kopia zapasowa</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Odczyt...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Wgrywanie</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Weryfikacja</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Podłącz następny radiotelefon</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Podłącz następny radiotelefon. Gotowy: %n radiotelefon.</numerusform>
+            <numerusform>Podłącz następny radiotelefon. Gotowe: %n radiotelefony.</numerusform>
+            <numerusform>Podłącz następny radiotelefon. Gotowych: %n radiotelefonów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Już gotowy</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>Radiotelefon %1 na %2 jest już zaprogramowany w tej partii: zostaje pominięty. Podłącz następny radiotelefon.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Zapisana</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Zgodna</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Nie osiągnięto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Błąd: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>Partia zakończona: zaprogramowano %1, błędy: %2. Dziennik jest w %3.</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1632,17 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Zmień &amp;nazwę	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>Kabel programujący USB</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2075,6 +2427,95 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Open</source>
         <translation>Otwórz</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Радиостанции</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Секунды</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Записано</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>запрограммировано: %1, с ошибкой: %2</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Отчёт о партии</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Заказчик</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -362,6 +425,25 @@ Please reinstall CPS.</source>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>«%1» открыт в другом окне. Сначала закройте это окно или сохраните под другим именем.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -792,6 +874,10 @@ Please reinstall CPS.</source>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Восстановить &amp;резервную копию радиостанции...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Программировать &amp;несколько радиостанций...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -853,6 +939,261 @@ Please reinstall CPS.</source>
     <message>
         <source>Error: Can not find template files!</source>
         <translation>Ошибка: файлы шаблонов не найдены!</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Программировать несколько радиостанций</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Начать</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Стоп</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Партия</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Профиль:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Нет: каждая радиостанция получает профиль как есть</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Обзор...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Значения для радиостанций (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Кабели:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Последовательное устройство, например /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Другой кабель:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>До остановки</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Радиостанций в партии:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Только для радиостанций с паролем кодплага</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Пароль:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>&amp;Заказчик:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Записать &amp;повторно радиостанцию, уже готовую в этой партии</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Выберите кабели и нажмите «Начать».</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Состояние партии</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Кабели</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Радиостанции</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Кабель</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Прошивка</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Записано</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Резервная копия</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Время (с)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Устройство «%1» не существует.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Значения для радиостанций</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Выберите хотя бы один кабель.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Не удаётся скопировать профиль для партии: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>Партия начата.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>&amp;Отменить радиостанции</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Отменить радиостанции</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Остановка: текущие радиостанции будут завершены. «Отменить радиостанции» остановит и их.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>Ожидание радиостанции</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Ход на %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Состояние %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Опознавание</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Резервное копирование</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Чтение...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Подключите следующую радиостанцию</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Подключите следующую радиостанцию. Готова %n радиостанция.</numerusform>
+            <numerusform>Подключите следующую радиостанцию. Готовы %n радиостанции.</numerusform>
+            <numerusform>Подключите следующую радиостанцию. Готово %n радиостанций.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Уже готова</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>Радиостанция %1 на %2 уже запрограммирована в этой партии и пропускается. Подключите следующую радиостанцию.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Сохранена</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Пройдена</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Не выполнялась</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>Партия завершена: запрограммировано %1, с ошибкой %2. Журнал находится в %3.</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1632,17 @@ Please reinstall CPS.</source>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Переи&amp;меновать	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>USB-кабель программирования</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2075,6 +2427,95 @@ Please reinstall CPS.</source>
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>对讲机</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>固件版本</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>写入内容</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>已写入 %1 台，失败 %2 台</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>批量报告</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置文件</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -362,6 +425,25 @@ Please reinstall CPS.</source>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>“%1”已在另一个窗口中打开。请先关闭该窗口，或以其他名称保存。</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -792,6 +874,10 @@ Please reinstall CPS.</source>
         <source>Restore Radio &amp;Backup...</source>
         <translation>恢复对讲机备份(&amp;B)...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>批量写频(&amp;S)...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -853,6 +939,259 @@ Please reinstall CPS.</source>
     <message>
         <source>Error: Can not find template files!</source>
         <translation>错误：找不到模板文件！</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>批量写频</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>停止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>批次</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>配置文件(&amp;P):</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>无：每台对讲机按原样写入配置文件</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>浏览(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>每台对讲机的值(CSV)(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>电缆(&amp;C):</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>串口设备，例如 /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>其他电缆(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>直到停止</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>本批对讲机数量(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>仅用于设有写频密码的对讲机</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>密码(&amp;W):</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>客户(&amp;U):</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>重新写入本批中已完成的对讲机(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>选择电缆，然后按“开始”。</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>批次状态</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>电缆</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>对讲机</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>电缆</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>固件</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>写入内容</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>用时(秒)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>设备“%1”不存在。</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>每台对讲机的值</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>请至少选择一根电缆。</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>无法为本批复制配置文件：%1。</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>批量写频已开始。</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>取消对讲机(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>取消对讲机</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>正在停止：进行中的对讲机将完成。“取消对讲机”也会停止它们。</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>等待对讲机</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>%1 的进度</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>%1 的状态</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>正在识别</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>正在备份</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>正在读取...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>正在写频</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>正在校验</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>请连接下一台对讲机</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>请连接下一台对讲机。已完成 %n 台。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>%2 上的对讲机 %1 已在本批中写频，将跳过。请连接下一台对讲机。</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>已保存</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>通过</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>未进行</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>本批已结束：已写入 %1 台，失败 %2 台。日志位于 %3。</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1628,17 @@ Please reinstall CPS.</source>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>重命名(&amp;R)	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>USB 写频电缆</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
     </message>
 </context>
 <context>
@@ -2073,6 +2423,95 @@ Please reinstall CPS.</source>
     <message>
         <source>Open</source>
         <translation>打开</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
