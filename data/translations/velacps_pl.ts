@@ -365,6 +365,21 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation>Programowanie seryjne już trwa.</translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation>Podaj każdy kabel serii tylko raz.</translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation>Seria %1 radiotelefonów nie może używać %2 kabli.</translation>
+    </message>
+</context>
+<context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
@@ -2075,6 +2090,91 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Open</source>
         <translation>Otwórz</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation>Nie można utworzyć folderu dziennika serii %1.</translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation>Nie można zapisać dziennika serii %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation>Plik wartości nie ma wiersza dla tego radiotelefonu.</translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation>Bez odpowiedzi (dla serii nie podano Tak): %1</translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation>Radiotelefon ma inne hasło codeplugu niż podane dla serii.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Anulowano.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation>Radiotelefon nie zachował tego, co zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation>Nie zapisano.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation>Nie można odczytać pliku wartości %1: %2.</translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation>Plik wartości jest pusty.</translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation>pierwsza kolumna musi mieć nazwę &quot;serial&quot; lub &quot;order&quot;.</translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation>kolumna %1 występuje dwa razy.</translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation>%1 komórek tam, gdzie nagłówek ma %2.</translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation>pierwsza komórka jest pusta.</translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation>kolejność %1 nie jest liczbą od 1.</translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation>%1 ma już wiersz.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Nie można otworzyć profilu.</translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation>wartość została odrzucona.</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,21 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation>Серийное программирование уже выполняется.</translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation>Укажите каждый кабель серии только один раз.</translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation>Серия из %1 радиостанций не может использовать %2 кабелей.</translation>
+    </message>
+</context>
+<context>
     <name>CFrequencyView</name>
     <message>
         <source>%1 KHz only</source>
@@ -2075,6 +2090,91 @@ Please reinstall CPS.</source>
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation>Невозможно создать папку журнала серии %1.</translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation>Невозможно записать журнал серии %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation>В файле значений нет строки для этой радиостанции.</translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation>Нет ответа (для серии не задано «Да»): %1</translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation>У радиостанции пароль кодплага, отличный от заданного для серии.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Отменено.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation>Радиостанция не сохранила записанное.</translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation>Не записано.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation>Невозможно прочитать файл значений %1: %2.</translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation>Файл значений пуст.</translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation>первый столбец должен называться &quot;serial&quot; или &quot;order&quot;.</translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation>столбец %1 встречается дважды.</translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation>%1 ячеек там, где в заголовке %2.</translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation>первая ячейка пуста.</translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation>порядковый номер %1 не является числом от 1.</translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation>для %1 уже есть строка.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Невозможно открыть профиль.</translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation>значение отклонено.</translation>
     </message>
 </context>
 <context>
