@@ -103,6 +103,9 @@ private:
     const CSettingsDocuments &m_settings;
     FleetOptions m_options;
     ProfileSource m_profile;
+    // The profile as start opened it: what every radio without values of
+    // its own is written from (a write leaves its document as it is).
+    std::unique_ptr<CProfileDocument> m_sharedProfile;
     FleetValues m_values;
     FleetLog m_log;
     std::vector<std::unique_ptr<FleetPort>> m_ports;
