@@ -1,7 +1,5 @@
 #include "DifferenceList.h"
 
-#include <QHeaderView>
-
 namespace {
 
 // Item data of a field's line: its index in the list.
@@ -15,7 +13,6 @@ CDifferenceList::CDifferenceList(QWidget *parent)
     setAccessibleName(tr("Differences"));
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
-    header()->setStretchLastSection(false);
     connect(this, &QTreeWidget::itemActivated, this, [this] {
         if (const ProfileDifference *difference = currentDifference())
             emit differenceActivated(*difference);
