@@ -367,6 +367,82 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>&amp;Vergleichen...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Listet die Unterschiede zwischen einem Profil und einem anderen Profil, einer Datei oder dem Funkgerät auf</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Profile und Codeplug-Abbilder (*.kv9 *.img);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>%1 und %2 lassen sich nicht vergleichen.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Vergleichen &amp;mit:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Vergleichen</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Eine Profil- oder Codeplug-Abbilddatei...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>Das Funkgerät am Kabel</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Vergleich: %1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 und %2 sind gleich.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n Unterschied von %1 zu %2:</numerusform>
+            <numerusform>%n Unterschiede von %1 zu %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Zum Feld</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -418,6 +494,17 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Failed to write the settings!</source>
         <translation>Die Einstellungen konnten nicht geschrieben werden!</translation>
+    </message>
+</context>
+<context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
     </message>
 </context>
 <context>
@@ -1221,21 +1308,6 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Sicherung, die in das Funkgerät am Kabel geschrieben wird:</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... und %n weitere.</numerusform>
-            <numerusform>... und %n weitere.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>Das Schreiben ändert diese Einstellungen im Funkgerät:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>In das Funkgerät schreiben?</translation>
-    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
@@ -1630,6 +1702,37 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>&amp;Umbenennen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>Bei gleichem Modell &amp;nicht mehr fragen</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>In das Funkgerät schreiben</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Das Schreiben ändert diese Einstellungen im Funkgerät:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>Im Funkgerät</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Nach dem Schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schreiben</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>Die Wahl, nicht mehr gefragt zu werden, konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -2565,97 +2668,6 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Funkgeräteinformationen</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modell</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Seriennummer</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Funkgerätegrenzen</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Niedrigste Frequenz</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Höchste Frequenz</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Kennwort</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Einschalttext</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Anzahl der Kanäle</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Sendezeitbegrenzung</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Voreinstellung</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Kanal</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Empfangsfrequenz</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Sendefrequenz</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>Empfangs-PL/DPL</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>Sende-PL/DPL</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>In Suchlauf-Liste</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequenz</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Leistungsstufe</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Bandbreite</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2684,6 +2696,454 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 nimmt %2 an.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Klon-Kompatibilität</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Firmware-Phase</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Firmware-Revision</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Codeplug-Phase</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Codeplug-Version</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Codeplug-Entwicklungsversion</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Synthesizer-Grundfrequenz</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Unterregion</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Max. Kanalzahl</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Belegte Frequenzen</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Niedrigste Frequenz</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Höchste Frequenz</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Niedrigste Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Höchste Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Niedrigste Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Höchste Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Sendezeitbegrenzung nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Tastenton nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Roger-Beep nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>Belegt-LED nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>PL-Reverse-Burst verfügbar</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Scrambler nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Akkusparmodus nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Werksreset nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Suchlauf nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Anzahl der Ruftöne</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Anzahl der Vorwahltasten</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Anzahl der PL/DPL-Codes</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Leistungswahl verfügbar</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Beleuchtungstaste verfügbar</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Programmiermodus aktivieren</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Ruf nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Monitor nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Tastensperre nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Relaisbetrieb nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Kanaldeaktivierung verfügbar</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Talkaround-Suchlauf verfügbar</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Kanalansage verfügbar</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Codeplug-Passwort (4 Ziffern)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Alle LEDs deaktivieren</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Werksreset sperren</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Sendezeitbegrenzung (Sek.)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>PL-Reverse-Burst</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>VOX-Pegel</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>iVOX-Pegel</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Mikrofonverstärkung</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Verstärkung Zubehörmikrofon</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Alternativer Akkutyp</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Akkusparmodus deaktivieren</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Seitentaste 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Seitentaste 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Taste A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Taste B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Taste C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Anzahl der Kanäle</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Sprache der Kanalansage</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>PL-Code 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>PL-Code 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>PL-Code 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>PL-Code 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>PL-Code 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>PL-Code 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>PL-Code 214 (oktal)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>PL-Code 215 (oktal)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>PL-Code 216 (oktal)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>PL-Code 217 (oktal)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>PL-Code 218 (oktal)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>PL-Code 219 (oktal)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Einschalttext</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Roger-Beep</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Scrambler-Taste</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Beleuchtung (Sek.)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Rufton</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Tastensperre</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Tastenton</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>Relaisstations-ID</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Relais-ID-Modus</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Sende-Nachlaufzeit (Sek.)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Senden bei schwachem Akku (Min.)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Akku-Warnton</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Courtesy-Ton aktivieren</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Vorwahlkanal</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Empfangs-PL/DPL-Code</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Sende-PL/DPL-Code</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Empfangsbandbreite (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Sendebandbreite (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Talkaround-Leistung (0 niedrig, 1 hoch)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Relaisleistung (0 niedrig, 1 hoch)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Auto-Suchlauf</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Kanal deaktivieren</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Dynamischer Talkaround-Suchlauf</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Suchlauf-Liste</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Leistungsstufe</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Kompander</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Funkgeräteinformationen</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Funkgerätegrenzen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,82 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Co&amp;mparer...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Liste les différences entre un profil et un autre profil, un fichier ou la radio</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Profils et images de codeplug (*.kv9 *.img);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossible de lire le fichier &quot;%1&quot; : %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>Impossible de comparer %1 et %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil :</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Comparer &amp;avec :</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparer</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Un fichier de profil ou d’image de codeplug...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>La radio branchée au câble</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Comparaison : %1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 et %2 sont identiques.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n différence de %1 à %2 :</numerusform>
+            <numerusform>%n différences de %1 à %2 :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Aller au champ</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -421,6 +497,17 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Différences</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentCommands</name>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
@@ -443,7 +530,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>The profile cannot be opened.</source>
-        <translation>Impossible d'ouvrir le profil.</translation>
+        <translation>Impossible d&apos;ouvrir le profil.</translation>
     </message>
 </context>
 <context>
@@ -1221,21 +1308,6 @@ Veuillez réinstaller le CPS.</translation>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Sauvegarde à écrire dans la radio reliée au câble :</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... et %n de plus.</numerusform>
-            <numerusform>... et %n de plus.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>L&apos;écriture modifie ces paramètres dans la radio :</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>Les écrire dans la radio ?</translation>
-    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
@@ -1630,6 +1702,37 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Reno&amp;mmer	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;Ne plus demander pour des modèles identiques</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Écrire dans la radio</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>L&apos;écriture modifie ces paramètres dans la radio :</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>Dans la radio</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Après l’écriture</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>É&amp;crire</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>Le choix de ne plus être interrogé n’a pas pu être enregistré.</translation>
     </message>
 </context>
 <context>
@@ -2442,7 +2545,7 @@ Veuillez réinstaller le CPS.</translation>
     <name>FleetPort</name>
     <message>
         <source>The profile cannot be opened.</source>
-        <translation>Impossible d'ouvrir le profil.</translation>
+        <translation>Impossible d&apos;ouvrir le profil.</translation>
     </message>
     <message>
         <source>The values file has no row for this radio.</source>
@@ -2565,97 +2668,6 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Informations sur la radio</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modèle</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Numéro de série</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Limites de la radio</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Fréquence la plus basse</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Fréquence la plus haute</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Mot de passe</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Texte de mise sous tension</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Nombre de canaux</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Minuterie de temporisation</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Préréglage</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Canal</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Fréquence de réception</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Fréquence d&apos;émission</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>PL/DPL de réception</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>PL/DPL d&apos;émission</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>Dans la liste de balayage</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Fréquence</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Niveau de puissance</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Largeur de bande</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2684,6 +2696,454 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 accepte %2.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Compatibilité de clonage</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Phase du firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Version du firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Révision du firmware</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Phase du codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Version du codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Version de développement du codeplug</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Fréquence de base du synthétiseur</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Sous-région</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Nombre max. de canaux</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Fréquences utilisées</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Fréquence la plus basse</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Fréquence la plus haute</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Fréquence de réception minimale</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Fréquence de réception maximale</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Fréquence d’émission minimale</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Fréquence d’émission maximale</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Minuterie d’émission non disponible</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Bip clavier non disponible</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Bip de fin d’émission non disponible</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>Voyant d’occupation non disponible</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>Salve inverse PL disponible</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX non disponible</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX non disponible</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Embrouillage non disponible</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Économie de batterie non disponible</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Réinitialisation d’usine non disponible</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Balayage non disponible</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Nombre de tonalités d’appel</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Nombre de touches de présélection</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Nombre de codes PL/DPL</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Choix de puissance disponible</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Touche de rétroéclairage disponible</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Activer le mode programmation</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Appel non disponible</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Écoute non disponible</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Verrouillage clavier non disponible</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Relais non disponible</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Désactivation des canaux disponible</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Balayage direct disponible</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Annonce des canaux disponible</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Mot de passe codeplug (4 chiffres)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Désactiver toutes les LED</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Désactiver le retour aux réglages d&apos;usine</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Rétroéclairage</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Temporisation d&apos;émission TOT (s)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>Salve inverse PL</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>Niveau VOX</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>Niveau iVOX</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Gain micro</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Gain micro accessoire</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Choix du type de batterie</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Désactiver l&apos;économie de batterie</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Bouton latéral 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Bouton latéral 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Bouton A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Bouton B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Bouton C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Nombre de canaux</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Langue d&apos;annonce des canaux</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>Code PL 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>Code PL 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>Code PL 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>Code PL 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>Code PL 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>Code PL 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>Code PL 214 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>Code PL 215 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>Code PL 216 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>Code PL 217 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>Code PL 218 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>Code PL 219 (OCT)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Texte de démarrage</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Bip de fin d&apos;émission</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Bouton d&apos;embrouillage</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Rétroéclairage (s)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Tonalité d&apos;appel</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Verrouillage clavier</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Bip clavier</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>ID de station relais</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Mode ID relais</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Temporisation Tx (s)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Tx batterie faible (min)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Tonalité d&apos;alerte batterie</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Activer le bip de courtoisie</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Canal présélection</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Fréquence de réception</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Code PL/DPL de réception</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Fréquence d&apos;émission</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Code PL/DPL d’émission</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Largeur de bande de réception (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Largeur de bande d’émission (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Puissance en direct (0 faible, 1 élevée)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Puissance via relais (0 faible, 1 élevée)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Balayage auto</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Embrouillage</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Désactiver le canal</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Balayage direct dynamique</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Liste de balayage</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Largeur de bande</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Niveau de puissance</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Compandeur</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Informations radio</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Limites de la radio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
     </message>
 </context>
 <context>

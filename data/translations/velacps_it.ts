@@ -367,6 +367,82 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Con&amp;fronta...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Elenca le differenze tra un profilo e un altro profilo, un file o la radio</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Profili e immagini codeplug (*.kv9 *.img);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere il file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>Impossibile confrontare %1 e %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profilo:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Confronta &amp;con:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Confronta</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Un file di profilo o di immagine codeplug...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>La radio collegata al cavo</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Confronto: %1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 e %2 sono uguali.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n differenza da %1 a %2:</numerusform>
+            <numerusform>%n differenze da %1 a %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Vai al campo</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -418,6 +494,17 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Failed to write the settings!</source>
         <translation>Scrittura delle impostazioni non riuscita.</translation>
+    </message>
+</context>
+<context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Differenze</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
     </message>
 </context>
 <context>
@@ -1221,21 +1308,6 @@ Reinstallare il CPS.</translation>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Backup da scrivere nella radio collegata al cavo:</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... e altre %n.</numerusform>
-            <numerusform>... e altre %n.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>La scrittura modifica queste impostazioni nella radio:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>Scriverle nella radio?</translation>
-    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
@@ -1630,6 +1702,37 @@ Reinstallare il CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Rino&amp;mina	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;Non chiedere più per modelli identici</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Scrivi nella radio</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>La scrittura modifica queste impostazioni nella radio:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>Nella radio</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Dopo la scrittura</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Scrivi</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>Impossibile salvare la scelta di non chiedere più.</translation>
     </message>
 </context>
 <context>
@@ -2565,97 +2668,6 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Informazioni radio</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modello</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Numero di serie</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Limiti della radio</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Frequenza minima</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Frequenza massima</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Impostazioni</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Password</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Testo di accensione</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Numero di canali</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Timer di timeout</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Preimpostazione</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Canale</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Frequenza di ricezione</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Frequenza di trasmissione</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>PL/DPL di ricezione</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>PL/DPL di trasmissione</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>Nella lista di scansione</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequenza</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Livello di potenza</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Larghezza di banda</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2684,6 +2696,454 @@ Reinstallare il CPS.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 accetta %2.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Compatibilità di clonazione</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Fase firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versione firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revisione firmware</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Fase codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Versione codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Versione di sviluppo codeplug</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Frequenza base del sintetizzatore</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Sottoregione</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Numero massimo di canali</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Frequenze in uso</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Frequenza minima</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Frequenza massima</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Frequenza di ricezione minima</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Frequenza di ricezione massima</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Frequenza di trasmissione minima</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Frequenza di trasmissione massima</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Timer di trasmissione non disponibile</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Bip tastiera non disponibile</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Roger beep non disponibile</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>LED di occupato non disponibile</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>Reverse burst PL disponibile</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX non disponibile</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX non disponibile</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Scrambler non disponibile</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Risparmio batteria non disponibile</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Ripristino di fabbrica non disponibile</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Scansione non disponibile</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Numero di toni di chiamata</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Numero di tasti preimpostati</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Numero di codici PL/DPL</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Selezione potenza disponibile</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Tasto retroilluminazione disponibile</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Attiva modalità programmazione</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Chiamata non disponibile</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Monitor non disponibile</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Blocco tastiera non disponibile</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Ripetitore non disponibile</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Disattivazione canali disponibile</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Scansione diretta disponibile</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Annuncio canale disponibile</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Password codeplug (4 cifre)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Disattiva tutti i LED</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Disattiva ripristino impostazioni di fabbrica</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Retroilluminazione</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Timer di timeout trasmissione (s)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>Reverse burst PL</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>Livello VOX</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>Livello iVOX</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Guadagno microfono</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Guadagno microfono accessorio</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Selezione batteria alternativa</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Disattiva risparmio batteria</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Tasto laterale 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Tasto laterale 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Tasto A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Tasto B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Tasto C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Numero di canali</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Lingua annuncio canale</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>Codice PL 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>Codice PL 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>Codice PL 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>Codice PL 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>Codice PL 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>Codice PL 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>Codice PL 214 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>Codice PL 215 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>Codice PL 216 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>Codice PL 217 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>Codice PL 218 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>Codice PL 219 (OCT)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Testo di accensione</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Roger beep</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Tasto scrambler</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Retroilluminazione (s)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Tono di chiamata</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Blocco tastiera</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Bip tastiera</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>ID stazione ripetitore</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Modalità ID ripetitore</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Tempo di mantenimento Tx (s)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Tx batteria scarica (min)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Tono di avviso batteria</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Attiva bip di cortesia</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Canale preimpostato</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Frequenza di ricezione</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Codice PL/DPL di ricezione</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Frequenza di trasmissione</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Codice PL/DPL di trasmissione</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Larghezza di banda di ricezione (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Larghezza di banda di trasmissione (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Potenza in diretta (0 bassa, 1 alta)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Potenza con ripetitore (0 bassa, 1 alta)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Ripetitore</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Scansione automatica</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Disattiva canale</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Scansione diretta dinamica</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Lista di scansione</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Larghezza di banda</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Livello di potenza</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Compander</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Informazioni radio</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Limiti della radio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preimpostazione</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
     </message>
 </context>
 <context>

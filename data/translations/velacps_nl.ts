@@ -367,6 +367,82 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>&amp;Vergelijken...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Toont de verschillen tussen een profiel en een ander profiel, een bestand of de portofoon</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Profielen en codeplugimages (*.kv9 *.img);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Het bestand &quot;%1&quot; kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Portofoon</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>%1 en %2 kunnen niet worden vergeleken.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profiel:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Vergelijken &amp;met:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Vergelijken</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Een profiel- of codeplugimagebestand...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>De portofoon aan de kabel</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Vergelijking: %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 en %2 zijn gelijk.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n verschil van %1 naar %2:</numerusform>
+            <numerusform>%n verschillen van %1 naar %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Naar veld</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -418,6 +494,17 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Failed to write the settings!</source>
         <translation>Schrijven van de instellingen mislukt!</translation>
+    </message>
+</context>
+<context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Verschillen</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Veld</translation>
     </message>
 </context>
 <context>
@@ -1221,21 +1308,6 @@ Installeer CPS opnieuw.</translation>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Back-up om in de radio aan de kabel te schrijven:</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... en nog %n.</numerusform>
-            <numerusform>... en nog %n.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>Het schrijven wijzigt deze instellingen in de radio:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>Naar de radio schrijven?</translation>
-    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
@@ -1630,6 +1702,37 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Naam &amp;wijzigen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;Niet meer vragen bij identieke modellen</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Naar portofoon schrijven</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Het schrijven wijzigt deze instellingen in de radio:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>In de portofoon</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Na het schrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schrijven</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>De keuze om niet meer te vragen kon niet worden opgeslagen.</translation>
     </message>
 </context>
 <context>
@@ -2565,97 +2668,6 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Radio-informatie</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Serienummer</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Radiolimieten</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Laagste frequentie</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Hoogste frequentie</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Instellingen</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Wachtwoord</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Opstarttekst</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Aantal kanalen</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Zendtijdbegrenzer</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Voorkeuze</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Kanaal</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Naam</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Ontvangstfrequentie</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Zendfrequentie</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>Ontvangst-PL/DPL</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>Zend-PL/DPL</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>In scanlijst</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequentie</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Vermogensniveau</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Bandbreedte</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2684,6 +2696,454 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 neemt %2 aan.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Kloon-compatibiliteit</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Firmwarefase</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversie</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Firmwarerevisie</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Codeplugfase</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Codeplugversie</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Codeplug-ontwikkelversie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Basisfrequentie synthesizer</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Subregio</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Max. aantal kanalen</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Gebruikte frequenties</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Laagste frequentie</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Hoogste frequentie</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Laagste ontvangstfrequentie</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Hoogste ontvangstfrequentie</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Laagste zendfrequentie</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Hoogste zendfrequentie</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Zendtijdbegrenzing niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Toetstoon niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Roger-piep niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>Bezet-led niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>PL-fase-omkering beschikbaar</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Scrambler niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Batterijbesparing niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Fabrieksreset niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Scannen niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Aantal oproeptonen</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Aantal voorkeuzetoetsen</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Aantal PL/DPL-codes</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Vermogenskeuze beschikbaar</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Verlichtingstoets beschikbaar</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Programmeermodus inschakelen</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Oproep niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Monitor niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Toetsenblokkering niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Repeater niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Kanalen uitschakelen beschikbaar</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Talkaround-scan beschikbaar</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Kanaalaankondiging beschikbaar</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Codeplugwachtwoord (4 cijfers)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Alle leds uitschakelen</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Fabrieksreset blokkeren</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Verlichting</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Zendtijdbegrenzing (sec.)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>PL-fase-omkering</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>VOX-niveau</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>iVOX-niveau</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Microfoonversterking</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Versterking accessoiremicrofoon</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Alternatief batterijtype</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Batterijbesparing uitschakelen</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Zijknop 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Zijknop 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Knop A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Knop B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Knop C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Aantal kanalen</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Taal kanaalaankondiging</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>PL-code 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>PL-code 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>PL-code 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>PL-code 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>PL-code 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>PL-code 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>PL-code 214 (oct.)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>PL-code 215 (oct.)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>PL-code 216 (oct.)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>PL-code 217 (oct.)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>PL-code 218 (oct.)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>PL-code 219 (oct.)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Opstarttekst</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Roger-piep</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Scramblerknop</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Verlichting (sec.)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Oproeptoon</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Toetsenblokkering</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Toetstoon</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>Repeaterstation-ID</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Repeater-ID-modus</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Tx-nalooptijd (sec.)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Tx bij lage batterij (min.)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Waarschuwingstoon batterij</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Courtesy-toon inschakelen</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Voorkeuzekanaal</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Ontvangstfrequentie</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>PL/DPL-code ontvangst</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Zendfrequentie</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>PL/DPL-code zenden</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Ontvangstbandbreedte (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Zendbandbreedte (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Talkaround-vermogen (0 laag, 1 hoog)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Repeatervermogen (0 laag, 1 hoog)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Repeater</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Automatisch scannen</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Kanaal uitschakelen</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Dynamische talkaround-scan</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Scanlijst</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequentie</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandbreedte</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Vermogensniveau</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Compander</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Portofooninformatie</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Radiolimieten</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Voorkeuze</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanaal</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,83 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Po&amp;równaj...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Wyświetla różnice między profilem a innym profilem, plikiem lub radiotelefonem</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Profile i obrazy codeplugu (*.kv9 *.img);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Nie można odczytać pliku &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radiotelefon</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>Nie można porównać %1 i %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Porównaj</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Porównaj &amp;z:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Porównaj</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Plik profilu lub obrazu codeplugu...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>Radiotelefon podłączony do kabla</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Porównanie: %1 i %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 i %2 są takie same.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n różnica od %1 do %2:</numerusform>
+            <numerusform>%n różnice od %1 do %2:</numerusform>
+            <numerusform>%n różnic od %1 do %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Przejdź do pola</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -418,6 +495,17 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Failed to write the settings!</source>
         <translation>Nie udało się zapisać ustawień!</translation>
+    </message>
+</context>
+<context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Różnice</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
     </message>
 </context>
 <context>
@@ -1222,22 +1310,6 @@ Zainstaluj CPS ponownie.</translation>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Kopia zapasowa do zapisania w radiotelefonie podłączonym kablem:</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... i %n więcej.</numerusform>
-            <numerusform>... i %n więcej.</numerusform>
-            <numerusform>... i %n więcej.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>Zapis zmieni te ustawienia w radiotelefonie:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>Zapisać je w radiotelefonie?</translation>
-    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
@@ -1632,6 +1704,37 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Zmień &amp;nazwę	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;Nie pytaj ponownie dla identycznych modeli</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Wgraj do radiotelefonu</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Zapis zmieni te ustawienia w radiotelefonie:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>W radiotelefonie</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Po wgraniu</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Wgraj do radiotelefonu</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>Nie udało się zapisać wyboru, aby nie pytać ponownie.</translation>
     </message>
 </context>
 <context>
@@ -2567,97 +2670,6 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Informacje o radiotelefonie</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Numer seryjny</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Ograniczenia radiotelefonu</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Najniższa częstotliwość</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Najwyższa częstotliwość</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Ustawienia</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Hasło</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Tekst powitalny</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Liczba kanałów</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Ogranicznik czasu nadawania</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Ustawienie wstępne</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Kanał</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nazwa</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Częstotliwość odbioru</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Częstotliwość nadawania</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>PL/DPL odbioru</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>PL/DPL nadawania</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>Na liście skanowania</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Częstotliwość</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Poziom mocy</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Szerokość pasma</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2686,6 +2698,454 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 przyjmuje %2.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Zgodność klonowania</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Faza oprogramowania</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Rewizja oprogramowania</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Faza codeplugu</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Wersja codeplugu</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Wersja rozwojowa codeplugu</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Częstotliwość bazowa syntezera</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Podregion</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Maks. liczba kanałów</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Używane częstotliwości</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Najniższa częstotliwość</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Najwyższa częstotliwość</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Najniższa częstotliwość odbioru</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Najwyższa częstotliwość odbioru</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Najniższa częstotliwość nadawania</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Najwyższa częstotliwość nadawania</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Ogranicznik czasu nadawania niedostępny</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Dźwięk klawiszy niedostępny</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Sygnał Roger Beep niedostępny</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>Dioda zajętości niedostępna</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>Odwrócenie fazy PL dostępne</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX niedostępny</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX niedostępny</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Skrambler niedostępny</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Oszczędzanie baterii niedostępne</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Przywracanie ustawień fabrycznych niedostępne</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Skanowanie niedostępne</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Liczba sygnałów wywołania</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Liczba przycisków programowanych</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Liczba kodów PL/DPL</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Wybór mocy dostępny</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Przycisk podświetlenia dostępny</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Włącz tryb programowania</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Wywołanie niedostępne</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Monitor niedostępny</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Blokada klawiatury niedostępna</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Przemiennik niedostępny</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Wyłączanie kanałów dostępne</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Skanowanie pracy bezpośredniej dostępne</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Zapowiedź kanału dostępna</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Hasło codeplugu (4 cyfry)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Wyłącz wszystkie diody LED</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Zablokuj przywracanie ustawień fabr.</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Podświetlenie</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Ogranicznik czasu nadawania (s)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>Odwrócenie fazy PL</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>Poziom VOX</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>Poziom iVOX</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Wzmocnienie mikrofonu</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Wzmocnienie mikrofonu zewn.</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Alternatywny typ baterii</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Wyłącz oszczędzanie baterii</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Przycisk boczny 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Przycisk boczny 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Przycisk A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Przycisk B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Przycisk C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Liczba kanałów</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Język zapowiedzi kanału</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>Kod PL 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>Kod PL 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>Kod PL 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>Kod PL 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>Kod PL 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>Kod PL 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>Kod PL 214 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>Kod PL 215 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>Kod PL 216 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>Kod PL 217 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>Kod PL 218 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>Kod PL 219 (OCT)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Tekst powitalny</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Sygnał Roger Beep</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Przycisk skramblera</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Podświetlenie (s)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Sygnał wywołania</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Blokada klawiatury</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Dźwięk klawiszy</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>ID stacji przemiennika</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Tryb ID przemiennika</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Czas podtrzymania Tx (s)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Tx przy słabej baterii (min)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Sygnał ostrzegawczy baterii</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Włącz sygnał końca nadawania</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Kanał zaprogramowany</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Częstotliwość odbioru</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Kod PL/DPL odbioru</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Częstotliwość nadawania</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Kod PL/DPL nadawania</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Szerokość pasma odbioru (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Szerokość pasma nadawania (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Moc pracy bezpośredniej (0 niska, 1 wysoka)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Moc przez przemiennik (0 niska, 1 wysoka)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Przemiennik</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Autoskanowanie</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Skrambler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Wyłącz kanał</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Dynamiczne skanowanie pracy bezpośr.</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Lista skanowania</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Częstotliwość</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Szerokość pasma</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Poziom mocy</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Kompander</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Informacje o radiotelefonie</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Ograniczenia radiotelefonu</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Ustawienie wstępne</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
     </message>
 </context>
 <context>

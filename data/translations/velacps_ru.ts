@@ -367,6 +367,83 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>С&amp;равнить...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Показывает различия между профилем и другим профилем, файлом или радиостанцией</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Профили и образы кодплага (*.kv9 *.img);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не удаётся прочитать файл &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радиостанция</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>Невозможно сравнить %1 и %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Профиль:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Сравнить &amp;с:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Сравнить</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Файл профиля или образа кодплага...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>Радиостанция на кабеле</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Сравнение: %1 и %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 и %2 совпадают.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n различие от %1 к %2:</numerusform>
+            <numerusform>%n различия от %1 к %2:</numerusform>
+            <numerusform>%n различий от %1 к %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Перейти к полю</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -418,6 +495,17 @@ Please reinstall CPS.</source>
     <message>
         <source>Failed to write the settings!</source>
         <translation>Не удалось записать настройки!</translation>
+    </message>
+</context>
+<context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Различия</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
     </message>
 </context>
 <context>
@@ -1222,22 +1310,6 @@ Please reinstall CPS.</source>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Резервная копия для записи в радиостанцию на кабеле:</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... и ещё %n.</numerusform>
-            <numerusform>... и ещё %n.</numerusform>
-            <numerusform>... и ещё %n.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>Запись изменит эти настройки в радиостанции:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>Записать их в радиостанцию?</translation>
-    </message>
 </context>
 <context>
     <name>CRadioInfoView</name>
@@ -1632,6 +1704,37 @@ Please reinstall CPS.</source>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Переи&amp;меновать	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;Больше не спрашивать для одинаковых моделей</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Запись в радиостанцию</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Запись изменит эти настройки в радиостанции:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>В радиостанции</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>После записи</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Запись</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>Не удалось сохранить выбор «больше не спрашивать».</translation>
     </message>
 </context>
 <context>
@@ -2567,97 +2670,6 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Сведения о радиостанции</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Модель</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Серийный номер</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Ограничения радиостанции</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Нижняя частота</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Верхняя частота</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Пароль</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Текст при включении</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Число каналов</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Таймер ограничения передачи</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Предустановка</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Канал</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Имя</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Частота приёма</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Частота передачи</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>PL/DPL приёма</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>PL/DPL передачи</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>В списке сканирования</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Частота</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Уровень мощности</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Полоса пропускания</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2686,6 +2698,454 @@ Please reinstall CPS.</source>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 принимает %2.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Совместимость клонирования</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Фаза прошивки</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Ревизия прошивки</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Фаза кодплага</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Версия кодплага</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Версия разработки кодплага</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Базовая частота синтезатора</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Подрегион</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Макс. число каналов</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Используемые частоты</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Нижняя частота</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Верхняя частота</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Минимальная частота приёма</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Максимальная частота приёма</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Минимальная частота передачи</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Максимальная частота передачи</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Таймер передачи недоступен</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Звук клавиш недоступен</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Сигнал Roger Beep недоступен</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>Индикатор занятости недоступен</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>Обратная фаза PL доступна</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX недоступен</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX недоступен</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Скремблер недоступен</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Энергосбережение недоступно</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Сброс к заводским настройкам недоступен</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Сканирование недоступно</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Число вызывных тонов</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Число кнопок предустановки</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Число кодов PL/DPL</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Выбор мощности доступен</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Кнопка подсветки доступна</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Включить режим программирования</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Вызов недоступен</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Монитор недоступен</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Блокировка клавиатуры недоступна</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Ретранслятор недоступен</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Отключение каналов доступно</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Сканирование прямой связи доступно</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Объявление канала доступно</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Пароль кодплага (4 цифры)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Отключить все светодиоды</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Запретить сброс к заводским настройкам</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Подсветка</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Ограничение времени передачи (с)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>Обратная фаза PL</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>Уровень VOX</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>Уровень iVOX</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Усиление микрофона</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Усиление внешнего микрофона</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Альтернативный тип батареи</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Отключить энергосбережение</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Боковая кнопка 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Боковая кнопка 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Кнопка A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Кнопка B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Кнопка C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Число каналов</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Язык объявления канала</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>Код PL 124 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>Код PL 125 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>Код PL 126 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>Код PL 127 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>Код PL 128 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>Код PL 129 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>Код PL 214 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>Код PL 215 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>Код PL 216 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>Код PL 217 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>Код PL 218 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>Код PL 219 (OCT)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Текст при включении</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Сигнал Roger Beep</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Кнопка скремблера</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Подсветка (с)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Вызывной тон</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Блокировка клавиатуры</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Звук клавиш</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>ID ретрансляторной станции</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Режим ID ретранслятора</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Задержка передачи (с)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Передача при разряде (мин)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Сигнал разряда батареи</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Включить сигнал окончания передачи</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Предуст. канал</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Частота приёма</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Код PL/DPL приёма</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Частота передачи</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Код PL/DPL передачи</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Полоса приёма (0 12,5 кГц, 1 25 кГц)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Полоса передачи (0 12,5 кГц, 1 25 кГц)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Мощность прямой связи (0 низкая, 1 высокая)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Мощность через ретранслятор (0 низкая, 1 высокая)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Ретранслятор</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Автосканирование</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Скремблер</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Отключить канал</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Динамическое сканирование прямой связи</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Сканирование</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Полоса</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Уровень мощности</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Компандер</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Сведения о радиостанции</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Ограничения радиостанции</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Предустановка</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
     </message>
 </context>
 <context>

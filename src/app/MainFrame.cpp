@@ -4,6 +4,7 @@
 #include "AppIdentity.h"
 #include "ChildFrame.h"
 #include "CommandState.h"
+#include "CompareCommand.h"
 #include "DocumentCommands.h"
 #include "FocusedTextBox.h"
 #include "HelpSystem.h"
@@ -101,6 +102,7 @@ CMainFrame::CMainFrame(const CProductContext &context, QWidget *parent)
     connectCommands();
     refreshCommandStates();
     new CStartPage(*this);
+    new CCompareCommand(*this, m_context);
     new CSupportFileCommand(*this);
     m_monitor->start();
 }

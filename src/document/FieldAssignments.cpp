@@ -80,7 +80,7 @@ QVariant offeredValue(const FieldAssignment &a)
 QString undoTextOf(const FieldAssignment &a)
 {
     return QCoreApplication::translate("CBaseView", "Change %1")
-        .arg(a.field && a.field->caption ? QCoreApplication::translate("Editors", a.field->caption) : a.name);
+        .arg(a.field ? codeplug::fieldCaption(*a.field) : a.name);
 }
 
 CommandVerdict setChannelFrequency(

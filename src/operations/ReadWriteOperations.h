@@ -152,6 +152,8 @@ public:
     // How long a reset waits for the radio to restart (the engine's default
     // unless set; tests against the emulator need no wait).
     void setResetSettleTime(std::chrono::milliseconds wait) { m_resetSettle = wait; }
+    // The decimal separator of the frequencies writeReviewed() lists ("." unless set).
+    void setDecimalSeparator(const QString &separator) { m_decimalSeparator = separator; }
 
     // The named lock held around each stage (CableSharing::cableMutexName
     // of this object's cable; the default cable's by default).
@@ -271,6 +273,7 @@ private:
         std::optional<RadioBackup> backup;
         QList<ProfileDifference> notKept;
     } m_results;
+    QString m_decimalSeparator = QStringLiteral(".");
     VirtualCP m_radioImage {}; // the radio's codeplug before the write
     VirtualCP m_readBack {}; // what the radio holds after the write
     QString m_rememberedPassword;
