@@ -26,6 +26,7 @@ constexpr int kPresets = kSetting + offsetof(SettingBlock, presetChannels);
 constexpr uint32_t kTimeouts[] = { 60, 120, 180 };
 constexpr uint32_t kBacklightTimes[] = { 0, 5, 10 };
 constexpr uint32_t kVoiceLanguages[] = { 0, 1, 2, 7 };
+constexpr uint32_t kCompanderModes[] = { 2, 3 };
 // Customised PL tones in tenths of Hz, customised DPL codes octal 001-777.
 constexpr uint32_t kFirstCustomTone = 670;
 constexpr uint32_t kLastCustomTone = 2550;
@@ -218,10 +219,13 @@ const ProfileField kFields[] = {
         "Dynamic Talkaround Scan", FieldCondition::ChannelFlags },
     { E::Channel, "in_scanlist", C::ScanBit, 0, 0, K::Flag, 0, 1, {}, "Scan List" },
 
-    Fixed(E::Frequency, "freq", C::Frequency, 0, 16),
-    Fixed(E::Frequency, "bandwidth", C::TwoBits, offsetof(FrequencyRecord, bandwidth), 1),
-    Fixed(E::Frequency, "power_level", C::TwoBits, offsetof(FrequencyRecord, power_level), 1),
-    Fixed(E::Frequency, "compander_lle_mode", C::Byte, offsetof(FrequencyRecord, compander_lle_mode), 1),
+    { E::Frequency, "freq", C::Frequency, 0, 16, K::Range, 0, UINT32_MAX, {}, "Frequency (Hz)" },
+    { E::Frequency, "bandwidth", C::TwoBits, offsetof(FrequencyRecord, bandwidth), 1, K::Range, 0, 3, {},
+        "Bandwidth (0 12.5 KHz only, 1 25 KHz only, 2 and 3 selectable with 12.5 or 25 KHz as default)" },
+    { E::Frequency, "power_level", C::TwoBits, offsetof(FrequencyRecord, power_level), 1, K::Range, 0, 3, {},
+        "Power Level (0 low only, 1 high only, 2 and 3 selectable with low or high as default)" },
+    { E::Frequency, "compander_lle_mode", C::Byte, offsetof(FrequencyRecord, compander_lle_mode), 1, K::List,
+        0, 0, kCompanderModes, "Compander (2 ON, 3 OFF)" },
 };
 
 #undef LIMIT
