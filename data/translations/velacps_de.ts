@@ -2518,6 +2518,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 braucht die Nummer seines Elements, von 1 an gezählt.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: Die HF-Frequenztabelle hat keine solche Zeile; eine neue Zeile ist frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

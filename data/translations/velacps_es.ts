@@ -2518,6 +2518,10 @@ Vuelva a instalar el CPS.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 necesita el número de su elemento, contado desde 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: la tabla de frecuencias de RF no tiene esa fila; una fila nueva es frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

@@ -2518,6 +2518,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 a besoin du numéro de son élément, compté à partir de 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1 : la table des fréquences RF n&apos;a pas cette ligne ; une nouvelle ligne est frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

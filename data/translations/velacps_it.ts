@@ -2518,6 +2518,10 @@ Reinstallare il CPS.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 richiede il numero del suo elemento, contato da 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: la tabella delle frequenze RF non ha questa riga; una nuova riga è frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

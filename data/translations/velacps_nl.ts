@@ -2518,6 +2518,10 @@ Installeer CPS opnieuw.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 heeft het nummer van zijn element nodig, geteld vanaf 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: de RF-frequentietabel heeft zo&apos;n rij niet; een nieuwe rij is frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

@@ -2520,6 +2520,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 wymaga numeru swojego elementu, liczonego od 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: tabela częstotliwości RF nie ma takiego wiersza; nowy wiersz to frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

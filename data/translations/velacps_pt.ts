@@ -2518,6 +2518,10 @@ Volte a instalar o CPS.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 precisa do número do seu elemento, contado a partir de 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: a tabela de frequências de RF não tem essa linha; uma linha nova é frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

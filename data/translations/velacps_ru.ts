@@ -2520,6 +2520,10 @@ Please reinstall CPS.</source>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 требует номер своего элемента, считая с 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: в таблице РЧ-частот нет такой строки; новая строка — frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

@@ -2516,6 +2516,10 @@ Please reinstall CPS.</source>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 需要其元素的编号，从 1 开始计数。</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1：射频频率表中没有该行；新行为 frequency[%2].freq。</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>

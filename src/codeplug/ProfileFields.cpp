@@ -26,6 +26,7 @@ constexpr int kPresets = kSetting + offsetof(SettingBlock, presetChannels);
 constexpr uint32_t kTimeouts[] = { 60, 120, 180 };
 constexpr uint32_t kBacklightTimes[] = { 0, 5, 10 };
 constexpr uint32_t kVoiceLanguages[] = { 0, 1, 2, 7 };
+constexpr uint32_t kCompanderModes[] = { 2, 3 };
 // Customised PL tones in tenths of Hz, customised DPL codes octal 001-777.
 constexpr uint32_t kFirstCustomTone = 670;
 constexpr uint32_t kLastCustomTone = 2550;
@@ -270,13 +271,14 @@ const ProfileField kFields[] = {
     { E::Channel, "in_scanlist", C::ScanBit, 0, 0, K::Flag, 0, 1, {},
         QT_TRANSLATE_NOOP("ProfileFields", "Scan List") },
 
-    Fixed(E::Frequency, "freq", C::Frequency, 0, 16, QT_TRANSLATE_NOOP("ProfileFields", "Frequency")),
-    Fixed(E::Frequency, "bandwidth", C::TwoBits, offsetof(FrequencyRecord, bandwidth), 1,
-        QT_TRANSLATE_NOOP("ProfileFields", "Bandwidth")),
-    Fixed(E::Frequency, "power_level", C::TwoBits, offsetof(FrequencyRecord, power_level), 1,
-        QT_TRANSLATE_NOOP("ProfileFields", "Power Level")),
-    Fixed(E::Frequency, "compander_lle_mode", C::Byte, offsetof(FrequencyRecord, compander_lle_mode), 1,
-        QT_TRANSLATE_NOOP("ProfileFields", "Compander")),
+    { E::Frequency, "freq", C::Frequency, 0, 16, K::Range, 0, UINT32_MAX, {},
+        QT_TRANSLATE_NOOP("ProfileFields", "Frequency") },
+    { E::Frequency, "bandwidth", C::TwoBits, offsetof(FrequencyRecord, bandwidth), 1, K::Range, 0, 3, {},
+        QT_TRANSLATE_NOOP("ProfileFields", "Bandwidth") },
+    { E::Frequency, "power_level", C::TwoBits, offsetof(FrequencyRecord, power_level), 1, K::Range, 0, 3, {},
+        QT_TRANSLATE_NOOP("ProfileFields", "Power Level") },
+    { E::Frequency, "compander_lle_mode", C::Byte, offsetof(FrequencyRecord, compander_lle_mode), 1, K::List,
+        0, 0, kCompanderModes, QT_TRANSLATE_NOOP("ProfileFields", "Compander") },
 };
 
 #undef LIMIT
