@@ -101,7 +101,7 @@ CDataItem &CDataItem::GetChildByName(const QString &name, CDataItem &result) con
 
 CDataItem &CDataItem::GetChildByIndex(int index, CDataItem &result) const
 {
-    result = CDataItem(m_node.childElements().value(index), m_script);
+    result = CDataItem(m_node.childElementAt(index), m_script);
     if (result.isEmpty())
         result.m_script.reset();
     return result;
@@ -109,7 +109,7 @@ CDataItem &CDataItem::GetChildByIndex(int index, CDataItem &result) const
 
 int CDataItem::GetChildCount() const
 {
-    return int(m_node.childElements().size());
+    return m_node.childElementCount();
 }
 
 int CDataItem::GetIndexInParent() const
@@ -207,7 +207,7 @@ HookVerdict CDataItem::RemoveChildByIndex(int index, int context)
 {
     const char *operation = "CDataItem::RemoveChildByIndex";
     return guard(operation, __LINE__, [&] {
-        const XmlNode child = m_node.childElements().value(index);
+        const XmlNode child = m_node.childElementAt(index);
         if (child.isNull())
             throw CVelaCPSException(VelaError::NoSuchAttribute, QStringLiteral("Index='%1'").arg(index),
                 operation, __LINE__, QStringLiteral("no such child"));

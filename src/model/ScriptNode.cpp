@@ -87,13 +87,12 @@ QJSValue ScriptNode::childNodes() const
 
 int ScriptNode::childCount() const
 {
-    return int(m_node.childElements().size());
+    return m_node.childElementCount();
 }
 
 QJSValue ScriptNode::childAt(int index) const
 {
-    const QList<XmlNode> children = m_node.childElements();
-    return m_host->wrap(index >= 0 && index < children.size() ? children[index] : XmlNode());
+    return m_host->wrap(m_node.childElementAt(index));
 }
 
 int ScriptNode::indexOf(const QJSValue &child) const

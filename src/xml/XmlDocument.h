@@ -91,6 +91,10 @@ public:
     XmlNode childAt(int index) const; // null when out of range
     // Child elements only, in order.
     QList<XmlNode> childElements() const;
+    // One child element by its place among them (null when out of range),
+    // and their number, without making the whole list.
+    XmlNode childElementAt(int index) const;
+    int childElementCount() const;
 
     // Attributes (elements only). attribute() distinguishes absent (nullopt)
     // from empty.

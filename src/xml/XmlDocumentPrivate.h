@@ -12,6 +12,9 @@
 #include <libxslt/security.h>
 
 #include <map>
+#include <mutex>
+#include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -114,6 +117,12 @@ struct XmlSchemaCollection::Data {
     xmlSchemaPtr schemaFor(const QString &namespaceUri) const;
 
     std::map<QString, Entry> entries; // by target namespace
+    // Declarations found before, by the instance node's name path: a
+    // declaration depends on nothing else, and reading one from the schema
+    // documents is what reading a typed value costs most. Emptied when a
+    // schema is added; the lock lets documents on other threads share it.
+    mutable std::mutex declarationsLock;
+    mutable std::unordered_map<std::string, XmlSchemaDeclaration> declarations;
 };
 
 // Builds and opens XmlNode handles for the implementation files.

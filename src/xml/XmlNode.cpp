@@ -173,6 +173,21 @@ XmlNode XmlNode::childAt(int index) const
     return child ? XmlNode(m_doc, m_tree, child) : XmlNode();
 }
 
+XmlNode XmlNode::childElementAt(int index) const
+{
+    if (type() != Type::Element || index < 0)
+        return XmlNode();
+    xmlNodePtr child = xmlFirstElementChild(m_node);
+    for (; child && index > 0; --index)
+        child = xmlNextElementSibling(child);
+    return child ? XmlNode(m_doc, m_tree, child) : XmlNode();
+}
+
+int XmlNode::childElementCount() const
+{
+    return type() == Type::Element ? int(xmlChildElementCount(m_node)) : 0;
+}
+
 QList<XmlNode> XmlNode::childElements() const
 {
     QList<XmlNode> children;

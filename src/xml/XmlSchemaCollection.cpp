@@ -61,6 +61,8 @@ void XmlSchemaCollection::add(const QString &namespaceUri, const XmlDocument &sc
             QStringLiteral("The schema could not be compiled"));
     }
 
+    const std::lock_guard lock(m_data->declarationsLock);
+    m_data->declarations.clear();
     auto [it, inserted] = m_data->entries.try_emplace(namespaceUri, entry);
     if (!inserted) {
         xmlSchemaFree(it->second.schema);

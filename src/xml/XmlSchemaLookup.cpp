@@ -282,15 +282,39 @@ private:
     const XmlSchemaCollection::Data &m_data;
 };
 
+// What a declaration is found by: the expanded names of the node and its
+// ancestors, an attribute marked as such.
+std::string namePath(const xmlNode *node)
+{
+    std::string path;
+    if (node->type == XML_ATTRIBUTE_NODE)
+        path += '@';
+    for (; node && (node->type == XML_ELEMENT_NODE || node->type == XML_ATTRIBUTE_NODE);
+         node = node->parent) {
+        if (node->ns)
+            path.append(reinterpret_cast<const char *>(node->ns->href)) += '\x1f';
+        path.append(reinterpret_cast<const char *>(node->name)) += '\x1e';
+    }
+    return path;
+}
+
 } // namespace
 
 XmlSchemaDeclaration XmlSchemaCollection::declarationOf(const XmlNode &node) const
 {
+    const bool named = node.type() == XmlNode::Type::Element || node.type() == XmlNode::Type::Attribute;
+    if (!named)
+        return {};
+    const std::string key = namePath(node.raw());
+    const std::lock_guard lock(m_data->declarationsLock);
+    const auto known = m_data->declarations.find(key);
+    if (known != m_data->declarations.end())
+        return known->second;
     const SchemaLookup lookup(*m_data);
-    Found found;
-    if (node.type() == XmlNode::Type::Element)
-        found = lookup.elementDeclaration(node.raw());
-    else if (node.type() == XmlNode::Type::Attribute)
-        found = lookup.attributeDeclaration(node.raw());
-    return found ? lookup.describe(found, node.type() == XmlNode::Type::Element) : XmlSchemaDeclaration();
+    const Found found = node.type() == XmlNode::Type::Element ? lookup.elementDeclaration(node.raw())
+                                                              : lookup.attributeDeclaration(node.raw());
+    return m_data->declarations
+        .emplace(key,
+            found ? lookup.describe(found, node.type() == XmlNode::Type::Element) : XmlSchemaDeclaration())
+        .first->second;
 }
