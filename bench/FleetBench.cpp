@@ -51,7 +51,7 @@ struct FleetEnvironment {
     {
         const ProfileSource profile = [this] {
             auto document = std::make_unique<CProfileDocument>(context.versionRules());
-            return document->Open(profilePath) && document->RunLoadTimeRules() ? std::move(document)
+            return document->Open(profilePath) && document->loadTimeRulesPassed() ? std::move(document)
                                                                                : nullptr;
         };
         FleetOptions options;

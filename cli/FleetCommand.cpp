@@ -133,7 +133,7 @@ int runFleet(const QCommandLineParser &parser)
     const ProfileSource profile = [&session, path]() -> std::unique_ptr<CProfileDocument> {
         auto document = session.openDocument(path);
         // As when the profile is shown: a profile its rules refuse is not written.
-        return document && document->RunLoadTimeRules() ? std::move(document) : nullptr;
+        return document && document->loadTimeRulesPassed() ? std::move(document) : nullptr;
     };
     FleetValues values;
     QString error;

@@ -90,9 +90,9 @@ CComparisonWindow *CCompareCommand::compareWithFile(CProfileWindow &profile, con
         std::memcpy(&*image.image, bytes.constData(), sizeof(VirtualCP));
         return show(profile, image, name);
     }
-    // The profile as its window would show it: the window runs the model's rules on it.
+    // The profile as its window would show it, after the model's load-time rules.
     CVelaCPSDoc file(m_context, 0);
-    if (!file.OnOpenDocument(path) || !file.profile().RunLoadTimeRules())
+    if (!file.OnOpenDocument(path) || !file.profile().loadTimeRulesPassed())
         return nullptr;
     return show(profile, { &file.profile(), std::nullopt }, name);
 }
