@@ -4,6 +4,7 @@
 #include "base/GeneratedData.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,12 +15,18 @@ namespace {
 
 // The help engine keeps its search index beside the collection, which an
 // install puts where the user cannot write; the engine works on a copy in
-// the user's cache, refreshed when the installed collection changes.
+// the user's cache, refreshed when the installed collection changes. Each
+// installed collection has its own copy: two installs (or build trees) with
+// help of the same size would otherwise take each other's pages.
 QString userCopyOf(const QString &collection)
 {
     const QFileInfo source(collection);
+    const QByteArray place
+        = QCryptographicHash::hash(source.absolutePath().toUtf8(), QCryptographicHash::Sha256)
+              .toHex()
+              .left(16);
     const QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
-        + QStringLiteral("/help/") + source.dir().dirName());
+        + QStringLiteral("/help/") + source.dir().dirName() + QLatin1Char('-') + QString::fromLatin1(place));
     if (!cache.mkpath(QStringLiteral(".")))
         return collection;
     const QStringList files

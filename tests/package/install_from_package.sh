@@ -12,9 +12,13 @@ deb=$(echo "$scratch"/out/velacps_*_*.deb)
 [ -f "$deb" ] || { echo "no velacps_<version>_<arch>.deb made" >&2; exit 1; }
 
 # Computed dependencies, and the maintainer scripts that refresh the caches.
-dpkg-deb --field "$deb" Depends | grep -q 'libqt6core6' || { echo "Depends not computed" >&2; exit 1; }
-dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -q '^./postinst$'
-dpkg-deb --info "$deb" postinst | grep -q 'update-mime-database'
+# (Outputs are taken whole: grep -q leaving a pipe early fails it under pipefail.)
+depends=$(dpkg-deb --field "$deb" Depends)
+grep -q 'libqt6core6' <<<"$depends" || { echo "Depends not computed" >&2; exit 1; }
+control=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t)
+grep -q '^./postinst$' <<<"$control"
+postinst=$(dpkg-deb --info "$deb" postinst)
+grep -q 'update-mime-database' <<<"$postinst"
 
 root=$scratch/root
 dpkg -x "$deb" "$root"
@@ -35,12 +39,14 @@ expected=(
 for file in "${expected[@]}"; do
   [ -e "$root/$file" ] || { echo "missing from the package: $file" >&2; exit 1; }
 done
-file "$root/usr/share/icons/hicolor/48x48/apps/velacps.png" | grep -q '48 x 48'
+icon=$(file "$root/usr/share/icons/hicolor/48x48/apps/velacps.png")
+grep -q '48 x 48' <<<"$icon"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null
 
 export XDG_CONFIG_DIRS=$root/etc/xdg XDG_CONFIG_HOME=$scratch/config HOME=$scratch
 cli=$root/usr/bin/velacps-cli
-"$cli" --version | grep -q '^velacps-cli [0-9]'
+version=$("$cli" --version)
+grep -q '^velacps-cli [0-9]' <<<"$version"
 "$cli" check "$root/usr/share/velacps/profiletemplate/KUD51900.kv9"
 # A template by name is looked up in the installed data.
 "$cli" new KUD51900 "$scratch/new.kv9"
