@@ -1,5 +1,6 @@
 #include "document/ProfileComparison.h"
 
+#include "base/BandwidthText.h"
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
 #include "codeplug/DataAdaptor.h"
@@ -36,6 +37,12 @@ constexpr Element kElements[] = {
     { "frequency", true },
 };
 const QString kModelField = QStringLiteral("model");
+// The words of the channel editor's lists.
+constexpr const char *kPowers[]
+    = { QT_TRANSLATE_NOOP("TransmitPower", "Low"), QT_TRANSLATE_NOOP("TransmitPower", "High") };
+constexpr const char *kScrambleCodes[]
+    = { QT_TRANSLATE_NOOP("Editors", "OFF"), QT_TRANSLATE_NOOP("Editors", "Scramble Code 1"),
+          QT_TRANSLATE_NOOP("Editors", "Scramble Code 2"), QT_TRANSLATE_NOOP("Editors", "Scramble Code 3") };
 
 // What the catalogue calls an element and a field; the name itself for one
 // a foreign file brings.
@@ -82,9 +89,8 @@ public:
             const int index = raw.toInt();
             return index >= 0 && index < m_frequencies.size() ? megahertz(m_frequencies[index]) : raw;
         }
-        if (element == QLatin1String("channel")
-            && (attribute == QLatin1String("rx_code") || attribute == QLatin1String("tx_code")))
-            return m_codes->listText(raw.toInt());
+        if (element == QLatin1String("channel"))
+            return channelShown(attribute, raw);
         return raw;
     }
 
@@ -100,6 +106,24 @@ public:
     }
 
 private:
+    // A channel's setting as the channel editor lists it.
+    QString channelShown(const QString &attribute, const QString &raw) const
+    {
+        const int value = raw.toInt();
+        if (attribute == QLatin1String("rx_code") || attribute == QLatin1String("tx_code"))
+            return m_codes->listText(value);
+        if ((attribute == QLatin1String("rx_bw") || attribute == QLatin1String("tx_bw"))
+            && (value == 0 || value == 1))
+            return BandwidthText::kilohertz(BandwidthText::Bandwidth(value), m_separator);
+        if ((attribute == QLatin1String("talkaround_power") || attribute == QLatin1String("repeater_power"))
+            && (value == 0 || value == 1))
+            return QCoreApplication::translate("TransmitPower", kPowers[value]);
+        if (attribute == QLatin1String("scramble_code") && value >= 0
+            && value < int(std::size(kScrambleCodes)))
+            return QCoreApplication::translate("Editors", kScrambleCodes[value]);
+        return raw;
+    }
+
     static bool isFrequency(const QString &attribute)
     {
         return attribute == QLatin1String("freq") || attribute.endsWith(QLatin1String("_freq"));
