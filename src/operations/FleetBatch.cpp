@@ -40,7 +40,7 @@ bool CFleetBatch::start(
     // any cable is touched.
     std::unique_ptr<CProfileDocument> copy = profile();
     if (!copy) {
-        error = tr("The profile cannot be opened.");
+        error = FleetValues::profileNotOpenedText();
         return false;
     }
     if (!values.check(profile, options.answerYes, error))

@@ -40,7 +40,10 @@ struct FleetOptions {
 //
 // Signals, per radio on a port: radioStarted, radioIdentified, then
 // stageStarted/progress of its write, then radioFinished with its record
-// (already in the log). In swap mode between radios: waitingForRadio, and
+// (already in the log). A radio that does not answer gets radioFinished
+// without radioIdentified; in swap mode a radio that is not written (done
+// earlier in this batch, or the batch has its count) ends its radioStarted
+// without either. In swap mode between radios: waitingForRadio, and
 // radioAlreadyDone for a radio of this batch put back on the cable.
 // finished last, once, after every worker ended.
 class CFleetBatch : public QObject {

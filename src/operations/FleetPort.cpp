@@ -117,7 +117,7 @@ void FleetPort::write()
     if (!m_batch.m_values.isEmpty()) {
         m_document = m_batch.m_profile();
         if (!m_document) {
-            m_messages << tr("The profile cannot be opened.");
+            m_messages << FleetValues::profileNotOpenedText();
             return written(CRadioOperations::Outcome::Failed);
         }
     }
