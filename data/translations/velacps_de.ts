@@ -980,10 +980,6 @@ Bitte installieren Sie die CPS neu.</translation>
         <translation>&amp;Werte pro Funkgerät (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Kabel:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Ein serielles Gerät, etwa /dev/ttyUSB1</translation>
     </message>
@@ -1001,7 +997,7 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
     <message>
         <source>&amp;Radios in the batch:</source>
-        <translation>Funkgeräte im &amp;Stapel:</translation>
+        <translation>&amp;Funkgeräte im Stapel:</translation>
     </message>
     <message>
         <source>Only for radios with a codeplug password</source>
@@ -1009,15 +1005,11 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation>Pass&amp;wort:</translation>
+        <translation>Passw&amp;ort:</translation>
     </message>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>K&amp;unde:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Ein in diesem Stapel bereits fertiges Funkgerät erneut &amp;schreiben</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1193,6 +1185,14 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Der Stapel ist beendet: %1 programmiert, %2 fehlgeschlagen. Das Protokoll liegt in %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Kabel:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Ein in diesem Stapel bereits fertiges Funkgerät &amp;erneut schreiben</translation>
     </message>
 </context>
 <context>

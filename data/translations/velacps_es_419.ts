@@ -980,10 +980,6 @@ Vuelva a instalar el CPS.</translation>
         <translation>&amp;Valores por radio (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Cables:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Un dispositivo serie, como /dev/ttyUSB1</translation>
     </message>
@@ -1013,11 +1009,7 @@ Vuelva a instalar el CPS.</translation>
     </message>
     <message>
         <source>C&amp;ustomer:</source>
-        <translation>Cl&amp;iente:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Escribir de &amp;nuevo una radio ya terminada en este lote</translation>
+        <translation>Clien&amp;te:</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1193,6 +1185,14 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>El lote terminó: %1 programadas, %2 con error. El registro está en %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>Ca&amp;bles:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Escribir de &amp;nuevo una radio ya terminada en este lote</translation>
     </message>
 </context>
 <context>

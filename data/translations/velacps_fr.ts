@@ -953,7 +953,7 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation>&amp;Arrêter</translation>
+        <translation>Arrê&amp;ter</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -973,15 +973,11 @@ Veuillez réinstaller le CPS.</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Parcourir...</translation>
+        <translation>Parc&amp;ourir...</translation>
     </message>
     <message>
         <source>Per-radio &amp;values (CSV):</source>
         <translation>&amp;Valeurs par radio (CSV) :</translation>
-    </message>
-    <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Câbles :</translation>
     </message>
     <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
@@ -1014,10 +1010,6 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>C&amp;lient :</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Écrire de &amp;nouveau une radio déjà terminée dans ce lot</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1193,6 +1185,14 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Le lot est terminé : %1 programmées, %2 en échec. Le journal se trouve dans %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Câbles :</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Écrire de &amp;nouveau une radio déjà terminée dans ce lot</translation>
     </message>
 </context>
 <context>

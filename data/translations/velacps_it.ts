@@ -953,11 +953,11 @@ Reinstallare il CPS.</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation>Arr&amp;esta</translation>
+        <translation>Arres&amp;ta</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Chiudi</translation>
+        <translation>C&amp;hiudi</translation>
     </message>
     <message>
         <source>Batch</source>
@@ -978,10 +978,6 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Per-radio &amp;values (CSV):</source>
         <translation>&amp;Valori per radio (CSV):</translation>
-    </message>
-    <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Cavi:</translation>
     </message>
     <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
@@ -1014,10 +1010,6 @@ Reinstallare il CPS.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>Cli&amp;ente:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Scrivi di &amp;nuovo una radio già completata in questo lotto</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1193,6 +1185,14 @@ Reinstallare il CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Il lotto è terminato: %1 programmate, %2 non riuscite. Il registro è in %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Cavi:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Scrivi di &amp;nuovo una radio già completata in questo lotto</translation>
     </message>
 </context>
 <context>

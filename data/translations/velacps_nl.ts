@@ -953,11 +953,11 @@ Installeer CPS opnieuw.</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation>S&amp;toppen</translation>
+        <translation>St&amp;oppen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Sluiten</translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Batch</source>
@@ -980,16 +980,12 @@ Installeer CPS opnieuw.</translation>
         <translation>&amp;Waarden per radio (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Kabels:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Een serieel apparaat, zoals /dev/ttyUSB1</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Toevoegen</translation>
+        <translation>Toe&amp;voegen</translation>
     </message>
     <message>
         <source>&amp;Other cable:</source>
@@ -1009,15 +1005,11 @@ Installeer CPS opnieuw.</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation>&amp;Wachtwoord:</translation>
+        <translation>Wachtwoor&amp;d:</translation>
     </message>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>K&amp;lant:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Een radio die in deze reeks al klaar is opnieuw &amp;schrijven</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1193,6 +1185,14 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>De reeks is beëindigd: %1 geprogrammeerd, %2 mislukt. Het logboek staat in %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Kabels:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Een radio die in deze reeks al klaar is opnieuw schr&amp;ijven</translation>
     </message>
 </context>
 <context>

@@ -876,7 +876,7 @@ Zainstaluj CPS ponownie.</translation>
     </message>
     <message>
         <source>Program &amp;Several Radios...</source>
-        <translation>Programuj &amp;kilka radiotelefonów...</translation>
+        <translation>&amp;Programuj kilka radiotelefonów...</translation>
     </message>
 </context>
 <context>
@@ -980,10 +980,6 @@ Zainstaluj CPS ponownie.</translation>
         <translation>&amp;Wartości dla radiotelefonów (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Kable:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Urządzenie szeregowe, np. /dev/ttyUSB1</translation>
     </message>
@@ -1014,10 +1010,6 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>K&amp;lient:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Wgraj p&amp;onownie radiotelefon już gotowy w tej partii</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1194,6 +1186,14 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Partia zakończona: zaprogramowano %1, błędy: %2. Dziennik jest w %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Kable:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Wgraj p&amp;onownie radiotelefon już gotowy w tej partii</translation>
     </message>
 </context>
 <context>

@@ -965,7 +965,7 @@ Volte a instalar o CPS.</translation>
     </message>
     <message>
         <source>&amp;Profile:</source>
-        <translation>&amp;Perfil:</translation>
+        <translation>P&amp;erfil:</translation>
     </message>
     <message>
         <source>None: every radio gets the profile as it is</source>
@@ -978,10 +978,6 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>Per-radio &amp;values (CSV):</source>
         <translation>&amp;Valores por rádio (CSV):</translation>
-    </message>
-    <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Cabos:</translation>
     </message>
     <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
@@ -1009,15 +1005,11 @@ Volte a instalar o CPS.</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation>Pala&amp;vra-passe:</translation>
+        <translation>Palavra-pa&amp;sse:</translation>
     </message>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>C&amp;liente:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Escrever &amp;novamente um rádio já concluído neste lote</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1193,6 +1185,14 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>O lote terminou: %1 programados, %2 falharam. O registo está em %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>Ca&amp;bos:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Escrever &amp;novamente um rádio já concluído neste lote</translation>
     </message>
 </context>
 <context>

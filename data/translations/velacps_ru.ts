@@ -957,7 +957,7 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Закрыть</translation>
+        <translation>Закр&amp;ыть</translation>
     </message>
     <message>
         <source>Batch</source>
@@ -980,16 +980,12 @@ Please reinstall CPS.</source>
         <translation>&amp;Значения для радиостанций (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Кабели:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Последовательное устройство, например /dev/ttyUSB1</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Добавить</translation>
+        <translation>Доб&amp;авить</translation>
     </message>
     <message>
         <source>&amp;Other cable:</source>
@@ -1009,15 +1005,11 @@ Please reinstall CPS.</source>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation>&amp;Пароль:</translation>
+        <translation>Паро&amp;ль:</translation>
     </message>
     <message>
         <source>C&amp;ustomer:</source>
-        <translation>&amp;Заказчик:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Записать &amp;повторно радиостанцию, уже готовую в этой партии</translation>
+        <translation>Заказ&amp;чик:</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1194,6 +1186,14 @@ Please reinstall CPS.</source>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Партия завершена: запрограммировано %1, с ошибкой %2. Журнал находится в %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Кабели:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Записать по&amp;вторно радиостанцию, уже готовую в этой партии</translation>
     </message>
 </context>
 <context>

@@ -980,10 +980,6 @@ Please reinstall CPS.</source>
         <translation>每台对讲机的值(CSV)(&amp;V):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>电缆(&amp;C):</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>串口设备，例如 /dev/ttyUSB1</translation>
     </message>
@@ -1014,10 +1010,6 @@ Please reinstall CPS.</source>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>客户(&amp;U):</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>重新写入本批中已完成的对讲机(&amp;W)</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1192,6 +1184,14 @@ Please reinstall CPS.</source>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>本批已结束：已写入 %1 台，失败 %2 台。日志位于 %3。</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>电缆(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>重新写入本批中已完成的对讲机(&amp;G)</translation>
     </message>
 </context>
 <context>
