@@ -431,19 +431,15 @@ Bitte installieren Sie die CPS neu.</translation>
     <name>CFleetBatch</name>
     <message>
         <source>A batch is under way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Serienprogrammierung läuft bereits.</translation>
     </message>
     <message>
         <source>Name each cable of the batch once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Kabel der Serie nur einmal angeben.</translation>
     </message>
     <message>
         <source>A batch of %1 radios cannot use %2 cables.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Serie von %1 Funkgeräten kann nicht %2 Kabel verwenden.</translation>
     </message>
 </context>
 <context>
@@ -980,6 +976,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <translation>&amp;Werte pro Funkgerät (CSV):</translation>
     </message>
     <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Kabel:</translation>
+    </message>
+    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Ein serielles Gerät, etwa /dev/ttyUSB1</translation>
     </message>
@@ -1010,6 +1010,10 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>K&amp;unde:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Ein in diesem Stapel bereits fertiges Funkgerät &amp;erneut schreiben</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1185,14 +1189,6 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Der Stapel ist beendet: %1 programmiert, %2 fehlgeschlagen. Das Protokoll liegt in %3.</translation>
-    </message>
-    <message>
-        <source>Cab&amp;les:</source>
-        <translation>&amp;Kabel:</translation>
-    </message>
-    <message>
-        <source>Write a&amp;gain a radio already done in this batch</source>
-        <translation>Ein in diesem Stapel bereits fertiges Funkgerät &amp;erneut schreiben</translation>
     </message>
 </context>
 <context>
@@ -2431,89 +2427,85 @@ Bitte installieren Sie die CPS neu.</translation>
     <name>FleetLog</name>
     <message>
         <source>The batch log folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner für das Serienprotokoll %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The batch log %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Serienprotokoll %1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>FleetPort</name>
     <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The values file has no row for this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wertedatei hat keine Zeile für dieses Funkgerät.</translation>
     </message>
     <message>
         <source>Not answered (no Yes given for the batch): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht beantwortet (für die Serie wurde kein Ja vorgegeben): %1</translation>
     </message>
     <message>
         <source>The radio has a codeplug password other than the one given for the batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät hat ein anderes Codeplug-Passwort als das für die Serie angegebene.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>The radio did not keep what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät hat das Geschriebene nicht übernommen.</translation>
     </message>
     <message>
         <source>Not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>FleetValues</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>The values file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wertedatei %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The values file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wertedatei ist leer.</translation>
     </message>
     <message>
         <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>die erste Spalte muss &quot;serial&quot; oder &quot;order&quot; sein.</translation>
     </message>
     <message>
         <source>the column %1 is there twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spalte %1 kommt zweimal vor.</translation>
     </message>
     <message>
         <source>%1 cells where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zellen, wo die Kopfzeile %2 hat.</translation>
     </message>
     <message>
         <source>the first cell is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>die erste Zelle ist leer.</translation>
     </message>
     <message>
         <source>the order %1 is no number from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Reihenfolge %1 ist keine Zahl ab 1.</translation>
     </message>
     <message>
         <source>%1 has a row already.</source>
-        <translation type="unfinished"></translation>
+        <translation>für %1 gibt es bereits eine Zeile.</translation>
     </message>
     <message>
         <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>a value is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wert wird abgelehnt.</translation>
     </message>
 </context>
 <context>

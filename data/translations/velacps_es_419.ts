@@ -431,19 +431,15 @@ Vuelva a instalar el CPS.</translation>
     <name>CFleetBatch</name>
     <message>
         <source>A batch is under way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay una programación en serie en curso.</translation>
     </message>
     <message>
         <source>Name each cable of the batch once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique cada cable de la serie una sola vez.</translation>
     </message>
     <message>
         <source>A batch of %1 radios cannot use %2 cables.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una serie de %1 radios no puede usar %2 cables.</translation>
     </message>
 </context>
 <context>
@@ -980,6 +976,10 @@ Vuelva a instalar el CPS.</translation>
         <translation>&amp;Valores por radio (CSV):</translation>
     </message>
     <message>
+        <source>Cab&amp;les:</source>
+        <translation>Ca&amp;bles:</translation>
+    </message>
+    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Un dispositivo serie, como /dev/ttyUSB1</translation>
     </message>
@@ -1010,6 +1010,10 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>Clien&amp;te:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Escribir de &amp;nuevo una radio ya terminada en este lote</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1185,14 +1189,6 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>El lote terminó: %1 programadas, %2 con error. El registro está en %3.</translation>
-    </message>
-    <message>
-        <source>Cab&amp;les:</source>
-        <translation>Ca&amp;bles:</translation>
-    </message>
-    <message>
-        <source>Write a&amp;gain a radio already done in this batch</source>
-        <translation>Escribir de &amp;nuevo una radio ya terminada en este lote</translation>
     </message>
 </context>
 <context>
@@ -2431,89 +2427,85 @@ Vuelva a instalar el CPS.</translation>
     <name>FleetLog</name>
     <message>
         <source>The batch log folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta del registro de la serie %1.</translation>
     </message>
     <message>
         <source>The batch log %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el registro de la serie %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>FleetPort</name>
     <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The values file has no row for this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de valores no tiene ninguna fila para esta radio.</translation>
     </message>
     <message>
         <source>Not answered (no Yes given for the batch): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin respuesta (no se indicó Sí para la serie): %1</translation>
     </message>
     <message>
         <source>The radio has a codeplug password other than the one given for the batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio tiene una contraseña de codeplug distinta de la indicada para la serie.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado.</translation>
     </message>
     <message>
         <source>The radio did not keep what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio no conservó lo que se escribió.</translation>
     </message>
     <message>
         <source>Not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se escribió.</translation>
     </message>
 </context>
 <context>
     <name>FleetValues</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>The values file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de valores %1: %2.</translation>
     </message>
     <message>
         <source>The values file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de valores está vacío.</translation>
     </message>
     <message>
         <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>la primera columna debe ser &quot;serial&quot; u &quot;order&quot;.</translation>
     </message>
     <message>
         <source>the column %1 is there twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna %1 aparece dos veces.</translation>
     </message>
     <message>
         <source>%1 cells where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 celdas donde el encabezado tiene %2.</translation>
     </message>
     <message>
         <source>the first cell is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>la primera celda está vacía.</translation>
     </message>
     <message>
         <source>the order %1 is no number from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>el orden %1 no es un número a partir de 1.</translation>
     </message>
     <message>
         <source>%1 has a row already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya tiene una fila.</translation>
     </message>
     <message>
         <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el perfil.</translation>
     </message>
     <message>
         <source>a value is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>se rechaza un valor.</translation>
     </message>
 </context>
 <context>

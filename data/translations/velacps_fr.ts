@@ -431,19 +431,15 @@ Veuillez réinstaller le CPS.</translation>
     <name>CFleetBatch</name>
     <message>
         <source>A batch is under way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une programmation en série est déjà en cours.</translation>
     </message>
     <message>
         <source>Name each cable of the batch once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez chaque câble de la série une seule fois.</translation>
     </message>
     <message>
         <source>A batch of %1 radios cannot use %2 cables.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une série de %1 radios ne peut pas utiliser %2 câbles.</translation>
     </message>
 </context>
 <context>
@@ -980,6 +976,10 @@ Veuillez réinstaller le CPS.</translation>
         <translation>&amp;Valeurs par radio (CSV) :</translation>
     </message>
     <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Câbles :</translation>
+    </message>
+    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Un périphérique série, par exemple /dev/ttyUSB1</translation>
     </message>
@@ -1010,6 +1010,10 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>C&amp;lient :</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Écrire de &amp;nouveau une radio déjà terminée dans ce lot</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1185,14 +1189,6 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Le lot est terminé : %1 programmées, %2 en échec. Le journal se trouve dans %3.</translation>
-    </message>
-    <message>
-        <source>Cab&amp;les:</source>
-        <translation>&amp;Câbles :</translation>
-    </message>
-    <message>
-        <source>Write a&amp;gain a radio already done in this batch</source>
-        <translation>Écrire de &amp;nouveau une radio déjà terminée dans ce lot</translation>
     </message>
 </context>
 <context>
@@ -2431,89 +2427,85 @@ Veuillez réinstaller le CPS.</translation>
     <name>FleetLog</name>
     <message>
         <source>The batch log folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier du journal de la série %1.</translation>
     </message>
     <message>
         <source>The batch log %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le journal de la série %1 : %2.</translation>
     </message>
 </context>
 <context>
     <name>FleetPort</name>
     <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The values file has no row for this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de valeurs n&apos;a aucune ligne pour cette radio.</translation>
     </message>
     <message>
         <source>Not answered (no Yes given for the batch): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans réponse (aucun Oui donné pour la série) : %1</translation>
     </message>
     <message>
         <source>The radio has a codeplug password other than the one given for the batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio a un mot de passe de codeplug autre que celui donné pour la série.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <source>The radio did not keep what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio n&apos;a pas conservé ce qui a été écrit.</translation>
     </message>
     <message>
         <source>Not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non écrit.</translation>
     </message>
 </context>
 <context>
     <name>FleetValues</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>The values file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier de valeurs %1 : %2.</translation>
     </message>
     <message>
         <source>The values file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de valeurs est vide.</translation>
     </message>
     <message>
         <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>la première colonne doit être &quot;serial&quot; ou &quot;order&quot;.</translation>
     </message>
     <message>
         <source>the column %1 is there twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonne %1 figure deux fois.</translation>
     </message>
     <message>
         <source>%1 cells where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cellules là où l&apos;en-tête en a %2.</translation>
     </message>
     <message>
         <source>the first cell is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>la première cellule est vide.</translation>
     </message>
     <message>
         <source>the order %1 is no number from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ordre %1 n&apos;est pas un nombre à partir de 1.</translation>
     </message>
     <message>
         <source>%1 has a row already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a déjà une ligne.</translation>
     </message>
     <message>
         <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le profil.</translation>
     </message>
     <message>
         <source>a value is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur est refusée.</translation>
     </message>
 </context>
 <context>

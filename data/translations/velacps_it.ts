@@ -431,19 +431,15 @@ Reinstallare il CPS.</translation>
     <name>CFleetBatch</name>
     <message>
         <source>A batch is under way.</source>
-        <translation type="unfinished"></translation>
+        <translation>È già in corso una programmazione in serie.</translation>
     </message>
     <message>
         <source>Name each cable of the batch once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicare ogni cavo della serie una sola volta.</translation>
     </message>
     <message>
         <source>A batch of %1 radios cannot use %2 cables.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una serie di %1 radio non può usare %2 cavi.</translation>
     </message>
 </context>
 <context>
@@ -980,6 +976,10 @@ Reinstallare il CPS.</translation>
         <translation>&amp;Valori per radio (CSV):</translation>
     </message>
     <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Cavi:</translation>
+    </message>
+    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Un dispositivo seriale, ad esempio /dev/ttyUSB1</translation>
     </message>
@@ -1010,6 +1010,10 @@ Reinstallare il CPS.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>Cli&amp;ente:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Scrivi di &amp;nuovo una radio già completata in questo lotto</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1185,14 +1189,6 @@ Reinstallare il CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Il lotto è terminato: %1 programmate, %2 non riuscite. Il registro è in %3.</translation>
-    </message>
-    <message>
-        <source>Cab&amp;les:</source>
-        <translation>&amp;Cavi:</translation>
-    </message>
-    <message>
-        <source>Write a&amp;gain a radio already done in this batch</source>
-        <translation>Scrivi di &amp;nuovo una radio già completata in questo lotto</translation>
     </message>
 </context>
 <context>
@@ -2431,89 +2427,85 @@ Reinstallare il CPS.</translation>
     <name>FleetLog</name>
     <message>
         <source>The batch log folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella del registro della serie %1.</translation>
     </message>
     <message>
         <source>The batch log %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il registro della serie %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>FleetPort</name>
     <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The values file has no row for this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei valori non ha alcuna riga per questa radio.</translation>
     </message>
     <message>
         <source>Not answered (no Yes given for the batch): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza risposta (nessun Sì indicato per la serie): %1</translation>
     </message>
     <message>
         <source>The radio has a codeplug password other than the one given for the batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio ha una password del codeplug diversa da quella indicata per la serie.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullato.</translation>
     </message>
     <message>
         <source>The radio did not keep what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio non ha mantenuto ciò che è stato scritto.</translation>
     </message>
     <message>
         <source>Not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non scritto.</translation>
     </message>
 </context>
 <context>
     <name>FleetValues</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>The values file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file dei valori %1: %2.</translation>
     </message>
     <message>
         <source>The values file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei valori è vuoto.</translation>
     </message>
     <message>
         <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>la prima colonna deve essere &quot;serial&quot; o &quot;order&quot;.</translation>
     </message>
     <message>
         <source>the column %1 is there twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonna %1 compare due volte.</translation>
     </message>
     <message>
         <source>%1 cells where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 celle dove l&apos;intestazione ne ha %2.</translation>
     </message>
     <message>
         <source>the first cell is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>la prima cella è vuota.</translation>
     </message>
     <message>
         <source>the order %1 is no number from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ordine %1 non è un numero a partire da 1.</translation>
     </message>
     <message>
         <source>%1 has a row already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha già una riga.</translation>
     </message>
     <message>
         <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il profilo.</translation>
     </message>
     <message>
         <source>a value is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>un valore viene rifiutato.</translation>
     </message>
 </context>
 <context>

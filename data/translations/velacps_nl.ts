@@ -431,19 +431,15 @@ Installeer CPS opnieuw.</translation>
     <name>CFleetBatch</name>
     <message>
         <source>A batch is under way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er loopt al een serieprogrammering.</translation>
     </message>
     <message>
         <source>Name each cable of the batch once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef elke kabel van de serie maar één keer op.</translation>
     </message>
     <message>
         <source>A batch of %1 radios cannot use %2 cables.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een serie van %1 radio&apos;s kan geen %2 kabels gebruiken.</translation>
     </message>
 </context>
 <context>
@@ -980,6 +976,10 @@ Installeer CPS opnieuw.</translation>
         <translation>&amp;Waarden per radio (CSV):</translation>
     </message>
     <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Kabels:</translation>
+    </message>
+    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Een serieel apparaat, zoals /dev/ttyUSB1</translation>
     </message>
@@ -1010,6 +1010,10 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>K&amp;lant:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Een radio die in deze reeks al klaar is opnieuw schr&amp;ijven</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1185,14 +1189,6 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>De reeks is beëindigd: %1 geprogrammeerd, %2 mislukt. Het logboek staat in %3.</translation>
-    </message>
-    <message>
-        <source>Cab&amp;les:</source>
-        <translation>&amp;Kabels:</translation>
-    </message>
-    <message>
-        <source>Write a&amp;gain a radio already done in this batch</source>
-        <translation>Een radio die in deze reeks al klaar is opnieuw schr&amp;ijven</translation>
     </message>
 </context>
 <context>
@@ -2431,89 +2427,85 @@ Installeer CPS opnieuw.</translation>
     <name>FleetLog</name>
     <message>
         <source>The batch log folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map voor het serielogboek %1 kan niet worden gemaakt.</translation>
     </message>
     <message>
         <source>The batch log %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het serielogboek %1 kan niet worden geschreven: %2.</translation>
     </message>
 </context>
 <context>
     <name>FleetPort</name>
     <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The values file has no row for this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het waardenbestand heeft geen regel voor deze radio.</translation>
     </message>
     <message>
         <source>Not answered (no Yes given for the batch): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet beantwoord (geen Ja opgegeven voor de serie): %1</translation>
     </message>
     <message>
         <source>The radio has a codeplug password other than the one given for the batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>De radio heeft een ander codeplug-wachtwoord dan het wachtwoord dat voor de serie is opgegeven.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerd.</translation>
     </message>
     <message>
         <source>The radio did not keep what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>De radio heeft niet bewaard wat er is geschreven.</translation>
     </message>
     <message>
         <source>Not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet geschreven.</translation>
     </message>
 </context>
 <context>
     <name>FleetValues</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: %2</translation>
     </message>
     <message>
         <source>The values file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het waardenbestand %1 kan niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>The values file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het waardenbestand is leeg.</translation>
     </message>
     <message>
         <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>de eerste kolom moet &quot;serial&quot; of &quot;order&quot; zijn.</translation>
     </message>
     <message>
         <source>the column %1 is there twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>de kolom %1 staat er twee keer in.</translation>
     </message>
     <message>
         <source>%1 cells where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cellen waar de kopregel er %2 heeft.</translation>
     </message>
     <message>
         <source>the first cell is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>de eerste cel is leeg.</translation>
     </message>
     <message>
         <source>the order %1 is no number from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>de volgorde %1 is geen getal vanaf 1.</translation>
     </message>
     <message>
         <source>%1 has a row already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft al een regel.</translation>
     </message>
     <message>
         <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het profiel kan niet worden geopend.</translation>
     </message>
     <message>
         <source>a value is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>een waarde wordt geweigerd.</translation>
     </message>
 </context>
 <context>

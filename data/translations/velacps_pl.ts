@@ -431,19 +431,15 @@ Zainstaluj CPS ponownie.</translation>
     <name>CFleetBatch</name>
     <message>
         <source>A batch is under way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programowanie seryjne już trwa.</translation>
     </message>
     <message>
         <source>Name each cable of the batch once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj każdy kabel serii tylko raz.</translation>
     </message>
     <message>
         <source>A batch of %1 radios cannot use %2 cables.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seria %1 radiotelefonów nie może używać %2 kabli.</translation>
     </message>
 </context>
 <context>
@@ -980,6 +976,10 @@ Zainstaluj CPS ponownie.</translation>
         <translation>&amp;Wartości dla radiotelefonów (CSV):</translation>
     </message>
     <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Kable:</translation>
+    </message>
+    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Urządzenie szeregowe, np. /dev/ttyUSB1</translation>
     </message>
@@ -1010,6 +1010,10 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>K&amp;lient:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Wgraj p&amp;onownie radiotelefon już gotowy w tej partii</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1186,14 +1190,6 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Partia zakończona: zaprogramowano %1, błędy: %2. Dziennik jest w %3.</translation>
-    </message>
-    <message>
-        <source>Cab&amp;les:</source>
-        <translation>&amp;Kable:</translation>
-    </message>
-    <message>
-        <source>Write a&amp;gain a radio already done in this batch</source>
-        <translation>Wgraj p&amp;onownie radiotelefon już gotowy w tej partii</translation>
     </message>
 </context>
 <context>
@@ -2433,89 +2429,85 @@ Zainstaluj CPS ponownie.</translation>
     <name>FleetLog</name>
     <message>
         <source>The batch log folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć folderu dziennika serii %1.</translation>
     </message>
     <message>
         <source>The batch log %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać dziennika serii %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>FleetPort</name>
     <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The values file has no row for this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik wartości nie ma wiersza dla tego radiotelefonu.</translation>
     </message>
     <message>
         <source>Not answered (no Yes given for the batch): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez odpowiedzi (dla serii nie podano Tak): %1</translation>
     </message>
     <message>
         <source>The radio has a codeplug password other than the one given for the batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiotelefon ma inne hasło codeplugu niż podane dla serii.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anulowano.</translation>
     </message>
     <message>
         <source>The radio did not keep what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiotelefon nie zachował tego, co zostało zapisane.</translation>
     </message>
     <message>
         <source>Not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano.</translation>
     </message>
 </context>
 <context>
     <name>FleetValues</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: %2</translation>
     </message>
     <message>
         <source>The values file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku wartości %1: %2.</translation>
     </message>
     <message>
         <source>The values file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik wartości jest pusty.</translation>
     </message>
     <message>
         <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>pierwsza kolumna musi mieć nazwę &quot;serial&quot; lub &quot;order&quot;.</translation>
     </message>
     <message>
         <source>the column %1 is there twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>kolumna %1 występuje dwa razy.</translation>
     </message>
     <message>
         <source>%1 cells where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 komórek tam, gdzie nagłówek ma %2.</translation>
     </message>
     <message>
         <source>the first cell is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>pierwsza komórka jest pusta.</translation>
     </message>
     <message>
         <source>the order %1 is no number from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>kolejność %1 nie jest liczbą od 1.</translation>
     </message>
     <message>
         <source>%1 has a row already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ma już wiersz.</translation>
     </message>
     <message>
         <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć profilu.</translation>
     </message>
     <message>
         <source>a value is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>wartość została odrzucona.</translation>
     </message>
 </context>
 <context>

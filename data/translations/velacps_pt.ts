@@ -431,19 +431,15 @@ Volte a instalar o CPS.</translation>
     <name>CFleetBatch</name>
     <message>
         <source>A batch is under way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Já está em curso uma programação em série.</translation>
     </message>
     <message>
         <source>Name each cable of the batch once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique cada cabo da série uma só vez.</translation>
     </message>
     <message>
         <source>A batch of %1 radios cannot use %2 cables.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma série de %1 rádios não pode usar %2 cabos.</translation>
     </message>
 </context>
 <context>
@@ -980,6 +976,10 @@ Volte a instalar o CPS.</translation>
         <translation>&amp;Valores por rádio (CSV):</translation>
     </message>
     <message>
+        <source>Cab&amp;les:</source>
+        <translation>Ca&amp;bos:</translation>
+    </message>
+    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Um dispositivo série, como /dev/ttyUSB1</translation>
     </message>
@@ -1010,6 +1010,10 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>C&amp;liente:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Escrever &amp;novamente um rádio já concluído neste lote</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1185,14 +1189,6 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>O lote terminou: %1 programados, %2 falharam. O registo está em %3.</translation>
-    </message>
-    <message>
-        <source>Cab&amp;les:</source>
-        <translation>Ca&amp;bos:</translation>
-    </message>
-    <message>
-        <source>Write a&amp;gain a radio already done in this batch</source>
-        <translation>Escrever &amp;novamente um rádio já concluído neste lote</translation>
     </message>
 </context>
 <context>
@@ -2431,89 +2427,85 @@ Volte a instalar o CPS.</translation>
     <name>FleetLog</name>
     <message>
         <source>The batch log folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar a pasta do registo da série %1.</translation>
     </message>
     <message>
         <source>The batch log %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível escrever o registo da série %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>FleetPort</name>
     <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The values file has no row for this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ficheiro de valores não tem nenhuma linha para este rádio.</translation>
     </message>
     <message>
         <source>Not answered (no Yes given for the batch): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem resposta (não foi indicado Sim para a série): %1</translation>
     </message>
     <message>
         <source>The radio has a codeplug password other than the one given for the batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>O rádio tem uma palavra-passe de codeplug diferente da indicada para a série.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado.</translation>
     </message>
     <message>
         <source>The radio did not keep what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>O rádio não guardou o que foi escrito.</translation>
     </message>
     <message>
         <source>Not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não escrito.</translation>
     </message>
 </context>
 <context>
     <name>FleetValues</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: %2</translation>
     </message>
     <message>
         <source>The values file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o ficheiro de valores %1: %2.</translation>
     </message>
     <message>
         <source>The values file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ficheiro de valores está vazio.</translation>
     </message>
     <message>
         <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>a primeira coluna tem de ser &quot;serial&quot; ou &quot;order&quot;.</translation>
     </message>
     <message>
         <source>the column %1 is there twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>a coluna %1 aparece duas vezes.</translation>
     </message>
     <message>
         <source>%1 cells where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 células onde o cabeçalho tem %2.</translation>
     </message>
     <message>
         <source>the first cell is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>a primeira célula está vazia.</translation>
     </message>
     <message>
         <source>the order %1 is no number from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>a ordem %1 não é um número a partir de 1.</translation>
     </message>
     <message>
         <source>%1 has a row already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já tem uma linha.</translation>
     </message>
     <message>
         <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o perfil.</translation>
     </message>
     <message>
         <source>a value is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>um valor é recusado.</translation>
     </message>
 </context>
 <context>

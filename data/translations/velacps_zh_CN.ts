@@ -431,19 +431,15 @@ Please reinstall CPS.</source>
     <name>CFleetBatch</name>
     <message>
         <source>A batch is under way.</source>
-        <translation type="unfinished"></translation>
+        <translation>批量写频已在进行中。</translation>
     </message>
     <message>
         <source>Name each cable of the batch once.</source>
-        <translation type="unfinished"></translation>
+        <translation>批量中的每条数据线只能指定一次。</translation>
     </message>
     <message>
         <source>A batch of %1 radios cannot use %2 cables.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 台对讲机的批量不能使用 %2 条数据线。</translation>
     </message>
 </context>
 <context>
@@ -980,6 +976,10 @@ Please reinstall CPS.</source>
         <translation>每台对讲机的值(CSV)(&amp;V):</translation>
     </message>
     <message>
+        <source>Cab&amp;les:</source>
+        <translation>电缆(&amp;L):</translation>
+    </message>
+    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>串口设备，例如 /dev/ttyUSB1</translation>
     </message>
@@ -1010,6 +1010,10 @@ Please reinstall CPS.</source>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>客户(&amp;U):</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>重新写入本批中已完成的对讲机(&amp;G)</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1184,14 +1188,6 @@ Please reinstall CPS.</source>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>本批已结束：已写入 %1 台，失败 %2 台。日志位于 %3。</translation>
-    </message>
-    <message>
-        <source>Cab&amp;les:</source>
-        <translation>电缆(&amp;L):</translation>
-    </message>
-    <message>
-        <source>Write a&amp;gain a radio already done in this batch</source>
-        <translation>重新写入本批中已完成的对讲机(&amp;G)</translation>
     </message>
 </context>
 <context>
@@ -2429,89 +2425,85 @@ Please reinstall CPS.</source>
     <name>FleetLog</name>
     <message>
         <source>The batch log folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建批量日志文件夹 %1。</translation>
     </message>
     <message>
         <source>The batch log %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入批量日志 %1：%2。</translation>
     </message>
 </context>
 <context>
     <name>FleetPort</name>
     <message>
-        <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The values file has no row for this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>数值文件中没有此对讲机的行。</translation>
     </message>
     <message>
         <source>Not answered (no Yes given for the batch): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未回答（批量未指定“是”）：%1</translation>
     </message>
     <message>
         <source>The radio has a codeplug password other than the one given for the batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>对讲机的 codeplug 密码与为批量指定的密码不同。</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>已取消。</translation>
     </message>
     <message>
         <source>The radio did not keep what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>对讲机未保存所写入的内容。</translation>
     </message>
     <message>
         <source>Not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>未写入。</translation>
     </message>
 </context>
 <context>
     <name>FleetValues</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：%2</translation>
     </message>
     <message>
         <source>The values file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取数值文件 %1：%2。</translation>
     </message>
     <message>
         <source>The values file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>数值文件为空。</translation>
     </message>
     <message>
         <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>第一列必须是 &quot;serial&quot; 或 &quot;order&quot;。</translation>
     </message>
     <message>
         <source>the column %1 is there twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1 出现了两次。</translation>
     </message>
     <message>
         <source>%1 cells where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>此行有 %1 个单元格，而标题行有 %2 个。</translation>
     </message>
     <message>
         <source>the first cell is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>第一个单元格为空。</translation>
     </message>
     <message>
         <source>the order %1 is no number from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>顺序 %1 不是从 1 开始的数字。</translation>
     </message>
     <message>
         <source>%1 has a row already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已有一行。</translation>
     </message>
     <message>
         <source>The profile cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开配置文件。</translation>
     </message>
     <message>
         <source>a value is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>一个数值被拒绝。</translation>
     </message>
 </context>
 <context>

@@ -38,9 +38,9 @@ bool CFleetBatch::start(
     }
     // The profile must open, and every row of values apply to it, before
     // any cable is touched.
-    const std::unique_ptr<CProfileDocument> copy = profile();
+    std::unique_ptr<CProfileDocument> copy = profile();
     if (!copy) {
-        error = tr("The profile cannot be opened.");
+        error = FleetValues::profileNotOpenedText();
         return false;
     }
     if (!values.check(profile, options.answerYes, error))
@@ -50,6 +50,7 @@ bool CFleetBatch::start(
 
     m_options = options;
     m_profile = profile;
+    m_sharedProfile = std::move(copy);
     m_values = values;
     m_records.clear();
     m_started = 0;

@@ -40,7 +40,10 @@ struct FleetOptions {
 //
 // Signals, per radio on a port: radioStarted, radioIdentified, then
 // stageStarted/progress of its write, then radioFinished with its record
-// (already in the log). In swap mode between radios: waitingForRadio, and
+// (already in the log). A radio that does not answer gets radioFinished
+// without radioIdentified; in swap mode a radio that is not written (done
+// earlier in this batch, or the batch has its count) ends its radioStarted
+// without either. In swap mode between radios: waitingForRadio, and
 // radioAlreadyDone for a radio of this batch put back on the cable.
 // finished last, once, after every worker ended.
 class CFleetBatch : public QObject {
@@ -103,6 +106,9 @@ private:
     const CSettingsDocuments &m_settings;
     FleetOptions m_options;
     ProfileSource m_profile;
+    // The profile as start opened it: what every radio without values of
+    // its own is written from (a write leaves its document as it is).
+    std::unique_ptr<CProfileDocument> m_sharedProfile;
     FleetValues m_values;
     FleetLog m_log;
     std::vector<std::unique_ptr<FleetPort>> m_ports;

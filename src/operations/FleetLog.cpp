@@ -36,7 +36,7 @@ QString FleetLog::newFolder()
 {
     // Beside the radio backups, in the product's data folder.
     const QString product = QFileInfo(RadioBackups::folder()).path();
-    const QString time = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    const QString time = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss.zzz'Z'"));
     return QDir(product).filePath(QStringLiteral("batches/") + time);
 }
 

@@ -113,13 +113,17 @@ void FleetPort::write()
     m_passwordOffered = false;
     m_clock.start();
     emit m_batch.radioStarted(m_port);
-    m_document = m_batch.m_profile();
-    if (!m_document) {
-        m_messages << tr("The profile cannot be opened.");
-        return written(CRadioOperations::Outcome::Failed);
+    // Only a radio with values of its own needs a copy of the profile.
+    if (!m_batch.m_values.isEmpty()) {
+        m_document = m_batch.m_profile();
+        if (!m_document) {
+            m_messages << FleetValues::profileNotOpenedText();
+            return written(CRadioOperations::Outcome::Failed);
+        }
     }
-    m_record.profileName = QFileInfo(m_document->path()).completeBaseName();
-    m_operations.startWrite(*m_document);
+    CProfileDocument &profile = m_document ? *m_document : *m_batch.m_sharedProfile;
+    m_record.profileName = QFileInfo(profile.path()).completeBaseName();
+    m_operations.startWrite(profile);
 }
 
 void FleetPort::identified(bool &proceed)

@@ -112,7 +112,7 @@ bool FleetValues::check(const ProfileSource &profile, bool answerYes, QString &e
     for (const Row &row : m_rows) {
         const std::unique_ptr<CProfileDocument> copy = profile();
         if (!copy) {
-            error = translated(QT_TRANSLATE_NOOP("FleetValues", "The profile cannot be opened."));
+            error = profileNotOpenedText();
             return false;
         }
         QString unanswered;
@@ -153,4 +153,9 @@ QList<QPair<QString, QString>> FleetValues::values(const Row &row)
     for (const FieldAssignment &assignment : row.assignments)
         values.append({ assignment.name, assignment.value });
     return values;
+}
+
+QString FleetValues::profileNotOpenedText()
+{
+    return translated(QT_TRANSLATE_NOOP("FleetValues", "The profile cannot be opened."));
 }

@@ -53,6 +53,8 @@ public:
     static CommandVerdict apply(CProfileDocument &document, const Row &row, const CommandAsker &ask);
     // (field name, value) of row, as FleetRecord::values lists them.
     static QList<QPair<QString, QString>> values(const Row &row);
+    // Why a batch stops when ProfileSource gives no profile.
+    static QString profileNotOpenedText();
 
 private:
     Key m_key = Key::Serial;

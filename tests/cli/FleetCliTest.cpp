@@ -104,6 +104,17 @@ TEST_F(FleetCliTest, SwapModeWritesThreeRadiosInARowOnOneCable)
     EXPECT_EQ(result.err.count("connect the next radio"), 2) << result.stderrText();
 }
 
+TEST_F(FleetCliTest, ARadioWithAnotherPasswordFailsWithoutAPrompt)
+{
+    RadioEmulator radio({ "--password", "1234" });
+    const CliResult wrong = fleet({ radio.path() }, { "--password", "9999" });
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_TRUE(wrong.err.contains("other than the one given")) << wrong.stderrText();
+    EXPECT_FALSE(wrong.err.contains("enter the password")) << wrong.stderrText();
+    const CliResult given = fleet({ radio.path() }, { "--password", "1234" });
+    EXPECT_EQ(given.exitCode, 0) << given.stderrText();
+}
+
 TEST_F(FleetCliTest, ARefusedValuesFileTouchesNoRadio)
 {
     RadioEmulator radio({ "--verbose" });
