@@ -528,10 +528,6 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>A batch of %1 radios cannot use %2 cables.</source>
         <translation>Eine Serie von %1 Funkgeräten kann nicht %2 Kabel verwenden.</translation>
     </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Das Profil kann nicht geöffnet werden.</translation>
-    </message>
 </context>
 <context>
     <name>CFrequencyView</name>
@@ -1067,10 +1063,6 @@ Bitte installieren Sie die CPS neu.</translation>
         <translation>&amp;Werte pro Funkgerät (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Kabel:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Ein serielles Gerät, etwa /dev/ttyUSB1</translation>
     </message>
@@ -1101,10 +1093,6 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>K&amp;unde:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Ein in diesem Stapel bereits fertiges Funkgerät erneut &amp;schreiben</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1280,6 +1268,14 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Der Stapel ist beendet: %1 programmiert, %2 fehlgeschlagen. Das Protokoll liegt in %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Kabel:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Ein in diesem Stapel bereits fertiges Funkgerät &amp;erneut schreiben</translation>
     </message>
 </context>
 <context>
@@ -2547,10 +2543,6 @@ Bitte installieren Sie die CPS neu.</translation>
 </context>
 <context>
     <name>FleetPort</name>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Das Profil kann nicht geöffnet werden.</translation>
-    </message>
     <message>
         <source>The values file has no row for this radio.</source>
         <translation>Die Wertedatei hat keine Zeile für dieses Funkgerät.</translation>

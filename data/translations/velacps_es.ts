@@ -528,10 +528,6 @@ Vuelva a instalar el CPS.</translation>
         <source>A batch of %1 radios cannot use %2 cables.</source>
         <translation>Una serie de %1 radios no puede usar %2 cables.</translation>
     </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>No se puede abrir el perfil.</translation>
-    </message>
 </context>
 <context>
     <name>CFrequencyView</name>
@@ -1067,10 +1063,6 @@ Vuelva a instalar el CPS.</translation>
         <translation>&amp;Valores por radio (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Cables:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Un dispositivo serie, como /dev/ttyUSB1</translation>
     </message>
@@ -1101,10 +1093,6 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>Cl&amp;iente:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Escribir de &amp;nuevo una radio ya terminada en este lote</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1280,6 +1268,14 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>El lote ha terminado: %1 programadas, %2 con error. El registro está en %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>Ca&amp;bles:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Escribir de &amp;nuevo una radio ya terminada en este lote</translation>
     </message>
 </context>
 <context>
@@ -2547,10 +2543,6 @@ Vuelva a instalar el CPS.</translation>
 </context>
 <context>
     <name>FleetPort</name>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>No se puede abrir el perfil.</translation>
-    </message>
     <message>
         <source>The values file has no row for this radio.</source>
         <translation>El archivo de valores no tiene ninguna fila para esta radio.</translation>

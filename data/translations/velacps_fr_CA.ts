@@ -528,10 +528,6 @@ Veuillez réinstaller le CPS.</translation>
         <source>A batch of %1 radios cannot use %2 cables.</source>
         <translation>Une série de %1 radios ne peut pas utiliser %2 câbles.</translation>
     </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Impossible d&apos;ouvrir le profil.</translation>
-    </message>
 </context>
 <context>
     <name>CFrequencyView</name>
@@ -1067,10 +1063,6 @@ Veuillez réinstaller le CPS.</translation>
         <translation>&amp;Valeurs par radio (CSV) :</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Câbles :</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Un périphérique série, par exemple /dev/ttyUSB1</translation>
     </message>
@@ -1101,10 +1093,6 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>C&amp;lient :</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Écrire de &amp;nouveau une radio déjà terminée dans ce lot</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1280,6 +1268,14 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Le lot est terminé : %1 programmées, %2 en échec. Le journal se trouve dans %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Câbles :</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Écrire de &amp;nouveau une radio déjà terminée dans ce lot</translation>
     </message>
 </context>
 <context>
@@ -2547,10 +2543,6 @@ Veuillez réinstaller le CPS.</translation>
 </context>
 <context>
     <name>FleetPort</name>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Impossible d&apos;ouvrir le profil.</translation>
-    </message>
     <message>
         <source>The values file has no row for this radio.</source>
         <translation>Le fichier de valeurs n&apos;a aucune ligne pour cette radio.</translation>

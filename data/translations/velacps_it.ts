@@ -528,10 +528,6 @@ Reinstallare il CPS.</translation>
         <source>A batch of %1 radios cannot use %2 cables.</source>
         <translation>Una serie di %1 radio non può usare %2 cavi.</translation>
     </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Impossibile aprire il profilo.</translation>
-    </message>
 </context>
 <context>
     <name>CFrequencyView</name>
@@ -1067,10 +1063,6 @@ Reinstallare il CPS.</translation>
         <translation>&amp;Valori per radio (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Cavi:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Un dispositivo seriale, ad esempio /dev/ttyUSB1</translation>
     </message>
@@ -1101,10 +1093,6 @@ Reinstallare il CPS.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>Cli&amp;ente:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Scrivi di &amp;nuovo una radio già completata in questo lotto</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1280,6 +1268,14 @@ Reinstallare il CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Il lotto è terminato: %1 programmate, %2 non riuscite. Il registro è in %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Cavi:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Scrivi di &amp;nuovo una radio già completata in questo lotto</translation>
     </message>
 </context>
 <context>
@@ -2547,10 +2543,6 @@ Reinstallare il CPS.</translation>
 </context>
 <context>
     <name>FleetPort</name>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Impossibile aprire il profilo.</translation>
-    </message>
     <message>
         <source>The values file has no row for this radio.</source>
         <translation>Il file dei valori non ha alcuna riga per questa radio.</translation>

@@ -528,10 +528,6 @@ Installeer CPS opnieuw.</translation>
         <source>A batch of %1 radios cannot use %2 cables.</source>
         <translation>Een serie van %1 radio&apos;s kan geen %2 kabels gebruiken.</translation>
     </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Het profiel kan niet worden geopend.</translation>
-    </message>
 </context>
 <context>
     <name>CFrequencyView</name>
@@ -1067,10 +1063,6 @@ Installeer CPS opnieuw.</translation>
         <translation>&amp;Waarden per radio (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Kabels:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Een serieel apparaat, zoals /dev/ttyUSB1</translation>
     </message>
@@ -1101,10 +1093,6 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>K&amp;lant:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Een radio die in deze reeks al klaar is opnieuw &amp;schrijven</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1280,6 +1268,14 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>De reeks is beëindigd: %1 geprogrammeerd, %2 mislukt. Het logboek staat in %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Kabels:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Een radio die in deze reeks al klaar is opnieuw schr&amp;ijven</translation>
     </message>
 </context>
 <context>
@@ -2547,10 +2543,6 @@ Installeer CPS opnieuw.</translation>
 </context>
 <context>
     <name>FleetPort</name>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Het profiel kan niet worden geopend.</translation>
-    </message>
     <message>
         <source>The values file has no row for this radio.</source>
         <translation>Het waardenbestand heeft geen regel voor deze radio.</translation>

@@ -529,10 +529,6 @@ Zainstaluj CPS ponownie.</translation>
         <source>A batch of %1 radios cannot use %2 cables.</source>
         <translation>Seria %1 radiotelefonów nie może używać %2 kabli.</translation>
     </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Nie można otworzyć profilu.</translation>
-    </message>
 </context>
 <context>
     <name>CFrequencyView</name>
@@ -1068,10 +1064,6 @@ Zainstaluj CPS ponownie.</translation>
         <translation>&amp;Wartości dla radiotelefonów (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Kable:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Urządzenie szeregowe, np. /dev/ttyUSB1</translation>
     </message>
@@ -1102,10 +1094,6 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>K&amp;lient:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Wgraj p&amp;onownie radiotelefon już gotowy w tej partii</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1282,6 +1270,14 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Partia zakończona: zaprogramowano %1, błędy: %2. Dziennik jest w %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Kable:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Wgraj p&amp;onownie radiotelefon już gotowy w tej partii</translation>
     </message>
 </context>
 <context>
@@ -2549,10 +2545,6 @@ Zainstaluj CPS ponownie.</translation>
 </context>
 <context>
     <name>FleetPort</name>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Nie można otworzyć profilu.</translation>
-    </message>
     <message>
         <source>The values file has no row for this radio.</source>
         <translation>Plik wartości nie ma wiersza dla tego radiotelefonu.</translation>

@@ -528,10 +528,6 @@ Volte a instalar o CPS.</translation>
         <source>A batch of %1 radios cannot use %2 cables.</source>
         <translation>Uma série de %1 rádios não pode usar %2 cabos.</translation>
     </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Não é possível abrir o perfil.</translation>
-    </message>
 </context>
 <context>
     <name>CFrequencyView</name>
@@ -1067,10 +1063,6 @@ Volte a instalar o CPS.</translation>
         <translation>&amp;Valores por rádio (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Cabos:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Um dispositivo série, como /dev/ttyUSB1</translation>
     </message>
@@ -1101,10 +1093,6 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>C&amp;liente:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Escrever &amp;novamente um rádio já concluído neste lote</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1280,6 +1268,14 @@ Volte a instalar o CPS.</translation>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>O lote terminou: %1 programados, %2 falharam. O registo está em %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>Ca&amp;bos:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Escrever &amp;novamente um rádio já concluído neste lote</translation>
     </message>
 </context>
 <context>
@@ -2547,10 +2543,6 @@ Volte a instalar o CPS.</translation>
 </context>
 <context>
     <name>FleetPort</name>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Não é possível abrir o perfil.</translation>
-    </message>
     <message>
         <source>The values file has no row for this radio.</source>
         <translation>O ficheiro de valores não tem nenhuma linha para este rádio.</translation>

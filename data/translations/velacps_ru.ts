@@ -529,10 +529,6 @@ Please reinstall CPS.</source>
         <source>A batch of %1 radios cannot use %2 cables.</source>
         <translation>Серия из %1 радиостанций не может использовать %2 кабелей.</translation>
     </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Невозможно открыть профиль.</translation>
-    </message>
 </context>
 <context>
     <name>CFrequencyView</name>
@@ -1068,10 +1064,6 @@ Please reinstall CPS.</source>
         <translation>&amp;Значения для радиостанций (CSV):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>&amp;Кабели:</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>Последовательное устройство, например /dev/ttyUSB1</translation>
     </message>
@@ -1102,10 +1094,6 @@ Please reinstall CPS.</source>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>&amp;Заказчик:</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>Записать &amp;повторно радиостанцию, уже готовую в этой партии</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1282,6 +1270,14 @@ Please reinstall CPS.</source>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>Партия завершена: запрограммировано %1, с ошибкой %2. Журнал находится в %3.</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>&amp;Кабели:</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>Записать по&amp;вторно радиостанцию, уже готовую в этой партии</translation>
     </message>
 </context>
 <context>
@@ -2549,10 +2545,6 @@ Please reinstall CPS.</source>
 </context>
 <context>
     <name>FleetPort</name>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>Невозможно открыть профиль.</translation>
-    </message>
     <message>
         <source>The values file has no row for this radio.</source>
         <translation>В файле значений нет строки для этой радиостанции.</translation>

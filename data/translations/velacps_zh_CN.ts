@@ -527,10 +527,6 @@ Please reinstall CPS.</source>
         <source>A batch of %1 radios cannot use %2 cables.</source>
         <translation>%1 台对讲机的批量不能使用 %2 条数据线。</translation>
     </message>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>无法打开配置文件。</translation>
-    </message>
 </context>
 <context>
     <name>CFrequencyView</name>
@@ -1066,10 +1062,6 @@ Please reinstall CPS.</source>
         <translation>每台对讲机的值(CSV)(&amp;V):</translation>
     </message>
     <message>
-        <source>&amp;Cables:</source>
-        <translation>电缆(&amp;C):</translation>
-    </message>
-    <message>
         <source>A serial device, such as /dev/ttyUSB1</source>
         <translation>串口设备，例如 /dev/ttyUSB1</translation>
     </message>
@@ -1100,10 +1092,6 @@ Please reinstall CPS.</source>
     <message>
         <source>C&amp;ustomer:</source>
         <translation>客户(&amp;U):</translation>
-    </message>
-    <message>
-        <source>&amp;Write again a radio already done in this batch</source>
-        <translation>重新写入本批中已完成的对讲机(&amp;W)</translation>
     </message>
     <message>
         <source>Choose the cables and press Start.</source>
@@ -1278,6 +1266,14 @@ Please reinstall CPS.</source>
     <message>
         <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
         <translation>本批已结束：已写入 %1 台，失败 %2 台。日志位于 %3。</translation>
+    </message>
+    <message>
+        <source>Cab&amp;les:</source>
+        <translation>电缆(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Write a&amp;gain a radio already done in this batch</source>
+        <translation>重新写入本批中已完成的对讲机(&amp;G)</translation>
     </message>
 </context>
 <context>
@@ -2545,10 +2541,6 @@ Please reinstall CPS.</source>
 </context>
 <context>
     <name>FleetPort</name>
-    <message>
-        <source>The profile cannot be opened.</source>
-        <translation>无法打开配置文件。</translation>
-    </message>
     <message>
         <source>The values file has no row for this radio.</source>
         <translation>数值文件中没有此对讲机的行。</translation>

@@ -60,6 +60,23 @@ QPushButton *namedButton(const QString &text, const char *objectName)
     return button;
 }
 
+QLineEdit *namedLineEdit(const char *objectName, const QString &placeholder = QString())
+{
+    auto *edit = new QLineEdit;
+    edit->setObjectName(QLatin1String(objectName));
+    edit->setPlaceholderText(placeholder);
+    return edit;
+}
+
+// A text box with its button beside it, as one row of the form.
+QHBoxLayout *withButton(QLineEdit *edit, QPushButton *button)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(edit, 1);
+    row->addWidget(button);
+    return row;
+}
+
 } // namespace
 
 CProgramRadiosDlg::CProgramRadiosDlg(const CProductContext &context, const QList<Profile> &profiles,
@@ -141,15 +158,10 @@ QWidget *CProgramRadiosDlg::buildSetup(
     m_profile->setCurrentIndex(activeProfile);
     form->addRow(tr("&Profile:"), m_profile);
 
-    m_values = new QLineEdit;
-    m_values->setObjectName(QStringLiteral("valuesFile"));
-    m_values->setPlaceholderText(tr("None: every radio gets the profile as it is"));
+    m_values = namedLineEdit("valuesFile", tr("None: every radio gets the profile as it is"));
     auto *browse = namedButton(tr("&Browse..."), "browseValuesButton");
     connect(browse, &QPushButton::clicked, this, &CProgramRadiosDlg::browseValues);
-    auto *valuesRow = new QHBoxLayout;
-    valuesRow->addWidget(m_values, 1);
-    valuesRow->addWidget(browse);
-    form->addRow(tr("Per-radio &values (CSV):"), valuesRow);
+    form->addRow(tr("Per-radio &values (CSV):"), withButton(m_values, browse));
 
     m_cables = new QListWidget;
     m_cables->setObjectName(QStringLiteral("cableList"));
@@ -160,18 +172,12 @@ QWidget *CProgramRadiosDlg::buildSetup(
         if (m_cables->count() > 1)
             m_cables->item(m_cables->count() - 1)->setCheckState(Qt::Unchecked);
     }
-    form->addRow(tr("&Cables:"), m_cables);
+    form->addRow(tr("Cab&les:"), m_cables);
 
-    m_otherCable = new QLineEdit;
-    m_otherCable->setObjectName(QStringLiteral("otherCable"));
-    m_otherCable->setPlaceholderText(tr("A serial device, such as /dev/ttyUSB1"));
+    m_otherCable = namedLineEdit("otherCable", tr("A serial device, such as /dev/ttyUSB1"));
     auto *add = namedButton(tr("&Add"), "addCableButton");
     connect(add, &QPushButton::clicked, this, &CProgramRadiosDlg::addOtherCable);
-    connect(m_otherCable, &QLineEdit::returnPressed, this, &CProgramRadiosDlg::addOtherCable);
-    auto *otherRow = new QHBoxLayout;
-    otherRow->addWidget(m_otherCable, 1);
-    otherRow->addWidget(add);
-    form->addRow(tr("&Other cable:"), otherRow);
+    form->addRow(tr("&Other cable:"), withButton(m_otherCable, add));
 
     m_count = new QSpinBox;
     m_count->setObjectName(QStringLiteral("radioCount"));
@@ -179,18 +185,15 @@ QWidget *CProgramRadiosDlg::buildSetup(
     m_count->setSpecialValueText(tr("Until Stop"));
     form->addRow(tr("&Radios in the batch:"), m_count);
 
-    m_password = new QLineEdit;
-    m_password->setObjectName(QStringLiteral("batchPassword"));
+    m_password = namedLineEdit("batchPassword", tr("Only for radios with a codeplug password"));
     m_password->setEchoMode(QLineEdit::Password);
     m_password->setMaxLength(CAskPwdDlg::kMaxLength);
-    m_password->setPlaceholderText(tr("Only for radios with a codeplug password"));
     form->addRow(tr("Pass&word:"), m_password);
 
-    m_customer = new QLineEdit;
-    m_customer->setObjectName(QStringLiteral("customer"));
+    m_customer = namedLineEdit("customer");
     form->addRow(tr("C&ustomer:"), m_customer);
 
-    m_writeAgain = new QCheckBox(tr("&Write again a radio already done in this batch"));
+    m_writeAgain = new QCheckBox(tr("Write a&gain a radio already done in this batch"));
     m_writeAgain->setObjectName(QStringLiteral("writeAgain"));
     form->addRow(QString(), m_writeAgain);
 
@@ -452,18 +455,19 @@ void CProgramRadiosDlg::onRadioIdentified(const FleetRecord &record)
 
 void CProgramRadiosDlg::onStageStarted(const QString &port, CRadioOperations::Stage stage)
 {
-    const int row = rowFor(port);
+    // A radio gets its row once it is being written: one skipped at its
+    // identify has none.
     switch (stage) {
     case CRadioOperations::Stage::BackingUp:
         setCableState(port, tr("Backing up"));
-        setCell(row, Backup, tr("Reading..."));
+        setCell(rowFor(port), Backup, tr("Reading..."));
         break;
     case CRadioOperations::Stage::Writing:
         setCableState(port, tr("Writing"));
         break;
     case CRadioOperations::Stage::Verifying:
         setCableState(port, tr("Verifying"));
-        setCell(row, Verify, tr("Reading..."));
+        setCell(rowFor(port), Verify, tr("Reading..."));
         break;
     default:
         break;
@@ -551,6 +555,11 @@ void CProgramRadiosDlg::keyPressEvent(QKeyEvent *event)
     // Escape closes the dialog only when no batch runs.
     if (event->key() == Qt::Key_Escape && m_batch.isRunning())
         return;
+    // Enter in the other cable's box adds it rather than starting the batch.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_otherCable->hasFocus()) {
+        addOtherCable();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 
