@@ -191,6 +191,8 @@ void CMainFrame::onWindowOpened(CProfileWindow *window)
     connect(&window->frame(), &CChildFrame::commandStateChanged, this, &CMainFrame::refreshCommandStates);
     connect(window, &QObject::destroyed, this, &CMainFrame::onActiveWindowChanged, Qt::QueuedConnection);
     onActiveWindowChanged();
+    // The area makes a window its current one only once it has been shown.
+    QMetaObject::invokeMethod(this, &CMainFrame::onActiveWindowChanged, Qt::QueuedConnection);
 }
 
 void CMainFrame::onActiveWindowChanged()

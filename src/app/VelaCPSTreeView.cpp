@@ -327,7 +327,7 @@ void CVelaCPSTreeView::recomputeCommandFlags()
     const quint32 data = dataOf(currentItem());
     try {
         if (currentItem() && typeOf(data) == SectionKind::Channels) {
-            setCommandFlags(channelsData().CanAddChild(), false, false);
+            setCommandFlags(CChannelListCommands(m_document).canAddChannel(), false, false);
             return;
         }
         if (currentItem() && typeOf(data) == SectionKind::Channel) {

@@ -4,7 +4,6 @@
 #include "ProfileDocument.h"
 
 #include "base/MessageReporter.h"
-#include "base/StringTable.h"
 #include "settings/ModelRules.h"
 
 #include <QCoreApplication>
@@ -33,13 +32,6 @@ bool isSet(const QVariant &value)
 QString treeText(const char *text)
 {
     return QCoreApplication::translate("CVelaCPSTreeView", text);
-}
-
-// A hook's refusal, with its message when it gave one.
-CommandVerdict hookRefusal(const HookVerdict &verdict)
-{
-    return CommandVerdict::refused(
-        verdict.msgId != 0 ? StringTable::text(verdict.msgId) : QString(), unsigned(verdict.style));
 }
 
 } // namespace

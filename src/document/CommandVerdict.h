@@ -9,6 +9,8 @@
 
 #include <functional>
 
+struct HookVerdict;
+
 // A question a command asks before it changes the profile. The answer
 // true goes on (the dealer's "Yes" or "OK").
 struct CommandQuestion {
@@ -45,6 +47,9 @@ struct CommandVerdict {
         return verdict;
     }
 };
+
+// A hook's refusal, with the message it named, if any.
+CommandVerdict hookRefusal(const HookVerdict &verdict);
 
 // Asks question through ask; without an asker the answer is No.
 inline bool answersYes(const CommandAsker &ask, const CommandQuestion &question)

@@ -20,12 +20,6 @@ QString viewText(const char *text)
     return QCoreApplication::translate("CFrequencyView", text);
 }
 
-CommandVerdict hookRefusal(const HookVerdict &verdict)
-{
-    return CommandVerdict::refused(
-        verdict.msgId != 0 ? StringTable::text(verdict.msgId) : QString(), unsigned(verdict.style));
-}
-
 } // namespace
 
 CFrequencyCommands::CFrequencyCommands(CProfileDocument &document, CommandAsker ask)

@@ -76,7 +76,7 @@ void CProfileDocument::loaded()
 {
     m_savedLimits = SavedLimitValues {};
     withoutUndo([this] { ModelRules::ApplyChannelCountRule(root(), ruleWriter()); });
-    m_loadTimeRulesPassed = runLoadTimeRules();
+    m_loadTimeRulesPassed = !m_loadTimeRulesEnabled || runLoadTimeRules();
     emit changed(ProfileChange {});
 }
 

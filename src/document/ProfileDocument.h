@@ -55,6 +55,9 @@ public:
     // error (the message was shown): such a profile is shown and edited,
     // but not written to a radio.
     bool loadTimeRulesPassed() const { return m_loadTimeRulesPassed; }
+    // Off: the loads keep the profile exactly as stored, for callers that
+    // examine the stored profile itself (the version conversions' checks).
+    void setLoadTimeRulesEnabled(bool enabled) { m_loadTimeRulesEnabled = enabled; }
 
     // The one way an edit changes the profile. The change is offered to its
     // hook; an accepted one (status 0) marks the document modified, becomes
@@ -134,5 +137,6 @@ private:
     QUndoStack m_undoStack;
     bool m_recording = true;
     bool m_loadTimeRulesPassed = false;
+    bool m_loadTimeRulesEnabled = true;
     int m_groupDepth = 0;
 };

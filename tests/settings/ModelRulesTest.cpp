@@ -76,6 +76,7 @@ TEST_F(ModelRulesTest, DisplayModelGetsOnlyTheModelCodeRule)
 
 TEST_F(ModelRulesTest, NarrowbandRegionsLoseWideChannelsWithOneNotice)
 {
+    m_loadTimeRules = false; // the rule alone
     QString text = templateText("KUR40800");
     text = setAttributeIn(text, "frequency", "bandwidth", "1");
     text = setAttributeIn(text, "channel", "tx_bw", "1");
@@ -105,6 +106,7 @@ TEST_F(ModelRulesTest, RepeaterRegion73KeepsWideChannelsAndGetsCompander)
 
 TEST_F(ModelRulesTest, VoiceChipIsSwitchedOffForVersion3Dev3FourAndFiveWattModels)
 {
+    m_loadTimeRules = false; // the rule alone
     QString text = setAttributeIn(templateText("KUR51600"), "factory_setting", "codeplug_dev_version", "3");
     text = setAttributeIn(text, "limit", "voice_chip_enable", "1");
     auto document = fromText(text);
@@ -118,6 +120,7 @@ TEST_F(ModelRulesTest, VoiceChipIsSwitchedOffForVersion3Dev3FourAndFiveWattModel
 
 TEST_F(ModelRulesTest, LimitSavingKeepsLoadedValuesOnlyWithTheTag)
 {
+    m_loadTimeRules = false; // the rule alone
     QString text = setAttributeIn(templateText("KUD51900"), "limit", "disable_channel_enable", "1");
     text = setAttributeIn(text, "limit", "maxCodes", "219");
     auto document = fromText(text);

@@ -17,9 +17,16 @@ QString ProductFixture::templateText(const QString &model) const
 
 std::unique_ptr<CProfileDocument> ProductFixture::fromTemplate(const QString &model)
 {
-    auto document = std::make_unique<CProfileDocument>(m_context.versionRules());
+    auto document = newDocument();
     EXPECT_TRUE(document->NewFromTemplate(dataPath(QStringLiteral("profiletemplate/%1.kv9").arg(model))))
         << qPrintable(m_reporter.messages.join("\n"));
+    return document;
+}
+
+std::unique_ptr<CProfileDocument> ProductFixture::newDocument() const
+{
+    auto document = std::make_unique<CProfileDocument>(m_context.versionRules());
+    document->setLoadTimeRulesEnabled(m_loadTimeRules);
     return document;
 }
 
@@ -30,7 +37,7 @@ std::unique_ptr<CProfileDocument> ProductFixture::fromText(const QString &text)
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     file.write(text.toUtf8());
     file.close();
-    auto document = std::make_unique<CProfileDocument>(m_context.versionRules());
+    auto document = newDocument();
     EXPECT_TRUE(document->Open(path)) << qPrintable(m_reporter.messages.join("\n"));
     return document;
 }

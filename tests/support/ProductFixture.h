@@ -21,6 +21,8 @@ protected:
     // optionally with attribute values of the template text replaced first.
     std::unique_ptr<CProfileDocument> fromTemplate(const QString &model);
     std::unique_ptr<CProfileDocument> fromText(const QString &text);
+    // A document that loads without the load-time rules: the profile as stored.
+    std::unique_ptr<CProfileDocument> newDocument() const;
     QString templateText(const QString &model) const;
     QString tempPath(const QString &name) const { return m_temp.filePath(name); }
     // Sets a machine configuration value (e.g. "VelaTag").
@@ -30,6 +32,8 @@ protected:
     RecordingReporter m_reporter;
     CProductContext m_context;
     QTemporaryDir m_temp;
+    // Whether fromTemplate and fromText run the load-time rules.
+    bool m_loadTimeRules = true;
 };
 
 // Replaces the value of attribute in the first element of text that is
