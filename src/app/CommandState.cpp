@@ -10,6 +10,7 @@ CommandState commandStateFor(const CommandSituation &s)
     state.read = s.readWriteFlag;
     state.write = s.profileActive && s.readWriteFlag;
     state.reset = s.resetFlag;
+    state.editSelectedChannels = s.profileActive && s.channelRowsSelected;
 
     // The codeplug password boxes never give their text away.
     const bool clipboardBox = s.textBoxFocused && !s.textBoxIsPassword;

@@ -17,6 +17,7 @@ namespace {
 
 // Situations in a compact spelling: each letter names one fact that holds.
 //   P profile active, C cable (Read/Write and Reset flags), a/d/r tree flags,
+//   h channel table shown with rows selected,
 //   T text box focused, R read-only, W password box, S selection, K clipboard text
 CommandSituation situationOf(const QString &facts)
 {
@@ -26,6 +27,7 @@ CommandSituation situationOf(const QString &facts)
     s.addFlag = facts.contains(QLatin1Char('a'));
     s.deleteFlag = facts.contains(QLatin1Char('d'));
     s.renameFlag = facts.contains(QLatin1Char('r'));
+    s.channelRowsSelected = facts.contains(QLatin1Char('h'));
     s.textBoxFocused = facts.contains(QLatin1Char('T'));
     s.textBoxReadOnly = facts.contains(QLatin1Char('R'));
     s.textBoxIsPassword = facts.contains(QLatin1Char('W'));
@@ -35,13 +37,14 @@ CommandSituation situationOf(const QString &facts)
 }
 
 // The enabled commands in the same spirit: s save, a add, d delete, n rename,
-// x cut, c copy, v paste, R read, W write, E reset, P report.
+// x cut, c copy, v paste, R read, W write, E reset, P report, h edit selected channels.
 QString enabledOf(const CommandState &state)
 {
     QString text;
     const std::pair<bool, char> flags[] = { { state.save, 's' }, { state.add, 'a' }, { state.remove, 'd' },
         { state.rename, 'n' }, { state.cut, 'x' }, { state.copy, 'c' }, { state.paste, 'v' },
-        { state.read, 'R' }, { state.write, 'W' }, { state.reset, 'E' }, { state.report, 'P' } };
+        { state.read, 'R' }, { state.write, 'W' }, { state.reset, 'E' }, { state.report, 'P' },
+        { state.editSelectedChannels, 'h' } };
     for (const auto &[on, letter] : flags) {
         if (on)
             text += QLatin1Char(letter);
@@ -71,6 +74,10 @@ void CommandStateTest::enabling_data()
                                                                             << "sdcP";
     QTest::newRow("password box gives nothing away") << "PdTWSK"
                                                      << "sP";
+    QTest::newRow("channel rows selected") << "Ph"
+                                           << "sPh";
+    QTest::newRow("no profile: no bulk edit") << "h"
+                                              << "";
     QTest::newRow("no clipboard text: no Paste") << "PTS"
                                                  << "sdxcP";
 }
