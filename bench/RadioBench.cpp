@@ -132,7 +132,7 @@ struct Environment {
         }
         file.close();
         document = std::make_unique<CProfileDocument>(context.versionRules());
-        if (!document->Open(path) || !document->RunLoadTimeRules()) {
+        if (!document->Open(path) || !document->loadTimeRulesPassed()) {
             error = "the full profile does not load";
             return;
         }

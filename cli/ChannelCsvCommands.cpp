@@ -40,7 +40,7 @@ int importCsv(const QCommandLineParser &arguments)
     if (!readInputFile(args[1], ChannelCsv::kMaxBytes, bytes))
         return CliExit::Failed;
     const auto document = session.openDocument(args[0]);
-    if (!document || !document->RunLoadTimeRules())
+    if (!document || !document->loadTimeRulesPassed())
         return CliExit::Failed;
     const CChannelCsvImport import(bytes);
     const bool dryRun = arguments.isSet(kDryRun);

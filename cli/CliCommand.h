@@ -32,6 +32,7 @@ QList<CliCommand> reportCommands();
 QList<CliCommand> fieldCommands();
 QList<CliCommand> channelCsvCommands();
 QList<CliCommand> compareCommands();
+QList<CliCommand> fleetCommands();
 
 // Prints "usage: velacps-cli <usage>" to stderr and returns CliExit::Usage.
 int usageError(const CliCommand &command);

@@ -41,5 +41,5 @@ std::unique_ptr<CProfileDocument> CliSession::newDocument() const
 
 int CliSession::showAndSave(CProfileDocument &document, const QString &path)
 {
-    return document.RunLoadTimeRules() && document.Save(path) ? CliExit::Success : CliExit::Failed;
+    return document.loadTimeRulesPassed() && document.Save(path) ? CliExit::Success : CliExit::Failed;
 }

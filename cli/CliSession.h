@@ -23,9 +23,9 @@ public:
     bool loadsAsProfile(const QString &path, const QString &text) const;
     // A new document on this session's version rules.
     std::unique_ptr<CProfileDocument> newDocument() const;
-    // Runs the rules that showing a profile runs, then saves it to path as
-    // the Save command does; the exit status. A profile the rules refuse
-    // (their message shown) is not saved: the save would show it again.
+    // Saves a profile that passed its load-time rules to path as the Save
+    // command does; the exit status. A profile the rules refused (their
+    // message shown as it loaded) is not saved: the save would show it again.
     static int showAndSave(CProfileDocument &document, const QString &path);
 
 private:

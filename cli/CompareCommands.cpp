@@ -43,25 +43,6 @@ bool loadSide(const CliSession &session, const QString &source, Side &side)
     return side.profile != nullptr;
 }
 
-// A profile set against an image is what a write of it would leave there.
-std::optional<VirtualCP> asImage(Side &side, const VirtualCP &other)
-{
-    return side.image ? side.image : ProfileComparison::profileWrittenOver(*side.profile, other);
-}
-
-std::optional<QList<ProfileDifference>> compareSides(Side &older, Side &newer)
-{
-    if (older.profile && newer.profile)
-        return ProfileComparison::compareTexts(
-            older.profile->model().mainDocument().xml(), newer.profile->model().mainDocument().xml());
-    const VirtualCP &anImage = older.image ? *older.image : *newer.image;
-    const std::optional<VirtualCP> oldImage = asImage(older, anImage);
-    const std::optional<VirtualCP> newImage = oldImage ? asImage(newer, anImage) : std::nullopt;
-    if (!newImage)
-        return std::nullopt;
-    return ProfileComparison::compareImages(*oldImage, *newImage);
-}
-
 int diff(const QCommandLineParser &parser)
 {
     const QStringList sources = parser.positionalArguments();
@@ -69,7 +50,8 @@ int diff(const QCommandLineParser &parser)
     Side older, newer;
     if (!session.start() || !loadSide(session, sources[0], older) || !loadSide(session, sources[1], newer))
         return DiffExit::Error;
-    const std::optional<QList<ProfileDifference>> differences = compareSides(older, newer);
+    const std::optional<QList<ProfileDifference>> differences = ProfileComparison::compareSides(
+        { older.profile.get(), older.image }, { newer.profile.get(), newer.image });
     if (!differences) {
         showMessage(QStringLiteral("The two cannot be compared."), MsgStyle::IconError);
         return DiffExit::Error;

@@ -118,6 +118,8 @@ const char *setSummary()
                           "for the repeating ones (channel[3].rx_freq_ndx, preset[1].channel).\n"
                           "channel[N].rx and channel[N].tx take a frequency in MHz and choose its row\n"
                           "of the RF frequency table. Listed values are given as stored (numbers).\n"
+                          "A row of the RF frequency table changes as its Edit does (frequency[N].freq\n"
+                          "in Hz); frequency[N].freq one past the last row adds a row as Add does.\n"
                           "The password is setting.password with setting.passwordConfirm.\n"
                           "All assignments apply in order as one change, or none does; a refusal\n"
                           "or a question not answered by --yes exits 1.\n\nfields:\n";

@@ -217,9 +217,9 @@ int writeRadio(const QCommandLineParser &parser)
             const auto document = session.openDocument(arguments.positional[0]);
             if (!document)
                 return CliExit::Failed;
-            // As when the profile is shown in the desktop program; a
-            // profile that fails them (its message shown) cannot be written.
-            if (!document->RunLoadTimeRules())
+            // A profile that failed the load-time rules (its message shown
+            // as it opened) cannot be written.
+            if (!document->loadTimeRulesPassed())
                 return CliExit::Failed;
             bool printed = true;
             if (dryRun)

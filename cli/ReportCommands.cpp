@@ -101,9 +101,6 @@ int report(const QCommandLineParser &arguments)
     const auto document = session.openDocument(args[1]);
     if (!document)
         return CliExit::Failed;
-    // A range failure is shown as the desktop shows it; the report still
-    // shows the profile.
-    document->RunLoadTimeRules();
     const std::optional<QString> page = CReportGenerator(*document, language).generate(*kind);
     if (!page || !mayReplace(out, *page, arguments.isSet(kForceOption)))
         return CliExit::Failed;

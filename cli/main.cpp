@@ -20,7 +20,7 @@ QList<CliCommand> allCommands()
 {
     QList<CliCommand> commands;
     commands << profileFileCommands() << imageCommands() << radioCommands() << reportCommands()
-             << fieldCommands() << channelCsvCommands() << compareCommands();
+             << fieldCommands() << channelCsvCommands() << compareCommands() << fleetCommands();
     return commands;
 }
 

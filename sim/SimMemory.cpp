@@ -171,6 +171,14 @@ SimMemory::Band SimMemory::bandOf(const QString &model)
     return Band { 450000000, 470000000, 420, 462562500 };
 }
 
+void SimMemory::setSerialNumber(int number)
+{
+    const QByteArray serial
+        = QByteArray("117SMU") + QByteArray::number(number % 10000).rightJustified(4, '0');
+    for (int i = 0; i < serial.size(); ++i)
+        setByte(kRadioInformation + quint32(i), quint8(serial[i]));
+}
+
 void SimMemory::fillFactoryDefaults(const SimOptions &options)
 {
     m_bytes.fill('\0');
@@ -178,9 +186,7 @@ void SimMemory::fillFactoryDefaults(const SimOptions &options)
     // Radio information: serial, model, codeplug phase, version and development version.
     // The serial follows the factory's pattern, so a read of a fresh emulator
     // gives a profile like a real radio's.
-    const QByteArray serial("117SMU0001");
-    for (int i = 0; i < serial.size(); ++i)
-        setByte(kRadioInformation + quint32(i), quint8(serial[i]));
+    setSerialNumber(1);
     setModel(options.model);
     m_band = bandOf(options.model);
     setByte(kRadioInformation + 18, 'R');

@@ -29,6 +29,8 @@ public:
     void fillFactoryDefaults(const SimOptions &options);
     // Puts the options that were given into the memory (over a loaded one).
     void applyGivenOptions(const SimOptions &options);
+    // Gives the radio the factory pattern's serial with number (1-9999).
+    void setSerialNumber(int number);
 
     // Whether firmware keeps maxCodes in limit byte 18 rather than byte 5.
     static bool firmwareUsesSecondLimitLayout(const QString &firmware);

@@ -100,6 +100,18 @@ bool SimOptions::parse(const QStringList &arguments, SimOptions &options, QStrin
         { QStringLiteral("fault-after"),
             QStringLiteral("Answer this many requests soundly before the fault."), QStringLiteral("n") },
         { QStringLiteral("fault-once"), QStringLiteral("Let the fault hit one reply only.") },
+        { QStringLiteral("radios"),
+            QStringLiteral("Emulates n radios, each on its own terminal with its own serial (1-64); "
+                           "prints one terminal a line."),
+            QStringLiteral("n") },
+        { QStringLiteral("swap-every"),
+            QStringLiteral("Changes the radio behind a terminal for one with a new serial after each "
+                           "completed write, or after s seconds without a write, answering nothing for a "
+                           "moment in between."),
+            QStringLiteral("s") },
+        { QStringLiteral("fault-radio"),
+            QStringLiteral("Gives the fault to the n-th radio only (default: every radio)."),
+            QStringLiteral("n") },
         { QStringLiteral("pace"), QStringLiteral("Send every byte at the cable's wire speed (16406 baud).") },
         { QStringLiteral("verbose"), QStringLiteral("Log every request on standard error.") },
     });
@@ -154,7 +166,10 @@ bool SimOptions::parse(const QStringList &arguments, SimOptions &options, QStrin
         || !parseNumber(parser, QStringLiteral("max-codes"), 0, 255, options.maxCodes, error)
         || !parseNumber(parser, QStringLiteral("channels"), 0, 19, options.channels, error)
         || !parseNumber(parser, QStringLiteral("frequencies"), 0, 99, options.frequencies, error)
-        || !parseNumber(parser, QStringLiteral("fault-after"), 0, 1000000, options.faultAfter, error))
+        || !parseNumber(parser, QStringLiteral("fault-after"), 0, 1000000, options.faultAfter, error)
+        || !parseNumber(parser, QStringLiteral("radios"), 1, 64, options.radios, error)
+        || !parseNumber(parser, QStringLiteral("swap-every"), 1, 86400, options.swapEverySeconds, error)
+        || !parseNumber(parser, QStringLiteral("fault-radio"), 1, options.radios, options.faultRadio, error))
         return false;
 
     if (parser.isSet(QStringLiteral("fault"))) {
@@ -176,6 +191,10 @@ bool SimOptions::parse(const QStringList &arguments, SimOptions &options, QStrin
         return false;
     options.memoryFile = parser.value(QStringLiteral("memory"));
     options.saveFile = parser.value(QStringLiteral("save"));
+    if (!options.saveFile.isEmpty() && (options.radios > 1 || options.swapEverySeconds > 0)) {
+        error = QStringLiteral("--save keeps the memory of one radio: not with --radios or --swap-every");
+        return false;
+    }
     options.faultOnce = parser.isSet(QStringLiteral("fault-once"));
     options.pace = parser.isSet(QStringLiteral("pace"));
     options.verbose = parser.isSet(QStringLiteral("verbose"));

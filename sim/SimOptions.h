@@ -38,6 +38,9 @@ struct SimOptions {
     // The addresses a forget-write radio does not change (first, last).
     quint32 forgetFirst = 0x10000;
     quint32 forgetLast = 0x2FFFF;
+    int radios = 1; // radios, each on its own terminal
+    int swapEverySeconds = 0; // 0: no swapping; see SimStation
+    int faultRadio = 0; // the radio (from 1) that has the fault; 0: every one
     bool pace = false; // send every byte at the cable's wire speed
     bool verbose = false; // log every request on stderr
 

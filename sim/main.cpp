@@ -1,18 +1,18 @@
-// velacps-radiosim: a radio on a pseudo-terminal, for testing and trying
-// the radio link without a radio. Prints the terminal's path on the first
-// line of its output; point the link's cable port at it.
+// velacps-radiosim: radios on pseudo-terminals, for testing and trying the
+// radio link without a radio. Prints each terminal's path on a line of its
+// own; point the link's cable port at it.
 
-#include "PtyPort.h"
-#include "SimMemory.h"
 #include "SimOptions.h"
-#include "SimRadio.h"
-#include "SimRequestParser.h"
+#include "SimStation.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <memory>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -54,41 +54,37 @@ int main(int argc, char **argv)
         return fail(error);
     }
 
-    SimMemory memory;
-    if (options.memoryFile.isEmpty())
-        memory.fillFactoryDefaults(options);
-    else if (!memory.load(options.memoryFile, error))
-        return fail(error);
-    memory.applyGivenOptions(options);
-
-    PtyPort port;
-    if (!port.open(error))
-        return fail(error);
+    // Each radio answers on its own thread, so paced replies of one never
+    // hold up another.
+    std::atomic<int> serials { 0 };
+    std::vector<std::unique_ptr<SimStation>> stations;
+    for (int radio = 1; radio <= options.radios; ++radio) {
+        SimOptions own = options;
+        if (options.faultRadio != 0 && radio != options.faultRadio)
+            own.fault = SimOptions::Fault::None;
+        stations.push_back(std::make_unique<SimStation>(own, [&serials] { return ++serials; }));
+        if (!stations.back()->open(error))
+            return fail(error);
+    }
     installStopHandlers();
-    std::printf("%s\n", qPrintable(port.path()));
+    for (const auto &station : stations)
+        std::printf("%s\n", qPrintable(station->path()));
     std::fflush(stdout);
 
-    SimRadio radio(memory, options);
-    SimRequestParser parser;
-    QElapsedTimer clock;
-    clock.start();
-    while (!stopRequested) {
-        const QByteArray received = port.read(100);
-        if (received.isEmpty())
-            port.releaseAbandonedTerminal();
-        // Like the cable, every byte comes straight back; a reply follows
-        // the frame it answers.
-        QByteArray out;
-        for (char byte : received) {
-            out.append(byte);
-            if (auto request = parser.feed(quint8(byte), clock.elapsed()))
-                out.append(radio.answer(*request));
-        }
-        if (!out.isEmpty() && !port.write(out, options.pace))
-            return fail(QStringLiteral("the terminal went away"));
+    std::vector<QString> errors(stations.size());
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < stations.size(); ++i)
+        threads.emplace_back([&, i] {
+            if (!stations[i]->run(stopRequested, errors[i]))
+                stopRequested = 1;
+        });
+    for (std::thread &thread : threads)
+        thread.join();
+    for (const QString &stationError : errors) {
+        if (!stationError.isEmpty())
+            return fail(stationError);
     }
-
-    if (!options.saveFile.isEmpty() && !memory.save(options.saveFile, error))
+    if (!options.saveFile.isEmpty() && !stations.front()->memory().save(options.saveFile, error))
         return fail(error);
     return 0;
 }

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Funkgeräte</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>%1 programmiert, %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Stapelbericht</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -304,6 +367,82 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>&amp;Vergleichen...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Listet die Unterschiede zwischen einem Profil und einem anderen Profil, einer Datei oder dem Funkgerät auf</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Profile und Codeplug-Abbilder (*.kv9 *.img);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>%1 und %2 lassen sich nicht vergleichen.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Vergleichen &amp;mit:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Vergleichen</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Eine Profil- oder Codeplug-Abbilddatei...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>Das Funkgerät am Kabel</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Vergleich: %1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 und %2 sind gleich.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n Unterschied von %1 zu %2:</numerusform>
+            <numerusform>%n Unterschiede von %1 zu %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Zum Feld</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -358,10 +497,40 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentCommands</name>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>„%1“ ist in einem anderen Fenster geöffnet. Schließen Sie zuerst dieses Fenster oder speichern Sie unter einem anderen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation>Eine Serienprogrammierung läuft bereits.</translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation>Jedes Kabel der Serie nur einmal angeben.</translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation>Eine Serie von %1 Funkgeräten kann nicht %2 Kabel verwenden.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Das Profil kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +961,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Funkgeräte-&amp;Sicherung wiederherstellen...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>&amp;Mehrere Funkgeräte programmieren...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -856,6 +1029,260 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Mehrere Funkgeräte programmieren</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Keine: Jedes Funkgerät erhält das Profil unverändert</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Werte pro Funkgerät (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Kabel:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Ein serielles Gerät, etwa /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Anderes Kabel:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Bis Stopp</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>Funkgeräte im &amp;Stapel:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Nur für Funkgeräte mit Codeplug-Passwort</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;wort:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>K&amp;unde:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Ein in diesem Stapel bereits fertiges Funkgerät erneut &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Wählen Sie die Kabel und drücken Sie Starten.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Stapelstatus</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Funkgeräte</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Das Gerät „%1“ gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Werte pro Funkgerät</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Wählen Sie mindestens ein Kabel.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Das Profil kann nicht für den Stapel kopiert werden: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>Der Stapel hat begonnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>Funkgeräte &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Funkgeräte abbrechen</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Wird beendet: Die laufenden Funkgeräte werden fertig. Funkgeräte abbrechen hält auch sie an.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>Warte auf ein Funkgerät</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Fortschritt an %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Zustand von %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Erkennen</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lesen...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Nächstes Funkgerät anschließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Nächstes Funkgerät anschließen. %n Funkgerät fertig.</numerusform>
+            <numerusform>Nächstes Funkgerät anschließen. %n Funkgeräte fertig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Bereits fertig</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>Das Funkgerät %1 an %2 ist in diesem Stapel bereits programmiert: Es wird übersprungen. Nächstes Funkgerät anschließen.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Nicht erreicht</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>Der Stapel ist beendet: %1 programmiert, %2 fehlgeschlagen. Das Protokoll liegt in %3.</translation>
+    </message>
+</context>
+<context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
@@ -880,21 +1307,6 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Sicherung, die in das Funkgerät am Kabel geschrieben wird:</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... und %n weitere.</numerusform>
-            <numerusform>... und %n weitere.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>Das Schreiben ändert diese Einstellungen im Funkgerät:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>In das Funkgerät schreiben?</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1702,48 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>&amp;Umbenennen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>Bei gleichem Modell &amp;nicht mehr fragen</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>In das Funkgerät schreiben</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Das Schreiben ändert diese Einstellungen im Funkgerät:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>Im Funkgerät</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Nach dem Schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schreiben</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>Die Wahl, nicht mehr gefragt zu werden, konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>USB-Programmierkabel</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +2518,10 @@ Bitte installieren Sie die CPS neu.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 braucht die Nummer seines Elements, von 1 an gezählt.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: Die HF-Frequenztabelle hat keine solche Zeile; eine neue Zeile ist frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -2074,6 +2532,95 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation>Der Ordner für das Serienprotokoll %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation>Das Serienprotokoll %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Das Profil kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation>Die Wertedatei hat keine Zeile für dieses Funkgerät.</translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation>Nicht beantwortet (für die Serie wurde kein Ja vorgegeben): %1</translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation>Das Funkgerät hat ein anderes Codeplug-Passwort als das für die Serie angegebene.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation>Das Funkgerät hat das Geschriebene nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation>Nicht geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation>Die Wertedatei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation>Die Wertedatei ist leer.</translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation>die erste Spalte muss &quot;serial&quot; oder &quot;order&quot; sein.</translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation>die Spalte %1 kommt zweimal vor.</translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation>%1 Zellen, wo die Kopfzeile %2 hat.</translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation>die erste Zelle ist leer.</translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation>die Reihenfolge %1 ist keine Zahl ab 1.</translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation>für %1 gibt es bereits eine Zeile.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Das Profil kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation>ein Wert wird abgelehnt.</translation>
     </message>
 </context>
 <context>
@@ -2125,97 +2672,6 @@ Bitte installieren Sie die CPS neu.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Funkgeräteinformationen</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modell</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Seriennummer</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Funkgerätegrenzen</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Niedrigste Frequenz</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Höchste Frequenz</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Kennwort</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Einschalttext</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Anzahl der Kanäle</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Sendezeitbegrenzung</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Voreinstellung</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Kanal</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Empfangsfrequenz</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Sendefrequenz</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>Empfangs-PL/DPL</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>Sende-PL/DPL</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>In Suchlauf-Liste</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequenz</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Leistungsstufe</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Bandbreite</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2244,6 +2700,454 @@ Bitte installieren Sie die CPS neu.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 nimmt %2 an.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Klon-Kompatibilität</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Firmware-Phase</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Firmware-Revision</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Codeplug-Phase</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Codeplug-Version</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Codeplug-Entwicklungsversion</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Synthesizer-Grundfrequenz</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Unterregion</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Max. Kanalzahl</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Belegte Frequenzen</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Niedrigste Frequenz</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Höchste Frequenz</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Niedrigste Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Höchste Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Niedrigste Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Höchste Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Sendezeitbegrenzung nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Tastenton nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Roger-Beep nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>Belegt-LED nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>PL-Reverse-Burst verfügbar</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Scrambler nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Akkusparmodus nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Werksreset nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Suchlauf nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Anzahl der Ruftöne</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Anzahl der Vorwahltasten</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Anzahl der PL/DPL-Codes</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Leistungswahl verfügbar</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Beleuchtungstaste verfügbar</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Programmiermodus aktivieren</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Ruf nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Monitor nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Tastensperre nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Relaisbetrieb nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Kanaldeaktivierung verfügbar</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Talkaround-Suchlauf verfügbar</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Kanalansage verfügbar</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Codeplug-Passwort (4 Ziffern)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Alle LEDs deaktivieren</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Werksreset sperren</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Sendezeitbegrenzung (Sek.)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>PL-Reverse-Burst</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>VOX-Pegel</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>iVOX-Pegel</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Mikrofonverstärkung</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Verstärkung Zubehörmikrofon</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Alternativer Akkutyp</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Akkusparmodus deaktivieren</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Seitentaste 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Seitentaste 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Taste A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Taste B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Taste C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Anzahl der Kanäle</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Sprache der Kanalansage</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>PL-Code 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>PL-Code 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>PL-Code 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>PL-Code 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>PL-Code 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>PL-Code 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>PL-Code 214 (oktal)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>PL-Code 215 (oktal)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>PL-Code 216 (oktal)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>PL-Code 217 (oktal)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>PL-Code 218 (oktal)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>PL-Code 219 (oktal)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Einschalttext</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Roger-Beep</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Scrambler-Taste</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Beleuchtung (Sek.)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Rufton</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Tastensperre</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Tastenton</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>Relaisstations-ID</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Relais-ID-Modus</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Sende-Nachlaufzeit (Sek.)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Senden bei schwachem Akku (Min.)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Akku-Warnton</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Courtesy-Ton aktivieren</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Vorwahlkanal</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Empfangs-PL/DPL-Code</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Sende-PL/DPL-Code</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Empfangsbandbreite (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Sendebandbreite (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Talkaround-Leistung (0 niedrig, 1 hoch)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Relaisleistung (0 niedrig, 1 hoch)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Auto-Suchlauf</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Kanal deaktivieren</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Dynamischer Talkaround-Suchlauf</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Suchlauf-Liste</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Leistungsstufe</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Kompander</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Funkgeräteinformationen</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Funkgerätegrenzen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versión de firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>%1 programadas, %2 con error</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Informe del lote</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -304,6 +367,82 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Co&amp;mparar...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Muestra las diferencias entre un perfil y otro perfil, un archivo o la radio</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Perfiles e imágenes de codeplug (*.kv9 *.img);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer el archivo &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>No se pueden comparar %1 y %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Perfil:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Comparar &amp;con:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparar</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Un archivo de perfil o de imagen de codeplug...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>La radio conectada al cable</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Comparación: %1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 y %2 son iguales.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n diferencia de %1 a %2:</numerusform>
+            <numerusform>%n diferencias de %1 a %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Ir al campo</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -358,10 +497,40 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Diferencias</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentCommands</name>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>&quot;%1&quot; está abierto en otra ventana. Cierre primero esa ventana o guarde con otro nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation>Ya hay una programación en serie en curso.</translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation>Indique cada cable de la serie una sola vez.</translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation>Una serie de %1 radios no puede usar %2 cables.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>No se puede abrir el perfil.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +961,10 @@ Vuelva a instalar el CPS.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Restaurar &amp;copia de seguridad de la radio...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programar &amp;varias radios...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -856,6 +1029,260 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programar varias radios</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Perfil:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Ninguno: cada radio recibe el perfil tal cual</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Valores por radio (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Cables:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Un dispositivo serie, como /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;gregar</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Otro cable:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Hasta detener</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Radios del lote:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Solo para radios con contraseña de codeplug</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Contra&amp;seña:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>Cl&amp;iente:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Escribir de &amp;nuevo una radio ya terminada en este lote</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Elija los cables y presione Iniciar.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Estado del lote</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cable</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificación</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>No existe el dispositivo «%1».</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Valores por radio</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Elija al menos un cable.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>No se puede copiar el perfil para el lote: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>El lote comenzó.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>&amp;Cancelar radios</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Cancelar radios</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Deteniendo: las radios en curso terminan. Cancelar radios también las detiene.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>Esperando una radio</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Progreso en %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Estado de %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Identificando</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Copiando</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Leyendo...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Escribiendo</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Verificando</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Conecte la siguiente radio</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Conecte la siguiente radio. %n radio terminada.</numerusform>
+            <numerusform>Conecte la siguiente radio. %n radios terminadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Ya terminada</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>La radio %1 en %2 ya está programada en este lote: se omite. Conecte la siguiente radio.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Guardada</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Correcta</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>No alcanzada</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminada</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>El lote terminó: %1 programadas, %2 con error. El registro está en %3.</translation>
+    </message>
+</context>
+<context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
@@ -880,21 +1307,6 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Copia de seguridad que se escribirá en la radio conectada al cable:</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... y %n más.</numerusform>
-            <numerusform>... y %n más.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>La escritura cambia estos ajustes en la radio:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>¿Escribirlos en la radio?</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1702,48 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Cambiar &amp;nombre	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;No volver a preguntar para modelos idénticos</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Escribir en la radio</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>La escritura cambia estos ajustes en la radio:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>En la radio</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Después de escribir</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Escribir</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>No se pudo guardar la opción de no volver a preguntar.</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>Cable de programación USB</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +2518,10 @@ Vuelva a instalar el CPS.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 necesita el número de su elemento, contado desde 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: la tabla de frecuencias de RF no tiene esa fila; una fila nueva es frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -2074,6 +2532,95 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta del registro de la serie %1.</translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation>No se puede escribir el registro de la serie %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>No se puede abrir el perfil.</translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation>El archivo de valores no tiene ninguna fila para esta radio.</translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation>Sin respuesta (no se indicó Sí para la serie): %1</translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation>La radio tiene una contraseña de codeplug distinta de la indicada para la serie.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation>La radio no conservó lo que se escribió.</translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation>No se escribió.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation>No se puede leer el archivo de valores %1: %2.</translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation>El archivo de valores está vacío.</translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation>la primera columna debe ser &quot;serial&quot; u &quot;order&quot;.</translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation>la columna %1 aparece dos veces.</translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation>%1 celdas donde el encabezado tiene %2.</translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation>la primera celda está vacía.</translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation>el orden %1 no es un número a partir de 1.</translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation>%1 ya tiene una fila.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>No se puede abrir el perfil.</translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation>se rechaza un valor.</translation>
     </message>
 </context>
 <context>
@@ -2125,97 +2672,6 @@ Vuelva a instalar el CPS.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Información de la radio</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modelo</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Número de serie</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Límites de la radio</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Frecuencia mínima</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Frecuencia máxima</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Ajustes</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Contraseña</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Texto de encendido</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Número de canales</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Temporizador de tiempo límite</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Preajuste</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Canal</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Frecuencia de recepción</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Frecuencia de transmisión</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>PL/DPL de recepción</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>PL/DPL de transmisión</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>En la lista de exploración</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frecuencia</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Nivel de potencia</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Ancho de banda</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2244,6 +2700,454 @@ Vuelva a instalar el CPS.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 admite %2.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Compatibilidad de clonación</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Fase del firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versión de firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revisión del firmware</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Fase del codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Versión del codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Versión de desarrollo del codeplug</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Frecuencia base del sintetizador</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Subregión</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Máximo de canales</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Frecuencias en uso</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Frecuencia mínima</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Frecuencia máxima</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Frecuencia de recepción mínima</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Frecuencia de recepción máxima</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Frecuencia de transmisión mínima</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Frecuencia de transmisión máxima</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Temporizador de transmisión no disponible</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Tono de teclado no disponible</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Tono Roger no disponible</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>LED de ocupado no disponible</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>Ráfaga inversa PL disponible</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX no disponible</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX no disponible</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Cifrado de voz no disponible</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Ahorro de batería no disponible</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Restablecimiento de fábrica no disponible</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Rastreo no disponible</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Número de tonos de llamada</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Número de botones de preselección</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Número de códigos PL/DPL</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Selección de potencia disponible</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Botón de retroiluminación disponible</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Activar modo de programación</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Llamada no disponible</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Monitor no disponible</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Bloqueo de teclado no disponible</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Repetidor no disponible</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Desactivación de canales disponible</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Rastreo de directo disponible</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Anuncio de canal disponible</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Contraseña del codeplug (4 dígitos)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Desactivar todos los LED</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Desactivar restaurar valores de fábrica</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Luz de fondo</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Temporizador de TX, TOT (s)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>Ráfaga inversa PL</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>Nivel VOX</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>Nivel iVOX</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Ganancia del micrófono</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Ganancia del micrófono externo</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Selección de batería alternativa</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Desactivar ahorro de batería</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Botón lateral 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Botón lateral 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Botón A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Botón B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Botón C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Número de canales</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Idioma del anuncio de canal</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>Código PL 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>Código PL 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>Código PL 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>Código PL 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>Código PL 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>Código PL 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>Código PL 214 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>Código PL 215 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>Código PL 216 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>Código PL 217 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>Código PL 218 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>Código PL 219 (OCT)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Texto de encendido</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Tono Roger</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Botón de cifrado</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Luz de fondo (s)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Tono de llamada</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Bloqueo de teclado</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Tono de teclado</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>ID de estación repetidora</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Modo de ID de repetidor</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Tiempo de retención TX (s)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>TX con batería baja (min)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Tono de alerta de batería</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Activar tono de cortesía</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Canal de preselección</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Frecuencia de recepción</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Código PL/DPL de recepción</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Frecuencia de transmisión</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Código PL/DPL de transmisión</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Ancho de banda de recepción (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Ancho de banda de transmisión (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Potencia en directo (0 baja, 1 alta)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Potencia con repetidor (0 baja, 1 alta)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Repetidor</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Rastreo automático</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Cifrado de voz</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Desactivar canal</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Rastreo dinámico de directo</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Lista de rastreo</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Ancho de banda</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Nivel de potencia</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Compansor</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Información de la radio</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Límites de la radio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preajuste</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Version du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Écrit</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>%1 programmées, %2 en échec</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Rapport de lot</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -304,6 +367,82 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Co&amp;mparer...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Liste les différences entre un profil et un autre profil, un fichier ou la radio</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Profils et images de codeplug (*.kv9 *.img);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossible de lire le fichier &quot;%1&quot; : %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>Impossible de comparer %1 et %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil :</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Comparer &amp;avec :</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparer</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Un fichier de profil ou d’image de codeplug...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>La radio branchée au câble</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Comparaison : %1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 et %2 sont identiques.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n différence de %1 à %2 :</numerusform>
+            <numerusform>%n différences de %1 à %2 :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Aller au champ</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -358,10 +497,40 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Différences</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentCommands</name>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>« %1 » est ouvert dans une autre fenêtre. Fermez d&apos;abord cette fenêtre ou enregistrez sous un autre nom.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation>Une programmation en série est déjà en cours.</translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation>Indiquez chaque câble de la série une seule fois.</translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation>Une série de %1 radios ne peut pas utiliser %2 câbles.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Impossible d&apos;ouvrir le profil.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +961,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Restaurer la &amp;sauvegarde de la radio...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programmer &amp;plusieurs radios...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -856,6 +1029,260 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programmer plusieurs radios</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil :</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Aucune : chaque radio reçoit le profil tel quel</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Valeurs par radio (CSV) :</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Câbles :</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Un périphérique série, par exemple /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Autre câble :</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Jusqu&apos;à l&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Radios du lot :</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Uniquement pour les radios protégées par un mot de passe codeplug</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>C&amp;lient :</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Écrire de &amp;nouveau une radio déjà terminée dans ce lot</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Choisissez les câbles et appuyez sur Démarrer.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>État du lot</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Câbles</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Câble</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Micrologiciel</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Écrit</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Durée (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Le périphérique « %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Valeurs par radio</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Choisissez au moins un câble.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Le profil ne peut pas être copié pour le lot : %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>Le lot a démarré.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>&amp;Annuler les radios</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Annuler les radios</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Arrêt en cours : les radios en cours se terminent. Annuler les radios les arrête aussi.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>En attente d&apos;une radio</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Progression sur %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>État de %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Identification</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lecture...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Connectez la radio suivante</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Connectez la radio suivante. %n radio terminée.</numerusform>
+            <numerusform>Connectez la radio suivante. %n radios terminées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Déjà terminée</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>La radio %1 sur %2 est déjà programmée dans ce lot : elle est ignorée. Connectez la radio suivante.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Enregistrée</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Réussie</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Non atteinte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échec : %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminée</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>Le lot est terminé : %1 programmées, %2 en échec. Le journal se trouve dans %3.</translation>
+    </message>
+</context>
+<context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
@@ -880,21 +1307,6 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Sauvegarde à écrire dans la radio reliée au câble :</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... et %n de plus.</numerusform>
-            <numerusform>... et %n de plus.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>L&apos;écriture modifie ces paramètres dans la radio :</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>Les écrire dans la radio ?</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1702,48 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Reno&amp;mmer	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;Ne plus demander pour des modèles identiques</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Écrire dans la radio</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>L&apos;écriture modifie ces paramètres dans la radio :</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>Dans la radio</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Après l’écriture</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>É&amp;crire</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>Le choix de ne plus être interrogé n’a pas pu être enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>Câble de programmation USB</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +2518,10 @@ Veuillez réinstaller le CPS.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 a besoin du numéro de son élément, compté à partir de 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1 : la table des fréquences RF n&apos;a pas cette ligne ; une nouvelle ligne est frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -2074,6 +2532,95 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation>Impossible de créer le dossier du journal de la série %1.</translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation>Impossible d&apos;écrire le journal de la série %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Impossible d&apos;ouvrir le profil.</translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation>Le fichier de valeurs n&apos;a aucune ligne pour cette radio.</translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation>Sans réponse (aucun Oui donné pour la série) : %1</translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation>La radio a un mot de passe de codeplug autre que celui donné pour la série.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation>La radio n&apos;a pas conservé ce qui a été écrit.</translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation>Non écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation>Impossible de lire le fichier de valeurs %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation>Le fichier de valeurs est vide.</translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation>la première colonne doit être &quot;serial&quot; ou &quot;order&quot;.</translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation>la colonne %1 figure deux fois.</translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation>%1 cellules là où l&apos;en-tête en a %2.</translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation>la première cellule est vide.</translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation>l&apos;ordre %1 n&apos;est pas un nombre à partir de 1.</translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation>%1 a déjà une ligne.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Impossible d&apos;ouvrir le profil.</translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation>une valeur est refusée.</translation>
     </message>
 </context>
 <context>
@@ -2125,97 +2672,6 @@ Veuillez réinstaller le CPS.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Informations sur la radio</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modèle</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Numéro de série</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Limites de la radio</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Fréquence la plus basse</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Fréquence la plus haute</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Mot de passe</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Texte de mise sous tension</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Nombre de canaux</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Minuterie de temporisation</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Préréglage</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Canal</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Fréquence de réception</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Fréquence d&apos;émission</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>PL/DPL de réception</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>PL/DPL d&apos;émission</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>Dans la liste de balayage</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Fréquence</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Niveau de puissance</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Largeur de bande</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2244,6 +2700,454 @@ Veuillez réinstaller le CPS.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 accepte %2.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Compatibilité de clonage</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Phase du firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Version du firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Révision du firmware</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Phase du codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Version du codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Version de développement du codeplug</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Fréquence de base du synthétiseur</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Sous-région</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Nombre max. de canaux</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Fréquences utilisées</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Fréquence la plus basse</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Fréquence la plus haute</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Fréquence de réception minimale</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Fréquence de réception maximale</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Fréquence d’émission minimale</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Fréquence d’émission maximale</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Minuterie d’émission non disponible</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Bip clavier non disponible</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Bip de fin d’émission non disponible</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>Voyant d’occupation non disponible</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>Salve inverse PL disponible</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX non disponible</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX non disponible</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Embrouillage non disponible</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Économie de batterie non disponible</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Réinitialisation d’usine non disponible</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Balayage non disponible</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Nombre de tonalités d’appel</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Nombre de touches de présélection</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Nombre de codes PL/DPL</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Choix de puissance disponible</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Touche de rétroéclairage disponible</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Activer le mode programmation</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Appel non disponible</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Écoute non disponible</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Verrouillage clavier non disponible</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Relais non disponible</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Désactivation des canaux disponible</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Balayage direct disponible</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Annonce des canaux disponible</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Mot de passe codeplug (4 chiffres)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Désactiver toutes les LED</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Désactiver le retour aux réglages d&apos;usine</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Rétroéclairage</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Temporisation d&apos;émission TOT (s)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>Salve inverse PL</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>Niveau VOX</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>Niveau iVOX</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Gain micro</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Gain micro accessoire</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Choix du type de batterie</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Désactiver l&apos;économie de batterie</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Bouton latéral 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Bouton latéral 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Bouton A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Bouton B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Bouton C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Nombre de canaux</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Langue d&apos;annonce des canaux</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>Code PL 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>Code PL 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>Code PL 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>Code PL 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>Code PL 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>Code PL 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>Code PL 214 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>Code PL 215 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>Code PL 216 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>Code PL 217 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>Code PL 218 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>Code PL 219 (OCT)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Texte de démarrage</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Bip de fin d&apos;émission</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Bouton d&apos;embrouillage</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Rétroéclairage (s)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Tonalité d&apos;appel</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Verrouillage clavier</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Bip clavier</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>ID de station relais</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Mode ID relais</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Temporisation Tx (s)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Tx batterie faible (min)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Tonalité d&apos;alerte batterie</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Activer le bip de courtoisie</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Canal présélection</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Fréquence de réception</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Code PL/DPL de réception</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Fréquence d&apos;émission</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Code PL/DPL d’émission</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Largeur de bande de réception (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Largeur de bande d’émission (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Puissance en direct (0 faible, 1 élevée)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Puissance via relais (0 faible, 1 élevée)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Balayage auto</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Embrouillage</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Désactiver le canal</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Balayage direct dynamique</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Liste de balayage</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Largeur de bande</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Niveau de puissance</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Compandeur</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Informations radio</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Limites de la radio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
     </message>
 </context>
 <context>

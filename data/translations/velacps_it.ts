@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscita</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versione firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondi</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Scritto</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>%1 programmate, %2 non riuscite</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Report del lotto</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profilo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -304,6 +367,82 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Con&amp;fronta...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Elenca le differenze tra un profilo e un altro profilo, un file o la radio</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Profili e immagini codeplug (*.kv9 *.img);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere il file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>Impossibile confrontare %1 e %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profilo:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Confronta &amp;con:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Confronta</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Un file di profilo o di immagine codeplug...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>La radio collegata al cavo</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Confronto: %1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 e %2 sono uguali.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n differenza da %1 a %2:</numerusform>
+            <numerusform>%n differenze da %1 a %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Vai al campo</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -358,10 +497,40 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Differenze</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentCommands</name>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>&quot;%1&quot; è aperto in un&apos;altra finestra. Chiudere prima quella finestra o salvare con un altro nome.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation>È già in corso una programmazione in serie.</translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation>Indicare ogni cavo della serie una sola volta.</translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation>Una serie di %1 radio non può usare %2 cavi.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Impossibile aprire il profilo.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +961,10 @@ Reinstallare il CPS.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Ripristina &amp;backup della radio...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programma &amp;più radio...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -856,6 +1029,260 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programma più radio</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Avvia</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>Arr&amp;esta</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lotto</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profilo:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Nessuno: ogni radio riceve il profilo così com&apos;è</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>S&amp;foglia...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Valori per radio (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Cavi:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Un dispositivo seriale, ad esempio /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;ggiungi</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>A&amp;ltro cavo:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Fino ad Arresta</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Radio nel lotto:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Solo per radio con password codeplug</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;word:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>Cli&amp;ente:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Scrivi di &amp;nuovo una radio già completata in questo lotto</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Scegliere i cavi e premere Avvia.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Stato del lotto</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cavi</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cavo</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Scritto</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tempo (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Il dispositivo «%1» non esiste.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Valori per radio</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Scegliere almeno un cavo.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Impossibile copiare il profilo per il lotto: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>Il lotto è iniziato.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>&amp;Annulla radio</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Annulla radio</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Arresto in corso: le radio in corso terminano. Annulla radio ferma anche quelle.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>In attesa di una radio</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Avanzamento su %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Stato di %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Identificazione</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lettura...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Scrittura</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Collegare la radio successiva</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Collegare la radio successiva. %n radio completata.</numerusform>
+            <numerusform>Collegare la radio successiva. %n radio completate.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Già completata</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>La radio %1 su %2 è già programmata in questo lotto: viene saltata. Collegare la radio successiva.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Salvato</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Superata</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscita</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Non raggiunta</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Completata</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>Il lotto è terminato: %1 programmate, %2 non riuscite. Il registro è in %3.</translation>
+    </message>
+</context>
+<context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
@@ -880,21 +1307,6 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Backup da scrivere nella radio collegata al cavo:</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... e altre %n.</numerusform>
-            <numerusform>... e altre %n.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>La scrittura modifica queste impostazioni nella radio:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>Scriverle nella radio?</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1702,48 @@ Reinstallare il CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Rino&amp;mina	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;Non chiedere più per modelli identici</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Scrivi nella radio</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>La scrittura modifica queste impostazioni nella radio:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>Nella radio</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Dopo la scrittura</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Scrivi</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>Impossibile salvare la scelta di non chiedere più.</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>Cavo di programmazione USB</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +2518,10 @@ Reinstallare il CPS.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 richiede il numero del suo elemento, contato da 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: la tabella delle frequenze RF non ha questa riga; una nuova riga è frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -2074,6 +2532,95 @@ Reinstallare il CPS.</translation>
     <message>
         <source>Open</source>
         <translation>Apri</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation>Impossibile creare la cartella del registro della serie %1.</translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere il registro della serie %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Impossibile aprire il profilo.</translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation>Il file dei valori non ha alcuna riga per questa radio.</translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation>Senza risposta (nessun Sì indicato per la serie): %1</translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation>La radio ha una password del codeplug diversa da quella indicata per la serie.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annullato.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation>La radio non ha mantenuto ciò che è stato scritto.</translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation>Non scritto.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation>Impossibile leggere il file dei valori %1: %2.</translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation>Il file dei valori è vuoto.</translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation>la prima colonna deve essere &quot;serial&quot; o &quot;order&quot;.</translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation>la colonna %1 compare due volte.</translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation>%1 celle dove l&apos;intestazione ne ha %2.</translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation>la prima cella è vuota.</translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation>l&apos;ordine %1 non è un numero a partire da 1.</translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation>%1 ha già una riga.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Impossibile aprire il profilo.</translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation>un valore viene rifiutato.</translation>
     </message>
 </context>
 <context>
@@ -2125,97 +2672,6 @@ Reinstallare il CPS.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Informazioni radio</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modello</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Numero di serie</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Limiti della radio</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Frequenza minima</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Frequenza massima</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Impostazioni</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Password</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Testo di accensione</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Numero di canali</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Timer di timeout</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Preimpostazione</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Canale</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Frequenza di ricezione</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Frequenza di trasmissione</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>PL/DPL di ricezione</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>PL/DPL di trasmissione</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>Nella lista di scansione</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequenza</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Livello di potenza</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Larghezza di banda</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2244,6 +2700,454 @@ Reinstallare il CPS.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 accetta %2.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Compatibilità di clonazione</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Fase firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versione firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revisione firmware</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Fase codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Versione codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Versione di sviluppo codeplug</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Frequenza base del sintetizzatore</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Sottoregione</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Numero massimo di canali</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Frequenze in uso</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Frequenza minima</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Frequenza massima</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Frequenza di ricezione minima</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Frequenza di ricezione massima</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Frequenza di trasmissione minima</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Frequenza di trasmissione massima</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Timer di trasmissione non disponibile</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Bip tastiera non disponibile</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Roger beep non disponibile</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>LED di occupato non disponibile</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>Reverse burst PL disponibile</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX non disponibile</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX non disponibile</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Scrambler non disponibile</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Risparmio batteria non disponibile</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Ripristino di fabbrica non disponibile</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Scansione non disponibile</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Numero di toni di chiamata</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Numero di tasti preimpostati</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Numero di codici PL/DPL</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Selezione potenza disponibile</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Tasto retroilluminazione disponibile</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Attiva modalità programmazione</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Chiamata non disponibile</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Monitor non disponibile</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Blocco tastiera non disponibile</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Ripetitore non disponibile</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Disattivazione canali disponibile</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Scansione diretta disponibile</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Annuncio canale disponibile</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Password codeplug (4 cifre)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Disattiva tutti i LED</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Disattiva ripristino impostazioni di fabbrica</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Retroilluminazione</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Timer di timeout trasmissione (s)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>Reverse burst PL</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>Livello VOX</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>Livello iVOX</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Guadagno microfono</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Guadagno microfono accessorio</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Selezione batteria alternativa</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Disattiva risparmio batteria</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Tasto laterale 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Tasto laterale 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Tasto A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Tasto B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Tasto C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Numero di canali</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Lingua annuncio canale</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>Codice PL 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>Codice PL 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>Codice PL 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>Codice PL 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>Codice PL 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>Codice PL 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>Codice PL 214 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>Codice PL 215 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>Codice PL 216 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>Codice PL 217 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>Codice PL 218 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>Codice PL 219 (OCT)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Testo di accensione</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Roger beep</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Tasto scrambler</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Retroilluminazione (s)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Tono di chiamata</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Blocco tastiera</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Bip tastiera</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>ID stazione ripetitore</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Modalità ID ripetitore</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Tempo di mantenimento Tx (s)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Tx batteria scarica (min)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Tono di avviso batteria</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Attiva bip di cortesia</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Canale preimpostato</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Frequenza di ricezione</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Codice PL/DPL di ricezione</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Frequenza di trasmissione</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Codice PL/DPL di trasmissione</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Larghezza di banda di ricezione (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Larghezza di banda di trasmissione (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Potenza in diretta (0 bassa, 1 alta)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Potenza con ripetitore (0 bassa, 1 alta)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Ripetitore</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Scansione automatica</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Disattiva canale</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Scansione diretta dinamica</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Lista di scansione</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Larghezza di banda</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Livello di potenza</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Compander</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Informazioni radio</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Limiti della radio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preimpostazione</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radio&apos;s</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversie</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Seconden</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschreven</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>%1 geprogrammeerd, %2 mislukt</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Reeksrapport</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klant</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profiel</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -304,6 +367,82 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>&amp;Vergelijken...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Toont de verschillen tussen een profiel en een ander profiel, een bestand of de portofoon</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Profielen en codeplugimages (*.kv9 *.img);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Het bestand &quot;%1&quot; kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Portofoon</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>%1 en %2 kunnen niet worden vergeleken.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profiel:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Vergelijken &amp;met:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Vergelijken</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Een profiel- of codeplugimagebestand...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>De portofoon aan de kabel</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Vergelijking: %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 en %2 zijn gelijk.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n verschil van %1 naar %2:</numerusform>
+            <numerusform>%n verschillen van %1 naar %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Naar veld</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -358,10 +497,40 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Verschillen</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Veld</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentCommands</name>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>&quot;%1&quot; is geopend in een ander venster. Sluit eerst dat venster of sla op onder een andere naam.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation>Er loopt al een serieprogrammering.</translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation>Geef elke kabel van de serie maar één keer op.</translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation>Een serie van %1 radio&apos;s kan geen %2 kabels gebruiken.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Het profiel kan niet worden geopend.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +961,10 @@ Installeer CPS opnieuw.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Radio&amp;back-up terugzetten...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>&amp;Meerdere radio&apos;s programmeren...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -856,6 +1029,260 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Meerdere radio&apos;s programmeren</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;toppen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Reeks</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profiel:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Geen: elke radio krijgt het profiel zoals het is</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Waarden per radio (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Kabels:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Een serieel apparaat, zoals /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Andere kabel:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Tot Stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Radio&apos;s in de reeks:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Alleen voor radio&apos;s met een codeplug-wachtwoord</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>K&amp;lant:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Een radio die in deze reeks al klaar is opnieuw &amp;schrijven</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Kies de kabels en druk op Starten.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Status van de reeks</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Kabels</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radio&apos;s</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschreven</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Back-up</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Controle</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tijd (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Het apparaat &quot;%1&quot; bestaat niet.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Waarden per radio</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Kies ten minste één kabel.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Het profiel kan niet voor de reeks worden gekopieerd: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>De reeks is begonnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>Radio&apos;s &amp;annuleren</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Radio&apos;s annuleren</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Bezig met stoppen: de lopende radio&apos;s maken het af. Radio&apos;s annuleren stopt ook die.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>Wacht op een radio</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Voortgang op %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Status van %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Identificeren</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Back-up maken</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lezen...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schrijven</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Controleren</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Sluit de volgende radio aan</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Sluit de volgende radio aan. %n radio klaar.</numerusform>
+            <numerusform>Sluit de volgende radio aan. %n radio&apos;s klaar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Al klaar</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>De radio %1 op %2 is in deze reeks al geprogrammeerd: hij wordt overgeslagen. Sluit de volgende radio aan.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Opgeslagen</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Geslaagd</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Niet bereikt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>De reeks is beëindigd: %1 geprogrammeerd, %2 mislukt. Het logboek staat in %3.</translation>
+    </message>
+</context>
+<context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
@@ -880,21 +1307,6 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Back-up om in de radio aan de kabel te schrijven:</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... en nog %n.</numerusform>
-            <numerusform>... en nog %n.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>Het schrijven wijzigt deze instellingen in de radio:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>Naar de radio schrijven?</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1702,48 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Naam &amp;wijzigen	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;Niet meer vragen bij identieke modellen</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Naar portofoon schrijven</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Het schrijven wijzigt deze instellingen in de radio:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>In de portofoon</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Na het schrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Schrijven</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>De keuze om niet meer te vragen kon niet worden opgeslagen.</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>USB-programmeerkabel</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +2518,10 @@ Installeer CPS opnieuw.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 heeft het nummer van zijn element nodig, geteld vanaf 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: de RF-frequentietabel heeft zo&apos;n rij niet; een nieuwe rij is frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -2074,6 +2532,95 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>Open</source>
         <translation>Openen</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation>De map voor het serielogboek %1 kan niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation>Het serielogboek %1 kan niet worden geschreven: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Het profiel kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation>Het waardenbestand heeft geen regel voor deze radio.</translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation>Niet beantwoord (geen Ja opgegeven voor de serie): %1</translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation>De radio heeft een ander codeplug-wachtwoord dan het wachtwoord dat voor de serie is opgegeven.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Geannuleerd.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation>De radio heeft niet bewaard wat er is geschreven.</translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation>Niet geschreven.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation>Het waardenbestand %1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation>Het waardenbestand is leeg.</translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation>de eerste kolom moet &quot;serial&quot; of &quot;order&quot; zijn.</translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation>de kolom %1 staat er twee keer in.</translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation>%1 cellen waar de kopregel er %2 heeft.</translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation>de eerste cel is leeg.</translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation>de volgorde %1 is geen getal vanaf 1.</translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation>%1 heeft al een regel.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Het profiel kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation>een waarde wordt geweigerd.</translation>
     </message>
 </context>
 <context>
@@ -2125,97 +2672,6 @@ Installeer CPS opnieuw.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Radio-informatie</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Serienummer</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Radiolimieten</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Laagste frequentie</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Hoogste frequentie</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Instellingen</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Wachtwoord</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Opstarttekst</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Aantal kanalen</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Zendtijdbegrenzer</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Voorkeuze</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Kanaal</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Naam</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Ontvangstfrequentie</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Zendfrequentie</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>Ontvangst-PL/DPL</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>Zend-PL/DPL</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>In scanlijst</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequentie</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Vermogensniveau</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Bandbreedte</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2244,6 +2700,454 @@ Installeer CPS opnieuw.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 neemt %2 aan.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Kloon-compatibiliteit</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Firmwarefase</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Firmwareversie</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Firmwarerevisie</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Codeplugfase</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Codeplugversie</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Codeplug-ontwikkelversie</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Basisfrequentie synthesizer</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Subregio</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Max. aantal kanalen</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Gebruikte frequenties</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Laagste frequentie</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Hoogste frequentie</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Laagste ontvangstfrequentie</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Hoogste ontvangstfrequentie</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Laagste zendfrequentie</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Hoogste zendfrequentie</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Zendtijdbegrenzing niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Toetstoon niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Roger-piep niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>Bezet-led niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>PL-fase-omkering beschikbaar</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Scrambler niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Batterijbesparing niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Fabrieksreset niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Scannen niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Aantal oproeptonen</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Aantal voorkeuzetoetsen</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Aantal PL/DPL-codes</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Vermogenskeuze beschikbaar</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Verlichtingstoets beschikbaar</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Programmeermodus inschakelen</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Oproep niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Monitor niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Toetsenblokkering niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Repeater niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Kanalen uitschakelen beschikbaar</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Talkaround-scan beschikbaar</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Kanaalaankondiging beschikbaar</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Codeplugwachtwoord (4 cijfers)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Alle leds uitschakelen</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Fabrieksreset blokkeren</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Verlichting</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Zendtijdbegrenzing (sec.)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>PL-fase-omkering</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>VOX-niveau</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>iVOX-niveau</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Microfoonversterking</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Versterking accessoiremicrofoon</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Alternatief batterijtype</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Batterijbesparing uitschakelen</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Zijknop 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Zijknop 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Knop A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Knop B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Knop C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Aantal kanalen</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Taal kanaalaankondiging</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>PL-code 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>PL-code 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>PL-code 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>PL-code 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>PL-code 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>PL-code 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>PL-code 214 (oct.)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>PL-code 215 (oct.)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>PL-code 216 (oct.)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>PL-code 217 (oct.)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>PL-code 218 (oct.)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>PL-code 219 (oct.)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Opstarttekst</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Roger-piep</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Scramblerknop</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Verlichting (sec.)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Oproeptoon</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Toetsenblokkering</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Toetstoon</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>Repeaterstation-ID</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Repeater-ID-modus</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Tx-nalooptijd (sec.)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Tx bij lage batterij (min.)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Waarschuwingstoon batterij</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Courtesy-toon inschakelen</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Voorkeuzekanaal</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Ontvangstfrequentie</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>PL/DPL-code ontvangst</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Zendfrequentie</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>PL/DPL-code zenden</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Ontvangstbandbreedte (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Zendbandbreedte (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Talkaround-vermogen (0 laag, 1 hoog)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Repeatervermogen (0 laag, 1 hoog)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Repeater</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Automatisch scannen</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Kanaal uitschakelen</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Dynamische talkaround-scan</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Scanlijst</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequentie</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandbreedte</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Vermogensniveau</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Compander</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Portofooninformatie</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Radiolimieten</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Voorkeuze</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanaal</translation>
     </message>
 </context>
 <context>

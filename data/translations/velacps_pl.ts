@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radiotelefony</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekundy</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Wgrano</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>zaprogramowano: %1, błędy: %2</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Raport partii</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klient</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -304,6 +367,83 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Po&amp;równaj...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Wyświetla różnice między profilem a innym profilem, plikiem lub radiotelefonem</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Profile i obrazy codeplugu (*.kv9 *.img);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Nie można odczytać pliku &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radiotelefon</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>Nie można porównać %1 i %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Porównaj</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Porównaj &amp;z:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Porównaj</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Plik profilu lub obrazu codeplugu...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>Radiotelefon podłączony do kabla</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Porównanie: %1 i %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 i %2 są takie same.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n różnica od %1 do %2:</numerusform>
+            <numerusform>%n różnice od %1 do %2:</numerusform>
+            <numerusform>%n różnic od %1 do %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Przejdź do pola</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -358,10 +498,40 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Różnice</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentCommands</name>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>„%1” jest otwarty w innym oknie. Najpierw zamknij to okno lub zapisz pod inną nazwą.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation>Programowanie seryjne już trwa.</translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation>Podaj każdy kabel serii tylko raz.</translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation>Seria %1 radiotelefonów nie może używać %2 kabli.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Nie można otworzyć profilu.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +962,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Przywróć &amp;kopię zapasową radiotelefonu...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programuj &amp;kilka radiotelefonów...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -856,6 +1030,261 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programuj kilka radiotelefonów</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Za&amp;mknij</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Partia</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Brak: każdy radiotelefon otrzymuje profil bez zmian</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Prze&amp;glądaj...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Wartości dla radiotelefonów (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Kable:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Urządzenie szeregowe, np. /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Dodaj</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Inny kabel:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Do zatrzymania</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Radiotelefony w partii:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Tylko dla radiotelefonów z hasłem codeplug</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>K&amp;lient:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Wgraj p&amp;onownie radiotelefon już gotowy w tej partii</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Wybierz kable i naciśnij Start.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Stan partii</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Kable</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radiotelefony</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Oprogramowanie</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Wgrano</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Kopia zapasowa</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Weryfikacja</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Czas (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Urządzenie „%1” nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Wartości dla radiotelefonów</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Wybierz co najmniej jeden kabel.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Nie można skopiować profilu dla partii: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>Partia została rozpoczęta.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>&amp;Anuluj radiotelefony</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Anuluj radiotelefony</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Zatrzymywanie: trwające radiotelefony zostaną dokończone. Anuluj radiotelefony zatrzymuje także je.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>Oczekiwanie na radiotelefon</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Postęp na %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Stan %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Identyfikacja</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Kopia zapasowa</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Odczyt...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Wgrywanie</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Weryfikacja</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Podłącz następny radiotelefon</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Podłącz następny radiotelefon. Gotowy: %n radiotelefon.</numerusform>
+            <numerusform>Podłącz następny radiotelefon. Gotowe: %n radiotelefony.</numerusform>
+            <numerusform>Podłącz następny radiotelefon. Gotowych: %n radiotelefonów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Już gotowy</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>Radiotelefon %1 na %2 jest już zaprogramowany w tej partii: zostaje pominięty. Podłącz następny radiotelefon.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Zapisana</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Zgodna</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Nie osiągnięto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Błąd: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>Partia zakończona: zaprogramowano %1, błędy: %2. Dziennik jest w %3.</translation>
+    </message>
+</context>
+<context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
@@ -880,22 +1309,6 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Kopia zapasowa do zapisania w radiotelefonie podłączonym kablem:</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... i %n więcej.</numerusform>
-            <numerusform>... i %n więcej.</numerusform>
-            <numerusform>... i %n więcej.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>Zapis zmieni te ustawienia w radiotelefonie:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>Zapisać je w radiotelefonie?</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1704,48 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Zmień &amp;nazwę	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;Nie pytaj ponownie dla identycznych modeli</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Wgraj do radiotelefonu</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Zapis zmieni te ustawienia w radiotelefonie:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>W radiotelefonie</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Po wgraniu</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Wgraj do radiotelefonu</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>Nie udało się zapisać wyboru, aby nie pytać ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>Kabel programujący USB</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2065,6 +2520,10 @@ Zainstaluj CPS ponownie.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 wymaga numeru swojego elementu, liczonego od 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: tabela częstotliwości RF nie ma takiego wiersza; nowy wiersz to frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -2075,6 +2534,95 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>Open</source>
         <translation>Otwórz</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation>Nie można utworzyć folderu dziennika serii %1.</translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation>Nie można zapisać dziennika serii %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Nie można otworzyć profilu.</translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation>Plik wartości nie ma wiersza dla tego radiotelefonu.</translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation>Bez odpowiedzi (dla serii nie podano Tak): %1</translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation>Radiotelefon ma inne hasło codeplugu niż podane dla serii.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Anulowano.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation>Radiotelefon nie zachował tego, co zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation>Nie zapisano.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation>Nie można odczytać pliku wartości %1: %2.</translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation>Plik wartości jest pusty.</translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation>pierwsza kolumna musi mieć nazwę &quot;serial&quot; lub &quot;order&quot;.</translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation>kolumna %1 występuje dwa razy.</translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation>%1 komórek tam, gdzie nagłówek ma %2.</translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation>pierwsza komórka jest pusta.</translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation>kolejność %1 nie jest liczbą od 1.</translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation>%1 ma już wiersz.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Nie można otworzyć profilu.</translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation>wartość została odrzucona.</translation>
     </message>
 </context>
 <context>
@@ -2126,97 +2674,6 @@ Zainstaluj CPS ponownie.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Informacje o radiotelefonie</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Numer seryjny</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Ograniczenia radiotelefonu</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Najniższa częstotliwość</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Najwyższa częstotliwość</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Ustawienia</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Hasło</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Tekst powitalny</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Liczba kanałów</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Ogranicznik czasu nadawania</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Ustawienie wstępne</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Kanał</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nazwa</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Częstotliwość odbioru</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Częstotliwość nadawania</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>PL/DPL odbioru</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>PL/DPL nadawania</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>Na liście skanowania</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Częstotliwość</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Poziom mocy</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Szerokość pasma</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2245,6 +2702,454 @@ Zainstaluj CPS ponownie.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 przyjmuje %2.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Zgodność klonowania</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Faza oprogramowania</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Rewizja oprogramowania</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Faza codeplugu</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Wersja codeplugu</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Wersja rozwojowa codeplugu</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Częstotliwość bazowa syntezera</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Podregion</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Maks. liczba kanałów</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Używane częstotliwości</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Najniższa częstotliwość</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Najwyższa częstotliwość</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Najniższa częstotliwość odbioru</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Najwyższa częstotliwość odbioru</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Najniższa częstotliwość nadawania</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Najwyższa częstotliwość nadawania</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Ogranicznik czasu nadawania niedostępny</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Dźwięk klawiszy niedostępny</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Sygnał Roger Beep niedostępny</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>Dioda zajętości niedostępna</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>Odwrócenie fazy PL dostępne</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX niedostępny</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX niedostępny</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Skrambler niedostępny</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Oszczędzanie baterii niedostępne</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Przywracanie ustawień fabrycznych niedostępne</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Skanowanie niedostępne</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Liczba sygnałów wywołania</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Liczba przycisków programowanych</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Liczba kodów PL/DPL</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Wybór mocy dostępny</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Przycisk podświetlenia dostępny</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Włącz tryb programowania</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Wywołanie niedostępne</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Monitor niedostępny</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Blokada klawiatury niedostępna</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Przemiennik niedostępny</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Wyłączanie kanałów dostępne</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Skanowanie pracy bezpośredniej dostępne</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Zapowiedź kanału dostępna</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Hasło codeplugu (4 cyfry)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Wyłącz wszystkie diody LED</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Zablokuj przywracanie ustawień fabr.</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Podświetlenie</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Ogranicznik czasu nadawania (s)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>Odwrócenie fazy PL</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>Poziom VOX</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>Poziom iVOX</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Wzmocnienie mikrofonu</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Wzmocnienie mikrofonu zewn.</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Alternatywny typ baterii</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Wyłącz oszczędzanie baterii</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Przycisk boczny 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Przycisk boczny 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Przycisk A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Przycisk B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Przycisk C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Liczba kanałów</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Język zapowiedzi kanału</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>Kod PL 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>Kod PL 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>Kod PL 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>Kod PL 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>Kod PL 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>Kod PL 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>Kod PL 214 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>Kod PL 215 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>Kod PL 216 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>Kod PL 217 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>Kod PL 218 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>Kod PL 219 (OCT)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Tekst powitalny</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Sygnał Roger Beep</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Przycisk skramblera</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Podświetlenie (s)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Sygnał wywołania</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Blokada klawiatury</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Dźwięk klawiszy</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>ID stacji przemiennika</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Tryb ID przemiennika</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Czas podtrzymania Tx (s)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Tx przy słabej baterii (min)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Sygnał ostrzegawczy baterii</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Włącz sygnał końca nadawania</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Kanał zaprogramowany</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Częstotliwość odbioru</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Kod PL/DPL odbioru</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Częstotliwość nadawania</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Kod PL/DPL nadawania</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Szerokość pasma odbioru (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Szerokość pasma nadawania (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Moc pracy bezpośredniej (0 niska, 1 wysoka)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Moc przez przemiennik (0 niska, 1 wysoka)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Przemiennik</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Autoskanowanie</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Skrambler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Wyłącz kanał</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Dynamiczne skanowanie pracy bezpośr.</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Lista skanowania</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Częstotliwość</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Szerokość pasma</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Poziom mocy</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Kompander</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Informacje o radiotelefonie</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Ograniczenia radiotelefonu</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Ustawienie wstępne</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Rádios</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versão do firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Gravado</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>%1 programados, %2 falharam</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Relatório do lote</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -304,6 +367,82 @@ Reinstale o CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>Co&amp;mparar...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Lista as diferenças entre um perfil e outro perfil, um arquivo ou o rádio</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Perfis e imagens de codeplug (*.kv9 *.img);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Não é possível ler o arquivo &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádio</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>Não é possível comparar %1 e %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Perfil:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Comparar &amp;com:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparar</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Um arquivo de perfil ou de imagem de codeplug...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>O rádio conectado ao cabo</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Comparação: %1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 e %2 são iguais.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n diferença de %1 para %2:</numerusform>
+            <numerusform>%n diferenças de %1 para %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Ir para o campo</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -358,10 +497,40 @@ Reinstale o CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Diferenças</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentCommands</name>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>&quot;%1&quot; está aberto em outra janela. Feche essa janela primeiro ou salve com outro nome.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation>Já existe uma programação em série em andamento.</translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation>Informe cada cabo da série uma única vez.</translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation>Uma série de %1 rádios não pode usar %2 cabos.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Não é possível abrir o perfil.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +961,10 @@ Reinstale o CPS.</translation>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Restaurar &amp;backup do rádio...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programar &amp;vários rádios...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -856,6 +1029,260 @@ Reinstale o CPS.</translation>
     </message>
 </context>
 <context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programar vários rádios</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Perfil:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Nenhum: cada rádio recebe o perfil como está</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Pro&amp;curar...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Valores por rádio (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Cabos:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Um dispositivo serial, como /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Outro cabo:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>Até Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Rádios no lote:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Somente para rádios com senha de codeplug</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>S&amp;enha:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>C&amp;liente:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Gravar &amp;novamente um rádio já concluído neste lote</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Escolha os cabos e clique em Iniciar.</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Status do lote</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Cabos</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Rádios</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cabo</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Gravado</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificação</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tempo (s)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>O dispositivo &quot;%1&quot; não existe.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Valores por rádio</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Escolha pelo menos um cabo.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Não é possível copiar o perfil para o lote: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>O lote começou.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>&amp;Cancelar rádios</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Cancelar rádios</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Parando: os rádios em andamento terminam. Cancelar rádios também os interrompe.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>Aguardando um rádio</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Progresso em %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Status de %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Identificando</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Fazendo backup</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lendo...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Gravando</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Verificando</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Conecte o próximo rádio</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Conecte o próximo rádio. %n rádio concluído.</numerusform>
+            <numerusform>Conecte o próximo rádio. %n rádios concluídos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Já concluído</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>O rádio %1 em %2 já está programado neste lote: ele é ignorado. Conecte o próximo rádio.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Salvo</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Aprovada</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Não alcançada</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Falhou: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>O lote terminou: %1 programados, %2 falharam. O registro está em %3.</translation>
+    </message>
+</context>
+<context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
@@ -880,21 +1307,6 @@ Reinstale o CPS.</translation>
     <message>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Backup a gravar no rádio conectado ao cabo:</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... e mais %n.</numerusform>
-            <numerusform>... e mais %n.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>A gravação altera estas configurações no rádio:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>Gravá-las no rádio?</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1702,48 @@ Reinstale o CPS.</translation>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Reno&amp;mear	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;Não perguntar novamente para modelos idênticos</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Gravar no rádio</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>A gravação altera estas configurações no rádio:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>No rádio</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>Depois da gravação</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Gravar</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>Não foi possível salvar a opção de não perguntar novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>Cabo de programação USB</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +2518,10 @@ Reinstale o CPS.</translation>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 precisa do número do seu elemento, contado a partir de 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: a tabela de frequências de RF não tem essa linha; uma linha nova é frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -2074,6 +2532,95 @@ Reinstale o CPS.</translation>
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation>Não é possível criar a pasta do registro da série %1.</translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation>Não é possível gravar o registro da série %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Não é possível abrir o perfil.</translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation>O arquivo de valores não tem nenhuma linha para este rádio.</translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation>Sem resposta (nenhum Sim informado para a série): %1</translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation>O rádio tem uma senha de codeplug diferente da informada para a série.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation>O rádio não manteve o que foi gravado.</translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation>Não gravado.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation>Não é possível ler o arquivo de valores %1: %2.</translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation>O arquivo de valores está vazio.</translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation>a primeira coluna deve ser &quot;serial&quot; ou &quot;order&quot;.</translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation>a coluna %1 aparece duas vezes.</translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation>%1 células onde o cabeçalho tem %2.</translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation>a primeira célula está vazia.</translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation>a ordem %1 não é um número a partir de 1.</translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation>%1 já tem uma linha.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Não é possível abrir o perfil.</translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation>um valor foi recusado.</translation>
     </message>
 </context>
 <context>
@@ -2125,97 +2672,6 @@ Reinstale o CPS.</translation>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Informações do rádio</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modelo</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Número de série</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Limites do rádio</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Frequência mínima</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Frequência máxima</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Configurações</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Senha</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Texto de inicialização</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Número de canais</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Temporizador de tempo limite</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Predefinição</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Canal</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Frequência de recepção</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Frequência de transmissão</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>PL/DPL de recepção</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>PL/DPL de transmissão</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>Na lista de varredura</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequência</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Nível de potência</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Largura de banda</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2244,6 +2700,454 @@ Reinstale o CPS.</translation>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 aceita %2.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Compatibilidade de clonagem</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Fase do firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versão do firmware</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Revisão do firmware</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Fase do codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Versão do codeplug</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Versão de desenvolvimento do codeplug</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Frequência base do sintetizador</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Sub-região</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Máximo de canais</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Frequências em uso</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Frequência mínima</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Frequência máxima</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Frequência de recepção mínima</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Frequência de recepção máxima</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Frequência de transmissão mínima</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Frequência de transmissão máxima</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Temporizador de transmissão indisponível</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Bipe do teclado indisponível</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Tom Roger indisponível</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>LED de ocupado indisponível</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>Rajada inversa PL disponível</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX indisponível</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX indisponível</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Embaralhamento de voz indisponível</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Economia de bateria indisponível</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Restauração de fábrica indisponível</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Varredura indisponível</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Número de tons de chamada</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Número de botões predefinidos</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Número de códigos PL/DPL</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Seleção de potência disponível</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Botão de retroiluminação disponível</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Ativar modo de programação</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Chamada indisponível</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Monitor indisponível</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Bloqueio do teclado indisponível</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Repetidor indisponível</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Desativação de canais disponível</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Varredura de direto disponível</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Anúncio de canal disponível</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Senha do codeplug (4 algarismos)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Desativar todos os LED</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Desativar restauração de fábrica</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Luz de fundo</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Temporizador de TX, TOT (s)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>Rajada inversa PL</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>Nível VOX</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>Nível iVOX</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Ganho do microfone</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Ganho do microfone externo</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Seleção de bateria alternativa</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Desativar economia de bateria</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Botão lateral 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Botão lateral 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Botão A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Botão B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Botão C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Número de canais</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Idioma do anúncio de canal</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>Código PL 124 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>Código PL 125 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>Código PL 126 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>Código PL 127 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>Código PL 128 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>Código PL 129 (Hz)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>Código PL 214 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>Código PL 215 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>Código PL 216 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>Código PL 217 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>Código PL 218 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>Código PL 219 (OCT)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Texto de inicialização</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Tom Roger</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Botão de embaralhamento</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Luz de fundo (s)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Tom de chamada</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Bloqueio do teclado</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Bipe do teclado</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>ID da estação repetidora</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Modo de ID do repetidor</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Tempo de retenção TX (s)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>TX com bateria fraca (min)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Tom de alerta de bateria</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Ativar tom de cortesia</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Canal predefinido</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Frequência de recepção</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Código PL/DPL de recepção</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Frequência de transmissão</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Código PL/DPL de transmissão</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Largura de banda de recepção (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Largura de banda de transmissão (0 12,5 kHz, 1 25 kHz)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Potência em direto (0 baixa, 1 alta)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Potência com repetidor (0 baixa, 1 alta)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Repetidor</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Varredura automática</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Embaralhamento de voz</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Desativar canal</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Varredura dinâmica de direto</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Lista de varredura</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Largura de banda</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Nível de potência</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Compansor</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Informações do rádio</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Limites do rádio</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Predefinição</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Радиостанции</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Секунды</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Записано</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>запрограммировано: %1, с ошибкой: %2</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Отчёт о партии</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Заказчик</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -304,6 +367,83 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>С&amp;равнить...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>Показывает различия между профилем и другим профилем, файлом или радиостанцией</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>Профили и образы кодплага (*.kv9 *.img);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не удаётся прочитать файл &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радиостанция</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>Невозможно сравнить %1 и %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Профиль:</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>Сравнить &amp;с:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Сравнить</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>Файл профиля или образа кодплага...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>Радиостанция на кабеле</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>Сравнение: %1 и %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 и %2 совпадают.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>%n различие от %1 к %2:</numerusform>
+            <numerusform>%n различия от %1 к %2:</numerusform>
+            <numerusform>%n различий от %1 к %2:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>&amp;Перейти к полю</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -358,10 +498,40 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>Различия</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentCommands</name>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>«%1» открыт в другом окне. Сначала закройте это окно или сохраните под другим именем.</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation>Серийное программирование уже выполняется.</translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation>Укажите каждый кабель серии только один раз.</translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation>Серия из %1 радиостанций не может использовать %2 кабелей.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Невозможно открыть профиль.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +962,10 @@ Please reinstall CPS.</source>
         <source>Restore Radio &amp;Backup...</source>
         <translation>Восстановить &amp;резервную копию радиостанции...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Программировать &amp;несколько радиостанций...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -856,6 +1030,261 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Программировать несколько радиостанций</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Начать</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Стоп</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Партия</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Профиль:</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>Нет: каждая радиостанция получает профиль как есть</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Обзор...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>&amp;Значения для радиостанций (CSV):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>&amp;Кабели:</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>Последовательное устройство, например /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>&amp;Другой кабель:</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>До остановки</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>&amp;Радиостанций в партии:</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>Только для радиостанций с паролем кодплага</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Пароль:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>&amp;Заказчик:</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>Записать &amp;повторно радиостанцию, уже готовую в этой партии</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>Выберите кабели и нажмите «Начать».</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>Состояние партии</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>Кабели</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Радиостанции</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Кабель</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Прошивка</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Записано</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Резервная копия</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Время (с)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>Устройство «%1» не существует.</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>Значения для радиостанций</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>Выберите хотя бы один кабель.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>Не удаётся скопировать профиль для партии: %1.</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>Партия начата.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>&amp;Отменить радиостанции</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>Отменить радиостанции</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>Остановка: текущие радиостанции будут завершены. «Отменить радиостанции» остановит и их.</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>Ожидание радиостанции</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>Ход на %1</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>Состояние %1</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>Опознавание</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Резервное копирование</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Чтение...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>Подключите следующую радиостанцию</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>Подключите следующую радиостанцию. Готова %n радиостанция.</numerusform>
+            <numerusform>Подключите следующую радиостанцию. Готовы %n радиостанции.</numerusform>
+            <numerusform>Подключите следующую радиостанцию. Готово %n радиостанций.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>Уже готова</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>Радиостанция %1 на %2 уже запрограммирована в этой партии и пропускается. Подключите следующую радиостанцию.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Сохранена</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Пройдена</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Не выполнялась</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>Партия завершена: запрограммировано %1, с ошибкой %2. Журнал находится в %3.</translation>
+    </message>
+</context>
+<context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
@@ -880,22 +1309,6 @@ Please reinstall CPS.</source>
     <message>
         <source>Backup to write into the radio on the cable:</source>
         <translation>Резервная копия для записи в радиостанцию на кабеле:</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... и ещё %n.</numerusform>
-            <numerusform>... и ещё %n.</numerusform>
-            <numerusform>... и ещё %n.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>Запись изменит эти настройки в радиостанции:</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>Записать их в радиостанцию?</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1704,48 @@ Please reinstall CPS.</source>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>Переи&amp;меновать	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>&amp;Больше не спрашивать для одинаковых моделей</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Запись в радиостанцию</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>Запись изменит эти настройки в радиостанции:</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>В радиостанции</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>После записи</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Запись</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>Не удалось сохранить выбор «больше не спрашивать».</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>USB-кабель программирования</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2065,6 +2520,10 @@ Please reinstall CPS.</source>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 требует номер своего элемента, считая с 1.</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1: в таблице РЧ-частот нет такой строки; новая строка — frequency[%2].freq.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -2075,6 +2534,95 @@ Please reinstall CPS.</source>
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation>Невозможно создать папку журнала серии %1.</translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation>Невозможно записать журнал серии %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Невозможно открыть профиль.</translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation>В файле значений нет строки для этой радиостанции.</translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation>Нет ответа (для серии не задано «Да»): %1</translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation>У радиостанции пароль кодплага, отличный от заданного для серии.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Отменено.</translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation>Радиостанция не сохранила записанное.</translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation>Не записано.</translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation>Невозможно прочитать файл значений %1: %2.</translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation>Файл значений пуст.</translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation>первый столбец должен называться &quot;serial&quot; или &quot;order&quot;.</translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation>столбец %1 встречается дважды.</translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation>%1 ячеек там, где в заголовке %2.</translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation>первая ячейка пуста.</translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation>порядковый номер %1 не является числом от 1.</translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation>для %1 уже есть строка.</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>Невозможно открыть профиль.</translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation>значение отклонено.</translation>
     </message>
 </context>
 <context>
@@ -2126,97 +2674,6 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>Сведения о радиостанции</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Модель</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>Серийный номер</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>Ограничения радиостанции</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>Нижняя частота</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>Верхняя частота</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Пароль</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>Текст при включении</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>Число каналов</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>Таймер ограничения передачи</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>Предустановка</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Канал</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Имя</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>Частота приёма</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>Частота передачи</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>PL/DPL приёма</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>PL/DPL передачи</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>В списке сканирования</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Частота</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>Уровень мощности</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Полоса пропускания</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2245,6 +2702,454 @@ Please reinstall CPS.</source>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 принимает %2.</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>Совместимость клонирования</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>Фаза прошивки</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>Ревизия прошивки</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Фаза кодплага</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Версия кодплага</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Версия разработки кодплага</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>Базовая частота синтезатора</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>Подрегион</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>Макс. число каналов</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>Используемые частоты</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>Нижняя частота</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>Верхняя частота</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>Минимальная частота приёма</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>Максимальная частота приёма</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>Минимальная частота передачи</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>Максимальная частота передачи</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>Таймер передачи недоступен</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>Звук клавиш недоступен</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Сигнал Roger Beep недоступен</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>Индикатор занятости недоступен</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>Обратная фаза PL доступна</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX недоступен</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX недоступен</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>Скремблер недоступен</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>Энергосбережение недоступно</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>Сброс к заводским настройкам недоступен</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>Сканирование недоступно</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>Число вызывных тонов</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>Число кнопок предустановки</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>Число кодов PL/DPL</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>Выбор мощности доступен</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>Кнопка подсветки доступна</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>Включить режим программирования</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>Вызов недоступен</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>Монитор недоступен</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>Блокировка клавиатуры недоступна</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>Ретранслятор недоступен</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>Отключение каналов доступно</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>Сканирование прямой связи доступно</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>Объявление канала доступно</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Пароль кодплага (4 цифры)</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>Отключить все светодиоды</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>Запретить сброс к заводским настройкам</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>Подсветка</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>Ограничение времени передачи (с)</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>Обратная фаза PL</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>Уровень VOX</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>Уровень iVOX</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>Усиление микрофона</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>Усиление внешнего микрофона</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>Альтернативный тип батареи</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>Отключить энергосбережение</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>Боковая кнопка 1 (SB1)</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>Боковая кнопка 2 (SB2)</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>Кнопка A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>Кнопка B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>Кнопка C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>Число каналов</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>Язык объявления канала</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>Код PL 124 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>Код PL 125 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>Код PL 126 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>Код PL 127 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>Код PL 128 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>Код PL 129 (Гц)</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>Код PL 214 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>Код PL 215 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>Код PL 216 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>Код PL 217 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>Код PL 218 (OCT)</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>Код PL 219 (OCT)</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>Текст при включении</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Сигнал Roger Beep</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>Кнопка скремблера</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>Подсветка (с)</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Вызывной тон</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Блокировка клавиатуры</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>Звук клавиш</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>ID ретрансляторной станции</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>Режим ID ретранслятора</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>Задержка передачи (с)</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>Передача при разряде (мин)</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>Сигнал разряда батареи</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>Включить сигнал окончания передачи</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>Предуст. канал</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>Частота приёма</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>Код PL/DPL приёма</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>Частота передачи</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>Код PL/DPL передачи</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Полоса приёма (0 12,5 кГц, 1 25 кГц)</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>Полоса передачи (0 12,5 кГц, 1 25 кГц)</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>Мощность прямой связи (0 низкая, 1 высокая)</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>Мощность через ретранслятор (0 низкая, 1 высокая)</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>Ретранслятор</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>Автосканирование</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Скремблер</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>Отключить канал</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>Динамическое сканирование прямой связи</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>Сканирование</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Полоса</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>Уровень мощности</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>Компандер</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>Сведения о радиостанции</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>Ограничения радиостанции</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Предустановка</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
     </message>
 </context>
 <context>

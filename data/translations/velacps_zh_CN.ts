@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>OK</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>对讲机</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>固件版本</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>写入内容</translation>
+    </message>
+    <message>
+        <source>%1 programmed, %2 failed</source>
+        <translation>已写入 %1 台，失败 %2 台</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>批量报告</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置文件</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About %1</source>
@@ -304,6 +367,81 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CCompareCommand</name>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>比较(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between a profile and another profile, a file or the radio</source>
+        <translation>列出一个配置文件与另一个配置文件、文件或电台之间的差异</translation>
+    </message>
+    <message>
+        <source>Profiles and codeplug images (*.kv9 *.img);;All files (*)</source>
+        <translation>配置文件和 Codeplug 映像 (*.kv9 *.img);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>电台</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be compared.</source>
+        <translation>无法比较 %1 和 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>配置文件(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>比较对象(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>比较(&amp;C)</translation>
+    </message>
+    <message>
+        <source>A profile or codeplug image file...</source>
+        <translation>配置文件或 Codeplug 映像文件...</translation>
+    </message>
+    <message>
+        <source>The radio on the cable</source>
+        <translation>连接在数据线上的电台</translation>
+    </message>
+</context>
+<context>
+    <name>CComparisonWindow</name>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>比较：%1 和 %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same.</source>
+        <translation>%1 与 %2 相同。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n difference(s) from %1 to %2:</source>
+        <translation>
+            <numerusform>从 %1 到 %2 有 %n 处差异：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go to Field</source>
+        <translation>转到字段(&amp;G)</translation>
+    </message>
+</context>
+<context>
     <name>CDataAdaptor</name>
     <message>
         <source>Invalid serial number</source>
@@ -358,10 +496,40 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CDifferenceList</name>
+    <message>
+        <source>Differences</source>
+        <translation>差异</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentCommands</name>
     <message>
         <source>&quot;%1&quot; is open in another window. Close that window first, or save under another name.</source>
         <translation>“%1”已在另一个窗口中打开。请先关闭该窗口，或以其他名称保存。</translation>
+    </message>
+</context>
+<context>
+    <name>CFleetBatch</name>
+    <message>
+        <source>A batch is under way.</source>
+        <translation>批量写频已在进行中。</translation>
+    </message>
+    <message>
+        <source>Name each cable of the batch once.</source>
+        <translation>批量中的每条数据线只能指定一次。</translation>
+    </message>
+    <message>
+        <source>A batch of %1 radios cannot use %2 cables.</source>
+        <translation>%1 台对讲机的批量不能使用 %2 条数据线。</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>无法打开配置文件。</translation>
     </message>
 </context>
 <context>
@@ -792,6 +960,10 @@ Please reinstall CPS.</source>
         <source>Restore Radio &amp;Backup...</source>
         <translation>恢复对讲机备份(&amp;B)...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>批量写频(&amp;S)...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -856,6 +1028,259 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
+    <name>CProgramRadiosDlg</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>批量写频</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>停止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>批次</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>配置文件(&amp;P):</translation>
+    </message>
+    <message>
+        <source>None: every radio gets the profile as it is</source>
+        <translation>无：每台对讲机按原样写入配置文件</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>浏览(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Per-radio &amp;values (CSV):</source>
+        <translation>每台对讲机的值(CSV)(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Cables:</source>
+        <translation>电缆(&amp;C):</translation>
+    </message>
+    <message>
+        <source>A serial device, such as /dev/ttyUSB1</source>
+        <translation>串口设备，例如 /dev/ttyUSB1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Other cable:</source>
+        <translation>其他电缆(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Until Stop</source>
+        <translation>直到停止</translation>
+    </message>
+    <message>
+        <source>&amp;Radios in the batch:</source>
+        <translation>本批对讲机数量(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Only for radios with a codeplug password</source>
+        <translation>仅用于设有写频密码的对讲机</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>密码(&amp;W):</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation>客户(&amp;U):</translation>
+    </message>
+    <message>
+        <source>&amp;Write again a radio already done in this batch</source>
+        <translation>重新写入本批中已完成的对讲机(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Choose the cables and press Start.</source>
+        <translation>选择电缆，然后按“开始”。</translation>
+    </message>
+    <message>
+        <source>Batch status</source>
+        <translation>批次状态</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>电缆</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>对讲机</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>电缆</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>固件</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>写入内容</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>用时(秒)</translation>
+    </message>
+    <message>
+        <source>There is no device &quot;%1&quot;.</source>
+        <translation>设备“%1”不存在。</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>每台对讲机的值</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one cable.</source>
+        <translation>请至少选择一根电缆。</translation>
+    </message>
+    <message>
+        <source>The profile cannot be copied for the batch: %1.</source>
+        <translation>无法为本批复制配置文件：%1。</translation>
+    </message>
+    <message>
+        <source>The batch has started.</source>
+        <translation>批量写频已开始。</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Radios</source>
+        <translation>取消对讲机(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Cancel Radios</source>
+        <translation>取消对讲机</translation>
+    </message>
+    <message>
+        <source>Stopping: the radios in progress finish. Cancel Radios stops them too.</source>
+        <translation>正在停止：进行中的对讲机将完成。“取消对讲机”也会停止它们。</translation>
+    </message>
+    <message>
+        <source>Waiting for a radio</source>
+        <translation>等待对讲机</translation>
+    </message>
+    <message>
+        <source>Progress on %1</source>
+        <translation>%1 的进度</translation>
+    </message>
+    <message>
+        <source>State of %1</source>
+        <translation>%1 的状态</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>正在识别</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>正在备份</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>正在读取...</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>正在写频</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>正在校验</translation>
+    </message>
+    <message>
+        <source>Connect the next radio</source>
+        <translation>请连接下一台对讲机</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connect the next radio. %n radio(s) done.</source>
+        <translation>
+            <numerusform>请连接下一台对讲机。已完成 %n 台。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already done</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>The radio %1 on %2 is already programmed in this batch: it is skipped. Connect the next radio.</source>
+        <translation>%2 上的对讲机 %1 已在本批中写频，将跳过。请连接下一台对讲机。</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>已保存</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>通过</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>未进行</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>The batch has ended: %1 programmed, %2 failed. The log is in %3.</source>
+        <translation>本批已结束：已写入 %1 台，失败 %2 台。日志位于 %3。</translation>
+    </message>
+</context>
+<context>
     <name>CRadioCommands</name>
     <message>
         <source>Transferring...</source>
@@ -880,20 +1305,6 @@ Please reinstall CPS.</source>
     <message>
         <source>Backup to write into the radio on the cable:</source>
         <translation>要写入电缆所连对讲机的备份：</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>……还有 %n 项。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The write changes these settings in the radio:</source>
-        <translation>写入将更改对讲机中的以下设置：</translation>
-    </message>
-    <message>
-        <source>Write them into the radio?</source>
-        <translation>是否写入对讲机？</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1700,48 @@ Please reinstall CPS.</source>
     <message>
         <source>&amp;Rename	F2</source>
         <translation>重命名(&amp;R)	F2</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteReviewDialog</name>
+    <message>
+        <source>&amp;Do not ask again for identical models</source>
+        <translation>相同型号不再询问(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>写入电台</translation>
+    </message>
+    <message>
+        <source>The write changes these settings in the radio:</source>
+        <translation>写入将更改对讲机中的以下设置：</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>电台中</translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation>写入后</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>The choice not to be asked again could not be stored.</source>
+        <translation>无法保存“不再询问”的选择。</translation>
+    </message>
+</context>
+<context>
+    <name>CableChoices</name>
+    <message>
+        <source>USB programming cable</source>
+        <translation>USB 写频电缆</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
     </message>
 </context>
 <context>
@@ -2063,6 +2516,10 @@ Please reinstall CPS.</source>
         <source>%1 needs the number of its element, counted from 1.</source>
         <translation>%1 需要其元素的编号，从 1 开始计数。</translation>
     </message>
+    <message>
+        <source>%1: the RF frequency table has no such row; a new row is frequency[%2].freq.</source>
+        <translation>%1：射频频率表中没有该行；新行为 frequency[%2].freq。</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -2073,6 +2530,95 @@ Please reinstall CPS.</source>
     <message>
         <source>Open</source>
         <translation>打开</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLog</name>
+    <message>
+        <source>The batch log folder %1 cannot be made.</source>
+        <translation>无法创建批量日志文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The batch log %1 cannot be written: %2.</source>
+        <translation>无法写入批量日志 %1：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPort</name>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>无法打开配置文件。</translation>
+    </message>
+    <message>
+        <source>The values file has no row for this radio.</source>
+        <translation>数值文件中没有此对讲机的行。</translation>
+    </message>
+    <message>
+        <source>Not answered (no Yes given for the batch): %1</source>
+        <translation>未回答（批量未指定“是”）：%1</translation>
+    </message>
+    <message>
+        <source>The radio has a codeplug password other than the one given for the batch.</source>
+        <translation>对讲机的 codeplug 密码与为批量指定的密码不同。</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>The radio did not keep what was written.</source>
+        <translation>对讲机未保存所写入的内容。</translation>
+    </message>
+    <message>
+        <source>Not written.</source>
+        <translation>未写入。</translation>
+    </message>
+</context>
+<context>
+    <name>FleetValues</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>The values file %1 cannot be read: %2.</source>
+        <translation>无法读取数值文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The values file is empty.</source>
+        <translation>数值文件为空。</translation>
+    </message>
+    <message>
+        <source>the first column must be &quot;serial&quot; or &quot;order&quot;.</source>
+        <translation>第一列必须是 &quot;serial&quot; 或 &quot;order&quot;。</translation>
+    </message>
+    <message>
+        <source>the column %1 is there twice.</source>
+        <translation>列 %1 出现了两次。</translation>
+    </message>
+    <message>
+        <source>%1 cells where the header has %2.</source>
+        <translation>此行有 %1 个单元格，而标题行有 %2 个。</translation>
+    </message>
+    <message>
+        <source>the first cell is empty.</source>
+        <translation>第一个单元格为空。</translation>
+    </message>
+    <message>
+        <source>the order %1 is no number from 1.</source>
+        <translation>顺序 %1 不是从 1 开始的数字。</translation>
+    </message>
+    <message>
+        <source>%1 has a row already.</source>
+        <translation>%1 已有一行。</translation>
+    </message>
+    <message>
+        <source>The profile cannot be opened.</source>
+        <translation>无法打开配置文件。</translation>
+    </message>
+    <message>
+        <source>a value is refused.</source>
+        <translation>一个数值被拒绝。</translation>
     </message>
 </context>
 <context>
@@ -2124,97 +2670,6 @@ Please reinstall CPS.</source>
     </message>
 </context>
 <context>
-    <name>ProfileFieldCaptions</name>
-    <message>
-        <source>Radio Information</source>
-        <translation>对讲机信息</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>型号</translation>
-    </message>
-    <message>
-        <source>Serial Number</source>
-        <translation>序列号</translation>
-    </message>
-    <message>
-        <source>Radio Limits</source>
-        <translation>对讲机限制</translation>
-    </message>
-    <message>
-        <source>Lowest Frequency</source>
-        <translation>最低频率</translation>
-    </message>
-    <message>
-        <source>Highest Frequency</source>
-        <translation>最高频率</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>密码</translation>
-    </message>
-    <message>
-        <source>Power-up Text</source>
-        <translation>开机文字</translation>
-    </message>
-    <message>
-        <source>Number of Channels</source>
-        <translation>信道数</translation>
-    </message>
-    <message>
-        <source>Time-out Timer</source>
-        <translation>发射限时</translation>
-    </message>
-    <message>
-        <source>Preset</source>
-        <translation>预设</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>信道</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>名称</translation>
-    </message>
-    <message>
-        <source>Receive Frequency</source>
-        <translation>接收频率</translation>
-    </message>
-    <message>
-        <source>Transmit Frequency</source>
-        <translation>发射频率</translation>
-    </message>
-    <message>
-        <source>Receive PL/DPL</source>
-        <translation>接收 PL/DPL</translation>
-    </message>
-    <message>
-        <source>Transmit PL/DPL</source>
-        <translation>发射 PL/DPL</translation>
-    </message>
-    <message>
-        <source>In Scan List</source>
-        <translation>在扫描列表中</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>频率</translation>
-    </message>
-    <message>
-        <source>Power Level</source>
-        <translation>功率等级</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>带宽</translation>
-    </message>
-</context>
-<context>
     <name>ProfileFields</name>
     <message>
         <source>no change: the radio or the template sets it</source>
@@ -2243,6 +2698,454 @@ Please reinstall CPS.</source>
     <message>
         <source>%1 takes %2.</source>
         <translation>%1 可取值为%2。</translation>
+    </message>
+    <message>
+        <source>Clone Compatibility</source>
+        <translation>克隆兼容性</translation>
+    </message>
+    <message>
+        <source>Firmware Phase</source>
+        <translation>固件阶段</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>固件版本</translation>
+    </message>
+    <message>
+        <source>Firmware Revision</source>
+        <translation>固件修订</translation>
+    </message>
+    <message>
+        <source>Codeplug Phase</source>
+        <translation>Codeplug 阶段</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Codeplug 版本</translation>
+    </message>
+    <message>
+        <source>Codeplug Development Version</source>
+        <translation>Codeplug 开发版本</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Synthesizer Base Frequency</source>
+        <translation>合成器基准频率</translation>
+    </message>
+    <message>
+        <source>Sub-region</source>
+        <translation>子区域</translation>
+    </message>
+    <message>
+        <source>Maximum Channel</source>
+        <translation>最大信道数</translation>
+    </message>
+    <message>
+        <source>Frequencies in Use</source>
+        <translation>已用频率数</translation>
+    </message>
+    <message>
+        <source>Lowest Frequency</source>
+        <translation>最低频率</translation>
+    </message>
+    <message>
+        <source>Highest Frequency</source>
+        <translation>最高频率</translation>
+    </message>
+    <message>
+        <source>Lowest Receive Frequency</source>
+        <translation>最低接收频率</translation>
+    </message>
+    <message>
+        <source>Highest Receive Frequency</source>
+        <translation>最高接收频率</translation>
+    </message>
+    <message>
+        <source>Lowest Transmit Frequency</source>
+        <translation>最低发射频率</translation>
+    </message>
+    <message>
+        <source>Highest Transmit Frequency</source>
+        <translation>最高发射频率</translation>
+    </message>
+    <message>
+        <source>Time-out Timer Not Available</source>
+        <translation>发射限时不可用</translation>
+    </message>
+    <message>
+        <source>Keypad Beep Not Available</source>
+        <translation>按键提示音不可用</translation>
+    </message>
+    <message>
+        <source>Roger Beep Not Available</source>
+        <translation>Roger 提示音不可用</translation>
+    </message>
+    <message>
+        <source>Busy LED Not Available</source>
+        <translation>忙碌指示灯不可用</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst Available</source>
+        <translation>PL 反相突发可用</translation>
+    </message>
+    <message>
+        <source>VOX Not Available</source>
+        <translation>VOX 不可用</translation>
+    </message>
+    <message>
+        <source>iVOX Not Available</source>
+        <translation>iVOX 不可用</translation>
+    </message>
+    <message>
+        <source>Scramble Not Available</source>
+        <translation>加密不可用</translation>
+    </message>
+    <message>
+        <source>Battery Save Not Available</source>
+        <translation>省电不可用</translation>
+    </message>
+    <message>
+        <source>Factory Reset Not Available</source>
+        <translation>恢复出厂设置不可用</translation>
+    </message>
+    <message>
+        <source>Scan Not Available</source>
+        <translation>扫描不可用</translation>
+    </message>
+    <message>
+        <source>Number of Call Tones</source>
+        <translation>呼叫提示音数量</translation>
+    </message>
+    <message>
+        <source>Number of Preset Buttons</source>
+        <translation>预设按键数量</translation>
+    </message>
+    <message>
+        <source>Number of PL/DPL Codes</source>
+        <translation>PL/DPL 码数量</translation>
+    </message>
+    <message>
+        <source>Power Selection Available</source>
+        <translation>功率选择可用</translation>
+    </message>
+    <message>
+        <source>Backlight Button Available</source>
+        <translation>背光按键可用</translation>
+    </message>
+    <message>
+        <source>Enable Programming Mode</source>
+        <translation>启用编程模式</translation>
+    </message>
+    <message>
+        <source>Call Not Available</source>
+        <translation>呼叫不可用</translation>
+    </message>
+    <message>
+        <source>Monitor Not Available</source>
+        <translation>监听不可用</translation>
+    </message>
+    <message>
+        <source>Keypad Lock Not Available</source>
+        <translation>键盘锁不可用</translation>
+    </message>
+    <message>
+        <source>Repeater Not Available</source>
+        <translation>中继不可用</translation>
+    </message>
+    <message>
+        <source>Channel Disabling Available</source>
+        <translation>信道禁用可用</translation>
+    </message>
+    <message>
+        <source>Talkaround Scan Available</source>
+        <translation>直通扫描可用</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Available</source>
+        <translation>信道播报可用</translation>
+    </message>
+    <message>
+        <source>Codeplug Password (4-digit number)</source>
+        <translation>Codeplug 密码（4 位数字）</translation>
+    </message>
+    <message>
+        <source>Disable All LEDs</source>
+        <translation>禁用所有 LED</translation>
+    </message>
+    <message>
+        <source>Disable Restore Factory Default</source>
+        <translation>禁用恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>Backlight</source>
+        <translation>背光</translation>
+    </message>
+    <message>
+        <source>Transmit Timeout Timer (Sec.)</source>
+        <translation>发射限时（秒）</translation>
+    </message>
+    <message>
+        <source>PL Reverse Burst</source>
+        <translation>PL 反相突发</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>VOX 等级</translation>
+    </message>
+    <message>
+        <source>iVOX Level</source>
+        <translation>iVOX 等级</translation>
+    </message>
+    <message>
+        <source>Microphone Gain</source>
+        <translation>麦克风增益</translation>
+    </message>
+    <message>
+        <source>Accessory Microphone Gain</source>
+        <translation>附件麦克风增益</translation>
+    </message>
+    <message>
+        <source>Alternate Battery Selection</source>
+        <translation>备用电池选择</translation>
+    </message>
+    <message>
+        <source>Disable Battery Save</source>
+        <translation>禁用省电</translation>
+    </message>
+    <message>
+        <source>Side Button 1 (SB1)</source>
+        <translation>侧键 1（SB1）</translation>
+    </message>
+    <message>
+        <source>Side Button 2 (SB2)</source>
+        <translation>侧键 2（SB2）</translation>
+    </message>
+    <message>
+        <source>Button A</source>
+        <translation>按键 A</translation>
+    </message>
+    <message>
+        <source>Button B</source>
+        <translation>按键 B</translation>
+    </message>
+    <message>
+        <source>Button C</source>
+        <translation>按键 C</translation>
+    </message>
+    <message>
+        <source>Number of Channels</source>
+        <translation>信道数</translation>
+    </message>
+    <message>
+        <source>Channel Announcement Language</source>
+        <translation>信道播报语言</translation>
+    </message>
+    <message>
+        <source>PL Code 124 (Hz)</source>
+        <translation>PL 码 124（Hz）</translation>
+    </message>
+    <message>
+        <source>PL Code 125 (Hz)</source>
+        <translation>PL 码 125（Hz）</translation>
+    </message>
+    <message>
+        <source>PL Code 126 (Hz)</source>
+        <translation>PL 码 126（Hz）</translation>
+    </message>
+    <message>
+        <source>PL Code 127 (Hz)</source>
+        <translation>PL 码 127（Hz）</translation>
+    </message>
+    <message>
+        <source>PL Code 128 (Hz)</source>
+        <translation>PL 码 128（Hz）</translation>
+    </message>
+    <message>
+        <source>PL Code 129 (Hz)</source>
+        <translation>PL 码 129（Hz）</translation>
+    </message>
+    <message>
+        <source>PL Code 214 (OCT)</source>
+        <translation>PL 码 214（八进制）</translation>
+    </message>
+    <message>
+        <source>PL Code 215 (OCT)</source>
+        <translation>PL 码 215（八进制）</translation>
+    </message>
+    <message>
+        <source>PL Code 216 (OCT)</source>
+        <translation>PL 码 216（八进制）</translation>
+    </message>
+    <message>
+        <source>PL Code 217 (OCT)</source>
+        <translation>PL 码 217（八进制）</translation>
+    </message>
+    <message>
+        <source>PL Code 218 (OCT)</source>
+        <translation>PL 码 218（八进制）</translation>
+    </message>
+    <message>
+        <source>PL Code 219 (OCT)</source>
+        <translation>PL 码 219（八进制）</translation>
+    </message>
+    <message>
+        <source>Power Up Text</source>
+        <translation>开机文字</translation>
+    </message>
+    <message>
+        <source>Roger Beep Tone</source>
+        <translation>Roger 提示音</translation>
+    </message>
+    <message>
+        <source>Scramble Button</source>
+        <translation>加密按键</translation>
+    </message>
+    <message>
+        <source>Back Light (Sec.)</source>
+        <translation>背光（秒）</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>呼叫提示音</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>键盘锁</translation>
+    </message>
+    <message>
+        <source>Keypad Beep</source>
+        <translation>按键提示音</translation>
+    </message>
+    <message>
+        <source>Repeater Station ID</source>
+        <translation>中继台 ID</translation>
+    </message>
+    <message>
+        <source>Repeater ID Mode</source>
+        <translation>中继 ID 模式</translation>
+    </message>
+    <message>
+        <source>Tx Hangtime (Sec.)</source>
+        <translation>发射保持时间（秒）</translation>
+    </message>
+    <message>
+        <source>Tx Low Battery (Min.)</source>
+        <translation>低电量发射（分钟）</translation>
+    </message>
+    <message>
+        <source>On Battery Alert Tone</source>
+        <translation>低电量提示音</translation>
+    </message>
+    <message>
+        <source>Enable Courtesy Over Beep</source>
+        <translation>启用礼貌结束提示音</translation>
+    </message>
+    <message>
+        <source>Preset Channel</source>
+        <translation>预设信道</translation>
+    </message>
+    <message>
+        <source>Receive Frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>Receive PL/DPL Code</source>
+        <translation>接收 PL/DPL 码</translation>
+    </message>
+    <message>
+        <source>Transmit Frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>Transmit PL/DPL Code</source>
+        <translation>发射 PL/DPL 码</translation>
+    </message>
+    <message>
+        <source>Receive Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>接收带宽（0 12.5 kHz，1 25 kHz）</translation>
+    </message>
+    <message>
+        <source>Transmit Bandwidth (0 12.5 KHz, 1 25 KHz)</source>
+        <translation>发射带宽（0 12.5 kHz，1 25 kHz）</translation>
+    </message>
+    <message>
+        <source>Talkaround Power (0 low, 1 high)</source>
+        <translation>直通功率（0 低，1 高）</translation>
+    </message>
+    <message>
+        <source>Repeater Power (0 low, 1 high)</source>
+        <translation>中继功率（0 低，1 高）</translation>
+    </message>
+    <message>
+        <source>Repeater</source>
+        <translation>中继</translation>
+    </message>
+    <message>
+        <source>Auto Scan</source>
+        <translation>自动扫描</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>加密</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Disable Channel</source>
+        <translation>禁用信道</translation>
+    </message>
+    <message>
+        <source>Dynamic Talkaround Scan</source>
+        <translation>动态直通扫描</translation>
+    </message>
+    <message>
+        <source>Scan List</source>
+        <translation>扫描列表</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>带宽</translation>
+    </message>
+    <message>
+        <source>Power Level</source>
+        <translation>功率等级</translation>
+    </message>
+    <message>
+        <source>Compander</source>
+        <translation>压扩器</translation>
+    </message>
+    <message>
+        <source>Radio Information</source>
+        <translation>电台信息</translation>
+    </message>
+    <message>
+        <source>Radio Limits</source>
+        <translation>对讲机限制</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>预设</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
     </message>
 </context>
 <context>

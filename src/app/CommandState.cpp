@@ -10,6 +10,9 @@ CommandState commandStateFor(const CommandSituation &s)
     state.read = s.readWriteFlag;
     state.write = s.profileActive && s.readWriteFlag;
     state.reset = s.resetFlag;
+    // A batch picks its own cables, so it does not wait for the cable of
+    // this run to be connected.
+    state.programRadios = s.profileActive && !s.operationRunning;
     state.editSelectedChannels = s.profileActive && s.channelRowsSelected;
 
     // The codeplug password boxes never give their text away.

@@ -8,6 +8,8 @@ struct CommandSituation {
     // and the editors.
     bool readWriteFlag = false;
     bool resetFlag = false;
+    // A radio operation runs here or a transfer in another running copy.
+    bool operationRunning = false;
     bool addFlag = false;
     bool deleteFlag = false;
     bool renameFlag = false;
@@ -33,6 +35,7 @@ struct CommandState {
     bool write = false;
     bool reset = false;
     bool report = false;
+    bool programRadios = false;
     bool editSelectedChannels = false;
     bool operator==(const CommandState &) const = default;
 };

@@ -57,6 +57,7 @@ CMainCommands::CMainCommands(QMainWindow *window, QUndoGroup *undoGroup)
     write = command({ "deviceWrite", tr("&Write"), "write", Qt::CTRL | Qt::Key_W, tr("Write") });
     reset = command({ "deviceReset", tr("R&eset"), "reset", Qt::CTRL | Qt::Key_E });
     restoreBackup = command({ "deviceRestoreBackup", tr("Restore Radio &Backup...") });
+    programRadios = command({ "deviceProgramRadios", tr("Program &Several Radios...") });
     // The menu bar would show the picture instead of the text, so the
     // toolbar's button is an action of its own that follows the command.
     report = command({ "report", tr("&Report") });
@@ -173,7 +174,7 @@ QList<QAction *> CMainCommands::buildMenus(bool withProfile)
     QMenu *device = menu(tr("&Device"));
     device->addAction(read);
     if (withProfile)
-        device->addAction(write);
+        device->addActions({ write, programRadios });
     device->addAction(reset);
     device->addSeparator();
     device->addAction(restoreBackup);

@@ -46,6 +46,7 @@ public:
     QActionGroup *languageGroup;
     QAction *viewToolbar, *viewStatusBar, *viewHelpPane;
     QAction *read, *write, *reset, *restoreBackup, *report;
+    QAction *programRadios; // one profile into a batch of radios
     QAction *cascade, *tile;
     QAction *helpContents, *about;
 

@@ -4,6 +4,7 @@
 #include "AppIdentity.h"
 #include "ChildFrame.h"
 #include "CommandState.h"
+#include "CompareCommand.h"
 #include "DocumentCommands.h"
 #include "FocusedTextBox.h"
 #include "HelpSystem.h"
@@ -12,6 +13,7 @@
 #include "MainCommands.h"
 #include "ProfileDialogs.h"
 #include "ProfileWindow.h"
+#include "ProgramRadiosDlg.h"
 #include "RadioCommands.h"
 #include "ReportOptionDlg.h"
 #include "StartPage.h"
@@ -100,6 +102,7 @@ CMainFrame::CMainFrame(const CProductContext &context, QWidget *parent)
     connectCommands();
     refreshCommandStates();
     new CStartPage(*this);
+    new CCompareCommand(*this, m_context);
     new CSupportFileCommand(*this);
     m_monitor->start();
 }
@@ -164,6 +167,7 @@ void CMainFrame::connectCommands()
     connect(c.write, &QAction::triggered, m_radio, &CRadioCommands::write);
     connect(c.reset, &QAction::triggered, m_radio, &CRadioCommands::reset);
     connect(c.restoreBackup, &QAction::triggered, m_radio, &CRadioCommands::restoreBackup);
+    connect(c.programRadios, &QAction::triggered, this, [this] { CProgramRadiosDlg::run(*this, m_context); });
     connect(c.report, &QAction::triggered, this, [this] {
         CProfileWindow *window = m_documents->activeWindow();
         if (window && window->frame().CommitPendingInput())
@@ -219,6 +223,7 @@ void CMainFrame::refreshCommandStates()
     situation.profileActive = window != nullptr;
     situation.readWriteFlag = m_readWriteFlag;
     situation.resetFlag = m_resetFlag;
+    situation.operationRunning = !m_radio->isIdle() || m_monitor->transferActive();
     if (window) {
         const CVelaCPSTreeView *tree = window->frame().tree();
         situation.addFlag = tree->canAdd();
@@ -250,6 +255,7 @@ void CMainFrame::refreshCommandStates()
     c.reset->setEnabled(state.reset);
     c.restoreBackup->setEnabled(state.read);
     c.report->setEnabled(state.report);
+    c.programRadios->setEnabled(state.programRadios);
     c.editSelectedChannels->setEnabled(state.editSelectedChannels);
     c.viewHelpPane->setChecked(window ? window->frame().isHelpVisible() : m_helpPaneShown);
 }

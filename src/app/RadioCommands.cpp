@@ -6,6 +6,8 @@
 #include "ProfileWindow.h"
 #include "ReadWriteDialog.h"
 #include "VelaCPSDoc.h"
+#include "WriteReviewDialog.h"
+#include "base/ConfigStore.h"
 #include "base/VelaException.h"
 #include "document/ProfileDocument.h"
 #include "settings/ProductContext.h"
@@ -32,7 +34,23 @@ CRadioCommands::CRadioCommands(
     connect(&m_operations, &CRadioOperations::finished, this, &CRadioCommands::onFinished);
     connect(&m_operations, &CRadioOperations::writeReviewed, this, &CRadioCommands::onWriteReviewed,
         Qt::DirectConnection);
+    m_operations.setDecimalSeparator(CConfigStore::decimalSeparator(context.language()));
+    m_review = [this](const QList<ProfileDifference> &changes, bool sameModel) {
+        CWriteReviewDialog review(changes, sameModel, &m_frame);
+        return review.exec() == QDialog::Accepted;
+    };
 }
+
+namespace {
+
+QString modelOf(CProfileDocument &profile)
+{
+    CDataItem factory;
+    profile.root().GetChildByName(QStringLiteral("factory_setting"), factory);
+    return factory.GetAttributeValue(QStringLiteral("model")).toString();
+}
+
+} // namespace
 
 void CRadioCommands::started(bool ok)
 {
@@ -43,6 +61,14 @@ void CRadioCommands::started(bool ok)
 void CRadioCommands::read()
 {
     m_reading = true;
+    m_takeImage = nullptr;
+    started(m_operations.startRead());
+}
+
+void CRadioCommands::readImage(std::function<void(const VirtualCP &image)> done)
+{
+    m_reading = true;
+    m_takeImage = std::move(done);
     started(m_operations.startRead());
 }
 
@@ -52,6 +78,7 @@ void CRadioCommands::write()
     if (!window || !window->frame().CommitPendingInput())
         return;
     m_reading = false;
+    m_writtenModel = modelOf(window->document().profile());
     started(m_operations.startWrite(window->document().profile(), window));
 }
 
@@ -95,18 +122,10 @@ void CRadioCommands::onWriteReviewed(const QList<ProfileDifference> &changes, bo
 {
     if (changes.isEmpty())
         return;
-    // A long list is cut short: the first lines tell a dealer which profile is going in.
-    constexpr qsizetype kShown = 20;
-    QStringList lines;
-    for (const ProfileDifference &change : changes.mid(0, kShown))
-        lines << change.line();
-    if (changes.size() > kShown)
-        lines << tr("... and %n more.", nullptr, int(changes.size() - kShown));
-    proceed
-        = showMessage(tr("The write changes these settings in the radio:") + QLatin1Char('\n')
-                  + lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + tr("Write them into the radio?"),
-              MsgStyle::YesNo | MsgStyle::IconQuestion)
-        == MsgAnswer::Yes;
+    const bool sameModel = m_writtenModel == RadioBackups::modelOf(m_operations.identity());
+    if (sameModel && !CWriteReviewDialog::reviewsSameModel())
+        return;
+    proceed = m_review(changes, sameModel);
 }
 
 void CRadioCommands::onStageStarted(CRadioOperations::Stage stage)
@@ -148,7 +167,8 @@ void CRadioCommands::onFinished(CRadioOperations::Outcome outcome)
     }
     connect(m_progress, &QDialog::finished, this, [this, outcome, succeeded](int result) {
         if (succeeded && m_reading && result == QDialog::Accepted)
-            takeReadProfile();
+            m_takeImage ? m_takeImage(m_operations.image()) : takeReadProfile();
+        m_takeImage = nullptr;
         emit operationEnded(outcome);
     });
     m_progress->finish(succeeded);

@@ -38,6 +38,14 @@ public:
     // false for Cancel.
     using PasswordPrompt = std::function<bool(const QString &radioPassword, QString &typed)>;
     void setPasswordPrompt(PasswordPrompt prompt) { m_askPassword = std::move(prompt); }
+    // Shows what a write changes in the radio; true for Write. sameModel: the
+    // profile is of the radio's own model. By default the review dialog.
+    using WriteReview = std::function<bool(const QList<ProfileDifference> &changes, bool sameModel)>;
+    void setWriteReview(WriteReview review) { m_review = std::move(review); }
+
+    // Reads the radio on the cable, as Read does, and hands its codeplug to
+    // done instead of opening it as a profile.
+    void readImage(std::function<void(const VirtualCP &image)> done);
 
 signals:
     // The operation ended (after the progress window closed).
@@ -59,6 +67,11 @@ private:
     CMainFrame &m_frame;
     CRadioOperations m_operations;
     PasswordPrompt m_askPassword;
+    WriteReview m_review;
+    // The model of the profile being written.
+    QString m_writtenModel;
+    // Takes the image of the read under way instead of a profile.
+    std::function<void(const VirtualCP &image)> m_takeImage;
     QPointer<CReadWriteDialog> m_progress;
     bool m_reading = false;
 };

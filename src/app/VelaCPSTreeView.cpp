@@ -1,11 +1,11 @@
 #include "VelaCPSTreeView.h"
 
 #include "base/MessageReporter.h"
-#include "base/StringTable.h"
 #include "base/VelaException.h"
+#include "document/ChannelListCommands.h"
 #include "document/ProfileDocument.h"
 #include "editors/MenuFocus.h"
-#include "settings/ModelRules.h"
+#include "editors/VerdictDisplay.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -107,7 +107,6 @@ void CVelaCPSTreeView::OnInitialUpdate()
         scrollToItem(root);
     }
     m_ready = true;
-    m_document.RunLoadTimeRules();
 }
 
 void CVelaCPSTreeView::fill()
@@ -348,23 +347,17 @@ void CVelaCPSTreeView::addItem()
     if (typeOf(dataOf(currentItem())) != SectionKind::Channels || !currentItem())
         return;
     try {
-        CDataItem channels = channelsData();
-        if (!channels.CanAddChild())
+        int added = -1;
+        if (!CChannelListCommands(m_document).addChannel(&added).accepted())
             return;
-        const AddedChild added = m_document.addChild(channels, tr("Add Channel"));
-        if (!added.verdict.accepted() || added.item.isEmpty())
-            return;
-        const int number = Child(m_document.root(), QStringLiteral("setting"))
-                               .GetAttributeValue(QStringLiteral("numberChannels"))
-                               .toInt();
         refreshChannelItems(false);
         recomputeCommandFlags();
-        QTreeWidgetItem *item = m_channelsItem->child(number - 1);
+        QTreeWidgetItem *item = m_channelsItem->child(added);
         if (!item)
             return;
         setCurrentItem(item);
         if (currentItem() == item)
-            emit channelAdded(number - 1);
+            emit channelAdded(added);
     } catch (const CVelaCPSException &error) {
         showError(error.text());
     }
@@ -383,25 +376,7 @@ void CVelaCPSTreeView::deleteItem()
 void CVelaCPSTreeView::deleteChannel(int index)
 {
     try {
-        CDataItem channels = channelsData();
-        CDataItem channel;
-        channels.GetChildByIndex(index, channel);
-        const bool disabled = IsSet(channel.GetAttributeValue(QStringLiteral("disable_channel")));
-        if ((ModelRules::GetEnabledChannelCount(m_document.root()) <= 1 && !disabled)
-            || !channel.CanDeleteChild()) {
-            showMessage(tr("The last valid channel can not be deleted."), MsgStyle::IconWarning);
-            return;
-        }
-        HookVerdict verdict = m_document.removeChild(channels, index, tr("Delete Channel"));
-        if (verdict.needsConfirmation()) {
-            const QString question
-                = tr("This channel is assigned to a Preset Channel button. Deleting this channel "
-                     "shall cause the value change of the Preset Channel button. Do you want to "
-                     "continue?");
-            if (showMessage(question, unsigned(verdict.style)) != MsgAnswer::Yes)
-                return;
-            m_document.removeChild(channels, index, tr("Delete Channel"), MsgAnswer::Yes);
-        }
+        ShowVerdict(CChannelListCommands(m_document, AskInMessageBox).deleteChannel(index));
     } catch (const CVelaCPSException &error) {
         showError(error.text());
     }
@@ -432,15 +407,12 @@ bool CVelaCPSTreeView::renameChannel(QTreeWidgetItem *item, const QString &text,
         return true;
     const QScopedValueRollback renaming(m_renaming, true);
     try {
-        CDataItem channel;
-        channelsData().GetChildByIndex(indexOf(data), channel);
-        const HookVerdict verdict = m_document.setAttribute(channel, kName, name, tr("Rename Channel"));
+        const CommandVerdict verdict = CChannelListCommands(m_document).renameChannel(indexOf(data), name);
         if (verdict.accepted())
             return true;
         if (commit)
             m_renameArmed = false;
-        if (verdict.msgId != 0)
-            showMessage(StringTable::text(verdict.msgId), unsigned(verdict.style));
+        ShowVerdict(verdict);
     } catch (const CVelaCPSException &error) {
         showError(error.text());
     }

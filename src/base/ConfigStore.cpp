@@ -19,6 +19,7 @@ const QString kShowContextHelp = QStringLiteral("ShowContextHelp");
 const QString kVelaTag = QStringLiteral("VelaTag");
 const QString kCablePort = QStringLiteral("CablePort");
 const QString kRadioBackups = QStringLiteral("RadioBackups");
+const QString kReviewSameModelWrites = QStringLiteral("ReviewSameModelWrites");
 const QString kHelpFileName = QStringLiteral("HelpFileName");
 const QString kGuiResource = QStringLiteral("GUIResource");
 const QString kDealerLeft = QStringLiteral("DealerInfoLeft");
@@ -93,6 +94,18 @@ bool store(QSettings &settings, const QString &key, const QVariant &value)
     settings.setValue(key, value);
     settings.sync();
     return usable(settings);
+}
+
+// A user switch that is on unless it is "0".
+bool switchedOn(const QString &key)
+{
+    return readString(userSettings(), key) != QLatin1String("0");
+}
+
+bool storeSwitch(const QString &key, bool on)
+{
+    QSettings user = userSettings();
+    return store(user, key, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 // A dealer text of the user file, up to its first zero character (a
@@ -355,11 +368,20 @@ bool CConfigStore::setCablePort(const QString &port)
 
 bool CConfigStore::radioBackupsEnabled()
 {
-    return readString(userSettings(), kRadioBackups) != QLatin1String("0");
+    return switchedOn(kRadioBackups);
 }
 
 bool CConfigStore::setRadioBackupsEnabled(bool enabled)
 {
-    QSettings user = userSettings();
-    return store(user, kRadioBackups, enabled ? QStringLiteral("1") : QStringLiteral("0"));
+    return storeSwitch(kRadioBackups, enabled);
+}
+
+bool CConfigStore::sameModelWriteReviewed()
+{
+    return switchedOn(kReviewSameModelWrites);
+}
+
+bool CConfigStore::setSameModelWriteReviewed(bool reviewed)
+{
+    return storeSwitch(kReviewSameModelWrites, reviewed);
 }

@@ -74,6 +74,10 @@ public:
     // unless "0").
     static bool radioBackupsEnabled();
     static bool setRadioBackupsEnabled(bool enabled);
+    // Whether a write of a profile of the radio's own model shows its
+    // changes first ("ReviewSameModelWrites", on unless "0").
+    static bool sameModelWriteReviewed();
+    static bool setSameModelWriteReviewed(bool reviewed);
 
     // Where the two files are looked for (the machine file may not exist).
     static QString machineFilePath();

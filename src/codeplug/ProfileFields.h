@@ -74,7 +74,7 @@ struct ProfileField {
     uint32_t min;
     uint32_t max;
     std::span<const uint32_t> values; // the list of a List field
-    const char *caption; // the editor's label, untranslated
+    const char *caption; // the dealer's name of it, untranslated (fieldCaption() translates)
     FieldCondition condition = FieldCondition::Always;
 
     QString elementName() const;
@@ -90,6 +90,13 @@ std::span<const ProfileField> profileFields();
 std::span<const ProfileField> fieldsOf(FieldElement element);
 // The field named "element.attribute"; nullptr when there is none.
 const ProfileField *findField(QStringView name);
+// The element named name ("channel"); nothing when there is none.
+std::optional<FieldElement> elementNamed(QStringView name);
+
+// What a dealer calls an element ("Channel", "Radio Information") and a
+// field ("Receive Frequency"), in the current language.
+QString elementCaption(FieldElement element);
+QString fieldCaption(const ProfileField &field);
 
 // What the field takes, as a phrase: "a number from 0 to 3", "one of 60,
 // 120, 180", "0 or 1", "a text of at most 8 characters".

@@ -249,8 +249,8 @@ CommandVerdict CChannelCommands::setDisabled(bool disabled)
                                          "channel shall cause the value change of the Preset Channel button. "
                                          "Do you want to continue?"),
         MsgStyle::YesNo | MsgStyle::IconQuestion };
-    if (disabled && presetUsesChannel() && !(m_ask && m_ask(question)))
-        return { CommandVerdict::Declined, question.text, question.style, {} };
+    if (disabled && presetUsesChannel() && !answersYes(m_ask, question))
+        return CommandVerdict::declined(question);
     m_undoText = changeOf("Disable Channel");
     write("disable_channel", disabled ? 1 : 0);
     return verdict();

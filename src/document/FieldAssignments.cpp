@@ -1,7 +1,10 @@
 #include "FieldAssignments.h"
 
+#include "ButtonCommands.h"
 #include "ChannelCommands.h"
+#include "ChannelListCommands.h"
 #include "EditGroup.h"
+#include "FrequencyCommands.h"
 #include "ProfileDocument.h"
 #include "SettingCommands.h"
 
@@ -20,6 +23,11 @@ using codeplug::ValueKind;
 namespace {
 
 constexpr int kBackLightStep = 5; // seconds per back light item
+// A new frequency row as the table's Add preselects it: "12.5 KHz only",
+// "High power only", compander "ON".
+constexpr unsigned kNewRowBandwidth = 0;
+constexpr unsigned kNewRowPower = 1;
+constexpr unsigned kCompanderOn = 2;
 
 QString translated(const char *text)
 {
@@ -79,7 +87,7 @@ QVariant offeredValue(const FieldAssignment &a)
 QString undoTextOf(const FieldAssignment &a)
 {
     return QCoreApplication::translate("CBaseView", "Change %1")
-        .arg(a.field && a.field->caption ? QCoreApplication::translate("Editors", a.field->caption) : a.name);
+        .arg(a.field ? codeplug::fieldCaption(*a.field) : a.name);
 }
 
 CommandVerdict setChannelFrequency(
@@ -125,6 +133,10 @@ CommandVerdict assignChannel(CProfileDocument &document, const FieldAssignment &
         return commands.setRepeater(number != 0);
     if (a.attribute == disable)
         return commands.setDisabled(number != 0);
+    if (a.attribute == QLatin1String("name"))
+        return CChannelListCommands(document, ask).renameChannel(a.record, a.value, undoTextOf(a));
+    if (a.attribute == QLatin1String("in_scanlist"))
+        return CChannelListCommands(document, ask).setScanListMembers({ a.record }, number != 0);
     if (a.attribute == QLatin1String("rx_code") || a.attribute == QLatin1String("tx_code")) {
         const int maxCodes
             = child(root, QStringLiteral("limit")).GetAttributeValue(QStringLiteral("maxCodes")).toInt();
@@ -135,6 +147,35 @@ CommandVerdict assignChannel(CProfileDocument &document, const FieldAssignment &
                     .arg(maxCodes));
     }
     return commands.setAttribute(a.attribute, offeredValue(a), undoTextOf(a));
+}
+
+// A row of the RF frequency table changes as the table's Edit does; one
+// past the last row is a new row, made as the table's Add makes it, from
+// its frequency.
+CommandVerdict assignFrequency(CProfileDocument &document, const FieldAssignment &a, const CommandAsker &ask)
+{
+    const CDataItem frequencies = child(document.root(), QStringLiteral("frequencies"));
+    const CDataItem entry = childAt(frequencies, a.record);
+    CFrequencyCommands commands(document, ask);
+    const quint32 number = a.value.toUInt();
+    if (entry.isEmpty()) {
+        if (a.record != frequencies.GetChildCount() || a.attribute != QLatin1String("freq"))
+            return refusal(translated(
+                QT_TRANSLATE_NOOP("FieldAssignments",
+                    "%1: the RF frequency table has no such row; a new row is frequency[%2].freq."))
+                               .arg(a.name)
+                               .arg(frequencies.GetChildCount() + 1));
+        FrequencyRow row { -1, number, kNewRowBandwidth, kNewRowPower, kCompanderOn };
+        return commands.addFrequency(row);
+    }
+    const auto value = [&](const char *attribute) {
+        return a.attribute == QLatin1String(attribute)
+            ? number
+            : entry.GetAttributeValue(QLatin1String(attribute)).toUInt();
+    };
+    FrequencyRow row { a.record, value("freq"), value("bandwidth"), value("power_level"),
+        value("compander_lle_mode") };
+    return commands.changeFrequency(row);
 }
 
 CommandVerdict assignSetting(CProfileDocument &document, const FieldAssignment &a,
@@ -160,10 +201,12 @@ CommandVerdict assignSetting(CProfileDocument &document, const FieldAssignment &
         const int timeout = item.GetAttributeValue(QStringLiteral("backlight_timeout")).toInt();
         return commands.setBackLight(number == 0 ? 0 : std::max(1, timeout / kBackLightStep));
     }
-    const QString refusalText = a.attribute.endsWith(QLatin1String("_but"))
-        ? QCoreApplication::translate("Editors", "One feature can not be assigned to multiple buttons.")
-        : QString();
-    return commands.setAttribute(item, a.attribute, offeredValue(a), undoTextOf(a), refusalText);
+    if (CButtonCommands::buttons().contains(a.attribute))
+        return CButtonCommands(document).setFeature(a.attribute, number);
+    const QString customCode = QStringLiteral("PLcode");
+    if (a.attribute.startsWith(customCode))
+        return commands.setCustomCode(a.attribute.sliced(customCode.size()).toInt(), number);
+    return commands.setAttribute(item, a.attribute, offeredValue(a), undoTextOf(a));
 }
 
 CommandVerdict assignOne(CProfileDocument &document, const FieldAssignment &a,
@@ -178,6 +221,8 @@ CommandVerdict assignOne(CProfileDocument &document, const FieldAssignment &a,
                                           : FieldElement::Setting;
     if (element == FieldElement::Channel)
         return assignChannel(document, a, ask);
+    if (element == FieldElement::Frequency)
+        return assignFrequency(document, a, ask);
     const CDataItem root = document.root();
     CDataItem setting = child(root, QStringLiteral("setting"));
     CDataItem item = element == FieldElement::Preset ? childAt(setting, a.record)

@@ -3,9 +3,9 @@
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
 #include "codeplug/DataAdaptor.h"
+#include "codeplug/ProfileFields.h"
 #include "document/CodeDisplayText.h"
 #include "document/ProfileDocument.h"
-#include "document/ProfileFieldCaptions.h"
 #include "xml/XmlDocument.h"
 
 #include <QCoreApplication>
@@ -36,6 +36,20 @@ constexpr Element kElements[] = {
     { "frequency", true },
 };
 const QString kModelField = QStringLiteral("model");
+
+// What the catalogue calls an element and a field; the name itself for one
+// a foreign file brings.
+QString elementCaption(const QString &element)
+{
+    const std::optional<codeplug::FieldElement> known = codeplug::elementNamed(element);
+    return known ? codeplug::elementCaption(*known) : element;
+}
+
+QString fieldCaption(const QString &element, const QString &attribute)
+{
+    const codeplug::ProfileField *field = codeplug::findField(element + QLatin1Char('.') + attribute);
+    return field ? codeplug::fieldCaption(*field) : attribute;
+}
 
 // One profile text parsed, with what showing its values needs: its
 // frequency table and its customised codes.
@@ -88,8 +102,7 @@ public:
 private:
     static bool isFrequency(const QString &attribute)
     {
-        return attribute == QLatin1String("freq") || attribute == QLatin1String("start_freq")
-            || attribute == QLatin1String("end_freq");
+        return attribute == QLatin1String("freq") || attribute.endsWith(QLatin1String("_freq"));
     }
 
     QString megahertz(const QString &hertz) const
@@ -168,7 +181,7 @@ private:
         if (older.isNull() != newer.isNull()) {
             ProfileDifference difference = base(element, item, older, newer);
             difference.field = element;
-            difference.caption = ProfileFieldCaptions::elementCaption(element);
+            difference.caption = elementCaption(element);
             difference.oldShown = older.isNull() ? noneText() : m_old.summary(element, older);
             difference.newShown = newer.isNull() ? noneText() : m_new.summary(element, newer);
             difference.oldRaw = older.isNull() ? QString() : older.xml();
@@ -195,7 +208,7 @@ private:
             return;
         ProfileDifference difference = base(element, item, older, newer);
         difference.field = element + QLatin1Char('.') + attribute;
-        difference.caption = ProfileFieldCaptions::caption(element, attribute);
+        difference.caption = fieldCaption(element, attribute);
         difference.oldShown = oldShown;
         difference.newShown = newShown;
         difference.oldRaw = oldRaw;
@@ -249,7 +262,7 @@ RadioIdentity identityOf(const VirtualCP &image)
 
 QString ProfileDifference::place() const
 {
-    const QString section = ProfileFieldCaptions::elementCaption(this->section);
+    const QString section = elementCaption(this->section);
     if (item == 0)
         return section;
     const QString numbered = QStringLiteral("%1 %2").arg(section).arg(item);
@@ -313,6 +326,23 @@ std::optional<VirtualCP> profileWrittenOver(CProfileDocument &document, const Vi
     // The write sends only the customised codes the radio supports.
     sent.limit.maxCodes = std::min(sent.limit.maxCodes, radio.limit.maxCodes);
     return writtenOver(radio, sent);
+}
+
+std::optional<QList<ProfileDifference>> compareSides(
+    const ComparisonSide &older, const ComparisonSide &newer, const QString &decimalSeparator)
+{
+    if (older.profile && newer.profile)
+        return compareTexts(older.profile->model().mainDocument().xml(),
+            newer.profile->model().mainDocument().xml(), decimalSeparator);
+    const VirtualCP &anImage = older.image ? *older.image : *newer.image;
+    const auto asImage = [&anImage](const ComparisonSide &side) {
+        return side.image ? side.image : profileWrittenOver(*side.profile, anImage);
+    };
+    const std::optional<VirtualCP> oldImage = asImage(older);
+    const std::optional<VirtualCP> newImage = oldImage ? asImage(newer) : std::nullopt;
+    if (!newImage)
+        return std::nullopt;
+    return compareImages(*oldImage, *newImage, decimalSeparator);
 }
 
 QString fieldList(const QList<ProfileDifference> &differences)

@@ -54,6 +54,19 @@ VirtualCP writtenOver(const VirtualCP &radio, const VirtualCP &sent);
 // after its message, when the profile cannot be converted.
 std::optional<VirtualCP> profileWrittenOver(CProfileDocument &document, const VirtualCP &radio);
 
+// One side of a comparison: an open profile, or a codeplug image (of a
+// file, a backup or a radio).
+struct ComparisonSide {
+    CProfileDocument *profile = nullptr;
+    std::optional<VirtualCP> image;
+};
+
+// Between two sides: two profiles text against text; a profile set against
+// an image stands for what a write of it would leave in that image. Nothing,
+// after its message, when a side cannot be converted.
+std::optional<QList<ProfileDifference>> compareSides(const ComparisonSide &older, const ComparisonSide &newer,
+    const QString &decimalSeparator = QStringLiteral("."));
+
 // The captions of a difference list, each once, in order:
 // "Channel 3 (ROUTE66) Receive Frequency, General Settings Password".
 QString fieldList(const QList<ProfileDifference> &differences);

@@ -76,6 +76,7 @@ void CProfileDocument::loaded()
 {
     m_savedLimits = SavedLimitValues {};
     withoutUndo([this] { ModelRules::ApplyChannelCountRule(root(), ruleWriter()); });
+    m_loadTimeRulesPassed = runLoadTimeRules();
     emit changed(ProfileChange {});
 }
 
@@ -230,7 +231,7 @@ bool CProfileDocument::Save(const QString &path)
     return true;
 }
 
-bool CProfileDocument::RunLoadTimeRules()
+bool CProfileDocument::runLoadTimeRules()
 {
     try {
         withoutUndo([this] { ModelRules::RunLoadTimeRules(root(), m_savedLimits, ruleWriter()); });

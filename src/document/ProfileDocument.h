@@ -48,12 +48,13 @@ public:
     // and the limit-saving rule has kept them for this profile.
     QString RecoverXML(const QString &text) const;
 
-    // The rules that run each time the profile is shown anew, through the
-    // edit path but as part of showing the profile: they are no undo steps
-    // (the undo stack is emptied after them) and do not mark the document
-    // modified. False after the message when the channel-frequency range
-    // check fails or a rule raised an error.
-    bool RunLoadTimeRules();
+    // Every load (template, file, radio image) ends with the load-time
+    // rules, through the edit path but as part of the load: they are no
+    // undo steps and do not mark the document modified. False when, after
+    // them, the channel-frequency range check failed or a rule raised an
+    // error (the message was shown): such a profile is shown and edited,
+    // but not written to a radio.
+    bool loadTimeRulesPassed() const { return m_loadTimeRulesPassed; }
 
     // The one way an edit changes the profile. The change is offered to its
     // hook; an accepted one (status 0) marks the document modified, becomes
@@ -104,6 +105,7 @@ private:
     bool load(const QString &source, bool isFile);
     // What every load ends with; its messages go to the reporter.
     void loaded();
+    bool runLoadTimeRules();
     void takePowerClass();
     void prepareForStore();
     // The edit path: edit() offers the change; an accepted one is recorded
@@ -128,6 +130,7 @@ private:
     SavedLimitValues m_savedLimits;
     QUndoStack m_undoStack;
     bool m_recording = true;
+    bool m_loadTimeRulesPassed = false;
     // What the open edit groups (CEditGroup) have seen.
     struct GroupState {
         int depth = 0;

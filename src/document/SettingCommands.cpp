@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kPasswordLength = 4;
 constexpr int kBackLightStep = 5; // seconds per back light item
+constexpr int kFirstCustomDplCode = 214;
 
 CDataItem settingOf(CProfileDocument &document)
 {
@@ -63,6 +64,24 @@ CommandVerdict CSettingCommands::setPassword(
     CDataItem setting = settingOf(m_document);
     return setAttribute(setting, QStringLiteral("password"), password,
         changeOf("Codeplug Password (4-digit number)"), refusalText);
+}
+
+CommandVerdict CSettingCommands::setCustomCode(int code, int value)
+{
+    const bool tone = code < kFirstCustomDplCode;
+    const QString refusal = tone
+        ? QCoreApplication::translate(
+            "Editors", "The PL Code you input is invalid. The valid range is: 67.0 - 255.0 Hz.")
+        : QCoreApplication::translate(
+            "Editors", "The DPL Code you entered is invalid. The valid range is(OCT): 001 - 777.");
+    const QString label = tone ? QStringLiteral("PL Code %1 (Hz)") : QStringLiteral("PL Code %1 (OCT)");
+    CDataItem setting = settingOf(m_document);
+    const QString attribute = QStringLiteral("PLcode%1").arg(code);
+    if (!setting.node().hasAttribute(attribute))
+        return CommandVerdict::refused(refusal, MsgStyle::IconWarning);
+    const QString undoText = QCoreApplication::translate("CBaseView", "Change %1")
+                                 .arg(QCoreApplication::translate("Editors", qPrintable(label.arg(code))));
+    return setAttribute(setting, attribute, value, undoText, refusal);
 }
 
 CommandVerdict CSettingCommands::setBackLight(int item)

@@ -22,6 +22,10 @@ public:
         const QString &password, const QString &confirmation, const QString &refusalText = {});
     // The back light item: 0 off, 1 five seconds, 2 ten seconds.
     CommandVerdict setBackLight(int item);
+    // A customised code: a tone in tenths of Hz for codes 124 to 129, a DPL
+    // code (its octal digits read as a number) for codes 214 to 219; a
+    // refusal names the range the code takes.
+    CommandVerdict setCustomCode(int code, int value);
     // One attribute of an element (setting, limit, a preset), through its
     // hook; refusalText, when given, stands for the hook's own message.
     CommandVerdict setAttribute(CDataItem &item, const QString &attribute, const QVariant &value,

@@ -84,6 +84,10 @@ protected:
     void loadControl(const FormControl &control);
     // The binding cycle's change step for one bound control.
     bool writeValue(const FormControl &control, const QVariant &value);
+    // The profile command that the change of a bound control goes through,
+    // run; its verdict is shown, and a refused value reloaded. Base:
+    // nullopt, the change is a plain write of the control's attribute.
+    virtual std::optional<CommandVerdict> controlCommand(const FormControl &control, const QVariant &value);
     // A bound control was changed by the user. Base: writeValue. Editors
     // whose fields drive other fields add their writes here.
     virtual void OnControlChanged(const FormControl &control, const QVariant &value);
@@ -130,6 +134,9 @@ private:
     void closeGaps();
     void placeForm();
     void refuse(const FormControl &control, const HookVerdict *verdict, const QString &errorText);
+    // Puts the profile's value back into a refused control and, for an edit
+    // box, selects it again.
+    void reloadRefused(const FormControl &control);
     bool commitEdit(const FormControl &control);
     bool editIsPending(const FormControl &control) const;
     void onProfileChanged(const ProfileChange &change);

@@ -1,4 +1,5 @@
 #include "BaseView.h"
+#include "VerdictDisplay.h"
 
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
@@ -134,9 +135,21 @@ void CBaseView::loadControl(const FormControl &control)
     }
 }
 
+std::optional<CommandVerdict> CBaseView::controlCommand(const FormControl &, const QVariant &)
+{
+    return std::nullopt;
+}
+
 bool CBaseView::writeValue(const FormControl &control, const QVariant &value)
 {
     try {
+        if (const std::optional<CommandVerdict> verdict = controlCommand(control, value)) {
+            ShowVerdict(*verdict);
+            if (verdict->accepted())
+                return true;
+            reloadRefused(control);
+            return false;
+        }
         CDataItem item = sectionItem(control.section);
         const HookVerdict verdict = document().setAttribute(
             item, QLatin1String(control.attribute), value, tr("Change %1").arg(labelOf(control)));
@@ -159,6 +172,11 @@ void CBaseView::refuse(const FormControl &control, const HookVerdict *verdict, c
         showMessage(errorText, MsgStyle::IconError);
     else if (verdict->status == 1)
         showMessage(StringTable::text(verdict->msgId), unsigned(verdict->style));
+    reloadRefused(control);
+}
+
+void CBaseView::reloadRefused(const FormControl &control)
+{
     loadControl(control);
     if (control.widget == ControlWidget::Edit) {
         const int id = control.id;

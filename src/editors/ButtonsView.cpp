@@ -1,9 +1,11 @@
 #include "ButtonsView.h"
 
 #include "FormGeometry.h"
+#include "VerdictDisplay.h"
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
+#include "document/ButtonCommands.h"
 #include "document/ProfileDocument.h"
 #include "settings/ModelRules.h"
 #include "settings/ProductContext.h"
@@ -184,18 +186,22 @@ int CButtonsView::limitValue(const QString &attribute) const
 
 CButtonFeatureList::LimitReader CButtonsView::limitReader() const
 {
-    return [this](const QString &attribute) { return limitValue(attribute); };
+    return CButtonCommands(document()).limitReader();
+}
+
+std::optional<CommandVerdict> CButtonsView::controlCommand(const FormControl &control, const QVariant &value)
+{
+    for (const Button &button : kButtons) {
+        if (control.id == button.combo)
+            return CButtonCommands(document()).setFeature(QLatin1String(button.attribute), value.toInt());
+    }
+    return std::nullopt;
 }
 
 void CButtonsView::LoadRes()
 {
     control(kFeatureTitle)->setFont(control(kPageTitle)->font());
-    connect(control<QPushButton>(kResetButton), &QPushButton::clicked, this, [this] {
-        if (showMessage(tr("Do you want to reset all buttons with their defaults?"),
-                MsgStyle::YesNo | MsgStyle::IconQuestion)
-            == MsgAnswer::Yes)
-            editAsOneStep(tr("Button Reset"), [this] { resetButtons(); });
-    });
+    connect(control<QPushButton>(kResetButton), &QPushButton::clicked, this, &CButtonsView::resetButtons);
     try {
         fillCallTones();
         m_features = CButtonFeatureList::Read(
@@ -290,17 +296,22 @@ void CButtonsView::placeDependentRows()
     try {
         const ControlVisibility visibility = ControlVisibility::FromSettings(context().product.settings(),
             QLatin1String(form().visibleKey), ModelRules::IsDisplayModel(document().root()));
+        // The buttons the model has.
+        QStringList present;
+        for (const Button &button : kButtons) {
+            if (visibility.keeps(button.combo))
+                present << QLatin1String(button.attribute);
+        }
+        const CButtonCommands commands(document());
         for (const DependentRow &row : kDependentRows) {
             QRect label = formRect(row.label);
             QRect field = formRect(row.field);
             right = std::max(right, labelX + label.width() + kCellGap + field.width());
+            const QString holderName = commands.holderOf(row.feature, present);
             const Button *holder = nullptr;
             for (const Button &button : kButtons) {
-                if (!control(button.combo)->isHidden()
-                    && readAttribute(Section::kSetting, button.attribute).toInt() == row.feature) {
+                if (holderName == QLatin1String(button.attribute))
                     holder = &button;
-                    break;
-                }
             }
             const bool shown = holder && visibility.keeps(row.label) && visibility.keeps(row.field);
             control(row.label)->setVisible(shown);
@@ -338,39 +349,16 @@ void CButtonsView::placePicture(int right)
     setFormRect(kPageTitle, title);
 }
 
-void CButtonsView::writeIfDifferent(int controlId, int value)
-{
-    const FormControl *field = formControl(controlId);
-    if (readAttribute(field->section, field->attribute).toInt() != value)
-        writeValue(*field, value);
-}
-
 void CButtonsView::resetButtons()
 {
     if (!m_features)
         return;
-    try {
-        const CButtonFeatureList::LimitReader limit = limitReader();
-        // A feature moving to another button would be refused while its old
-        // button still holds it, so every button to change is cleared first.
-        for (const Button &button : kButtons) {
-            if (readAttribute(Section::kSetting, button.attribute).toInt()
-                != m_features->defaultFeature(QLatin1String(button.attribute), limit))
-                writeIfDifferent(button.combo, 0);
+    runCommand([this] {
+        try {
+            return CButtonCommands(document(), AskInMessageBox).resetButtons(*m_features);
+        } catch (const CVelaCPSException &error) {
+            qWarning("CButtonsView::resetButtons: %s", error.what());
+            return CommandVerdict::refused(error.text(), MsgStyle::IconError);
         }
-        for (const Button &button : kButtons)
-            writeIfDifferent(
-                button.combo, m_features->defaultFeature(QLatin1String(button.attribute), limit));
-        writeIfDifferent(kCallTone, 0);
-        writeIfDifferent(kScrambleMode, 0);
-        // A new profile presets the first two channels; here the first two
-        // enabled ones, since a preset needs an enabled channel.
-        const auto *presets = control<QComboBox>(kPresetChannels[0]);
-        for (int preset = 0; preset < 2 && presets->count() > 0; ++preset)
-            writeIfDifferent(
-                kPresetChannels[preset], presets->itemData(std::min(preset, presets->count() - 1)).toInt());
-    } catch (const CVelaCPSException &error) {
-        qWarning("CButtonsView::resetButtons: %s", error.what());
-        showMessage(error.text(), MsgStyle::IconError);
-    }
+    });
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BaseView.h"
-#include "ButtonFeatureList.h"
+#include "document/ButtonFeatureList.h"
 
 // The features of the programmable buttons, the settings that belong to
 // some of them (beside the button that holds the feature), the keypad lock
@@ -18,6 +18,7 @@ protected:
     void LoadRes() override;
     void LoadData() override;
     CDataItem sectionItem(const char *section) const override;
+    std::optional<CommandVerdict> controlCommand(const FormControl &control, const QVariant &value) override;
 
 private:
     int limitValue(const QString &attribute) const;
@@ -32,8 +33,8 @@ private:
     // The picture right of the rows that end at x = right, and the title
     // bands widened over them.
     void placePicture(int right);
+    // Asks, then puts every button back to its default; one undo step.
     void resetButtons();
-    void writeIfDifferent(int controlId, int value);
 
     std::optional<CButtonFeatureList> m_features;
 };

@@ -8,6 +8,7 @@
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
 #include "document/ChannelCommands.h"
+#include "document/ChannelListCommands.h"
 #include "document/CodeDisplayText.h"
 #include "document/ProfileDocument.h"
 #include "settings/ProductContext.h"
@@ -382,6 +383,14 @@ void CChannelView::OnControlChanged(const FormControl &control, const QVariant &
         showMessage(error.text(), MsgStyle::IconError);
         loadControl(control);
     }
+}
+
+std::optional<CommandVerdict> CChannelView::controlCommand(const FormControl &control, const QVariant &value)
+{
+    if (control.id != kName)
+        return std::nullopt;
+    return CChannelListCommands(document())
+        .renameChannel(context().channelIndex, value.toString(), tr("Change %1").arg(labelOf(control)));
 }
 
 void CChannelView::frequencyChosen(const Side &side, int tableIndex)

@@ -33,6 +33,7 @@ protected:
     void LoadRes() override;
     void LoadData() override;
     void OnControlChanged(const FormControl &control, const QVariant &value) override;
+    std::optional<CommandVerdict> controlCommand(const FormControl &control, const QVariant &value) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -1,5 +1,7 @@
 #include "CustomizedCodeView.h"
 
+#include "document/SettingCommands.h"
+
 #include <QLineEdit>
 
 #include <array>
@@ -170,4 +172,12 @@ std::optional<QVariant> CCustomizedCodeView::editValue(const FormControl &, cons
     if (!whole.isEmpty() && !valid)
         return std::nullopt;
     return hertz * 10 + (tenth.isEmpty() ? 0 : tenth.front().digitValue());
+}
+
+std::optional<CommandVerdict> CCustomizedCodeView::controlCommand(
+    const FormControl &control, const QVariant &value)
+{
+    // The attribute names the code: "PLcode124".
+    const int code = QString::fromLatin1(control.attribute).remove(QLatin1String("PLcode")).toInt();
+    return CSettingCommands(document()).setCustomCode(code, value.toInt());
 }

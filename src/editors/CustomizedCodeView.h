@@ -21,6 +21,7 @@ protected:
     void LoadRes() override;
     QString editText(const FormControl &control, const QVariant &value) const override;
     std::optional<QVariant> editValue(const FormControl &control, const QString &text) const override;
+    std::optional<CommandVerdict> controlCommand(const FormControl &control, const QVariant &value) override;
 
 private:
     // What remains of a typed text once the characters the notation does

@@ -1,12 +1,12 @@
 #include "FrequencyView.h"
 
 #include "FrequencyInput.h"
+#include "VerdictDisplay.h"
 #include "base/BandwidthText.h"
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
-#include "base/StringTable.h"
 #include "base/VelaException.h"
-#include "codeplug/FrequencyRules.h"
+#include "document/FrequencyCommands.h"
 #include "document/ProfileDocument.h"
 #include "settings/ProductContext.h"
 
@@ -407,85 +407,44 @@ void CFrequencyView::frequencyEdited(const QString &text)
     m_acceptedText = filtered.text;
 }
 
-bool CFrequencyView::readFields(FrequencyRow &row)
+FrequencyRow CFrequencyView::readFields() const
 {
+    FrequencyRow row;
+    row.index = m_mode == Mode::Edit ? selectedRow() : -1;
     row.frequency = FrequencyInput::ToHz(frequencyEdit()->text(), separator()).value_or(0);
-    if (FrequencyRules::IsMURSFrequency(row.frequency)) {
-        showMessage(tr("Invalid Frequency."), MsgStyle::IconWarning);
-        return false;
-    }
     row.bandwidth = unsigned(combo(kBandwidth)->currentIndex());
     row.powerLevel = unsigned(combo(kPower)->currentIndex());
     row.compander = combo(kCompander)->currentIndex() == 1 ? kCompanderOff : kCompanderOn;
-    if (document().powerClass() == 4 && FrequencyRules::IsTwoWattFrequency(row.frequency)
-        && row.powerLevel != 0) {
-        if (showMessage(
-                tr("The frequency is authorized for 2W maximum transmit power.  CPS shall convert to low "
-                   "power mode."),
-                MsgStyle::OkCancel | MsgStyle::IconInformation)
-            != MsgAnswer::Ok)
-            return false;
-        row.powerLevel = 0;
-        combo(kPower)->setCurrentIndex(0);
-    }
-    return true;
+    return row;
 }
 
 void CFrequencyView::save()
 {
-    FrequencyRow row;
-    if (!readFields(row))
-        return;
-    try {
-        const bool saved = m_mode == Mode::Add ? add(row) : change(row);
-        if (saved)
-            leaveMode();
-    } catch (const CVelaCPSException &error) {
-        showMessage(error.text(), MsgStyle::IconError);
-    }
-}
-
-bool CFrequencyView::add(const FrequencyRow &row)
-{
-    bool added = false;
-    editAsOneStep(tr("Add Frequency"), [&] {
-        CDataItem frequencies = sectionItem(Section::kFrequencies);
-        const HookVerdict verdict = document().addFrequency(frequencies, row, QString());
-        added = verdict.accepted();
-        if (added) {
-            // The new row is the last; the reload selects it and scrolls to it.
-            document().setProperty(kSelectedRowProperty, frequencies.GetChildCount() - 1);
-            m_mode = Mode::Browse;
-        } else {
-            showMessage(StringTable::text(verdict.msgId), unsigned(verdict.style));
-        }
-    });
-    return added;
-}
-
-// A change that the table's rules question is asked about, and made again
-// with the answer when the user agrees.
-bool CFrequencyView::change(const FrequencyRow &edited)
-{
-    FrequencyRow row = edited;
-    row.index = selectedRow();
-    bool changed = false;
-    editAsOneStep(tr("Change Frequency"), [&] {
-        CDataItem frequencies = sectionItem(Section::kFrequencies);
-        HookVerdict verdict = document().setFrequency(frequencies, row, QString());
-        if (!verdict.accepted() && verdict.msgId != 0) {
-            const int answer = showMessage(StringTable::text(verdict.msgId), unsigned(verdict.style));
-            if (verdict.needsConfirmation() && answer == MsgAnswer::Yes) {
-                verdict = document().setFrequency(frequencies, row, QString(), MsgAnswer::Yes);
-                if (!verdict.accepted() && verdict.msgId != 0)
-                    showMessage(StringTable::text(verdict.msgId), unsigned(verdict.style));
+    FrequencyRow row = readFields();
+    const bool adding = m_mode == Mode::Add;
+    bool saved = false;
+    runCommand([&] {
+        try {
+            CFrequencyCommands commands(document(), AskInMessageBox);
+            const CommandVerdict verdict
+                = adding ? commands.addFrequency(row) : commands.changeFrequency(row);
+            saved = verdict.accepted();
+            if (saved) {
+                // A new row is the last; the reload selects it and scrolls to it.
+                if (adding)
+                    document().setProperty(
+                        kSelectedRowProperty, sectionItem(Section::kFrequencies).GetChildCount() - 1);
+                m_mode = Mode::Browse;
             }
+            return verdict;
+        } catch (const CVelaCPSException &error) {
+            return CommandVerdict::refused(error.text(), MsgStyle::IconError);
         }
-        changed = verdict.accepted();
-        if (changed)
-            m_mode = Mode::Browse;
     });
-    return changed;
+    if (saved)
+        leaveMode();
+    else // the two-watt conversion the dealer agreed to
+        combo(kPower)->setCurrentIndex(int(row.powerLevel));
 }
 
 void CFrequencyView::deleteSelected()
@@ -493,39 +452,22 @@ void CFrequencyView::deleteSelected()
     QList<int> rows;
     for (QTreeWidgetItem *item : list()->selectedItems())
         rows << list()->indexOfTopLevelItem(item);
-    std::sort(rows.begin(), rows.end());
     if (rows.isEmpty())
         return;
-    try {
-        const CDataItem frequencies = sectionItem(Section::kFrequencies);
-        QList<int> deletable;
-        for (int row : rows) {
-            if (frequencies.CanDeleteFrequency(unsigned(row)))
-                deletable << row;
-        }
-        if (!deletable.isEmpty()
-            && showMessage(tr("Do you want to delete the selected item(s)?"),
-                   MsgStyle::YesNo | MsgStyle::IconQuestion)
-                != MsgAnswer::Yes)
-            return;
-        if (deletable.size() < rows.size())
-            showMessage(
-                tr("Frequency (Frequencies) used by channel can not be deleted."), MsgStyle::IconWarning);
-        if (deletable.isEmpty())
-            return;
-        editAsOneStep(tr("Delete Frequency"), [&] {
-            // From the last row up, so the rows still to go keep their index.
-            for (auto row = deletable.crbegin(); row != deletable.crend(); ++row) {
-                CDataItem parent = sectionItem(Section::kFrequencies);
-                const HookVerdict verdict = document().removeChild(parent, *row, QString());
-                if (verdict.status == 1)
-                    showMessage(StringTable::text(verdict.msgId), unsigned(verdict.style));
+    runCommand([&] {
+        try {
+            int first = -1;
+            const CommandVerdict verdict
+                = CFrequencyCommands(document(), AskInMessageBox).deleteFrequencies(rows, &first);
+            if (first >= 0) {
+                const int count = sectionItem(Section::kFrequencies).GetChildCount();
+                document().setProperty(kSelectedRowProperty, first < count ? first : 0);
             }
-            const int count = sectionItem(Section::kFrequencies).GetChildCount();
-            document().setProperty(kSelectedRowProperty, deletable.front() < count ? deletable.front() : 0);
-        });
-    } catch (const CVelaCPSException &error) {
-        qWarning("CFrequencyView::OnBnClickedFreqDel: %s", error.what());
-        showMessage(tr("Error: Radio information view loads data."), MsgStyle::IconError);
-    }
+            return verdict;
+        } catch (const CVelaCPSException &error) {
+            qWarning("CFrequencyView::OnBnClickedFreqDel: %s", error.what());
+            return CommandVerdict::refused(
+                tr("Error: Radio information view loads data."), MsgStyle::IconError);
+        }
+    });
 }

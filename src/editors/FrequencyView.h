@@ -36,12 +36,10 @@ private:
     void deleteOrCancel();
     void enterMode(Mode mode);
     void leaveMode();
+    // Adds or changes the row in the fields through the table's commands.
     void save();
-    bool add(const FrequencyRow &row);
-    bool change(const FrequencyRow &row);
-    // Reads the field row; false when the frequency is refused or the user
-    // cancelled the two-watt question.
-    bool readFields(FrequencyRow &row);
+    // The row the fields hold (the selected row's index when editing).
+    FrequencyRow readFields() const;
     void deleteSelected();
 
     void fillList();

@@ -2,9 +2,7 @@
 
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
-#include "document/ProfileDocument.h"
-
-#include <QCoreApplication>
+#include "document/ChannelListCommands.h"
 #include <QListWidget>
 #include <QPushButton>
 
@@ -165,37 +163,24 @@ void CScanView::moveSelected(bool intoScanList)
     const QList<int> rows = SelectedRows(from);
     if (rows.isEmpty())
         return;
-    QList<Channel> working = m_channels;
+    QList<int> channels;
     for (int row : rows)
-        working[from->item(row)->data(kChannelRole).toInt()].member = intoScanList;
+        channels << from->item(row)->data(kChannelRole).toInt();
     const QListWidgetItem *next = from->item(rows.last() + 1);
     const int nextChannel = next ? next->data(kChannelRole).toInt() : -1;
-    const QString undoText = intoScanList ? tr("Add to the scan list") : tr("Remove from the scan list");
-    bool stored = false;
-    editAsOneStep(undoText, [&] { stored = store(working, undoText); });
-    if (stored)
-        selectAfterMove(from, to, nextChannel);
-    else
-        showMessage(QCoreApplication::translate("CBaseView", "Invalid Value."), MsgStyle::IconWarning);
-}
-
-bool CScanView::store(const QList<Channel> &channels, const QString &undoText)
-{
-    try {
-        const CDataItem channelsItem = sectionItem(Section::kChannels);
-        for (int index = 0; index < channels.size(); ++index) {
-            if (channels[index].disabled || channels[index].member == m_channels[index].member)
-                continue;
-            CDataItem channel;
-            channelsItem.GetChildByIndex(index, channel);
-            const int member = channels[index].member ? 1 : 0;
-            if (!document().setAttribute(channel, QStringLiteral("in_scanlist"), member, undoText).accepted())
-                return false;
+    bool moved = false;
+    runCommand([&] {
+        try {
+            const CommandVerdict verdict
+                = CChannelListCommands(document()).setScanListMembers(channels, intoScanList);
+            moved = verdict.accepted();
+            return verdict;
+        } catch (const CVelaCPSException &error) {
+            return CommandVerdict::refused(error.text(), MsgStyle::IconError);
         }
-        return true;
-    } catch (const CVelaCPSException &) {
-        return false;
-    }
+    });
+    if (moved)
+        selectAfterMove(from, to, nextChannel);
 }
 
 void CScanView::selectAfterMove(QListWidget *from, QListWidget *to, int nextChannel)

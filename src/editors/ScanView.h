@@ -37,9 +37,6 @@ private:
     void readChannels();
     void fillLists();
     void moveSelected(bool intoScanList);
-    // Writes the membership that differs from the profile's; false after
-    // the refusal.
-    bool store(const QList<Channel> &channels, const QString &undoText);
     // After a move: the channel that followed the moved ones (-1: none) is
     // selected in the list they left, or the first member when that list
     // became empty.

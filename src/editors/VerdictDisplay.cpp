@@ -4,6 +4,8 @@
 
 void ShowVerdict(const CommandVerdict &verdict)
 {
+    for (const QString &warning : verdict.warnings)
+        showMessage(warning, MsgStyle::IconWarning);
     for (const QString &notice : verdict.notices)
         showMessage(notice, MsgStyle::IconInformation);
     if (verdict.kind == CommandVerdict::Refused && !verdict.message.isEmpty())

@@ -2,7 +2,7 @@
 
 #include "document/CommandVerdict.h"
 
-// Shows what a profile command made of an action: each notice, then the
+// Shows what a profile command made of an action: each warning and notice, then the
 // reason of a refusal (a refusal without one was shown where it arose).
 void ShowVerdict(const CommandVerdict &verdict);
 

@@ -105,8 +105,7 @@ void CRadioOperations::runStage(Stage stage, Steps steps, Continuation then, boo
     m_worker.reset(QThread::create([this, steps = std::move(steps), cancel = m_cancel, waitEnds] {
         // The cable mutex is held for the whole stage, so no cable scan of
         // this or another copy runs meanwhile.
-        CNamedLock cableMutex(
-            CableSharing::runtimeDirectory(), QString::fromLatin1(CableSharing::kCableMutexName));
+        CNamedLock cableMutex(CableSharing::runtimeDirectory(), m_cableLockName);
         CNamedLockGuard guard(cableMutex, *waitEnds);
         if (!guard.ownsLock())
             m_stageOutcome = cancel->isSet() ? kCancelled : kCommunicationFailure;
@@ -229,16 +228,25 @@ CRadioOperations::Outcome CRadioOperations::reportOutcome(const RadioOutcome &ou
 void CRadioOperations::identify(Continuation then)
 {
     m_identity = RadioIdentity {};
+    m_serial.clear();
     runStage(
-        Stage::Identifying, [this](CRadioLink &link) { return link.Identify(m_identity); }, std::move(then));
+        Stage::Identifying,
+        [this](CRadioLink &link) {
+            const RadioOutcome outcome = link.Identify(m_identity);
+            return outcome.succeeded() && m_identifiesSerial ? link.ReadSerial(m_serial) : outcome;
+        },
+        std::move(then));
 }
 
 bool CRadioOperations::identifiedForTransfer(const RadioOutcome &outcome)
 {
     const Outcome end = m_cancel->isSet() ? Outcome::Cancelled : reportOutcome(outcome);
+    bool proceed = true;
     if (end == Outcome::Succeeded)
+        emit identified(proceed);
+    if (end == Outcome::Succeeded && proceed)
         return true;
-    finish(end);
+    finish(proceed ? end : Outcome::Declined);
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include "document/ProfileComparison.h"
 #include "operations/RadioBackups.h"
 #include "operations/RadioChecks.h"
+#include "radio/NamedLock.h"
 #include "radio/RadioReport.h"
 #include "radio/StopEvent.h"
 #include "radio/UsbCable.h"
@@ -151,6 +152,16 @@ public:
     // How long a reset waits for the radio to restart (the engine's default
     // unless set; tests against the emulator need no wait).
     void setResetSettleTime(std::chrono::milliseconds wait) { m_resetSettle = wait; }
+    // The decimal separator of the frequencies writeReviewed() lists ("." unless set).
+    void setDecimalSeparator(const QString &separator) { m_decimalSeparator = separator; }
+
+    // The named lock held around each stage (CableSharing::cableMutexName
+    // of this object's cable; the default cable's by default).
+    void setCableLockName(const QString &name) { m_cableLockName = name; }
+    // Whether an identify also reads the radio's serial number into
+    // serial() (one request more; off by default).
+    void setIdentifiesSerial(bool on) { m_identifiesSerial = on; }
+    const QString &serial() const { return m_serial; }
 
 signals:
     void stageStarted(CRadioOperations::Stage stage);
@@ -162,6 +173,10 @@ signals:
     // changes in the radio. Clearing proceed stops the write there (the
     // operation ends Declined); a dry run comes with proceed cleared.
     void writeReviewed(const QList<ProfileDifference> &changes, bool &proceed);
+    // After the identify of a read, write or restore succeeded, before any
+    // check: identity() (and serial()) hold the radio. Clearing proceed ends
+    // the operation there as Declined, nothing sent to the radio.
+    void identified(bool &proceed);
 
 protected:
     bool event(QEvent *event) override;
@@ -258,6 +273,7 @@ private:
         std::optional<RadioBackup> backup;
         QList<ProfileDifference> notKept;
     } m_results;
+    QString m_decimalSeparator = QStringLiteral(".");
     VirtualCP m_radioImage {}; // the radio's codeplug before the write
     VirtualCP m_readBack {}; // what the radio holds after the write
     QString m_rememberedPassword;
@@ -265,4 +281,7 @@ private:
     QStringList m_stages; // of the operation under way, for its trace
     QString m_lastTrace;
     std::optional<std::chrono::milliseconds> m_resetSettle;
+    QString m_cableLockName = QString::fromLatin1(CableSharing::kCableMutexName);
+    bool m_identifiesSerial = false;
+    QString m_serial;
 };

@@ -129,7 +129,7 @@ bool CRadioOperations::writeApproved()
             != MsgAnswer::Yes)
         return false;
     const std::optional<QList<ProfileDifference>> changes = ProfileComparison::compareImages(
-        m_radioImage, ProfileComparison::writtenOver(m_radioImage, m_image));
+        m_radioImage, ProfileComparison::writtenOver(m_radioImage, m_image), m_decimalSeparator);
     if (!changes)
         return false;
     bool proceed = !m_writeMode.dryRun;

@@ -2,8 +2,11 @@
 
 #include "base/ConfigStore.h"
 #include "radio/FtdiCable.h"
+#include "radio/NamedLock.h"
 #include "radio/SerialCable.h"
 
+#include <QCryptographicHash>
+#include <QFileInfo>
 #include <QMutex>
 
 #include <chrono>
@@ -44,6 +47,22 @@ CableOpening open(const QString &port)
     const QString trimmed = port.trimmed();
     return openWithRetries(
         [&trimmed] { return isUsb(trimmed) ? CFtdiCable::open() : CSerialCable::open(trimmed); });
+}
+
+QString lockName(const QString &port)
+{
+    const auto canonical = [](const QString &path) {
+        const QString trimmed = path.trimmed();
+        if (isUsb(trimmed))
+            return QString::fromLatin1(kUsb);
+        const QString resolved = QFileInfo(trimmed).canonicalFilePath();
+        return resolved.isEmpty() ? trimmed : resolved;
+    };
+    const QString cable = canonical(port);
+    if (cable == canonical(current()))
+        return QString::fromLatin1(CableSharing::kCableMutexName);
+    const QByteArray digest = QCryptographicHash::hash(cable.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QStringLiteral("VelaCPSCable-") + QString::fromLatin1(digest.left(16));
 }
 
 int countCables(const QString &port)

@@ -22,6 +22,12 @@ CableOpening openWithRetries(const std::function<CableOpening()> &attempt);
 // The programming cables attached at port.
 int countCables(const QString &port);
 
+// The named lock (CNamedLock) held around every operation on the cable at
+// port: the cable mutex (CableSharing::kCableMutexName) for the cable of
+// this run, which the cable scans of every running copy take too; for
+// another cable one of its own, so cables work at the same time.
+QString lockName(const QString &port);
+
 // The port of this run: the one set by setForThisRun (the command line's
 // --port), else the user's configuration value "CablePort".
 QString current();

@@ -24,13 +24,6 @@ struct MemoryStatusReported {
     int status;
 };
 
-// Serialises the engine operations of this process.
-std::mutex &engineSection()
-{
-    static std::mutex section;
-    return section;
-}
-
 // The control parameters sent around the writes.
 constexpr quint8 kControlGroup = 0x1F;
 constexpr quint8 kControlAfterSettings = 0x03;
@@ -198,7 +191,7 @@ RadioOutcome CRadioLink::Prepare()
 
 RadioOutcome CRadioLink::ResetRadio()
 {
-    std::lock_guard engine(engineSection());
+    std::lock_guard engine(m_engine);
     bool afterStop;
     {
         std::lock_guard lock(m_cancelMutex);
@@ -224,7 +217,7 @@ RadioOutcome CRadioLink::ResetRadio()
 
 RadioOutcome CRadioLink::Identify(RadioIdentity &identity)
 {
-    std::lock_guard engine(engineSection());
+    std::lock_guard engine(m_engine);
     clearIdentity(identity);
     return run([this, &identity] {
         checkMemoryStatus();
@@ -264,9 +257,20 @@ RadioOutcome CRadioLink::Identify(RadioIdentity &identity)
     });
 }
 
+RadioOutcome CRadioLink::ReadSerial(QString &serial)
+{
+    std::lock_guard engine(m_engine);
+    serial.clear();
+    return run([this, &serial] {
+        char text[codeplug::kSerialLength] = {};
+        readRange(kRadioInformation + kInfoSerial, codeplug::kSerialLength, reinterpret_cast<quint8 *>(text));
+        serial = QString::fromLatin1(text, qsizetype(strnlen(text, codeplug::kSerialLength)));
+    });
+}
+
 RadioOutcome CRadioLink::ReadCodeplug(VirtualCP &image)
 {
-    std::lock_guard engine(engineSection());
+    std::lock_guard engine(m_engine);
     clearImage(image);
     return run([this, &image] {
         checkMemoryStatus();
@@ -343,7 +347,7 @@ RadioOutcome CRadioLink::ReadCodeplug(VirtualCP &image)
 
 RadioOutcome CRadioLink::WriteCodeplug(const VirtualCP &image)
 {
-    std::lock_guard engine(engineSection());
+    std::lock_guard engine(m_engine);
     const int blocksBefore = m_protocol->blocksWritten();
     RadioOutcome outcome = run([this, &image] {
         checkMemoryStatus();

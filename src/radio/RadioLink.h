@@ -15,9 +15,9 @@ class QObject;
 // needs. Progress is posted to the window (RadioReport); each operation
 // returns its outcome and never shows anything.
 //
-// Every operation except Prepare holds the process-wide engine section for
-// its whole run. The caller runs an operation on a worker thread holding the
-// cable mutex (CableSharing::kCableMutexName).
+// Every operation except Prepare holds the link's engine section for its
+// whole run, so the operations of one cable never overlap. The caller runs an operation on a worker thread
+// holding the cable mutex (CableSharing::kCableMutexName).
 class CRadioLink {
 public:
     // window may be null: nothing is posted then. cable: open, its line set
@@ -36,6 +36,8 @@ public:
     RadioOutcome Identify(RadioIdentity &identity);
     RadioOutcome ReadCodeplug(VirtualCP &image);
     RadioOutcome WriteCodeplug(const VirtualCP &image);
+    // The serial number of the radio information block, as text.
+    RadioOutcome ReadSerial(QString &serial);
 
     // Thread-safe: ends the operation under way, and every later one but
     // ResetRadio, as Cancelled from its next block (or next cable read, when
@@ -66,6 +68,9 @@ private:
     std::unique_ptr<CRadioProtocol> m_protocol;
     std::chrono::milliseconds m_resetSettle { 2000 };
 
+    // Serialises the operations of this link; links on other cables run
+    // at the same time.
+    std::mutex m_engine;
     std::mutex m_cancelMutex; // orders cancel() against the start of a reset
     bool m_cancelled = false;
     bool m_resetting = false;

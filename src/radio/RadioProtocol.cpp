@@ -82,6 +82,20 @@ int CRadioProtocol::ReadBytes(quint8 *buffer, int count, int attempts)
     return -1;
 }
 
+int CRadioProtocol::ReadAll(quint8 *buffer, int count, int attempts)
+{
+    int got = 0;
+    for (int attempt = 0; attempt < attempts && got < count;) {
+        if (!usable())
+            break;
+        const int read = m_cable->Read(buffer + got, count - got);
+        got += read;
+        if (read == 0)
+            ++attempt;
+    }
+    return got;
+}
+
 int CRadioProtocol::ReceiveReply(int capacity, RadioReply &reply)
 {
     m_replyBytes.clear();
@@ -166,16 +180,17 @@ int CRadioProtocol::parseReply(int capacity, RadioReply &reply)
     if (dataCount > capacity)
         return fail(MalformedReply);
 
-    reply.data.resize(size_t(dataCount));
-    for (quint8 &data : reply.data) {
-        if (!next())
-            return -1;
-        data = byte;
-    }
-    const quint8 expected = quint8(~sum);
-    if (!next())
+    // The data and the checksum in one read: at the cable's speed a read
+    // per byte wakes this thread for every byte of the reply.
+    Bytes rest(size_t(dataCount) + 1);
+    const int got = ReadAll(rest.data(), int(rest.size()), attempts);
+    m_replyBytes.insert(m_replyBytes.end(), rest.begin(), rest.begin() + got);
+    if (got != int(rest.size()))
         return -1;
-    if (byte != expected)
+    reply.data.assign(rest.begin(), rest.end() - 1);
+    for (quint8 data : reply.data)
+        sum = quint8(sum + data);
+    if (rest.back() != quint8(~sum))
         return fail(BadChecksum);
     return dataCount;
 }

@@ -72,6 +72,9 @@ public:
     // Up to attempts cable reads of count bytes; succeeds (count) only when
     // one read brings all of them, else -1.
     int ReadBytes(quint8 *buffer, int count, int attempts);
+    // Reads count bytes as they come, however many each cable read brings;
+    // a read that brings none counts as one of attempts. The bytes got.
+    int ReadAll(quint8 *buffer, int count, int attempts);
     // Reads one reply of at most capacity data bytes: the data byte count,
     // or -1.
     int ReceiveReply(int capacity, RadioReply &reply);

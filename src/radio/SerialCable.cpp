@@ -5,13 +5,16 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -36,6 +39,17 @@ CableStatus statusOfErrno(int error)
     default:
         return CableError::IoError;
     }
+}
+
+// At the cable's speed a reply comes a byte at a time; waking for every
+// byte costs more than the reply (and, with several cables, shares the
+// processor between them). The rest of a read is awaited for about the
+// time it takes on the line, a few bytes at most, before looking again.
+void awaitBytes(int bytes)
+{
+    constexpr int kMostBytes = 64;
+    constexpr auto kByteTime = std::chrono::microseconds(10 * 1000000 / CableLine::kBaudRate);
+    std::this_thread::sleep_for(std::min(bytes, kMostBytes) * kByteTime);
 }
 
 } // namespace
@@ -127,6 +141,8 @@ CableStatus CSerialCable::transfer(const quint8 *source, quint8 *destination, in
         if (moved == 0 && (watch.revents & POLLHUP))
             return CableError::IoError; // the device went away
         *transferred += int(moved);
+        if (!write && *transferred < count)
+            awaitBytes(count - *transferred);
     }
     return CableError::Ok;
 }

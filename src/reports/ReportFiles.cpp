@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <langinfo.h>
@@ -13,6 +14,7 @@
 namespace {
 
 const QString kReportFolderName = QStringLiteral("Report");
+const QString kStyleFile = QStringLiteral("Report.css");
 
 const char *const kWesternLanguages[] = { "CaFrench", "Dutch", "French", "German", "Italian", "LaPortuguese",
     "LaSpanish", "Portuguese", "Spanish" };
@@ -42,6 +44,17 @@ int codePageOf(const QString &language)
 } // namespace
 
 namespace ReportFiles {
+
+const QString kStyleLink = QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" href=\"Report.css\">");
+
+void InlineReportStyle(QString &page)
+{
+    QFile style(QDir(ReportFolder()).filePath(kStyleFile));
+    if (style.open(QIODevice::ReadOnly)) {
+        page.replace(kStyleLink,
+            QStringLiteral("<style type=\"text/css\">\n%1</style>").arg(QString::fromUtf8(style.readAll())));
+    }
+}
 
 int SystemCodePage()
 {

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The two reports, with the values the report window is told.
-enum class ReportKind { Detailed = 0, Handout = 1 };
+// The reports, with the values the report window is told.
+enum class ReportKind { Detailed = 0, Handout = 1, Batch = 2 };
 
 // Names and places of the report files.
 namespace ReportFiles {
@@ -41,6 +41,12 @@ QStringList HandoutPictures(bool displayModel);
 
 // The names of pictures that exist in folder, in list order.
 QStringList PresentPictures(const QString &folder, const QStringList &pictures);
+
+// The style link a page is written with, and the step that puts the report
+// style (Report.css of the report folder) in its place, so the page looks
+// the same wherever it is written, saved or mailed to.
+extern const QString kStyleLink;
+void InlineReportStyle(QString &page);
 
 // Shows that install files are missing ("Some files needed by CPS are not
 // available.\nPlease reinstall CPS.").

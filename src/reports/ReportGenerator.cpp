@@ -12,12 +12,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 namespace {
-
-const QString kStyleLink = QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" href=\"Report.css\">");
-const QString kStyleFile = QStringLiteral("Report.css");
 
 // The sheet's text as its file holds it (its edits match the text as
 // written), after the settings loader has found and parsed it; a missing
@@ -41,17 +37,6 @@ XmlDocument parsedSheet(const QString &text)
         throw XmlError(
             QStringLiteral("Invalid style sheet"), sheet.parseError().reason, QStringLiteral("sheet"));
     return sheet;
-}
-
-// The report style goes into the page itself, so the page looks the same
-// wherever it is written, saved or mailed to.
-void inlineReportStyle(QString &page)
-{
-    QFile style(QDir(ReportFiles::ReportFolder()).filePath(kStyleFile));
-    if (style.open(QIODevice::ReadOnly)) {
-        page.replace(kStyleLink,
-            QStringLiteral("<style type=\"text/css\">\n%1</style>").arg(QString::fromUtf8(style.readAll())));
-    }
 }
 
 void replaceChannelCodes(const XmlDocument &profile, const QString &decimalSeparator)
@@ -80,7 +65,7 @@ std::optional<QString> CReportGenerator::generate(ReportKind kind) const
     try {
         std::optional<QString> page = kind == ReportKind::Handout ? handout() : detailed();
         if (page)
-            inlineReportStyle(*page);
+            ReportFiles::InlineReportStyle(*page);
         return page;
     } catch (const CVelaCPSException &error) {
         showMessage(error.text(), MsgStyle::IconError);

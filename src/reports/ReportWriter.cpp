@@ -95,6 +95,17 @@ std::optional<WrittenReport> WriteReport(
     return WrittenReport { folder->path(), target, folder };
 }
 
+std::optional<WrittenReport> WriteReportInto(
+    const QString &folder, const QString &fileName, const QString &page)
+{
+    const QString target = QDir(folder).filePath(fileName);
+    if (!WriteFileSafely(target, pageBytes(page))) {
+        showFailure();
+        return std::nullopt;
+    }
+    return WrittenReport { folder, target };
+}
+
 std::optional<QString> ReadPage(const QString &path)
 {
     QByteArray bytes;

@@ -34,6 +34,13 @@ QStringList PagePictures(const QString &page);
 std::optional<WrittenReport> WriteReport(
     const QString &fileName, const QString &page, const QString &reportFolder, const QString &parentFolder);
 
+// Writes the page as UTF-8 with a byte-order mark as fileName into folder,
+// which stays when the report window closes (a batch folder, beside the
+// batch's log). The page shows no pictures. Shows "Failed to generate
+// report." and gives nothing when it cannot be written.
+std::optional<WrittenReport> WriteReportInto(
+    const QString &folder, const QString &fileName, const QString &page);
+
 // The page text of a written report file; nothing when it cannot be read.
 std::optional<QString> ReadPage(const QString &path);
 

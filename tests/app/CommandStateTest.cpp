@@ -18,7 +18,8 @@ namespace {
 // Situations in a compact spelling: each letter names one fact that holds.
 //   P profile active, C cable (Read/Write and Reset flags), a/d/r tree flags,
 //   h channel table shown with rows selected,
-//   T text box focused, R read-only, W password box, S selection, K clipboard text
+//   T text box focused, R read-only, W password box, S selection, K clipboard text,
+//   O a radio operation under way
 CommandSituation situationOf(const QString &facts)
 {
     CommandSituation s;
@@ -33,18 +34,20 @@ CommandSituation situationOf(const QString &facts)
     s.textBoxIsPassword = facts.contains(QLatin1Char('W'));
     s.textBoxHasSelection = facts.contains(QLatin1Char('S'));
     s.clipboardHasText = facts.contains(QLatin1Char('K'));
+    s.operationRunning = facts.contains(QLatin1Char('O'));
     return s;
 }
 
 // The enabled commands in the same spirit: s save, a add, d delete, n rename,
-// x cut, c copy, v paste, R read, W write, E reset, P report, h edit selected channels.
+// x cut, c copy, v paste, R read, W write, E reset, P report, M program several radios,
+// h edit selected channels.
 QString enabledOf(const CommandState &state)
 {
     QString text;
     const std::pair<bool, char> flags[] = { { state.save, 's' }, { state.add, 'a' }, { state.remove, 'd' },
         { state.rename, 'n' }, { state.cut, 'x' }, { state.copy, 'c' }, { state.paste, 'v' },
         { state.read, 'R' }, { state.write, 'W' }, { state.reset, 'E' }, { state.report, 'P' },
-        { state.editSelectedChannels, 'h' } };
+        { state.programRadios, 'M' }, { state.editSelectedChannels, 'h' } };
     for (const auto &[on, letter] : flags) {
         if (on)
             text += QLatin1Char(letter);
@@ -63,23 +66,25 @@ void CommandStateTest::enabling_data()
     QTest::newRow("no profile: Write and Report stay off with the cable") << "C"
                                                                           << "RE";
     QTest::newRow("profile and cable") << "PC"
-                                       << "sRWEP";
+                                       << "sRWEPM";
     QTest::newRow("tree flags pass through") << "Padr"
-                                             << "sadnP";
+                                             << "sadnPM";
     QTest::newRow("text box with selection and clipboard") << "PTSK"
-                                                           << "sdxcvP";
+                                                           << "sdxcvPM";
     QTest::newRow("text box without selection: Delete off despite the tree flag") << "PdTK"
-                                                                                  << "svP";
+                                                                                  << "svPM";
     QTest::newRow("read-only box: copy only, Delete follows the tree flag") << "PdTRSK"
-                                                                            << "sdcP";
+                                                                            << "sdcPM";
     QTest::newRow("password box gives nothing away") << "PdTWSK"
-                                                     << "sP";
+                                                     << "sPM";
+    QTest::newRow("operation under way: no batch, whatever the cable") << "PCO"
+                                                                       << "sRWEP";
     QTest::newRow("channel rows selected") << "Ph"
-                                           << "sPh";
+                                           << "sPMh";
     QTest::newRow("no profile: no bulk edit") << "h"
                                               << "";
     QTest::newRow("no clipboard text: no Paste") << "PTS"
-                                                 << "sdxcP";
+                                                 << "sdxcPM";
 }
 
 void CommandStateTest::enabling()

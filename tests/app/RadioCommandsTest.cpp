@@ -8,10 +8,12 @@
 #include "RadioEmulator.h"
 #include "VelaCPSDoc.h"
 #include "VelaCPSTreeView.h"
+#include "WriteReviewDialog.h"
 #include "operations/RadioChecks.h"
 #include "radio/CablePort.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -47,6 +49,11 @@ struct RadioSetUp {
         , ended(&commands, &CRadioCommands::operationEnded)
     {
         commands.operations().setResetSettleTime(0ms);
+        commands.setWriteReview([this](const QList<ProfileDifference> &changes, bool sameModel) {
+            reviewed << ProfileComparison::fieldList(changes);
+            reviewedSameModel = sameModel;
+            return true;
+        });
     }
 
     // Waits for the cable status to enable name, then chooses it.
@@ -85,6 +92,8 @@ struct RadioSetUp {
     std::unique_ptr<AppFixture> app;
     CRadioCommands &commands;
     QSignalSpy ended;
+    QStringList reviewed; // the changes of each review
+    bool reviewedSameModel = false;
 };
 
 QString firstChannelName(CProfileWindow *window)
@@ -126,10 +135,22 @@ void RadioCommandsTest::writeThenReadBack()
     QVERIFY(setUp.confirmSuccess("Write Successfully!"));
     QCOMPARE(setUp.outcome(), CRadioOperations::Outcome::Succeeded);
     QCOMPARE(firstChannelName(written), "WRITTEN");
-    QCOMPARE(setUp.app->reporter.messages.size(), 1);
-    QVERIFY2(setUp.app->reporter.messages[0].contains("Channel 1 (WRITTEN) \u00b7 "),
-        qPrintable(setUp.app->reporter.messages[0]));
-    setUp.app->reporter.messages.clear();
+    QCOMPARE(setUp.reviewed.size(), 1);
+    QVERIFY2(setUp.reviewed[0].contains("Channel 1 (WRITTEN) Name"), qPrintable(setUp.reviewed[0]));
+    QVERIFY(setUp.reviewedSameModel);
+    QVERIFY(setUp.app->reporter.messages.isEmpty());
+
+    // A dealer who chose not to be asked again for the radio's own model writes at once.
+    CWriteReviewDialog review({ ProfileDifference() }, true);
+    QVERIFY(!review.dontAskAgain()->isHidden() && !review.dontAskAgain()->isChecked());
+    review.dontAskAgain()->setChecked(true);
+    review.accept();
+    tree->setCurrentItem(tree->channelsItem()->child(0));
+    tree->renameItem();
+    tree->findChild<QLineEdit *>()->setText(QStringLiteral("AGAIN"));
+    QVERIFY(setUp.choose("deviceWrite"));
+    QVERIFY(setUp.confirmSuccess("Write Successfully!"));
+    QCOMPARE(setUp.reviewed.size(), 1);
 
     setUp.app->reporter.answer = MsgAnswer::Yes;
     QVERIFY(setUp.choose("deviceRead"));
@@ -140,7 +161,7 @@ void RadioCommandsTest::writeThenReadBack()
               "or cancel it?" }));
     QCOMPARE(setUp.app->windowCount(), 2);
     QVERIFY(setUp.app->activeWindow() != written);
-    QCOMPARE(firstChannelName(setUp.app->activeWindow()), "WRITTEN");
+    QCOMPARE(firstChannelName(setUp.app->activeWindow()), "AGAIN");
 }
 
 void RadioCommandsTest::cancelledWrite()

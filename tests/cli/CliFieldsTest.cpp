@@ -28,13 +28,15 @@ TEST_F(CliFieldsTest, AnEditReachesTheRadioAndReadsBackTheSame)
 {
     const QString profile = newProfile("KUD41670");
     const QStringList fields { "channel[3].name", "channel[3].rx", "channel[3].autoScan",
-        "setting.powerupString", "setting.vox_level" };
+        "setting.powerupString", "setting.vox_level", "frequency[22].power_level" };
     const CliResult set = run({ "set", profile, "channel[3].name=ROUTE66", "channel[3].rx=464.55",
-        "channel[3].autoScan=0", "setting.powerupString=DEALER1", "setting.vox_level=2" });
+        "channel[3].autoScan=0", "setting.powerupString=DEALER1", "setting.vox_level=2",
+        "frequency[22].power_level=2" });
     ASSERT_EQ(set.exitCode, 0) << set.stderrText();
     const QByteArray edited = get(profile, fields);
     EXPECT_TRUE(edited.contains("channel[3].name=ROUTE66\n")) << edited.constData();
     EXPECT_TRUE(edited.contains("channel[3].rx=464.55\n")) << edited.constData();
+    EXPECT_TRUE(edited.contains("frequency[22].power_level=2\n")) << edited.constData();
 
     RadioEmulator radio({ "--model", "KUD41670" });
     const CliResult written = run({ "write", profile, "--port", radio.path() });
@@ -78,6 +80,7 @@ TEST_F(CliFieldsTest, SetHelpListsTheGrammarAndTheFields)
     const CliResult help = run({ "set", "--help" });
     EXPECT_EQ(help.exitCode, 0);
     for (const char *part : { "channel[N].rx_freq_ndx", "setting.powerupString", "preset[N].channel",
+             "frequency[N].freq",
              "setting.passwordConfirm", "a text of at most 8 characters" })
         EXPECT_TRUE(help.out.contains(part)) << part;
     EXPECT_FALSE(help.out.contains("limit.maxCodes"));

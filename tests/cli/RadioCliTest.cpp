@@ -137,7 +137,7 @@ TEST_F(RadioCliTest, DryRunAndDiffListWhatAWriteWouldChange)
 {
     RadioEmulator radio({ "--model", "KXD40600" });
     const QString profile = profileFile("KXD40600", { { "setting", "powerupString", "CLITEST" } });
-    const QByteArray change = QStringLiteral("Settings \u00b7 Power-up Text: ").toUtf8();
+    const QByteArray change = QStringLiteral("Settings \u00b7 Power Up Text: ").toUtf8();
     const CliResult dryRun = runOn(radio, { "write", "--dry-run", profile });
     ASSERT_EQ(dryRun.exitCode, 0) << dryRun.stderrText();
     EXPECT_TRUE(dryRun.out.contains(change + "WELCOME \u2192 CLITEST\n")) << dryRun.out.toStdString();
@@ -151,7 +151,7 @@ TEST_F(RadioCliTest, DryRunAndDiffListWhatAWriteWouldChange)
     EXPECT_EQ(json.exitCode, 1);
     EXPECT_EQ(QJsonDocument::fromJson(json.out).array(),
         QJsonArray({ QJsonObject { { "section", "setting" }, { "item", QJsonValue() },
-            { "field", "setting.powerupString" }, { "caption", "Power-up Text" }, { "old", "WELCOME" },
+            { "field", "setting.powerupString" }, { "caption", "Power Up Text" }, { "old", "WELCOME" },
             { "new", "CLITEST" }, { "old_raw", "WELCOME" }, { "new_raw", "CLITEST" } } }));
     EXPECT_EQ(run({ "diff", original, tempPath("missing.kv9") }).exitCode, 2);
 }

@@ -3,16 +3,22 @@
 
 #include "ProductFixture.h"
 
+#include "document/ButtonCommands.h"
+#include "document/ChannelListCommands.h"
 #include "document/FieldAssignments.h"
+#include "document/SettingCommands.h"
+#include "settings/SettingsDocuments.h"
 
 #include <QUndoStack>
 
 namespace {
 
+using TemplateChanges = QList<QPair<const char *, const char *>>; // element.attribute, value
+
 struct CommandCase {
     const char *name;
     const char *model;
-    QList<QPair<const char *, const char *>> changes; // template attribute of limit/channel, value
+    TemplateChanges changes;
     QStringList assignments;
     QStringList expected; // field=value afterwards
     CommandVerdict::Kind kind = CommandVerdict::Accepted;
@@ -20,7 +26,29 @@ struct CommandCase {
     bool answerYes = false;
 };
 
-class ProfileCommands : public ProductFixture, public testing::WithParamInterface<CommandCase> {
+class CommandFixture : public ProductFixture {
+protected:
+    // The model's template with the first element of each change changed.
+    std::unique_ptr<CProfileDocument> profile(const char *model, const TemplateChanges &changes)
+    {
+        QString text = templateText(QLatin1String(model));
+        for (const auto &[attribute, value] : changes) {
+            const QString name = QLatin1String(attribute);
+            text = setAttributeIn(text, name.section('.', 0, 0), name.section('.', 1), QLatin1String(value));
+        }
+        return fromText(text);
+    }
+};
+
+template <class Case> std::string caseName(const testing::TestParamInfo<Case> &info)
+{
+    std::string name = info.param.name;
+    std::ranges::replace_if(
+        name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    return name;
+}
+
+class ProfileCommands : public CommandFixture, public testing::WithParamInterface<CommandCase> {
 protected:
     static QString valueOf(CProfileDocument &document, const QString &name)
     {
@@ -35,13 +63,7 @@ protected:
 TEST_P(ProfileCommands, WriteRefuseOrAskAsOneStep)
 {
     const CommandCase &c = GetParam();
-    QString text = templateText(QLatin1String(c.model));
-    for (const auto &[attribute, value] : c.changes) {
-        const QString name = QLatin1String(attribute);
-        text = setAttributeIn(text, name.section('.', 0, 0), name.section('.', 1), QLatin1String(value));
-    }
-    auto document = fromText(text);
-    ASSERT_TRUE(document);
+    auto document = profile(c.model, c.changes);
     QList<FieldAssignment> assignments;
     for (const QString &assignment : c.assignments) {
         QString error;
@@ -128,12 +150,125 @@ INSTANTIATE_TEST_SUITE_P(Rules, ProfileCommands,
         CommandCase { "back light", "KUR51673", {}, { "setting.backlight_timeout=10" },
             { "setting.backlight_enabled=1", "setting.backlight_timeout=10" } },
         CommandCase { "limit not the dealer's", "KUR51673", {}, { "limit.maxCodes=200" }, {},
-            CommandVerdict::Refused, "limit.maxCodes takes no change" }),
-    [](const testing::TestParamInfo<CommandCase> &info) {
-        std::string name = info.param.name;
-        std::ranges::replace_if(
-            name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-        return name;
-    });
+            CommandVerdict::Refused, "limit.maxCodes takes no change" },
+        // One feature per button.
+        CommandCase { "feature held by another button", "KUD41600", {}, { "setting.side2_but=1" }, {},
+            CommandVerdict::Refused, "One feature can not be assigned to multiple buttons." },
+        CommandCase { "feature moves", "KUD41600", {}, { "setting.side1_but=0", "setting.side2_but=1" },
+            { "setting.side1_but=0", "setting.side2_but=1" } },
+        CommandCase {
+            "customised tone", "KUD41600", {}, { "setting.PLcode124=1002" }, { "setting.PLcode124=1002" } },
+        // Channel names and the scan list.
+        CommandCase {
+            "name trimmed", "KUR51673", {}, { "channel[1].name= DOCK" }, { "channel[1].name=DOCK" } },
+        CommandCase { "out of the scan list", "KUR51673", {}, { "channel[2].in_scanlist=0" },
+            { "channel[2].in_scanlist=0" } },
+        // Rows of the RF frequency table: MURS, the two-watt question, a new row.
+        CommandCase { "MURS row", "KUR51673", {}, { "frequency[1].freq=154570000" }, {},
+            CommandVerdict::Refused, "Invalid Frequency." },
+        CommandCase { "two-watt row, OK", "KUR40800", {}, { "frequency[1].freq=467762500" },
+            { "frequency[1].freq=467762500", "frequency[1].power_level=0" }, CommandVerdict::Accepted,
+            "authorized for 2W", true },
+        CommandCase { "two-watt row, cancel", "KUR40800", {}, { "frequency[1].freq=467762500" }, {},
+            CommandVerdict::Declined, "authorized for 2W" },
+        CommandCase { "new row", "KUR51673", { { "limit.max_valid_freqs", "23" } },
+            { "frequency[23].freq=455000000" },
+            { "frequency[23].freq=455000000", "frequency[23].bandwidth=0", "frequency[23].power_level=1" } },
+        CommandCase { "row past the new one", "KUR51673", {}, { "frequency[30].freq=455000000" }, {},
+            CommandVerdict::Refused, "a new row is frequency[23].freq" }),
+    caseName<CommandCase>);
+
+// The actions that are no field: adding, deleting and renaming channels,
+// moving them in and out of the scan list, the button reset, and the
+// customised codes' own refusals.
+struct ActionCase {
+    const char *name;
+    const char *model;
+    TemplateChanges changes;
+    std::function<CommandVerdict(CProfileDocument &, const CommandAsker &, const CProductContext &)> action;
+    QStringList expected;
+    CommandVerdict::Kind kind = CommandVerdict::Accepted;
+    const char *message = "";
+    bool answerYes = false;
+};
+
+class ActionCommands : public CommandFixture, public testing::WithParamInterface<ActionCase> { };
+
+TEST_P(ActionCommands, WriteRefuseOrAskAsOneStep)
+{
+    const ActionCase &c = GetParam();
+    auto document = profile(c.model, c.changes);
+    const QString before = document->model().mainDocument().xml();
+    QStringList asked;
+    const CommandVerdict verdict = c.action(
+        *document,
+        [&](const CommandQuestion &q) {
+            asked << q.text;
+            return c.answerYes;
+        },
+        m_context);
+    EXPECT_EQ(verdict.kind, c.kind) << qPrintable(verdict.message);
+    const QString said = (asked + QStringList { verdict.message } + verdict.warnings).join('|');
+    EXPECT_TRUE(said.contains(QLatin1String(c.message))) << qPrintable(said);
+    const QList<QPair<QString, QString>> values = profileFieldValues(document->root());
+    for (const QString &expected : c.expected)
+        EXPECT_TRUE(values.contains({ expected.section('=', 0, 0), expected.section('=', 1) }))
+            << qPrintable(expected);
+    EXPECT_EQ(document->undoStack()->count(), c.expected.isEmpty() ? 0 : 1);
+    if (document->undoStack()->canUndo())
+        document->undoStack()->undo();
+    EXPECT_EQ(document->model().mainDocument().xml(), before);
+}
+
+CommandVerdict deleting(CProfileDocument &document, const CommandAsker &ask, int channel)
+{
+    return CChannelListCommands(document, ask).deleteChannel(channel);
+}
+
+CommandVerdict resetting(CProfileDocument &document, const CommandAsker &ask, const CProductContext &context)
+{
+    const auto features = CButtonFeatureList::Read(context.settings().buttonListDocument(), true);
+    return CButtonCommands(document, ask).resetButtons(*features);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, ActionCommands,
+    testing::Values(ActionCase { "add channel", "KUD41670", { { "limit.maxChannels", "19" } },
+                        [](auto &d, auto &ask, auto &) { return CChannelListCommands(d, ask).addChannel(); },
+                        { "setting.numberChannels=17" } },
+        ActionCase { "no room for a channel", "KUR51673", {},
+            [](auto &d, auto &ask, auto &) { return CChannelListCommands(d, ask).addChannel(); }, {},
+            CommandVerdict::Refused },
+        ActionCase { "delete a channel", "KUR51673", {},
+            [](auto &d, auto &ask, auto &) { return deleting(d, ask, 3); }, { "setting.numberChannels=15" } },
+        ActionCase { "last valid channel", "KUR51673", { { "setting.numberChannels", "1" } },
+            [](auto &d, auto &ask, auto &) { return deleting(d, ask, 0); }, {}, CommandVerdict::Refused,
+            "The last valid channel can not be deleted." },
+        ActionCase { "preset channel, yes", "KUD41600", {},
+            [](auto &d, auto &ask, auto &) { return deleting(d, ask, 0); }, { "setting.numberChannels=15" },
+            CommandVerdict::Accepted, "assigned to a Preset Channel button", true },
+        ActionCase { "preset channel, no", "KUD41600", {},
+            [](auto &d, auto &ask, auto &) { return deleting(d, ask, 0); }, {}, CommandVerdict::Declined,
+            "assigned to a Preset Channel button" },
+        ActionCase { "blank name", "KUR51673", {},
+            [](auto &d, auto &ask, auto &) { return CChannelListCommands(d, ask).renameChannel(0, "  "); },
+            {}, CommandVerdict::Refused },
+        ActionCase { "scan list skips disabled channels", "KUR51673", { { "channel.disable_channel", "1" } },
+            [](auto &d, auto &ask, auto &) {
+                return CChannelListCommands(d, ask).setScanListMembers({ 0, 1 }, false);
+            },
+            { "channel[1].in_scanlist=1", "channel[2].in_scanlist=0" } },
+        ActionCase { "button reset", "KUD41600",
+            { { "setting.callTone", "2" }, { "setting.side1_but", "0" } }, resetting,
+            { "setting.callTone=0", "setting.side1_but=1" }, CommandVerdict::Accepted, "reset all buttons",
+            true },
+        ActionCase { "button reset declined", "KUD41600", { { "setting.callTone", "2" } }, resetting, {},
+            CommandVerdict::Declined, "reset all buttons" },
+        ActionCase { "tone out of range", "KUD41600", {},
+            [](auto &d, auto &, auto &) { return CSettingCommands(d).setCustomCode(124, 500); }, {},
+            CommandVerdict::Refused, "The valid range is: 67.0 - 255.0 Hz." },
+        ActionCase { "DPL code out of range", "KUD41600", {},
+            [](auto &d, auto &, auto &) { return CSettingCommands(d).setCustomCode(214, 01000); }, {},
+            CommandVerdict::Refused, "The valid range is(OCT): 001 - 777." }),
+    caseName<ActionCase>);
 
 } // namespace

@@ -226,7 +226,7 @@ TEST_F(ProfileDocumentTest, SavingWithRepeaterFeatureDisabledTransmitsAsItReceiv
     EXPECT_TRUE(transmitsAsItReceives(savedText(path)));
     EXPECT_TRUE(transmitsAsItReceives(mainText(*disabled)));
 
-    auto enabled = fromText(withSplitChannel("KUR40800"));
+    auto enabled = fromText(withSplitChannel("KUR51673"));
     ASSERT_EQ(limitValue(mainText(*enabled), "disable_repeater_feature"), "0");
     ASSERT_TRUE(enabled->Save(path)) << qPrintable(m_reporter.messages.join("\n"));
     EXPECT_EQ(valueIn(savedText(path), "//dfns:channel", "tx_freq_ndx"), "1");
@@ -293,8 +293,7 @@ TEST_F(ProfileDocumentTest, RecoverXmlPutsBackTheSavedLimitValuesOnlyWithTheTag)
 {
     setMachineValue("VelaTag", 1);
     auto document = fromTemplate("KUD51900");
-    const QString text = mainText(*document);
-    document->RunLoadTimeRules(); // keeps the loaded values
+    const QString text = mainText(*document); // the rules at load kept the loaded values
     SavedLimitValues &saved = document->savedLimits();
     saved.disableChannelEnable = 0;
     saved.talkaroundScanEnable = 1;
@@ -322,7 +321,6 @@ TEST_F(ProfileDocumentTest, SaveKeepsTheLoadedLimitValuesThatTheRulesSwitchedOff
     setMachineValue("VelaTag", 1);
     QString text = setAttributeIn(templateText("KUD51900"), "limit", "talkaround_scan_enable", "1");
     auto document = fromText(text);
-    document->RunLoadTimeRules();
     EXPECT_EQ(limitValues(mainText(*document)), "0,0,0,213");
 
     const QString path = tempPath("limits.kv9");
@@ -330,9 +328,7 @@ TEST_F(ProfileDocumentTest, SaveKeepsTheLoadedLimitValuesThatTheRulesSwitchedOff
     EXPECT_EQ(limitValues(savedText(path)), limitValues(text));
     EXPECT_EQ(limitValues(mainText(*document)), "0,0,0,213");
 
-    // Showing the profile again runs the rules again; what they switched off
-    // the first time is not what was loaded.
-    document->RunLoadTimeRules();
+    // What the rules switched off is not what was loaded, on the next save too.
     ASSERT_TRUE(document->Save(path)) << qPrintable(m_reporter.messages.join("\n"));
     EXPECT_EQ(limitValues(savedText(path)), limitValues(text));
 }
@@ -399,7 +395,7 @@ TEST_F(ProfileDocumentTest, ImageTransmitsAsItReceivesWithoutTheRepeaterFeature)
     EXPECT_FALSE(disabled->isModified());
     EXPECT_EQ(disabled->StoreToBytes(), fromText(withSplitChannel("KUD41600"))->StoreToBytes());
 
-    auto enabled = fromText(withSplitChannel("KUR40800"));
+    auto enabled = fromText(withSplitChannel("KUR51673"));
     VirtualCP split {};
     ASSERT_EQ(enabled->GetVirtualCPData(split, identity), 1);
     EXPECT_EQ(split.channels[0].tx_freq_ndx, 1);
@@ -433,7 +429,7 @@ TEST_F(ProfileDocumentTest, CommentsBetweenChannelsAndFrequenciesCountNowhere)
         .replace(QLatin1String("\t\t<channel "), QLatin1String("<!-- two --><channel "))
         .replace(QLatin1String("<frequencies>"), QLatin1String("<frequencies><!-- three -->"));
     auto document = fromText(text);
-    EXPECT_TRUE(document->RunLoadTimeRules()) << qPrintable(m_reporter.messages.join("\n"));
+    EXPECT_TRUE(document->loadTimeRulesPassed()) << qPrintable(m_reporter.messages.join("\n"));
 
     // The hook and the data item mean the same channel by an index.
     CDataItem channels;

@@ -113,18 +113,23 @@ TEST_F(ProfileEditTest, ARefusalOrAQuestionChangesNothing)
     EXPECT_EQ(document->undoStack()->count(), 1);
 }
 
-TEST_F(ProfileEditTest, LoadTimeRulesAreAnnouncedButNoStepsAndKeepTheModifiedFlag)
+TEST_F(ProfileEditTest, LoadTimeRulesRunAtEveryLoadAsNoStepsAndLeaveItUnmodified)
 {
-    for (bool modified : { false, true }) {
-        auto document = fromTemplate("KXR40400"); // the rules change its limit and frequencies
-        QObject::connect(document.get(), &CProfileDocument::changed,
+    const QString path = dataPath(QStringLiteral("profiletemplate/KXR40400.kv9"));
+    CRadioDataModel unruled(m_context.versionRules());
+    ASSERT_TRUE(unruled.LoadProfile(path, true));
+    for (bool fromFile : { false, true }) {
+        CProfileDocument document(m_context.versionRules());
+        QObject::connect(&document, &CProfileDocument::changed,
             [this](const ProfileChange &change) { m_changes << change; });
-        document->setModified(modified);
         m_changes.clear();
-        EXPECT_TRUE(document->RunLoadTimeRules());
-        EXPECT_FALSE(m_changes.isEmpty());
-        EXPECT_EQ(document->undoStack()->count(), 0);
-        EXPECT_EQ(document->isModified(), modified);
+        ASSERT_TRUE(fromFile ? document.Open(path) : document.NewFromTemplate(path));
+        EXPECT_TRUE(document.loadTimeRulesPassed());
+        // The rules change this template's limit and frequencies.
+        EXPECT_NE(text(document), unruled.mainDocument().xml());
+        EXPECT_EQ(m_changes.last(), ProfileChange {});
+        EXPECT_EQ(document.undoStack()->count(), 0);
+        EXPECT_FALSE(document.isModified());
     }
 }
 

@@ -24,7 +24,9 @@ section() {
 commands=$("$cli" --help | awk '/^commands:/ {on = 1; next} on && NF == 0 {exit} on {print $1}')
 [ -n "$commands" ] || fail "velacps-cli --help lists no commands"
 top_commands=$(offered velacps-cli "")
-for option in $("$cli" --help | grep -oE -- '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,'); do
+# The tool's own options, from the options section (a command's usage may
+# name its required options unbracketed; they are checked per command below).
+for option in $("$cli" --help | awk '/^options:/ {on = 1; next} on' | grep -oE -- '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,'); do
   grep -qF -- "$option" <<<"$manual" || fail "man page lacks the option $option"
   grep -qxF -- "$option" <<<"$top_commands" || fail "completion lacks the option $option"
 done

@@ -6,6 +6,7 @@
 
 #include "radio/CablePort.h"
 #include "radio/FtdiCable.h"
+#include "radio/NamedLock.h"
 #include "radio/SerialCable.h"
 
 #include <QElapsedTimer>
@@ -86,6 +87,20 @@ TEST(CablePort, PortOfThisRunWinsOverTheConfiguration)
 {
     CablePort::setForThisRun(QStringLiteral("/dev/pts/77"));
     EXPECT_EQ(CablePort::current(), QStringLiteral("/dev/pts/77"));
+    CablePort::setForThisRun(QString());
+}
+
+TEST(CablePort, TheCableOfThisRunKeepsTheSharedMutexAnotherHasItsOwnLock)
+{
+    const QString shared = QString::fromLatin1(CableSharing::kCableMutexName);
+    CablePort::setForThisRun(QStringLiteral("/dev/pts/77"));
+    EXPECT_EQ(CablePort::lockName(QStringLiteral(" /dev/pts/77")), shared);
+    const QString other = CablePort::lockName(QStringLiteral("/dev/pts/78"));
+    EXPECT_NE(other, shared);
+    EXPECT_EQ(other, CablePort::lockName(QStringLiteral("/dev/pts/78")));
+    EXPECT_NE(other, CablePort::lockName(QStringLiteral("/dev/pts/79")));
+    CablePort::setForThisRun(QStringLiteral("usb"));
+    EXPECT_EQ(CablePort::lockName(QStringLiteral("USB")), shared);
     CablePort::setForThisRun(QString());
 }
 

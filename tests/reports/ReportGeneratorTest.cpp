@@ -11,7 +11,6 @@ protected:
     QString page(const QString &model, ReportKind kind, const QString &language = QStringLiteral("English"))
     {
         auto document = fromTemplate(model);
-        document->RunLoadTimeRules();
         const std::optional<QString> page = CReportGenerator(*document, language).generate(kind);
         EXPECT_TRUE(page) << qPrintable(m_reporter.messages.join("\n"));
         return page.value_or(QString());

@@ -167,7 +167,7 @@ TEST_F(ModelRulesTest, RunningAllRulesOnATemplateKeepsItValid)
     for (const char *model : { "KUD41600", "KUD41670", "KUD51900", "KUR20200", "KUR40800", "KUR51600",
              "KUR51673", "KXD40600", "KXR40400" }) {
         auto document = fromTemplate(QLatin1String(model));
-        EXPECT_TRUE(document->RunLoadTimeRules()) << model;
+        EXPECT_TRUE(document->loadTimeRulesPassed()) << model;
         const QString saved = tempPath(QStringLiteral("%1.kv9").arg(QLatin1String(model)));
         EXPECT_TRUE(document->Save(saved)) << model;
         CProfileDocument reopened(m_context.versionRules());

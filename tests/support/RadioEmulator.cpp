@@ -29,14 +29,25 @@ RadioEmulator::RadioEmulator(const QStringList &arguments)
         ADD_FAILURE() << "build the velacps-radiosim target first: " << program().toStdString();
         return;
     }
-    m_process.start(program(), QStringList(arguments) << QStringLiteral("--save") << memoryFile(m_dir));
+    const qsizetype radios = arguments.indexOf(QStringLiteral("--radios"));
+    const int terminals = radios >= 0 ? arguments.value(radios + 1).toInt() : 1;
+    const bool swapping = arguments.contains(QStringLiteral("--swap-every"));
+    m_process.start(program(),
+        terminals > 1 || swapping ? arguments
+                                  : QStringList(arguments) << QStringLiteral("--save") << memoryFile(m_dir));
     if (!m_process.waitForStarted(kStartLimitMs)) {
         ADD_FAILURE() << "velacps-radiosim did not start: " << m_process.errorString().toStdString();
         return;
     }
-    while (!m_process.canReadLine() && m_process.state() == QProcess::Running
-        && m_process.waitForReadyRead(kStartLimitMs)) { }
-    m_path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    while (m_paths.size() < terminals) {
+        while (!m_process.canReadLine() && m_process.state() == QProcess::Running
+            && m_process.waitForReadyRead(kStartLimitMs)) { }
+        const QString line = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        if (line.isEmpty())
+            break;
+        m_paths << line;
+    }
+    m_path = m_paths.value(0);
     if (m_path.isEmpty())
         ADD_FAILURE() << "velacps-radiosim " << arguments.join(' ').toStdString()
                       << " gave no terminal: " << m_process.readAllStandardError().toStdString();

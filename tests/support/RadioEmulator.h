@@ -14,6 +14,8 @@ public:
     // kFirstAddress + i.
     static constexpr quint32 kFirstAddress = 0x10000;
 
+    // With "--radios N" among arguments the emulator has N terminals. With
+    // several, or "--swap-every", it keeps no memory file (memory() fails).
     explicit RadioEmulator(const QStringList &arguments = {});
     ~RadioEmulator();
     RadioEmulator(const RadioEmulator &) = delete;
@@ -22,6 +24,8 @@ public:
     // The pseudo-terminal to open as the serial cable; empty when the
     // emulator did not start (the failure is recorded in the test).
     const QString &path() const { return m_path; }
+    // Every terminal, the first being path().
+    const QStringList &paths() const { return m_paths; }
 
     // Stops the emulator with a signal, as a user would; true when it
     // ended normally, having saved its memory.
@@ -45,5 +49,6 @@ private:
     QTemporaryDir m_dir;
     QProcess m_process;
     QString m_path;
+    QStringList m_paths;
     QByteArray m_log;
 };
