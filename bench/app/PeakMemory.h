@@ -3,5 +3,6 @@
 class QWidget;
 
 // Waits until window is on the screen, then prints "shown <peak resident
-// size in MB>" on standard output for the benchmark that started this copy.
+// size in MB> <processor seconds used>" on standard output for the
+// benchmark that started this copy.
 void reportShown(QWidget &window);

@@ -78,9 +78,12 @@ void CChildFrame::showEditor(int kind, int channelIndex)
     m_editor = view;
     m_editorKind = kind;
     connect(view, &CBaseView::helpPageRequested, this, &CChildFrame::showHelpPage);
-    if (auto *channels = qobject_cast<CChannelsView *>(view))
+    if (auto *channels = qobject_cast<CChannelsView *>(view)) {
         connect(channels, &CChannelsView::addChannelRequested, m_tree, &CVelaCPSTreeView::addItem);
+        connect(channels, &CChannelsView::channelSelectionChanged, this, &CChildFrame::commandStateChanged);
+    }
     view->OnInitialUpdate();
+    emit commandStateChanged(); // the commands of the page shown before go
     if (m_helpVisible)
         m_helpPane->showBlank();
 }

@@ -41,7 +41,8 @@ public:
     static constexpr int kInitialHelpHeight = 150;
 
 signals:
-    // What the Add, Delete and Rename commands may do has changed.
+    // What the Add, Delete, Rename and Edit Selected Channels commands may
+    // do has changed.
     void commandStateChanged();
 
 protected:

@@ -13,6 +13,7 @@ CommandState commandStateFor(const CommandSituation &s)
     // A batch picks its own cables, so it does not wait for the cable of
     // this run to be connected.
     state.programRadios = s.profileActive && !s.operationRunning;
+    state.editSelectedChannels = s.profileActive && s.channelRowsSelected;
 
     // The codeplug password boxes never give their text away.
     const bool clipboardBox = s.textBoxFocused && !s.textBoxIsPassword;

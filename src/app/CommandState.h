@@ -13,6 +13,8 @@ struct CommandSituation {
     bool addFlag = false;
     bool deleteFlag = false;
     bool renameFlag = false;
+    // The channel table is the page shown and has rows selected.
+    bool channelRowsSelected = false;
     // The focused text box, if any.
     bool textBoxFocused = false;
     bool textBoxReadOnly = false;
@@ -34,6 +36,7 @@ struct CommandState {
     bool reset = false;
     bool report = false;
     bool programRadios = false;
+    bool editSelectedChannels = false;
     bool operator==(const CommandState &) const = default;
 };
 

@@ -231,6 +231,8 @@ void CMainFrame::refreshCommandStates()
         situation.addFlag = tree->canAdd();
         situation.deleteFlag = tree->canDelete();
         situation.renameFlag = tree->canRename();
+        const auto *channels = qobject_cast<const CChannelsView *>(window->frame().editor());
+        situation.channelRowsSelected = channels && channels->hasSelectedChannels();
     }
     const CFocusedTextBox box(focusedTextBoxWidget());
     situation.textBoxFocused = box.exists();
@@ -256,6 +258,7 @@ void CMainFrame::refreshCommandStates()
     c.restoreBackup->setEnabled(state.read);
     c.report->setEnabled(state.report);
     c.programRadios->setEnabled(state.programRadios);
+    c.editSelectedChannels->setEnabled(state.editSelectedChannels);
     c.viewHelpPane->setChecked(window ? window->frame().isHelpVisible() : m_helpPaneShown);
 }
 

@@ -111,8 +111,7 @@ CommandVerdict CButtonCommands::resetButtons(const CButtonFeatureList &features)
     if (!answersYes(m_ask, question))
         return CommandVerdict::declined(question);
     m_verdict = {};
-    const CEditGroup group(
-        *m_document.undoStack(), QCoreApplication::translate("CButtonsView", "Button Reset"));
+    const CEditGroup group(m_document, QCoreApplication::translate("CButtonsView", "Button Reset"));
     const CButtonFeatureList::LimitReader limit = limitReader();
     const QString featureTaken = QCoreApplication::translate("Editors", kFeatureTaken);
     // A feature moving to another button would be refused while its old

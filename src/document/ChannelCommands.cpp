@@ -161,7 +161,7 @@ CommandVerdict CChannelCommands::chooseFrequency(Side side, int tableIndex)
     const std::vector<int> otherRows = offered(other(side));
     const std::vector<int> transmitRows = offered(Side::Transmit);
     m_undoText = QCoreApplication::translate("CChannelView", "Change Frequency");
-    const CEditGroup group(*m_document.undoStack(), m_undoText);
+    const CEditGroup group(m_document, m_undoText);
     if (!write(names(side).frequency, tableIndex))
         return verdict();
     writeRules(side, tableIndex);
@@ -215,7 +215,7 @@ CommandVerdict CChannelCommands::setRepeater(bool on)
 {
     const std::vector<int> transmitRows = offered(Side::Transmit);
     m_undoText = changeOf("Repeater");
-    const CEditGroup group(*m_document.undoStack(), m_undoText);
+    const CEditGroup group(m_document, m_undoText);
     if (stored("repeater") != int(on) && !write("repeater", on ? 1 : 0))
         return verdict();
     const int transmit = stored(names(Side::Transmit).frequency);
@@ -260,7 +260,7 @@ CommandVerdict CChannelCommands::setAttribute(
     const QString &attribute, const QVariant &value, const QString &undoText)
 {
     m_undoText = undoText;
-    const CEditGroup group(*m_document.undoStack(), m_undoText);
+    const CEditGroup group(m_document, m_undoText);
     const QByteArray name = attribute.toLatin1();
     if (!write(name.constData(), value) || !transmitFollowsReceive())
         return verdict();

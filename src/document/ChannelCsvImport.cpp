@@ -1,6 +1,7 @@
 #include "ChannelCsvImport.h"
 
 #include "ChannelCommands.h"
+#include "EditGroup.h"
 #include "ProfileDocument.h"
 #include "base/StringTable.h"
 #include "base/VelaException.h"
@@ -379,7 +380,7 @@ ChannelImportReport CChannelCsvImport::run(CProfileDocument &document, bool keep
     }
     std::stable_sort(
         rows.begin(), rows.end(), [](const Row *a, const Row *b) { return a->location < b->location; });
-    report.kept = document.editGroup(undoText(), [&] {
+    report.kept = EditAllOrNothing(document, undoText(), [&] {
         ProfileView profile(document.root(), document.powerClass());
         bool full = false; // no room for another channel
         for (const Row *row : rows) {
@@ -389,7 +390,7 @@ ChannelImportReport CChannelCsvImport::run(CProfileDocument &document, bool keep
                 report.notes << Note { row->line, Note::Lost, noRoom(row->location) };
                 continue;
             }
-            const bool taken = document.editGroup(QString(), [&] {
+            const bool taken = EditAllOrNothing(document, QString(), [&] {
                 try {
                     const bool imported = RowImport(document, profile, *row, notes).run();
                     refused = !imported && !notes.isEmpty() && notes.last().kind == Note::Refused;

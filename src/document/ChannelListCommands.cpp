@@ -110,7 +110,7 @@ CommandVerdict CChannelListCommands::setScanListMembers(const QList<int> &channe
     const QString undoText = member ? QCoreApplication::translate("CScanView", "Add to the scan list")
                                     : QCoreApplication::translate("CScanView", "Remove from the scan list");
     const QString inScanList = QStringLiteral("in_scanlist");
-    const CEditGroup group(*m_document.undoStack(), undoText);
+    const CEditGroup group(m_document, undoText);
     for (int index : channels) {
         CDataItem channel = channelAt(m_document, index);
         if (channel.isEmpty() || isSet(channel.GetAttributeValue(QStringLiteral("disable_channel")))

@@ -1,42 +1,56 @@
 #include "EditGroup.h"
 
-#include <QUndoCommand>
-#include <QUndoStack>
-#include <QVariant>
+#include "ProfileDocument.h"
 
-namespace {
-
-// How deep the groups on a stack are nested, kept on the stack itself so
-// that every user of the document's stack sees the same count.
-constexpr const char *kDepthProperty = "velaEditGroupDepth";
-
-int depthOf(const QUndoStack &stack)
+CEditGroup::CEditGroup(CProfileDocument &document, const QString &undoText, Kind kind)
+    : m_document(document)
+    , m_undoText(undoText)
+    , m_kind(kind)
+    , m_outermost(document.m_group.depth == 0)
+    , m_recording(document.m_recording)
 {
-    return stack.property(kDepthProperty).toInt();
-}
-
-} // namespace
-
-CEditGroup::CEditGroup(QUndoStack &stack, const QString &undoText)
-    : m_stack(stack)
-    , m_outermost(depthOf(stack) == 0)
-{
-    m_stack.setProperty(kDepthProperty, depthOf(stack) + 1);
+    // The text before is what an undo step or a put-back goes back to; the
+    // edits inside record no steps of their own.
+    if (kind == AllOrNothing || (m_outermost && m_recording))
+        m_before = document.model().mainDocument().xml();
     if (m_outermost)
-        m_stack.beginMacro(undoText);
+        document.m_group = { 0, m_recording ? m_before : QString(), false, false };
+    if (kind == AllOrNothing)
+        m_quiet.emplace(&document);
+    document.m_recording = false;
+    ++document.m_group.depth;
 }
 
 CEditGroup::~CEditGroup()
 {
-    m_stack.setProperty(kDepthProperty, depthOf(m_stack) - 1);
-    if (!m_outermost)
-        return;
-    m_stack.endMacro();
-    // A group in which every edit was refused is no step to undo: an
-    // obsolete command leaves the stack as it is undone.
-    auto *group = const_cast<QUndoCommand *>(m_stack.command(m_stack.index() - 1));
-    if (group && group->childCount() == 0) {
-        group->setObsolete(true);
-        m_stack.undo();
+    CProfileDocument::GroupState &group = m_document.m_group;
+    --group.depth;
+    m_document.m_recording = m_recording;
+    const bool kept = m_kind == Steps || m_kept;
+    CRadioDataModel &model = m_document.model();
+    const QString after = m_before.isNull() ? QString() : model.mainDocument().xml();
+    const bool quietChange = m_kind == AllOrNothing && after != m_before;
+    if (quietChange && !kept)
+        model.RestoreMainDocument(m_before);
+    m_quiet.reset();
+    if (m_outermost && kept && m_recording) {
+        if (group.changed)
+            m_document.recordReplacement(m_before, after, m_undoText);
+        else if (group.accepted)
+            m_document.setModified(true); // as for one accepted edit of the value held
     }
+    if (m_outermost)
+        group.before.clear();
+    // Data items taken before are stale after a quiet change or its put-back.
+    if (quietChange)
+        emit m_document.changed(ProfileChange {});
+}
+
+bool EditAllOrNothing(CProfileDocument &document, const QString &undoText, const std::function<bool()> &body)
+{
+    CEditGroup group(document, undoText, CEditGroup::AllOrNothing);
+    const bool keep = body();
+    if (keep)
+        group.keep();
+    return keep;
 }

@@ -13,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QUndoStack>
 
 #include <cmath>
 
@@ -344,26 +343,22 @@ CommandVerdict applyAssignments(
 {
     if (assignments.isEmpty())
         return {};
-    QUndoStack &stack = *document.undoStack();
-    const int before = stack.index();
     CommandVerdict verdict;
-    {
-        const CEditGroup group(stack, undoTextOf(assignments.first()));
+    EditAllOrNothing(document, undoTextOf(assignments.first()), [&] {
         for (const FieldAssignment &a : assignments) {
             try {
                 const CommandVerdict one = assignOne(document, a, assignments, ask);
                 verdict.notices += one.notices;
                 if (!one.accepted()) {
                     verdict = one;
-                    break;
+                    return false;
                 }
             } catch (const CVelaCPSException &error) {
                 verdict = CommandVerdict::refused(error.text(), MsgStyle::IconError);
-                break;
+                return false;
             }
         }
-    }
-    if (!verdict.accepted() && stack.index() > before)
-        stack.undo();
+        return true;
+    });
     return verdict;
 }

@@ -70,7 +70,7 @@ CommandVerdict CFrequencyCommands::changeFrequency(FrequencyRow &row)
     if (const auto verdict = checkRow(row))
         return *verdict;
     const QString undoText = viewText(QT_TRANSLATE_NOOP("CFrequencyView", "Change Frequency"));
-    const CEditGroup group(*m_document.undoStack(), undoText);
+    const CEditGroup group(m_document, undoText);
     CDataItem table = frequencies();
     HookVerdict verdict = m_document.setFrequency(table, row, undoText);
     if (verdict.needsConfirmation() && verdict.msgId != 0) {
@@ -106,7 +106,7 @@ CommandVerdict CFrequencyCommands::deleteFrequencies(const QList<int> &rows, int
     if (deletable.size() < rows.size())
         verdict.warnings << used;
     const QString undoText = viewText(QT_TRANSLATE_NOOP("CFrequencyView", "Delete Frequency"));
-    const CEditGroup group(*m_document.undoStack(), undoText);
+    const CEditGroup group(m_document, undoText);
     // From the last row up, so the rows still to go keep their index.
     for (auto row = deletable.crbegin(); row != deletable.crend(); ++row) {
         CDataItem table = frequencies();

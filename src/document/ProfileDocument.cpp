@@ -132,7 +132,8 @@ bool CProfileDocument::SetVirtualCPData(VirtualCP &image)
         // are its undo steps; the replacement itself is one, and leaves the
         // document modified.
         loaded();
-        recordReplacement(before, QCoreApplication::translate("ProfileDocument", "Read from the radio"));
+        recordReplacement(before, m_model.mainDocument().xml(),
+            QCoreApplication::translate("ProfileDocument", "Read from the radio"));
         return true;
     } catch (CVelaCPSException &exception) {
         exception.passThrough("CProfileDocument::SetVirtualCPData", __LINE__);

@@ -75,12 +75,7 @@ public:
     HookVerdict setFrequency(
         CDataItem &frequencies, const FrequencyRow &row, const QString &undoText, int context = 0);
 
-    // Runs body's edits, each offered to its hook as above, as one undo step
-    // named undoText, announced once as Reloaded. body answers whether to
-    // keep them: false puts the profile back as it was. A group inside a
-    // group keeps or drops its own edits; what the outer group keeps is the
-    // one step. Returns body's answer.
-    bool editGroup(const QString &undoText, const std::function<bool()> &body);
+    // Several edits as one undo step: CEditGroup (EditGroup.h).
 
     // Undo and redo put back the whole profile as it was before and after
     // the step, announced as changed(Reloaded).
@@ -107,6 +102,7 @@ signals:
 
 private:
     friend class ProfileTextStep;
+    friend class CEditGroup;
 
     // Loads a template file (isFile) or a profile text; false after the message.
     bool load(const QString &source, bool isFile);
@@ -121,8 +117,9 @@ private:
         const std::function<ProfileChange()> &describe);
     // The edit path for the rules run while the profile is shown.
     ModelRules::AttributeWriter ruleWriter();
-    // Records the profile that replaced the text before as one undo step.
-    void recordReplacement(const QString &before, const QString &undoText);
+    // Records the profile text after that replaced the text before as one
+    // undo step.
+    void recordReplacement(const QString &before, QString after, const QString &undoText);
     // Puts back a profile text kept by an undo step.
     void restore(const QString &text);
     // Runs body as part of showing the profile: no undo steps, the modified
@@ -138,5 +135,11 @@ private:
     bool m_recording = true;
     bool m_loadTimeRulesPassed = false;
     bool m_loadTimeRulesEnabled = true;
-    int m_groupDepth = 0;
+    // What the open edit groups (CEditGroup) have seen.
+    struct GroupState {
+        int depth = 0;
+        QString before; // the outermost group's profile text, while it records a step
+        bool accepted = false; // an edit was accepted
+        bool changed = false; // an edit changed the profile
+    } m_group;
 };

@@ -7,7 +7,6 @@
 #include "base/VelaException.h"
 
 #include <QScopeGuard>
-#include <QSignalBlocker>
 #include <QUndoCommand>
 
 namespace {
@@ -119,47 +118,19 @@ HookVerdict CProfileDocument::applyEdit(const QString &undoText, const std::func
             setModified(true);
         else
             m_undoStack.push(new ProfileTextStep(*this, undoText, before, std::move(after)));
+    } else if (m_group.depth > 0) {
+        m_group.accepted = true;
+        // Until one edit changed the profile, each accepted one is compared.
+        if (!m_group.changed && !m_group.before.isNull())
+            m_group.changed = m_model.mainDocument().xml() != m_group.before;
     }
     emit changed(describe());
     return verdict;
 }
 
-void CProfileDocument::recordReplacement(const QString &before, const QString &undoText)
+void CProfileDocument::recordReplacement(const QString &before, QString after, const QString &undoText)
 {
-    m_undoStack.push(new ProfileTextStep(*this, undoText, before, m_model.mainDocument().xml()));
-}
-
-bool CProfileDocument::editGroup(const QString &undoText, const std::function<bool()> &body)
-{
-    const QString before = m_model.mainDocument().xml();
-    const bool outermost = m_groupDepth == 0;
-    const bool recording = m_recording;
-    bool keep = false;
-    bool putBack = false;
-    {
-        // The edits inside announce nothing and record no steps of their own.
-        const QSignalBlocker quiet(this);
-        m_recording = false;
-        ++m_groupDepth;
-        const auto finish = qScopeGuard([&] {
-            --m_groupDepth;
-            m_recording = recording;
-            putBack = !keep && m_model.mainDocument().xml() != before;
-            if (putBack)
-                m_model.RestoreMainDocument(before);
-        });
-        keep = body();
-    }
-    if (!outermost)
-        return keep;
-    QString after = m_model.mainDocument().xml();
-    const bool changedText = after != before;
-    if (keep && recording && changedText)
-        m_undoStack.push(new ProfileTextStep(*this, undoText, before, std::move(after)));
-    // Data items taken before the group are stale when it was put back.
-    if (putBack || (keep && changedText))
-        emit changed(ProfileChange {});
-    return keep;
+    m_undoStack.push(new ProfileTextStep(*this, undoText, before, std::move(after)));
 }
 
 ModelRules::AttributeWriter CProfileDocument::ruleWriter()

@@ -87,7 +87,7 @@ CommandVerdict CSettingCommands::setCustomCode(int code, int value)
 CommandVerdict CSettingCommands::setBackLight(int item)
 {
     const QString undoText = changeOf("Back Light (Sec.)");
-    const CEditGroup group(*m_document.undoStack(), undoText);
+    const CEditGroup group(m_document, undoText);
     CDataItem setting = settingOf(m_document);
     CommandVerdict verdict = setAttribute(setting, QStringLiteral("backlight_enabled"), item != 0, undoText);
     if (verdict.accepted())

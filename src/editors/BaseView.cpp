@@ -22,7 +22,6 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTreeWidget>
-#include <QUndoStack>
 
 namespace {
 
@@ -321,7 +320,7 @@ void CBaseView::onProfileChanged(const ProfileChange &)
 void CBaseView::editAsOneStep(const QString &undoText, const std::function<void()> &body)
 {
     runCommand([&] {
-        const CEditGroup group(*document().undoStack(), undoText);
+        const CEditGroup group(document(), undoText);
         body();
         return CommandVerdict {};
     });

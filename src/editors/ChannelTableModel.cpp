@@ -1,5 +1,7 @@
 #include "ChannelTableModel.h"
 
+#include "FrequencyListText.h"
+
 #include "base/ConfigStore.h"
 #include "base/MessageReporter.h"
 #include "base/StringTable.h"
@@ -7,6 +9,7 @@
 #include "document/ChannelCommands.h"
 #include "document/ChannelCsv.h"
 #include "document/CodeDisplayText.h"
+#include "document/EditGroup.h"
 #include "document/ProfileDocument.h"
 #include "settings/ProductContext.h"
 
@@ -89,15 +92,15 @@ void CChannelTableModel::reload()
         m_shown[Disabled] = flag("disable_channel_enable");
 
         const QString separator = CConfigStore::decimalSeparator(m_context.product.language());
-        const qint64 start = limit.GetAttributeValue(QStringLiteral("start_freq")).toLongLong();
-        const qint64 end = limit.GetAttributeValue(QStringLiteral("end_freq")).toLongLong();
+        const std::vector<FrequencyChoice> table = frequencyChoices(root, m_context.document.powerClass());
         ComboItems frequencies;
-        for (size_t i = 0; i < profile.frequencies().size(); ++i) {
-            const qint64 hz = profile.frequencies()[i];
-            if (hz >= start && hz <= end)
-                frequencies.push_back({ QStringLiteral("%1 - %2").arg(i + 1).arg(
-                                            ChannelCsv::MegahertzText(quint32(hz)).replace('.', separator)),
-                    int(i) });
+        for (size_t i = 0; i < table.size(); ++i) {
+            if (table[i].listed)
+                frequencies.push_back(
+                    { FrequencyListText(int(i),
+                          ChannelCsv::MegahertzText(quint32(table[i].hertz)).replace('.', separator),
+                          table[i].twoWatt),
+                        int(i) });
         }
         m_choices[ReceiveFrequency] = m_choices[TransmitFrequency] = frequencies;
         m_choices[Bandwidth] = { { QStringLiteral("12.5"), 0 }, { QStringLiteral("25"), 1 } };
@@ -229,7 +232,7 @@ bool CChannelTableModel::write(const QList<CellWrite> &cells, const QString &und
     m_notices.clear();
     bool accepted = false;
     try {
-        accepted = m_context.document.editGroup(undoText, [&] {
+        accepted = EditAllOrNothing(m_context.document, undoText, [&] {
             return std::all_of(cells.begin(), cells.end(),
                 [this](const CellWrite &cell) { return writeCell(cell.row, cell.column, cell.value); });
         });

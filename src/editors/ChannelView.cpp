@@ -1,6 +1,7 @@
 #include "ChannelView.h"
 
 #include "ComboFill.h"
+#include "FrequencyListText.h"
 #include "VerdictDisplay.h"
 #include "base/BandwidthText.h"
 #include "base/ConfigStore.h"
@@ -263,13 +264,11 @@ void CChannelView::LoadData()
 void CChannelView::readFrequencyTable(std::vector<QString> &texts)
 {
     m_frequencies = frequencyChoices(document().root(), document().powerClass());
-    const QString twoWattMark = QStringLiteral(" (%1)").arg(tr("2W limit"));
     texts.assign(m_frequencies.size(), {});
     for (size_t i = 0; i < m_frequencies.size(); ++i) {
         const FrequencyChoice &frequency = m_frequencies[i];
         if (frequency.listed)
-            texts[i] = QStringLiteral("%1 - %2").arg(i + 1).arg(megahertzText(frequency.hertz))
-                + (frequency.twoWatt ? twoWattMark : QString());
+            texts[i] = FrequencyListText(int(i), megahertzText(frequency.hertz), frequency.twoWatt);
     }
 }
 

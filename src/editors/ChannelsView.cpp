@@ -6,6 +6,7 @@
 #include "base/MessageReporter.h"
 #include "base/VelaException.h"
 
+#include <QItemSelectionModel>
 #include <QPushButton>
 
 namespace {
@@ -37,6 +38,8 @@ CChannelsView::CChannelsView(const EditorContext &context, QWidget *parent)
         [this] { CChannelImportDialog::importFile(document(), this); });
     connect(m_export, &QPushButton::clicked, this,
         [this] { CChannelImportDialog::exportFile(document(), this); });
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &CChannelsView::channelSelectionChanged);
 }
 
 void CChannelsView::LoadRes()
@@ -59,6 +62,11 @@ void CChannelsView::LoadData()
 void CChannelsView::editSelectedChannels()
 {
     m_table->editSelected();
+}
+
+bool CChannelsView::hasSelectedChannels() const
+{
+    return m_table->selectionModel()->hasSelection();
 }
 
 void CChannelsView::resizeEvent(QResizeEvent *event)

@@ -16,11 +16,13 @@ public:
     explicit CChannelsView(const EditorContext &context, QWidget *parent = nullptr);
 
     CChannelTableView *table() const { return m_table; }
-    // Edit > Edit Selected Channels...
+    // Edit > Edit Selected Channels..., offered while rows are selected.
     void editSelectedChannels();
+    bool hasSelectedChannels() const;
 
 signals:
     void addChannelRequested();
+    void channelSelectionChanged();
 
 protected:
     void LoadRes() override;

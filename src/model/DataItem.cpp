@@ -4,9 +4,11 @@
 #include "base/ProfileNamespaces.h"
 #include "base/VelaException.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -80,6 +82,29 @@ QString variantText(const QVariant &value)
     return value.toString();
 }
 
+// The hook functions a declaration's annotation names, by kind ("SetVal",
+// "OnDelete", ...). Every change of a profile asks for them, and the
+// annotations are few and never change: each is read once.
+QHash<QString, QString> ScriptHandlersOf(const QString &annotationXml)
+{
+    static std::mutex lock;
+    static QHash<QString, QHash<QString, QString>> known;
+    const std::lock_guard locked(lock);
+    const auto found = known.constFind(annotationXml);
+    if (found != known.constEnd())
+        return *found;
+    QHash<QString, QString> handlers;
+    XmlDocument annotation;
+    annotation.setNamespace(QStringLiteral("scps"), QString::fromLatin1(vela::kSchemaExtensionNamespace));
+    if (annotation.loadXml(annotationXml)) {
+        const XmlNode extension = annotation.selectSingleNode(QStringLiteral("//scps:SchemaExtension"));
+        for (const QString &kind : extension.attributeNames())
+            handlers.insert(kind, extension.attributeOr(kind));
+    }
+    known.insert(annotationXml, handlers);
+    return handlers;
+}
+
 } // namespace
 
 CDataItem::CDataItem(const XmlNode &node, std::shared_ptr<ScriptHost> script)
@@ -90,8 +115,7 @@ CDataItem::CDataItem(const XmlNode &node, std::shared_ptr<ScriptHost> script)
 
 CDataItem &CDataItem::GetChildByName(const QString &name, CDataItem &result) const
 {
-    const XmlNode child = guard("CDataItem::GetChildByName", __LINE__,
-        [&] { return m_node.selectSingleNode(QStringLiteral("dfns:") + name); });
+    const XmlNode child = m_node.firstChildElement(kProfileNs, name);
     if (child.isNull())
         throw CVelaCPSException(VelaError::NoSuchChild, QStringLiteral("Name='%1'").arg(name),
             "CDataItem::GetChildByName", __LINE__, QStringLiteral("no such child"));
@@ -262,15 +286,9 @@ bool CDataItem::GetScriptHandler(const XmlNode &node, const QString &kind, QStri
     const XmlSchemaDeclaration declaration = schemas->declarationOf(node);
     if (declaration.annotationXml.isEmpty())
         return false;
-    XmlDocument annotation;
-    annotation.setNamespace(QStringLiteral("scps"), QString::fromLatin1(vela::kSchemaExtensionNamespace));
-    if (!annotation.loadXml(declaration.annotationXml))
-        return false;
-    const XmlNode extension = annotation.selectSingleNode(QStringLiteral("//scps:SchemaExtension"));
-    if (extension.isNull())
-        return false;
-    const auto name = extension.attribute(kind);
-    if (!name)
+    const QHash<QString, QString> handlers = ScriptHandlersOf(declaration.annotationXml);
+    const auto name = handlers.constFind(kind);
+    if (name == handlers.constEnd())
         return false;
     functionName = *name;
     return true;

@@ -95,6 +95,8 @@ public:
     // and their number, without making the whole list.
     XmlNode childElementAt(int index) const;
     int childElementCount() const;
+    // The first child element of that name in that namespace; null when none.
+    XmlNode firstChildElement(const QString &namespaceUri, const QString &localName) const;
 
     // Attributes (elements only). attribute() distinguishes absent (nullopt)
     // from empty.

@@ -188,6 +188,20 @@ int XmlNode::childElementCount() const
     return type() == Type::Element ? int(xmlChildElementCount(m_node)) : 0;
 }
 
+XmlNode XmlNode::firstChildElement(const QString &namespaceUri, const QString &localName) const
+{
+    if (type() != Type::Element)
+        return XmlNode();
+    const QByteArray uri = namespaceUri.toUtf8();
+    const QByteArray local = localName.toUtf8();
+    for (xmlNodePtr child = xmlFirstElementChild(m_node); child; child = xmlNextElementSibling(child)) {
+        const xmlChar *href = child->ns ? child->ns->href : BAD_CAST "";
+        if (xmlStrEqual(child->name, xmlText(local)) && xmlStrEqual(href, xmlText(uri)))
+            return XmlNode(m_doc, m_tree, child);
+    }
+    return XmlNode();
+}
+
 QList<XmlNode> XmlNode::childElements() const
 {
     QList<XmlNode> children;

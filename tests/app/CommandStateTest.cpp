@@ -17,6 +17,7 @@ namespace {
 
 // Situations in a compact spelling: each letter names one fact that holds.
 //   P profile active, C cable (Read/Write and Reset flags), a/d/r tree flags,
+//   h channel table shown with rows selected,
 //   T text box focused, R read-only, W password box, S selection, K clipboard text,
 //   O a radio operation under way
 CommandSituation situationOf(const QString &facts)
@@ -27,6 +28,7 @@ CommandSituation situationOf(const QString &facts)
     s.addFlag = facts.contains(QLatin1Char('a'));
     s.deleteFlag = facts.contains(QLatin1Char('d'));
     s.renameFlag = facts.contains(QLatin1Char('r'));
+    s.channelRowsSelected = facts.contains(QLatin1Char('h'));
     s.textBoxFocused = facts.contains(QLatin1Char('T'));
     s.textBoxReadOnly = facts.contains(QLatin1Char('R'));
     s.textBoxIsPassword = facts.contains(QLatin1Char('W'));
@@ -37,14 +39,15 @@ CommandSituation situationOf(const QString &facts)
 }
 
 // The enabled commands in the same spirit: s save, a add, d delete, n rename,
-// x cut, c copy, v paste, R read, W write, E reset, P report, M program several radios.
+// x cut, c copy, v paste, R read, W write, E reset, P report, M program several radios,
+// h edit selected channels.
 QString enabledOf(const CommandState &state)
 {
     QString text;
     const std::pair<bool, char> flags[] = { { state.save, 's' }, { state.add, 'a' }, { state.remove, 'd' },
         { state.rename, 'n' }, { state.cut, 'x' }, { state.copy, 'c' }, { state.paste, 'v' },
         { state.read, 'R' }, { state.write, 'W' }, { state.reset, 'E' }, { state.report, 'P' },
-        { state.programRadios, 'M' } };
+        { state.programRadios, 'M' }, { state.editSelectedChannels, 'h' } };
     for (const auto &[on, letter] : flags) {
         if (on)
             text += QLatin1Char(letter);
@@ -76,6 +79,10 @@ void CommandStateTest::enabling_data()
                                                      << "sPM";
     QTest::newRow("operation under way: no batch, whatever the cable") << "PCO"
                                                                        << "sRWEP";
+    QTest::newRow("channel rows selected") << "Ph"
+                                           << "sPMh";
+    QTest::newRow("no profile: no bulk edit") << "h"
+                                              << "";
     QTest::newRow("no clipboard text: no Paste") << "PTS"
                                                  << "sdxcPM";
 }

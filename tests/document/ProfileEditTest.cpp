@@ -3,6 +3,8 @@
 
 #include "ProductFixture.h"
 
+#include "document/EditGroup.h"
+
 #include <QUndoStack>
 
 #include <functional>
@@ -128,6 +130,66 @@ TEST_F(ProfileEditTest, LoadTimeRulesRunAtEveryLoadAsNoStepsAndLeaveItUnmodified
         EXPECT_EQ(m_changes.last(), ProfileChange {});
         EXPECT_EQ(document.undoStack()->count(), 0);
         EXPECT_FALSE(document.isModified());
+    }
+}
+
+// Renames channels 0 and 1 in groups of each kind, kept or not, the second
+// rename inside an inner group of its own kind, kept or not.
+TEST_F(ProfileEditTest, EditGroupsAreOneStepAndAllOrNothingPutsBack)
+{
+    using K = CEditGroup::Kind;
+    const ProfileChange reloaded {};
+    const ProfileChange renamed0 { ProfileChange::Attribute, "channel", 0, "name" };
+    const ProfileChange renamed1 { ProfileChange::Attribute, "channel", 1, "name" };
+    struct Case {
+        K outer;
+        bool keepOuter;
+        K inner;
+        bool keepInner;
+        QStringList names; // of channels 0 and 1 after the group
+        QList<ProfileChange> announced;
+    } const cases[] = {
+        { K::Steps, false, K::Steps, false, { "ONE", "TWO" }, { renamed0, renamed1 } },
+        { K::AllOrNothing, true, K::AllOrNothing, true, { "ONE", "TWO" }, { reloaded } },
+        { K::AllOrNothing, false, K::AllOrNothing, true, {}, { reloaded } },
+        { K::AllOrNothing, true, K::AllOrNothing, false, { "ONE" }, { reloaded } },
+        { K::Steps, false, K::AllOrNothing, false, { "ONE" }, { renamed0, reloaded } },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(&c - cases));
+        auto document = editable();
+        const QString before = text(*document);
+        QStringList names { item(*document, "channels", 0).GetAttributeValue("name").toString(),
+            item(*document, "channels", 1).GetAttributeValue("name").toString() };
+        {
+            CEditGroup outer(*document, "Rename Both", c.outer);
+            CDataItem first = item(*document, "channels", 0);
+            ASSERT_TRUE(document->setAttribute(first, "name", "ONE", "Rename").accepted());
+            {
+                CEditGroup inner(*document, "Rename Second", c.inner);
+                CDataItem second = item(*document, "channels", 1);
+                ASSERT_TRUE(document->setAttribute(second, "name", "TWO", "Rename").accepted());
+                if (c.keepInner)
+                    inner.keep();
+            }
+            if (c.keepOuter)
+                outer.keep();
+        }
+        for (int i = 0; i < c.names.size(); ++i)
+            names[i] = c.names[i];
+        EXPECT_EQ(item(*document, "channels", 0).GetAttributeValue("name").toString(), names[0]);
+        EXPECT_EQ(item(*document, "channels", 1).GetAttributeValue("name").toString(), names[1]);
+        EXPECT_TRUE(m_changes == c.announced);
+        const bool changed = !c.names.isEmpty();
+        EXPECT_EQ(document->undoStack()->count(), changed ? 1 : 0);
+        EXPECT_EQ(document->isModified(), changed);
+        if (changed) {
+            EXPECT_EQ(document->undoStack()->undoText(), QStringLiteral("Rename Both"));
+            document->undoStack()->undo();
+            EXPECT_EQ(text(*document), before);
+        } else {
+            EXPECT_EQ(text(*document), before);
+        }
     }
 }
 
