@@ -52,7 +52,7 @@ struct FleetEnvironment {
         const ProfileSource profile = [this] {
             auto document = std::make_unique<CProfileDocument>(context.versionRules());
             return document->Open(profilePath) && document->loadTimeRulesPassed() ? std::move(document)
-                                                                               : nullptr;
+                                                                                  : nullptr;
         };
         FleetOptions options;
         options.ports = radios.paths().mid(0, cables);
