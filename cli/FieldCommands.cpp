@@ -120,6 +120,9 @@ const char *setSummary()
                           "of the RF frequency table. Listed values are given as stored (numbers).\n"
                           "A row of the RF frequency table changes as its Edit does (frequency[N].freq\n"
                           "in Hz); frequency[N].freq one past the last row adds a row as Add does.\n"
+                          "frequency[N].bandwidth: 0 12.5 kHz only, 1 25 kHz only, 2 and 3 either\n"
+                          "(12.5 or 25 kHz by default); frequency[N].power_level: 0 low only, 1 high\n"
+                          "only, 2 and 3 either (low or high by default); compander 2 on, 3 off.\n"
                           "The password is setting.password with setting.passwordConfirm.\n"
                           "All assignments apply in order as one change, or none does; a refusal\n"
                           "or a question not answered by --yes exits 1.\n\nfields:\n";
